@@ -1,0 +1,64 @@
+#pragma once
+// Sectioned key=value settings files ("profile" files), read and written
+// entry by entry. Sections and keys match without regard to case; a missing
+// file or key gives the default. Each file is kept parsed in memory and
+// rewritten atomically (temporary file in the same folder, then rename), so
+// the old file stays whole until the new one is complete.
+//
+// Writes go to disk at once, except inside a ProfileBatch or while a flush
+// scheduler is installed: then a burst of writes costs one rewrite.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Value of key in section, or def. Surrounding blanks of the value are dropped.
+std::string GetProfileString(const std::string& file, const std::string& section,
+                             const std::string& key, const std::string& def);
+
+// Windows-style form: copies at most size - 1 characters into out and returns
+// how many were copied.
+std::size_t GetPrivateProfileString(const char* section, const char* key, const char* def,
+                                    char* out, std::size_t size, const char* file);
+
+// Leading decimal integer of the value (optional sign), or def when the key is
+// missing; a value that does not start with a number gives 0.
+int GetPrivateProfileInt(const char* section, const char* key, int def, const char* file);
+
+// section and key given, value given: sets the key (adding section and key at
+// the end when new). value null: deletes the key. key null: deletes the whole
+// section. All three null: writes every pending change of file to disk.
+// Returns false when the change could not be made or written.
+bool WritePrivateProfileString(const char* section, const char* key, const char* value,
+                               const char* file);
+
+// The names of all sections, and of all keys of one section, in file order.
+std::vector<std::string> GetProfileSectionNames(const std::string& file);
+std::vector<std::string> GetProfileKeyNames(const std::string& file, const std::string& section);
+
+// Writes every pending change of every file; false when any rewrite failed.
+bool FlushProfiles();
+
+// Drops the parsed copies (the next read goes to disk). Pending changes are
+// written first.
+void ForgetProfiles();
+
+// While a batch lives, writes stay in memory; its end (or Commit) writes each
+// changed file once.
+class ProfileBatch {
+public:
+    ProfileBatch();
+    ~ProfileBatch();
+    ProfileBatch(const ProfileBatch&) = delete;
+    ProfileBatch& operator=(const ProfileBatch&) = delete;
+    // Writes now; false when a rewrite failed.
+    bool Commit();
+
+private:
+    bool committed_ = false;
+};
+
+// The program installs a scheduler that flushes before it waits for the user
+// again; it is called once each time a file first gets a pending change.
+void SetProfileFlushScheduler(std::function<void()> schedule);

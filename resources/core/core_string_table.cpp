@@ -1,0 +1,10 @@
+#include "resources/core/core_strings.h"
+
+const StringTable& CoreStrings()
+{
+    static const StringTable table{
+        MessageStrings(),
+        NoteNameStrings(),
+    };
+    return table;
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The string table of cantrelcore, one array per subject.
+
+#include <span>
+
+#include "core/services/string_table.h"
+
+std::span<const StringTableEntry> MessageStrings();   // 400-455, error messages
+std::span<const StringTableEntry> NoteNameStrings();  // 23, 28, note-name tables
