@@ -2,6 +2,7 @@
 // The one way a failure reaches the user: a message number from the string
 // table, its arguments, and a presenter that shows it.
 
+#include <cstdarg>
 #include <functional>
 #include <string>
 
@@ -27,6 +28,7 @@ int Error(int number, ...);
 // The formatter Error uses, exposed for the dialogs that fill in texts of their
 // own. Writes at most 511 characters; a longer result becomes the overflow text.
 std::string FormatMessage(const char* format, ...);
+std::string FormatMessageV(const char* format, va_list args);
 
 // Forgets the unknown numbers reported so far (tests start from a clean run).
 void ResetUnknownErrorNumbers();

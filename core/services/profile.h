@@ -62,3 +62,6 @@ private:
 // The program installs a scheduler that flushes before it waits for the user
 // again; it is called once each time a file first gets a pending change.
 void SetProfileFlushScheduler(std::function<void()> schedule);
+
+// Diagnostics: how many times a profile file has been rewritten in this run.
+std::size_t ProfileRewriteCount();

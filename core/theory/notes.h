@@ -8,16 +8,18 @@ using NOTES = std::int32_t;
 
 constexpr NOTES NoNote = -1;
 
-// Pitch class 0..11 of any note value down to -120.
-constexpr int PitchClass(NOTES n) { return (n + 120) % 12; }
+// Pitch class 0..11 of any note value (the same as (n + 120) % 12 for every
+// value down to -120, and still in range for values below).
+constexpr int PitchClass(NOTES n) { return (n % 12 + 12) % 12; }
 
 // Pitch class of a natural letter (either case), or -1 for anything else.
 int NaturalPitchClass(char letter);
 
 // Parses exactly one note written with an optional octave digit ("C#4", "Db",
 // "c##4", "C#n4"). Returns a pointer to the terminating zero, or nullptr on
-// failure, with *out = -1. A note without a digit takes the octave of the last
-// note parsed with one (process-wide, 6 at start).
+// failure, with *out = -1. Octaves run from 1 to 11 ("G11" is the highest MIDI
+// note). A note without a digit takes the octave of the last note parsed with
+// one (process-wide, 6 at start).
 const char* ParseNote(const char* text, NOTES* out);
 
 // Resets the remembered octave to its start value (6).

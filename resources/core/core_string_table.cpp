@@ -5,6 +5,7 @@ const StringTable& CoreStrings()
     static const StringTable table{
         MessageStrings(),
         NoteNameStrings(),
+        MidiStrings(),
     };
     return table;
 }

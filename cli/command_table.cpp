@@ -1,0 +1,28 @@
+#include "cli/cli_commands.h"
+
+namespace {
+
+const CliCommand commands[] = {
+    {"text", "NOTE...", "print the text form of the chord made of the notes (C4 E4 G4, Bb, F#3 ...)",
+     RunTextCommand},
+    {"name", "NOTE... | --batch",
+     "every name of the chord, one per line; --batch: one chord per input line, names tab-separated",
+     RunNameCommand},
+    {"keys", "NOTE...", "every key that holds all the notes, one per line", RunKeysCommand},
+    {"scales", "NOTE...", "every scale and root that holds all the notes, one per line", RunScalesCommand},
+    {"devices", "", "list the MIDI output and input devices with their numbers", RunDevicesCommand},
+    {"play", "[--device ID|--wav FILE] [--program P] [--ms MS] NOTE...",
+     "sound the chord for MS ms (default 500), or render it into a WAV file", RunPlayCommand},
+    {"monitor", "[--device ID]", "print the events arriving at a MIDI input until Ctrl+C", RunMonitorCommand},
+};
+
+} // namespace
+
+std::span<const CliCommand> CliCommands() { return commands; }
+
+const CliCommand* FindCliCommand(const std::string& name)
+{
+    for (const CliCommand& command : commands)
+        if (name == command.name) return &command;
+    return nullptr;
+}

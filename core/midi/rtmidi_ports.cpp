@@ -1,0 +1,372 @@
+#include "core/midi/rtmidi_ports.h"
+
+#include <rtmidi/RtMidi.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+
+const char* const MidiClientName = "Cantrel Studio";
+
+namespace {
+
+constexpr unsigned NoPort = ~0u;
+
+MidiFailure FailureOf(RtMidiError::Type type, bool opening)
+{
+    switch (type) {
+    case RtMidiError::NO_DEVICES_FOUND:
+    case RtMidiError::INVALID_DEVICE:
+    case RtMidiError::INVALID_PARAMETER: return MidiFailure::BadDeviceId;
+    case RtMidiError::MEMORY_ERROR: return MidiFailure::NoMemory;
+    // Creating the client fails when there is no sequencer; connecting to a
+    // port fails when someone else holds it.
+    case RtMidiError::DRIVER_ERROR: return opening ? MidiFailure::Allocated : MidiFailure::NoDriver;
+    default: return MidiFailure::Other;
+    }
+}
+
+// RtMidi prints its warnings to std::cerr before the caller can install an
+// error callback; while a client is created they are kept here instead.
+class QuietCerr {
+public:
+    QuietCerr() : old_(std::cerr.rdbuf(kept_.rdbuf())) {}
+    ~QuietCerr() { std::cerr.rdbuf(old_); }
+    std::string Kept() const { return kept_.str(); }
+
+private:
+    std::ostringstream kept_;
+    std::streambuf* old_;
+};
+
+std::string Trimmed(std::string text)
+{
+    const auto first = text.find_first_not_of(" \n\t");
+    const auto last = text.find_last_not_of(" \n\t");
+    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+// Keeps the last error RtMidi reports through the callback of a client.
+struct ErrorSlot {
+    std::atomic<bool> failed{false};
+    std::atomic<int> type{RtMidiError::UNSPECIFIED};
+
+    static void Catch(RtMidiError::Type t, const std::string&, void* data)
+    {
+        auto* slot = static_cast<ErrorSlot*>(data);
+        slot->type = t;
+        slot->failed = true;
+    }
+};
+
+// A client of the API that works on this machine, with warnings muted. Throws
+// what RtMidi throws.
+template <class Client>
+std::unique_ptr<Client> NewClient(RtMidi::Api api, std::string& warning)
+{
+    QuietCerr quiet;
+    auto client = std::make_unique<Client>(api, MidiClientName);
+    warning = Trimmed(quiet.Kept());
+    return client;
+}
+
+bool HasAlsaSequencer() { return access("/dev/snd/seq", F_OK) == 0; }
+
+// The API to use: the ALSA sequencer when the machine has one, else a
+// running JACK server. UNSPECIFIED when neither is there.
+RtMidi::Api ChooseApi(MidiStatus& status)
+{
+    static RtMidi::Api chosen = RtMidi::UNSPECIFIED;
+    if (chosen != RtMidi::UNSPECIFIED) return chosen;
+    std::vector<RtMidi::Api> compiled;
+    RtMidi::getCompiledApi(compiled);
+    auto has = [&compiled](RtMidi::Api api) {
+        for (auto a : compiled)
+            if (a == api) return true;
+        return false;
+    };
+    std::string reasons;
+    if (has(RtMidi::LINUX_ALSA)) {
+        if (!HasAlsaSequencer()) {
+            reasons = "no ALSA sequencer (/dev/snd/seq)";
+        } else {
+            try {
+                std::string warning;
+                NewClient<RtMidiOut>(RtMidi::LINUX_ALSA, warning);
+                return chosen = RtMidi::LINUX_ALSA;
+            } catch (const RtMidiError& e) {
+                reasons = Trimmed(e.getMessage());
+            }
+        }
+    }
+    if (has(RtMidi::UNIX_JACK)) {
+        setenv("JACK_NO_START_SERVER", "1", 0);
+        try {
+            std::string warning;
+            NewClient<RtMidiOut>(RtMidi::UNIX_JACK, warning);
+            if (warning.empty()) return chosen = RtMidi::UNIX_JACK;
+            reasons += (reasons.empty() ? "" : ", ") + std::string("no JACK server");
+        } catch (const RtMidiError& e) {
+            reasons += (reasons.empty() ? "" : ", ") + Trimmed(e.getMessage());
+        }
+    }
+    status = {MidiFailure::NoDriver, reasons.empty() ? "no MIDI system" : reasons};
+    return RtMidi::UNSPECIFIED;
+}
+
+struct PortEntry {
+    unsigned rtIndex;
+    std::string name;
+};
+
+// The ports of a client other than our own, in RtMidi's order.
+std::vector<PortEntry> ForeignPorts(RtMidi& client)
+{
+    std::vector<PortEntry> ports;
+    const std::string own = std::string(MidiClientName) + ":";
+    const unsigned count = client.getPortCount();
+    for (unsigned i = 0; i < count; ++i) {
+        std::string name = client.getPortName(i);
+        if (name.empty() || name.rfind(own, 0) == 0) continue;
+        ports.push_back({i, std::move(name)});
+    }
+    return ports;
+}
+
+unsigned RtIndexOf(RtMidi& client, int id)
+{
+    const auto ports = ForeignPorts(client);
+    if (id < 0 || id >= static_cast<int>(ports.size())) return NoPort;
+    return ports[id].rtIndex;
+}
+
+class PortOutput : public MidiOutputPort {
+public:
+    explicit PortOutput(std::unique_ptr<RtMidiOut> out) : out_(std::move(out))
+    {
+        out_->setErrorCallback(&ErrorSlot::Catch, &errors_);
+    }
+
+    MidiFailure Send(const std::uint8_t* bytes, int size) override
+    {
+        errors_.failed = false;
+        try {
+            out_->sendMessage(bytes, static_cast<std::size_t>(size));
+        } catch (const std::exception&) {
+            return MidiFailure::Other;
+        }
+        if (!errors_.failed) return MidiFailure::None;
+        return errors_.type == RtMidiError::INVALID_USE ? MidiFailure::InvalidHandle
+                                                        : MidiFailure::Other;
+    }
+
+    void Reset() override
+    {
+        // All sound off, reset controllers, all notes off on every channel.
+        for (std::uint8_t channel = 0; channel < 16; ++channel) {
+            for (std::uint8_t controller : {120, 121, 123}) {
+                const std::uint8_t message[3] = {static_cast<std::uint8_t>(0xB0 | channel),
+                                                 controller, 0};
+                Send(message, 3);
+            }
+        }
+    }
+
+private:
+    ErrorSlot errors_;
+    std::unique_ptr<RtMidiOut> out_;
+};
+
+// Bytes a message with this status byte has; 0 for long data (system
+// exclusive) and for bytes that are no status.
+int ShortMessageLength(std::uint8_t status)
+{
+    if (status < 0x80) return 0;
+    switch (status & 0xF0) {
+    case 0xC0:
+    case 0xD0: return 2;
+    case 0xF0: break;
+    default: return 3;
+    }
+    switch (status) {
+    case 0xF0: return 0;
+    case 0xF1:
+    case 0xF3: return 2;
+    case 0xF2: return 3;
+    default: return 1;
+    }
+}
+
+class PortInput : public MidiInputPort {
+public:
+    PortInput(MidiInputHandler handler, void* context) : handler_(handler), context_(context) {}
+    ~PortInput() override
+    {
+        // Stops RtMidi's thread before anything it could call goes.
+        started_ = false;
+        try {
+            if (in_) in_->closePort();
+        } catch (const std::exception&) {
+        }
+        in_.reset();
+    }
+
+    void Attach(std::unique_ptr<RtMidiIn> in)
+    {
+        in_ = std::move(in);
+        in_->setErrorCallback(&ErrorSlot::Catch, &errors_);
+        in_->ignoreTypes(true, false, false);
+        in_->setCallback(&PortInput::Receive, this);
+    }
+    RtMidiIn& In() { return *in_; }
+
+    void Start() override
+    {
+        start_ = std::chrono::steady_clock::now();
+        started_ = true;
+    }
+
+private:
+    static void Receive(double, std::vector<unsigned char>* bytes, void* data)
+    {
+        auto* self = static_cast<PortInput*>(data);
+        if (!self->started_ || !bytes || bytes->empty()) return;
+        const std::uint8_t status = (*bytes)[0];
+        const int expected = ShortMessageLength(status);
+        if (bytes->size() > 3 || (status >= 0x80 && expected == 0)) return;  // long data
+        MidiInputMessage m;
+        for (std::size_t i = 0; i < bytes->size(); ++i)
+            m.message |= static_cast<std::uint32_t>((*bytes)[i]) << (8 * i);
+        m.invalid = expected != static_cast<int>(bytes->size());
+        m.time = static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                std::chrono::steady_clock::now() - self->start_)
+                                                .count());
+        self->handler_(self->context_, m);
+    }
+
+    MidiInputHandler handler_;
+    void* context_;
+    ErrorSlot errors_;
+    std::atomic<bool> started_{false};
+    std::chrono::steady_clock::time_point start_;
+    std::unique_ptr<RtMidiIn> in_;
+};
+
+} // namespace
+
+// One client of each direction kept for listing the ports.
+struct RtMidiPorts::Listing {
+    RtMidi::Api api = RtMidi::UNSPECIFIED;
+    MidiStatus status;
+    std::unique_ptr<RtMidiOut> out;
+    std::unique_ptr<RtMidiIn> in;
+    ErrorSlot errors;
+
+    bool Ready()
+    {
+        if (out && in) return true;
+        status = {};
+        api = ChooseApi(status);
+        if (api == RtMidi::UNSPECIFIED) return false;
+        try {
+            std::string warning;
+            out = NewClient<RtMidiOut>(api, warning);
+            in = NewClient<RtMidiIn>(api, warning);
+            out->setErrorCallback(&ErrorSlot::Catch, &errors);
+            in->setErrorCallback(&ErrorSlot::Catch, &errors);
+        } catch (const RtMidiError& e) {
+            out.reset();
+            in.reset();
+            status = {FailureOf(e.getType(), false), Trimmed(e.getMessage())};
+            return false;
+        }
+        return true;
+    }
+};
+
+RtMidiPorts::RtMidiPorts() : listing_(std::make_unique<Listing>()) {}
+RtMidiPorts::~RtMidiPorts() = default;
+
+namespace {
+
+std::vector<std::string> NamesOf(const std::vector<PortEntry>& ports)
+{
+    std::vector<std::string> names;
+    for (const auto& p : ports) names.push_back(p.name);
+    return names;
+}
+
+} // namespace
+
+std::vector<std::string> RtMidiPorts::OutputNames()
+{
+    if (!listing_->Ready()) return {};
+    return NamesOf(ForeignPorts(*listing_->out));
+}
+
+std::vector<std::string> RtMidiPorts::InputNames()
+{
+    if (!listing_->Ready()) return {};
+    return NamesOf(ForeignPorts(*listing_->in));
+}
+
+MidiStatus RtMidiPorts::Status()
+{
+    listing_->Ready();
+    return listing_->status;
+}
+
+std::unique_ptr<MidiOutputPort> RtMidiPorts::OpenOutput(int id, MidiStatus& status)
+{
+    if (!listing_->Ready()) {
+        status = listing_->status;
+        return nullptr;
+    }
+    const unsigned index = RtIndexOf(*listing_->out, id);
+    if (index == NoPort) {
+        status = {MidiFailure::BadDeviceId, "no output port " + std::to_string(id)};
+        return nullptr;
+    }
+    try {
+        std::string warning;
+        auto out = NewClient<RtMidiOut>(listing_->api, warning);
+        out->openPort(index, "Output");
+        status = {};
+        return std::make_unique<PortOutput>(std::move(out));
+    } catch (const RtMidiError& e) {
+        status = {FailureOf(e.getType(), true), Trimmed(e.getMessage())};
+    } catch (const std::exception& e) {
+        status = {MidiFailure::Other, e.what()};
+    }
+    return nullptr;
+}
+
+std::unique_ptr<MidiInputPort> RtMidiPorts::OpenInput(int id, MidiInputHandler handler,
+                                                      void* context, MidiStatus& status)
+{
+    if (!listing_->Ready()) {
+        status = listing_->status;
+        return nullptr;
+    }
+    const unsigned index = RtIndexOf(*listing_->in, id);
+    if (index == NoPort) {
+        status = {MidiFailure::BadDeviceId, "no input port " + std::to_string(id)};
+        return nullptr;
+    }
+    auto port = std::make_unique<PortInput>(handler, context);
+    try {
+        std::string warning;
+        port->Attach(NewClient<RtMidiIn>(listing_->api, warning));
+        port->In().openPort(index, "Input");
+        status = {};
+        return port;
+    } catch (const RtMidiError& e) {
+        status = {FailureOf(e.getType(), true), Trimmed(e.getMessage())};
+    } catch (const std::exception& e) {
+        status = {MidiFailure::Other, e.what()};
+    }
+    return nullptr;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The backend of a real run: output -1 is the built-in synthesizer, the
+// other numbers are the system's MIDI ports.
+
+#include "core/midi/midi_backend.h"
+#include "core/midi/rtmidi_ports.h"
+
+class SystemBackend : public MidiBackend {
+public:
+    std::vector<std::string> OutputNames() override;
+    std::string MapperName() override;
+    std::vector<std::string> InputNames() override;
+    MidiStatus PortStatus() override;
+    std::unique_ptr<MidiOutputPort> OpenOutput(int id, MidiStatus& status) override;
+    std::unique_ptr<MidiInputPort> OpenInput(int id, MidiInputHandler handler, void* context,
+                                             MidiStatus& status) override;
+
+private:
+    RtMidiPorts ports_;
+};

@@ -1,0 +1,32 @@
+#pragma once
+// Whole-file reads and atomic replacement, with the on-disk identity that
+// tells a cached copy whether the file has changed since.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct FileIdentity {
+    bool exists = false;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+FileIdentity IdentityOf(const std::string& path);
+
+// Reads the whole regular file. False (bytes empty, identity "missing") when
+// it cannot be opened or is not a regular file.
+bool ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& identity);
+
+// Writes bytes to a temporary file in the same folder, flushes it to disk and
+// renames it over path, so that path is at every moment either the old file
+// or the complete new one. A symbolic link is followed, not replaced. The
+// file keeps its permission bits; a new one gets the usual ones (umask).
+// False when any step fails; path is then untouched and no temporary file is
+// left behind (unless the process dies in between).
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
+                           FileIdentity* written = nullptr);

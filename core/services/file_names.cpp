@@ -1,0 +1,253 @@
+#include "core/services/file_names.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/services/atomic_file.h"
+#include "core/services/error.h"
+#include "core/services/profile.h"
+
+namespace {
+
+constexpr int MessageIniMissing = 448;
+constexpr int MessageIniNotWritable = 408;
+constexpr char IniName[] = "cantrel.ini";
+constexpr char SheetTemplateName[] = "TEMPLATE.!CD";
+constexpr char StudioTemplateName[] = "TEMPLATE.!CT";
+
+char iniFileName[PathSize];
+char sheetTemplateFileName[PathSize];
+char studioTemplateFileName[PathSize];
+char libraryDirectory[PathSize];
+char userSettingsDirectory[PathSize];
+
+bool IsSeparator(char c)
+{
+    return c == '/' || c == '\\' || c == ':';
+}
+
+// Copies text into a path buffer; false (buffer empty) when it does not fit,
+// since a cut path names another file.
+bool SetPath(char* out, const std::string& text)
+{
+    if (text.size() >= PathSize) {
+        out[0] = '\0';
+        return false;
+    }
+    std::memcpy(out, text.c_str(), text.size() + 1);
+    return true;
+}
+
+std::string WithTrailingSlash(std::string folder)
+{
+    if (!folder.empty() && folder.back() != '/')
+        folder.push_back('/');
+    return folder;
+}
+
+// The settings file's folder, ending in a separator.
+std::string FolderOf(const char* file)
+{
+    char folder[PathSize];
+    std::snprintf(folder, sizeof folder, "%s", file);
+    RemoveFilename(folder);
+    return folder;
+}
+
+// Writes and flushes the probe entry; the entry is removed again when it
+// could be written. A flush is asked for explicitly so that the probe
+// reaches the disk even inside a batch.
+bool ProbeWrite(const char* ini)
+{
+    if (!WritePrivateProfileString("Section", "Entry", "String", ini) ||
+        !WritePrivateProfileString(nullptr, nullptr, nullptr, ini))
+        return false;
+    WritePrivateProfileString("Section", nullptr, nullptr, ini);
+    return WritePrivateProfileString(nullptr, nullptr, nullptr, ini);
+}
+
+// A read-only installation would otherwise start from an empty per-user
+// file and lose every definition.
+void SeedFrom(const std::string& source, const std::string& destination)
+{
+    std::string bytes;
+    FileIdentity ignored;
+    if (ReadWholeFile(source, bytes, ignored))
+        ReplaceFileAtomically(destination, bytes);
+}
+
+// [Templates] key, by default name in the settings folder. When the settings
+// file is the per-user copy, the default template lies beside the library
+// (which is where the installation puts it), unless the user has one.
+void ReadTemplatePath(const char* key, const char* name, char* out)
+{
+    const std::string settingsCopy = FolderOf(iniFileName) + name;
+    std::string fallback = settingsCopy;
+    if (!Exists(settingsCopy.c_str())) {
+        const std::string libraryCopy = std::string(GetLibraryDirectory()) + name;
+        if (Exists(libraryCopy.c_str()))
+            fallback = libraryCopy;
+    }
+    GetPrivateProfileString("Templates", key, fallback.c_str(), out, PathSize, iniFileName);
+}
+
+void ReadTemplatePaths()
+{
+    ReadTemplatePath("Sheet", SheetTemplateName, sheetTemplateFileName);
+    ReadTemplatePath("Studio", StudioTemplateName, studioTemplateFileName);
+}
+
+} // namespace
+
+const char* GetLibraryDirectory()
+{
+    // CANTREL_LIBRARY_DIR stands in for the library's folder (tests use it to
+    // point at scratch folders).
+    const char* overridden = std::getenv("CANTREL_LIBRARY_DIR");
+    if (overridden != nullptr && *overridden != '\0') {
+        SetPath(libraryDirectory, WithTrailingSlash(overridden));
+        return libraryDirectory;
+    }
+    Dl_info info{};
+    if (::dladdr(reinterpret_cast<void*>(&GetLibraryDirectory), &info) == 0 ||
+        info.dli_fname == nullptr) {
+        libraryDirectory[0] = '\0';
+        return libraryDirectory;
+    }
+    std::error_code ignored;
+    std::filesystem::path module = std::filesystem::absolute(info.dli_fname, ignored);
+    SetPath(libraryDirectory, WithTrailingSlash(module.parent_path().string()));
+    return libraryDirectory;
+}
+
+const char* GetUserSettingsDirectory()
+{
+    std::string base;
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && config[0] == '/') {
+        base = config;  // a relative value is to be ignored
+    } else {
+        const char* home = std::getenv("HOME");
+        if (home == nullptr || *home == '\0') {
+            const passwd* user = ::getpwuid(::getuid());
+            home = user != nullptr ? user->pw_dir : "";
+        }
+        base = std::string(home) + "/.config";
+    }
+    SetPath(userSettingsDirectory, WithTrailingSlash(base) + "cantrel/");
+    return userSettingsDirectory;
+}
+
+bool InitializeFileNames()
+{
+    iniFileName[0] = sheetTemplateFileName[0] = studioTemplateFileName[0] = '\0';
+    const std::string libraryIni = std::string(GetLibraryDirectory()) + IniName;
+    const std::string userFolder = GetUserSettingsDirectory();
+    const std::string userIni = userFolder + IniName;
+    const bool libraryCopyExists = Exists(libraryIni.c_str()) != 0;
+    const bool userCopyExists = Exists(userIni.c_str()) != 0;
+
+    if (!libraryCopyExists && !userCopyExists)
+        Error(MessageIniMissing);
+
+    // The library's folder comes first, unless it has no settings file while
+    // the user has one.
+    if ((libraryCopyExists || !userCopyExists) && SetPath(iniFileName, libraryIni) &&
+        ProbeWrite(iniFileName)) {
+        ReadTemplatePaths();
+        return true;
+    }
+
+    std::error_code ignored;
+    std::filesystem::create_directories(userFolder, ignored);
+    if (!userCopyExists && libraryCopyExists)
+        SeedFrom(libraryIni, userIni);
+    if (SetPath(iniFileName, userIni) && ProbeWrite(iniFileName)) {
+        ReadTemplatePaths();
+        return true;
+    }
+
+    iniFileName[0] = '\0';
+    Error(MessageIniNotWritable);
+    return false;
+}
+
+void UseINIFileName(const char* iniPath)
+{
+    sheetTemplateFileName[0] = studioTemplateFileName[0] = '\0';
+    if (iniPath == nullptr || !SetPath(iniFileName, iniPath))
+        return;
+    ReadTemplatePaths();
+}
+
+const char* GetINIFileName()
+{
+    return iniFileName;
+}
+
+const char* GetSheetTemplateFileName()
+{
+    return sheetTemplateFileName;
+}
+
+const char* GetStudioTemplateFileName()
+{
+    return studioTemplateFileName;
+}
+
+int Exists(const char* path)
+{
+    if (path == nullptr || *path == '\0')
+        return 0;
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    struct stat st;
+    const bool isFile = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+    ::close(fd);
+    return isFile ? 1 : 0;
+}
+
+void RemoveFilename(char* path)
+{
+    if (path == nullptr)
+        return;
+    char* cut = path;
+    for (char* p = path; *p != '\0'; ++p)
+        if (IsSeparator(*p))
+            cut = p + 1;
+    *cut = '\0';
+}
+
+char* AppendFilename(char* path, const char* name)
+{
+    if (path == nullptr)
+        return path;
+    std::size_t length = std::strlen(path);
+    if (length > 0 && !IsSeparator(path[length - 1]) && length + 1 < PathSize)
+        path[length++] = '/';
+    for (const char* p = name != nullptr ? name : ""; *p != '\0' && length + 1 < PathSize; ++p)
+        path[length++] = *p;
+    path[length] = '\0';
+    return path;
+}
+
+const char* FilenameOnly(const char* path)
+{
+    if (path == nullptr)
+        return path;
+    const char* name = path;
+    for (const char* p = path; *p != '\0'; ++p)
+        if (IsSeparator(*p))
+            name = p + 1;
+    return name;
+}

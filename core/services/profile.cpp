@@ -1,0 +1,330 @@
+#include "core/services/profile.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <mutex>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+
+#include "core/services/atomic_file.h"
+#include "core/services/profile_document.h"
+
+namespace {
+
+struct CachedFile {
+    ProfileDocument document;
+    FileIdentity identity;  // of the disk copy the document matches
+    bool dirty = false;
+};
+
+struct ProfileCache {
+    std::mutex mutex;
+    std::unordered_map<std::string, CachedFile> files;  // by absolute path
+    int batchDepth = 0;
+    std::function<void()> scheduler;
+    std::size_t rewrites = 0;
+};
+
+ProfileCache& Cache()
+{
+    static ProfileCache cache;
+    return cache;
+}
+
+// One cache entry per file however the caller spells its path.
+bool IsNormalAbsolutePath(std::string_view file)
+{
+    return file.starts_with('/') && file.find("//") == std::string_view::npos &&
+           file.find("/./") == std::string_view::npos && file.find("/../") == std::string_view::npos &&
+           !file.ends_with("/.") && !file.ends_with("/..");
+}
+
+std::string CacheKey(std::string_view file)
+{
+    if (IsNormalAbsolutePath(file))
+        return std::string(file);  // the usual case, and a cheap one
+    std::filesystem::path path(file);
+    if (path.is_relative()) {
+        std::error_code ignored;
+        auto absolute = std::filesystem::absolute(path, ignored);
+        if (!absolute.empty())
+            path = std::move(absolute);
+    }
+    return path.lexically_normal().string();
+}
+
+// The parsed copy of path, read again when the file changed on disk since.
+// Pending changes of our own win over a change made outside. Lock held.
+CachedFile& Load(ProfileCache& cache, const std::string& path)
+{
+    auto it = cache.files.find(path);
+    if (it != cache.files.end() && (it->second.dirty || it->second.identity == IdentityOf(path)))
+        return it->second;
+    CachedFile& file = cache.files[path];
+    std::string bytes;
+    ReadWholeFile(path, bytes, file.identity);
+    file.document = ProfileDocument::Parse(bytes);
+    file.dirty = false;
+    return file;
+}
+
+// Writes a pending change of path to disk. A failed rewrite drops the parsed
+// copy, so memory again agrees with the old file that is still on disk.
+// Lock held.
+bool Rewrite(ProfileCache& cache, const std::string& path)
+{
+    auto it = cache.files.find(path);
+    if (it == cache.files.end() || !it->second.dirty)
+        return true;
+    FileIdentity written;
+    if (!ReplaceFileAtomically(path, it->second.document.Serialize(), &written)) {
+        cache.files.erase(it);
+        return false;
+    }
+    ++cache.rewrites;
+    it->second.identity = written;
+    it->second.dirty = false;
+    return true;
+}
+
+bool RewriteAll(ProfileCache& cache)
+{
+    std::vector<std::string> dirty;
+    for (const auto& [path, file] : cache.files)
+        if (file.dirty)
+            dirty.push_back(path);
+    bool ok = true;
+    for (const auto& path : dirty)
+        ok = Rewrite(cache, path) && ok;
+    return ok;
+}
+
+// Names and values that could not be read back as written are refused.
+bool HasLineBreak(std::string_view s)
+{
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+bool IsWritableSection(std::string_view section)
+{
+    section = TrimProfileBlanks(section);
+    return !section.empty() && !HasLineBreak(section) && section.find(']') == std::string_view::npos;
+}
+
+bool IsWritableKey(std::string_view key)
+{
+    key = TrimProfileBlanks(key);
+    return !key.empty() && !HasLineBreak(key) && key.find('=') == std::string_view::npos &&
+           key.front() != '[' && key.front() != ';';
+}
+
+// Applies change to the parsed copy of file; change returns whether it
+// changed anything. Then writes at once, or leaves it to the batch or the
+// installed scheduler.
+template <typename Change>
+bool ChangeFile(const char* file, Change change)
+{
+    ProfileCache& cache = Cache();
+    const std::string path = CacheKey(file);
+    std::function<void()> schedule;
+    bool ok = true;
+    {
+        std::lock_guard lock(cache.mutex);
+        CachedFile& cached = Load(cache, path);
+        if (!change(cached.document))
+            return true;
+        const bool wasDirty = cached.dirty;
+        cached.dirty = true;
+        if (cache.batchDepth > 0)
+            return true;
+        if (cache.scheduler) {
+            if (!wasDirty)
+                schedule = cache.scheduler;
+        } else {
+            ok = Rewrite(cache, path);
+        }
+    }
+    if (schedule)
+        schedule();
+    return ok;
+}
+
+// Runs read on the current parsed copy of file, under the lock.
+template <typename Read>
+auto ReadDocument(std::string_view file, Read read)
+{
+    ProfileCache& cache = Cache();
+    const std::string path = CacheKey(file);
+    std::lock_guard lock(cache.mutex);
+    return read(std::as_const(Load(cache, path).document));
+}
+
+// The leading decimal integer (optional sign) of text, 0 when there is none;
+// out-of-range values saturate.
+int LeadingInteger(const char* p)
+{
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    long long number = 0;
+    for (; *p >= '0' && *p <= '9'; ++p)
+        number = std::min(number * 10 + (*p - '0'), static_cast<long long>(INT_MAX) + 1);
+    if (negative)
+        number = -number;
+    return static_cast<int>(std::min(number, static_cast<long long>(INT_MAX)));
+}
+
+// Names joined by zeros and ended by two, cut to fit like the Windows call.
+std::size_t CopyNameList(const std::vector<std::string>& names, char* out, std::size_t size)
+{
+    std::string list;
+    for (const auto& name : names)
+        list.append(name).push_back('\0');
+    if (list.size() + 1 <= size) {
+        std::memcpy(out, list.data(), list.size());
+        out[list.size()] = '\0';
+        return list.empty() ? 0 : list.size() - 1;
+    }
+    if (size < 2) {
+        out[0] = '\0';
+        return 0;
+    }
+    std::memcpy(out, list.data(), size - 2);
+    out[size - 2] = '\0';
+    out[size - 1] = '\0';
+    return size - 2;
+}
+
+} // namespace
+
+std::string GetProfileString(const std::string& file, const std::string& section,
+                             const std::string& key, const std::string& def)
+{
+    return ReadDocument(file, [&](const ProfileDocument& doc) {
+        const std::string* value = doc.Find(section, key);
+        return value != nullptr ? *value : def;
+    });
+}
+
+std::size_t GetPrivateProfileString(const char* section, const char* key, const char* def,
+                                    char* out, std::size_t size, const char* file)
+{
+    if (out == nullptr || size == 0)
+        return 0;
+    const bool haveFile = file != nullptr && *file != '\0';
+    if (haveFile && section == nullptr)
+        return CopyNameList(GetProfileSectionNames(file), out, size);
+    if (haveFile && key == nullptr)
+        return CopyNameList(GetProfileKeyNames(file, section), out, size);
+    auto copy = [&](std::string_view value) {
+        const std::size_t copied = value.size() < size - 1 ? value.size() : size - 1;
+        std::memcpy(out, value.data(), copied);
+        out[copied] = '\0';
+        return copied;
+    };
+    const std::string_view fallback = def != nullptr ? def : "";
+    if (!haveFile || section == nullptr || key == nullptr)
+        return copy(fallback);
+    return ReadDocument(file, [&](const ProfileDocument& doc) {
+        const std::string* value = doc.Find(section, key);
+        return copy(value != nullptr ? std::string_view(*value) : fallback);
+    });
+}
+
+int GetPrivateProfileInt(const char* section, const char* key, int def, const char* file)
+{
+    if (section == nullptr || key == nullptr || file == nullptr || *file == '\0')
+        return def;
+    return ReadDocument(file, [&](const ProfileDocument& doc) {
+        const std::string* value = doc.Find(section, key);
+        return value != nullptr ? LeadingInteger(value->c_str()) : def;
+    });
+}
+
+bool WritePrivateProfileString(const char* section, const char* key, const char* value,
+                               const char* file)
+{
+    if (file == nullptr || *file == '\0')
+        return false;
+    if (section == nullptr) {
+        if (key != nullptr || value != nullptr)
+            return false;
+        ProfileCache& cache = Cache();
+        const std::string path = CacheKey(file);
+        std::lock_guard lock(cache.mutex);
+        return Rewrite(cache, path);
+    }
+    if (key == nullptr)
+        return ChangeFile(file, [&](ProfileDocument& doc) { return doc.DeleteSection(section); });
+    if (value == nullptr)
+        return ChangeFile(file, [&](ProfileDocument& doc) { return doc.DeleteKey(section, key); });
+    if (!IsWritableSection(section) || !IsWritableKey(key) || HasLineBreak(value))
+        return false;
+    // Always a change, even to the same value: a write must really reach the
+    // disk (the settings probe relies on it).
+    return ChangeFile(file, [&](ProfileDocument& doc) {
+        doc.Set(section, key, value);
+        return true;
+    });
+}
+
+std::vector<std::string> GetProfileSectionNames(const std::string& file)
+{
+    return ReadDocument(file, [](const ProfileDocument& doc) { return doc.SectionNames(); });
+}
+
+std::vector<std::string> GetProfileKeyNames(const std::string& file, const std::string& section)
+{
+    return ReadDocument(file, [&](const ProfileDocument& doc) { return doc.KeyNames(section); });
+}
+
+bool FlushProfiles()
+{
+    ProfileCache& cache = Cache();
+    std::lock_guard lock(cache.mutex);
+    return RewriteAll(cache);
+}
+
+void ForgetProfiles()
+{
+    ProfileCache& cache = Cache();
+    std::lock_guard lock(cache.mutex);
+    RewriteAll(cache);
+    cache.files.clear();
+}
+
+ProfileBatch::ProfileBatch()
+{
+    std::lock_guard lock(Cache().mutex);
+    ++Cache().batchDepth;
+}
+
+ProfileBatch::~ProfileBatch()
+{
+    ProfileCache& cache = Cache();
+    std::lock_guard lock(cache.mutex);
+    // Only the outermost batch writes: nested ones belong to its burst.
+    if (--cache.batchDepth == 0)
+        RewriteAll(cache);
+}
+
+bool ProfileBatch::Commit()
+{
+    committed_ = true;
+    return FlushProfiles();
+}
+
+void SetProfileFlushScheduler(std::function<void()> schedule)
+{
+    std::lock_guard lock(Cache().mutex);
+    Cache().scheduler = std::move(schedule);
+}
+
+std::size_t ProfileRewriteCount()
+{
+    std::lock_guard lock(Cache().mutex);
+    return Cache().rewrites;
+}

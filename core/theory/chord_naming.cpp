@@ -1,0 +1,309 @@
+// Chord naming: every name the chord definitions give a chord, one per call,
+// in a fixed order of passes:
+//   0  exact names whose root is a chord note,
+//   1  names over a foreign bass (one extra note, the lowest),
+//   2  names with one added note,
+//   3  names whose root is not played (only with Config_NoRoot).
+// Within a pass the candidate roots are tried from low to high and, for each,
+// the definitions in list order. The chord is compared with all definitions
+// at once as 12-bit interval masks (see ChordDefinitionIndex).
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "core/theory/chord.h"
+#include "core/theory/chord_definition_index.h"
+#include "core/theory/definition_lists.h"
+
+namespace {
+
+enum Pass { ExactPass = 0, BassPass = 1, AddedPass = 2, NoRootPass = 3, Finished = 4 };
+
+// Entry flags of the search state.
+constexpr std::uint8_t NamedFlag = 2;   // has been the root of a name
+constexpr std::uint8_t NoteFlag = 4;    // a note of the chord
+constexpr std::uint8_t RepeatFlag = 8;  // repeats the pitch class of a lower note
+
+constexpr int PitchClasses = 12;
+constexpr unsigned AllPitchClasses = 0xFFF;
+constexpr int MaxEntries = 24;
+
+using Word = ChordDefinitionIndex::Word;
+
+// Interval mask of the pitch-class set `pcs` above root pitch class `root`.
+unsigned Relative(unsigned pcs, int root)
+{
+    return ((pcs >> root) | (pcs << (PitchClasses - root))) & AllPitchClasses;
+}
+
+// The chord as the search state holds it.
+struct ChordPitches {
+    unsigned present = 0;   // pitch classes of the chord's notes
+    unsigned repeated = 0;  // pitch classes held by more than one note
+    int lowestEntry[PitchClasses];  // entry of the lowest note of each pitch class
+};
+
+ChordPitches ReadPitches(const CHORD_FIND_BUF& buf)
+{
+    ChordPitches p;
+    std::fill(std::begin(p.lowestEntry), std::end(p.lowestEntry), -1);
+    const int notes = std::min(buf.count, PitchClasses);
+    for (int i = 0; i < notes; ++i) {
+        if (!(buf.flags[i] & NoteFlag)) continue;
+        const int pc = PitchClass(buf.entries[i]);
+        if (p.present & (1u << pc)) {
+            p.repeated |= 1u << pc;
+        } else {
+            p.present |= 1u << pc;
+            p.lowestEntry[pc] = i;
+        }
+    }
+    return p;
+}
+
+// Word w of the definitions that name the chord on `root` in `pass`.
+Word Candidates(const ChordDefinitionIndex& index, int pass, const ChordPitches& chord, int root,
+                int bass, int w)
+{
+    const unsigned present = Relative(chord.present, root);
+    switch (pass) {
+    case ExactPass:
+        return index.Exact(present, w);
+    case BassPass: {
+        // The root is played, and the one note outside the definition is the
+        // bass, held by no other note.
+        const int b = (bass - root + PitchClasses) % PitchClasses;
+        if (!(present & 1u) || (chord.repeated & (1u << bass))) return 0;
+        return index.Exact(present & ~(1u << b), w) & ~index.Contains(b, w);
+    }
+    case AddedPass: {
+        // One note outside the definition, anywhere; a pitch class held by
+        // two notes would be two.
+        Word c = index.OneExtra(present, w);
+        for (unsigned rest = Relative(chord.repeated, root); rest && c; rest &= rest - 1)
+            c &= index.Contains(std::countr_zero(rest), w);
+        return c;
+    }
+    case NoRootPass:
+        return (present & 1u) ? 0 : index.Exact(present, w) & index.RootOptional(w);
+    default:
+        return 0;
+    }
+}
+
+// First definition from list position `from` on that names the chord on
+// `root` in `pass`, or -1.
+int NextMatch(const ChordDefinitionIndex& index, int pass, const ChordPitches& chord, int root,
+              int bass, int from)
+{
+    const int firstWord = from / ChordDefinitionIndex::WordBits;
+    for (int w = firstWord; w < index.Words(); ++w) {
+        Word c = Candidates(index, pass, chord, root, bass, w);
+        if (w == firstWord) c &= ~Word{0} << (from % ChordDefinitionIndex::WordBits);
+        if (c) return w * ChordDefinitionIndex::WordBits + std::countr_zero(c);
+    }
+    return -1;
+}
+
+// Writes a name into the caller's ChordNameSize bytes, cutting what does not fit.
+class NameWriter {
+public:
+    explicit NameWriter(char* out) : out_(out) { out_[0] = '\0'; }
+    void Append(const char* text)
+    {
+        while (*text && used_ + 1 < chord::ChordNameSize) out_[used_++] = *text++;
+        out_[used_] = '\0';
+    }
+    void AppendNote(NOTES n)
+    {
+        char name[chord::NoteNameSize];
+        chord::GetNoteName(n, name);
+        Append(name);
+    }
+    // "C7 (E Bass)" or "C7/E".
+    void AppendBass(NOTES bass)
+    {
+        Append(chord::Config_BassStyle ? "/" : " (");
+        AppendNote(bass);
+        if (!chord::Config_BassStyle) Append(" Bass)");
+    }
+
+private:
+    char* out_;
+    std::size_t used_ = 0;
+};
+
+void WriteName(char* out, const CHORD_FIND_BUF& buf, const ChordNameTag& definition,
+               const ChordPitches& chord, unsigned extraBit)
+{
+    const NOTES root = buf.entries[buf.index];
+    NameWriter name(out);
+    name.AppendNote(root);
+    name.Append(definition.name);
+    switch (buf.pass) {
+    case ExactPass:
+        if (chord::Config_DiffBass && buf.index != 0) name.AppendBass(buf.entries[0]);
+        break;
+    case BassPass:
+        name.AppendBass(buf.entries[0]);
+        break;
+    case AddedPass: {
+        const int pc = (PitchClass(root) + std::countr_zero(extraBit)) % PitchClasses;
+        const NOTES added = buf.entries[chord.lowestEntry[pc]];
+        name.Append(" (Add ");
+        if (chord::Config_AddStyle) {
+            char interval[chord::ScaleNameSize];
+            chord::GetScaleName(root, added, static_cast<long long>(added) - root >= 12, interval);
+            name.Append(interval);
+        } else {
+            name.AppendNote(added);
+        }
+        name.Append(")");
+        break;
+    }
+    case NoRootPass:
+        name.Append(" (No Root)");
+        break;
+    }
+}
+
+// Index moved past entries carrying the pass's skip flags, from `from` on.
+int SkipEntries(const CHORD_FIND_BUF& buf, int from)
+{
+    const std::uint8_t skip = buf.pass == NoRootPass ? NoteFlag : (NamedFlag | RepeatFlag);
+    while (from < buf.count && (buf.flags[from] & skip)) ++from;
+    return from;
+}
+
+// The next candidate root, or the first of the next pass.
+void AdvanceRoot(CHORD_FIND_BUF& buf)
+{
+    buf.index = SkipEntries(buf, buf.index + 1);
+    const bool passOver = buf.index >= buf.count ||
+                          (buf.pass != NoRootPass && !(buf.flags[buf.index] & NoteFlag));
+    if (!passOver) return;
+    if (++buf.pass == Finished) return;
+    // Pass 1 starts above the bass; its first candidate need not be a chord note.
+    buf.index = SkipEntries(buf, buf.pass == BassPass ? 1 : 0);
+    if (buf.index >= buf.count || (buf.pass == NoRootPass && !chord::Config_NoRoot))
+        buf.pass = Finished;
+}
+
+// Entries: the chord's notes ascending (flag 4; flag 8 on a repeated pitch
+// class), then each pitch class the chord lacks (flag 0). False when the
+// chord has no note.
+bool PrepareEntries(const NOTES (&notes)[chord::Slots], CHORD_FIND_BUF& buf)
+{
+    // Insertion sort: at most 12 notes.
+    NOTES sorted[chord::Slots];
+    int real = 0;
+    for (NOTES n : notes) {
+        if (n == NoNote) continue;
+        int i = real++;
+        for (; i > 0 && sorted[i - 1] > n; --i) sorted[i] = sorted[i - 1];
+        sorted[i] = n;
+    }
+
+    unsigned seen = 0;
+    for (int i = 0; i < real; ++i) {
+        const unsigned bit = 1u << PitchClass(sorted[i]);
+        buf.entries[i] = sorted[i];
+        buf.flags[i] = NoteFlag | ((seen & bit) ? RepeatFlag : 0);
+        seen |= bit;
+    }
+    int count = real;
+    for (int pc = 0; pc < PitchClasses; ++pc) {
+        if (seen & (1u << pc)) continue;
+        buf.entries[count] = pc;
+        buf.flags[count++] = 0;
+    }
+    for (int i = count; i < MaxEntries; ++i) {
+        buf.entries[i] = NoNote;
+        buf.flags[i] = 0;
+    }
+    buf.count = count;
+    return real > 0;
+}
+
+} // namespace
+
+int chord::FindFirstName(char* out, CHORD_FIND_BUF& buf) const
+{
+    char ignored[ChordNameSize];
+    if (!out) out = ignored;
+    out[0] = '\0';
+    const ChordDefinitionIndex& index = CurrentChordDefinitionIndex();
+    const bool hasNotes = PrepareEntries(notes, buf);
+    buf.index = 0;
+    buf.entry = index.Size() > 0 ? index.Record(0) : nullptr;
+    // An empty chord has no name, whatever the definitions allow.
+    buf.pass = hasNotes ? ExactPass : Finished;
+    buf.bits = static_cast<std::uint32_t>(PitchClass(buf.entries[0]));
+    return FindNextName(out, buf);
+}
+
+int chord::FindNextName(char* out, CHORD_FIND_BUF& buf) const
+{
+    char ignored[ChordNameSize];
+    if (!out) out = ignored;
+    out[0] = '\0';
+    if (buf.count < 1 || buf.count > MaxEntries) return 0;
+
+    const ChordPitches pitches = ReadPitches(buf);
+    const int bass = PitchClass(buf.entries[0]);
+    buf.bits = static_cast<std::uint32_t>(bass) | pitches.present << 4;
+
+    const ChordDefinitionIndex& index = CurrentChordDefinitionIndex();
+    if (index.Size() == 0 || buf.pass < ExactPass || buf.pass >= Finished) return 0;
+    // A search left over from a list that has since been reloaded ends here.
+    int position = index.Position(static_cast<const ChordNameTag*>(buf.entry));
+    if (position < 0) {
+        buf.pass = Finished;
+        return 0;
+    }
+
+    bool found = false;
+    while (!found && buf.pass != Finished) {
+        if (buf.index < 0 || buf.index >= buf.count) {
+            buf.pass = Finished;
+            break;
+        }
+        const int root = PitchClass(buf.entries[buf.index]);
+        buf.bits = (buf.bits & ~0xFu) | static_cast<std::uint32_t>(root);
+        const int match = NextMatch(index, buf.pass, pitches, root, bass, position);
+        if (match >= 0) {
+            const unsigned extra = Relative(pitches.present, root) & ~index.Intervals(match);
+            WriteName(out, buf, *index.Record(match), pitches, extra);
+            buf.flags[buf.index] |= NamedFlag;
+            found = true;
+            position = buf.pass == NoRootPass ? index.NextRootOptional(match + 1) : match + 1;
+        } else {
+            position = index.Size();
+        }
+        if (position >= index.Size()) {
+            position = 0;
+            AdvanceRoot(buf);
+        }
+    }
+    buf.entry = index.Record(position);
+    if (found) return 1;
+    buf.bits = static_cast<std::uint32_t>(bass);
+    return 0;
+}
+
+unsigned chord::GetChordBits(NOTES root, const ChordNameTag* def, unsigned* optional)
+{
+    const int rootPc = PitchClass(root);
+    unsigned bits = static_cast<unsigned>(rootPc);
+    unsigned optionalBits = 0;
+    if (def) {
+        const int count = std::clamp(def->count, 0, DefinitionSlots);
+        for (int i = 0; i < count; ++i) {
+            const unsigned bit = 1u << (4 + (PitchClass(def->intervals[i]) + rootPc) % PitchClasses);
+            bits |= bit;
+            if (def->flags[i] & OptionalInterval) optionalBits |= bit;
+        }
+    }
+    if (optional) *optional = optionalBits;
+    return bits;
+}
