@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <mutex>
 #include <sstream>
 
 const char* const MidiClientName = "Cantrel Studio";
@@ -49,18 +50,50 @@ std::string Trimmed(std::string text)
     return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
 
-// Keeps the last error RtMidi reports through the callback of a client.
-struct ErrorSlot {
-    std::atomic<bool> failed{false};
-    std::atomic<int> type{RtMidiError::UNSPECIFIED};
-
-    static void Catch(RtMidiError::Type t, const std::string&, void* data)
+// Once a client has an error callback, RtMidi reports there instead of
+// printing and throwing; the slot keeps the last report.
+class ErrorSlot {
+public:
+    static void Catch(RtMidiError::Type type, const std::string& text, void* data)
     {
         auto* slot = static_cast<ErrorSlot*>(data);
-        slot->type = t;
-        slot->failed = true;
+        std::lock_guard lock(slot->mutex_);
+        slot->failed_ = true;
+        slot->type_ = type;
+        slot->text_ = text;
     }
+    void Watch(RtMidi& client) { client.setErrorCallback(&ErrorSlot::Catch, this); }
+    // The report since the last call, if any.
+    bool Take(RtMidiError::Type& type, std::string& text)
+    {
+        std::lock_guard lock(mutex_);
+        if (!failed_) return false;
+        failed_ = false;
+        type = type_;
+        text = std::move(text_);
+        return true;
+    }
+
+private:
+    std::mutex mutex_;
+    bool failed_ = false;
+    RtMidiError::Type type_ = RtMidiError::UNSPECIFIED;
+    std::string text_;
 };
+
+// Connects a watched client to port `index`.
+MidiStatus OpenPort(RtMidi& client, ErrorSlot& errors, unsigned index, const char* name)
+{
+    try {
+        client.openPort(index, name);
+    } catch (const std::exception& e) {
+        return {MidiFailure::Other, Trimmed(e.what())};
+    }
+    RtMidiError::Type type;
+    std::string text;
+    if (errors.Take(type, text)) return {FailureOf(type, true), Trimmed(text)};
+    return {};
+}
 
 // A client of the API that works on this machine, with warnings muted. Throws
 // what RtMidi throws.
@@ -145,22 +178,21 @@ unsigned RtIndexOf(RtMidi& client, int id)
 
 class PortOutput : public MidiOutputPort {
 public:
-    explicit PortOutput(std::unique_ptr<RtMidiOut> out) : out_(std::move(out))
-    {
-        out_->setErrorCallback(&ErrorSlot::Catch, &errors_);
-    }
+    explicit PortOutput(std::unique_ptr<RtMidiOut> out) : out_(std::move(out)) { errors_.Watch(*out_); }
+
+    MidiStatus Open(unsigned index) { return OpenPort(*out_, errors_, index, "Output"); }
 
     MidiFailure Send(const std::uint8_t* bytes, int size) override
     {
-        errors_.failed = false;
         try {
             out_->sendMessage(bytes, static_cast<std::size_t>(size));
         } catch (const std::exception&) {
             return MidiFailure::Other;
         }
-        if (!errors_.failed) return MidiFailure::None;
-        return errors_.type == RtMidiError::INVALID_USE ? MidiFailure::InvalidHandle
-                                                        : MidiFailure::Other;
+        RtMidiError::Type type;
+        std::string text;
+        if (!errors_.Take(type, text)) return MidiFailure::None;
+        return type == RtMidiError::INVALID_USE ? MidiFailure::InvalidHandle : MidiFailure::Other;
     }
 
     void Reset() override
@@ -176,7 +208,7 @@ public:
     }
 
 private:
-    ErrorSlot errors_;
+    ErrorSlot errors_;  // outlives the client that reports to it
     std::unique_ptr<RtMidiOut> out_;
 };
 
@@ -214,14 +246,14 @@ public:
         in_.reset();
     }
 
-    void Attach(std::unique_ptr<RtMidiIn> in)
+    MidiStatus Open(std::unique_ptr<RtMidiIn> in, unsigned index)
     {
         in_ = std::move(in);
-        in_->setErrorCallback(&ErrorSlot::Catch, &errors_);
-        in_->ignoreTypes(true, false, false);
+        errors_.Watch(*in_);
+        in_->ignoreTypes(true, false, false);  // system exclusive stays out
         in_->setCallback(&PortInput::Receive, this);
+        return OpenPort(*in_, errors_, index, "Input");
     }
-    RtMidiIn& In() { return *in_; }
 
     void Start() override
     {
@@ -263,7 +295,7 @@ struct RtMidiPorts::Listing {
     MidiStatus status;
     std::unique_ptr<RtMidiOut> out;
     std::unique_ptr<RtMidiIn> in;
-    ErrorSlot errors;
+    ErrorSlot errors;  // listing problems are seen as no ports
 
     bool Ready()
     {
@@ -275,8 +307,8 @@ struct RtMidiPorts::Listing {
             std::string warning;
             out = NewClient<RtMidiOut>(api, warning);
             in = NewClient<RtMidiIn>(api, warning);
-            out->setErrorCallback(&ErrorSlot::Catch, &errors);
-            in->setErrorCallback(&ErrorSlot::Catch, &errors);
+            errors.Watch(*out);
+            errors.Watch(*in);
         } catch (const RtMidiError& e) {
             out.reset();
             in.reset();
@@ -332,12 +364,11 @@ std::unique_ptr<MidiOutputPort> RtMidiPorts::OpenOutput(int id, MidiStatus& stat
     }
     try {
         std::string warning;
-        auto out = NewClient<RtMidiOut>(listing_->api, warning);
-        out->openPort(index, "Output");
-        status = {};
-        return std::make_unique<PortOutput>(std::move(out));
+        auto port = std::make_unique<PortOutput>(NewClient<RtMidiOut>(listing_->api, warning));
+        status = port->Open(index);
+        if (status.Ok()) return port;
     } catch (const RtMidiError& e) {
-        status = {FailureOf(e.getType(), true), Trimmed(e.getMessage())};
+        status = {FailureOf(e.getType(), false), Trimmed(e.getMessage())};
     } catch (const std::exception& e) {
         status = {MidiFailure::Other, e.what()};
     }
@@ -359,12 +390,10 @@ std::unique_ptr<MidiInputPort> RtMidiPorts::OpenInput(int id, MidiInputHandler h
     auto port = std::make_unique<PortInput>(handler, context);
     try {
         std::string warning;
-        port->Attach(NewClient<RtMidiIn>(listing_->api, warning));
-        port->In().openPort(index, "Input");
-        status = {};
-        return port;
+        status = port->Open(NewClient<RtMidiIn>(listing_->api, warning), index);
+        if (status.Ok()) return port;
     } catch (const RtMidiError& e) {
-        status = {FailureOf(e.getType(), true), Trimmed(e.getMessage())};
+        status = {FailureOf(e.getType(), false), Trimmed(e.getMessage())};
     } catch (const std::exception& e) {
         status = {MidiFailure::Other, e.what()};
     }

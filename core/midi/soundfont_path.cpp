@@ -1,5 +1,7 @@
 #include "core/midi/soundfont_path.h"
 
+#include <cstdio>
+
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
 
@@ -15,6 +17,16 @@ constexpr const char* InstalledSoundFonts[] = {
     "/usr/share/soundfonts/FluidR3_GM.sf2",
 };
 
+// A relative name is taken from the folder of cantrel.ini.
+std::string BesideSettings(const std::string& name, const char* ini)
+{
+    if (name.empty() || name.front() == '/') return name;
+    char path[PathSize];
+    std::snprintf(path, sizeof path, "%s", ini);
+    RemoveFilename(path);
+    return AppendFilename(path, name.c_str());
+}
+
 } // namespace
 
 std::vector<std::string> SoundFontCandidates()
@@ -27,7 +39,7 @@ std::vector<std::string> SoundFontCandidates()
         found.push_back(path);
     };
     if (const char* ini = GetINIFileName(); ini && *ini)
-        consider(GetProfileString(ini, "Midi", "SoundFont", ""));
+        consider(BesideSettings(GetProfileString(ini, "Midi", "SoundFont", ""), ini));
     for (const char* path : InstalledSoundFonts) consider(path);
     return found;
 }

@@ -150,9 +150,12 @@ const char* GetUserSettingsDirectory()
 bool InitializeFileNames()
 {
     iniFileName[0] = sheetTemplateFileName[0] = studioTemplateFileName[0] = '\0';
-    const std::string libraryIni = std::string(GetLibraryDirectory()) + IniName;
+    // An unknown folder (too long a path, no home) is no place at all, never
+    // the working directory.
+    const std::string libraryFolder = GetLibraryDirectory();
     const std::string userFolder = GetUserSettingsDirectory();
-    const std::string userIni = userFolder + IniName;
+    const std::string libraryIni = libraryFolder.empty() ? std::string() : libraryFolder + IniName;
+    const std::string userIni = userFolder.empty() ? std::string() : userFolder + IniName;
     const bool libraryCopyExists = Exists(libraryIni.c_str()) != 0;
     const bool userCopyExists = Exists(userIni.c_str()) != 0;
 
@@ -161,19 +164,21 @@ bool InitializeFileNames()
 
     // The library's folder comes first, unless it has no settings file while
     // the user has one.
-    if ((libraryCopyExists || !userCopyExists) && SetPath(iniFileName, libraryIni) &&
+    if (!libraryIni.empty() && (libraryCopyExists || !userCopyExists) && SetPath(iniFileName, libraryIni) &&
         ProbeWrite(iniFileName)) {
         ReadTemplatePaths();
         return true;
     }
 
-    std::error_code ignored;
-    std::filesystem::create_directories(userFolder, ignored);
-    if (!userCopyExists && libraryCopyExists)
-        SeedFrom(libraryIni, userIni);
-    if (SetPath(iniFileName, userIni) && ProbeWrite(iniFileName)) {
-        ReadTemplatePaths();
-        return true;
+    if (!userIni.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(userFolder, ignored);
+        if (!userCopyExists && libraryCopyExists)
+            SeedFrom(libraryIni, userIni);
+        if (SetPath(iniFileName, userIni) && ProbeWrite(iniFileName)) {
+            ReadTemplatePaths();
+            return true;
+        }
     }
 
     iniFileName[0] = '\0';

@@ -20,7 +20,9 @@ const char* GetINIFileName();
 const char* GetSheetTemplateFileName();
 const char* GetStudioTemplateFileName();
 
-// The folder holding the loaded cantrelcore library, ending in '/'.
+// The folder holding the loaded cantrelcore library, ending in '/'. The
+// environment variable CANTREL_LIBRARY_DIR, when set, names another folder to
+// use instead (tests point it at scratch folders).
 const char* GetLibraryDirectory();
 // $XDG_CONFIG_HOME/cantrel/ (default ~/.config/cantrel/), ending in '/'.
 const char* GetUserSettingsDirectory();

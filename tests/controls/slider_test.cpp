@@ -108,8 +108,8 @@ TEST(TMyHSlider, DraggingTheThumbAndClickingBesideIt)
     QDialog dialog;
     dialog.resize(400, 100);
     TMyHSlider slider(&dialog, 4124, 0, 0, 10, 10, 32003, 0, 127);
-    slider.setGeometry(10, 10, 260, 34);
     dialog.show();
+    slider.setGeometry(10, 10, 260, 34);
     QSignalSpy moved(&slider, &QAbstractSlider::valueChanged);
 
     SliderGeometry geometry = slider.Geometry();

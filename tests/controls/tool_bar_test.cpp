@@ -2,6 +2,7 @@
 // hints, placement, and saving to and loading from a studio file.
 #include <QAction>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -54,6 +55,13 @@ public:
     std::vector<int> commands;
     std::function<void(int)> onCommand;
 };
+
+// The pointer moving over a palette with no button held.
+void Hover(QWidget* widget, QPoint pos)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
 
 std::string ReadAll(const std::string& path)
 {
@@ -212,17 +220,20 @@ TEST_F(ToolBarTest, AClickFlashesTheCellAndSendsItsCommandToTheOwner)
     ToolBar::OpenToolBar(&frame, frame.bar, 0);
     ToolBar* palette = ToolBar::OpenPalette(0);
     ASSERT_NE(palette, nullptr);
-    // The owner answers with a radio check, which the flash must not undo.
-    frame.onCommand = [](int command) { ToolBar::RadioCheck(command, 10000, 10005); };
-
     const QImage before = palette->grab().toImage();
     QTest::mouseClick(palette, Qt::LeftButton, {}, palette->CellRect(3).center());
     ASSERT_EQ(frame.commands, std::vector<int>{10003});
     EXPECT_EQ(palette->FlashingCell(), 3);
-    const QImage flashing = palette->grab().toImage();
-    EXPECT_NE(flashing, before);
+    EXPECT_NE(palette->grab().toImage(), before);
     QTest::qWait(250);
     EXPECT_EQ(palette->FlashingCell(), -1);
+    EXPECT_EQ(ToolBar::IsChecked(10003), 0);  // the flash changes no state
+    EXPECT_EQ(palette->grab().toImage(), before);
+
+    // The owner answers with a radio check, which the flash must not undo.
+    frame.onCommand = [](int command) { ToolBar::RadioCheck(command, 10000, 10005); };
+    QTest::mouseClick(palette, Qt::LeftButton, {}, palette->CellRect(3).center());
+    QTest::qWait(250);
     EXPECT_EQ(ToolBar::IsChecked(10003), 1);
     EXPECT_NE(palette->grab().toImage(), before);
 
@@ -251,14 +262,14 @@ TEST_F(ToolBarTest, HintsOfTheCellUnderTheMouseGoToTheStatusBar)
     ToolBar* palette = ToolBar::OpenPalette(0);
     ASSERT_NE(palette, nullptr);
 
-    QTest::mouseMove(palette, palette->CellRect(3).center());
+    Hover(palette, palette->CellRect(3).center());
     EXPECT_EQ(palette->HoverCell(), 3);
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Sixteenth notes");
-    QTest::mouseMove(palette, palette->CellRect(4).center());
+    Hover(palette, palette->CellRect(4).center());
     EXPECT_EQ(frame.statusBar()->currentMessage(), "Quarter notes");
-    QTest::mouseMove(palette, palette->CellRect(0).center());  // a command without hint
+    Hover(palette, palette->CellRect(0).center());  // a command without hint
     EXPECT_EQ(frame.statusBar()->currentMessage(), "");
-    QTest::mouseMove(palette, palette->CellRect(4).center());
+    Hover(palette, palette->CellRect(4).center());
     palette->hide();
     EXPECT_EQ(frame.statusBar()->currentMessage(), "");
     EXPECT_EQ(palette->HoverCell(), -1);

@@ -6,7 +6,10 @@
 #include <string>
 
 #include "core/midi/chord_render.h"
+#include "core/midi/soundfont_path.h"
 #include "core/midi/synth_output.h"
+#include "core/services/file_names.h"
+#include "core/services/profile.h"
 #include "core/theory/chord.h"
 #include "support/scratch_dir.h"
 
@@ -76,6 +79,26 @@ TEST(ChordRender, AFileThatCannotBeWrittenIsReported)
     EXPECT_FALSE(RenderChordToWav(scratch.File("plain/out.wav"), c, 0, 64, 100, info, status));
     EXPECT_EQ(status.failure, MidiFailure::Other);
     EXPECT_NE(status.detail.find("plain/out.wav"), std::string::npos);
+}
+
+TEST(ChordRender, ASoundFontNamedInTheSettingsComesFirstAndABadOneIsPassedOver)
+{
+    ScratchDir scratch;
+    scratch.Write("broken.sf2", "not a SoundFont");
+    UseINIFileName(scratch.Write("cantrel.ini", "[Midi]\nSoundFont=broken.sf2\n").c_str());
+    const auto candidates = SoundFontCandidates();
+    ASSERT_GE(candidates.size(), 2u);  // the installed General MIDI one follows
+    EXPECT_EQ(candidates.front(), scratch.File("broken.sf2"));
+
+    chord c;
+    c.AddNote(63);
+    ChordRender info;
+    MidiStatus status;
+    EXPECT_TRUE(RenderChordToWav(scratch.File("out.wav"), c, 0, 64, 50, info, status)) << status.detail;
+
+    UseINIFileName(scratch.Write("cantrel.ini", "[Midi]\nSoundFont=/no/such.sf2\n").c_str());
+    EXPECT_EQ(SoundFontCandidates().front().find("/no/such"), std::string::npos);
+    ForgetProfiles();
 }
 
 TEST(SynthesizerOutput, OpensWithOrWithoutAnAudioOutput)

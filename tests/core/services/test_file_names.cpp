@@ -208,6 +208,14 @@ TEST_F(SettingsPlaces, NoWritablePlaceIsReportedAndFails)
     EXPECT_STREQ(GetStudioTemplateFileName(), "");
 }
 
+TEST_F(SettingsPlaces, AnOverlongLibraryPathIsNoPlaceAtAll)
+{
+    ScopedEnvironment library("CANTREL_LIBRARY_DIR", "/" + std::string(300, 'x'));
+    ASSERT_TRUE(InitializeFileNames());
+    EXPECT_EQ(GetINIFileName(), UserIni());
+    EXPECT_FALSE(std::filesystem::exists("cantrel.ini")) << "nothing written in the working folder";
+}
+
 // A read-only installation: the library folder holds the shipped file and the
 // templates but cannot be written. Root may write anywhere, so the check runs
 // in a child that gives up its rights.
