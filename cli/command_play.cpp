@@ -100,7 +100,9 @@ void WaitWithEvents(QCoreApplication& app, unsigned long ms)
 int Sound(PlayRequest& request)
 {
     QCoreApplication& app = CliApplication();
-    new MidiDev();  // the primary device; ReleaseDevices frees it
+    // The primary device only when it is asked for: opening it may say why
+    // it cannot sound, which is beside the point for another device.
+    if (request.device == MidiDev::PrimaryDevice) new MidiDev();  // ReleaseDevices frees it
     MidiDev* device = MidiDev::MidiOut(request.device);
     if (!device || !device->handle) {
         // The failure has been reported as it happened.

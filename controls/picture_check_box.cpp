@@ -48,9 +48,9 @@ void PictureCheckBox::paintEvent(QPaintEvent*)
     painter.drawPixmap(QRectF(0, 0, side, side), strip,
                        QRectF(face.pictureX * ratio, 0, side * ratio, side * ratio));
 
-    // A focused box writes its label in the shadow colour, as Windows did.
+    // A focused box writes its label in the shadow colour inside a focus frame.
     const QColor text = face.focused ? MixColours(palette().color(QPalette::ButtonText),
-                                                  palette().color(QPalette::Window), 0.4)
+                                                  palette().color(QPalette::Window), 0.3)
                                      : palette().color(QPalette::ButtonText);
     if (!isEnabled()) painter.setPen(palette().color(QPalette::Disabled, QPalette::ButtonText));
     else painter.setPen(text);

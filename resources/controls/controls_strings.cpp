@@ -1,6 +1,5 @@
 #include "resources/controls/controls_strings.h"
 
-#include <array>
 
 namespace {
 

@@ -40,7 +40,7 @@ constexpr CellArt Intervals[] = {Text("P1", Small), Text("TT", Small), Text("m2"
                                  Text("M2", Small), Text("m6", Small), Text("m3", Small), Text("M6", Small),
                                  Text("M3", Small), Text("m7", Small), Text("P4", Small), Text("M7", Small)};
 constexpr CellArt ChordQualities[] = {Text("M", Small), Text("7", Small),  Text("m", Small),   Text("M7", Small),
-                                      Text("°", Small), Text("m7", Small), Text("+", Small), Text("sus", Small)};
+                                      Text("dim", Small), Text("m7", Small), Text("+", Small), Text("sus", Small)};
 constexpr CellArt Dynamics[] = {Text("pp", Dynamic), Text("mf", Dynamic), Text("p", Dynamic),
                                 Text("f", Dynamic),  Text("mp", Dynamic), Text("ff", Dynamic)};
 constexpr CellArt Transposition[] = {{ArrowUp}, {ArrowDown}, {DoubleArrowUp}, {DoubleArrowDown}, {ArrowsUpDown}, Text("0")};

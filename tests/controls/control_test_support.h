@@ -19,7 +19,7 @@ inline QPalette DarkPalette()
 {
     QPalette dark;
     const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230);
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         dark.setColor(group, QPalette::Window, window);
         dark.setColor(group, QPalette::WindowText, text);
         dark.setColor(group, QPalette::Base, base);
@@ -35,8 +35,8 @@ inline QPalette DarkPalette()
         dark.setColor(group, QPalette::Highlight, QColor(42, 130, 218));
         dark.setColor(group, QPalette::HighlightedText, Qt::white);
     }
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+        dark.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
     return dark;
 }
 

@@ -247,22 +247,22 @@ TEST(Gallery, ADialogBuiltFromTheControls)
     for (const Theme& theme : Themes()) {
         QDialog dialog;
         dialog.setPalette(theme.palette);
-        dialog.resize(460, 250);
+        dialog.resize(460, 260);
         auto* group = new QGroupBox("Output", &dialog);
-        group->setGeometry(10, 10, 200, 70);
+        group->setGeometry(10, 10, 236, 70);
         const char* names[] = {"Notes", "Chord", "Key", "Scale", "Interval"};
         LEDButton* buttons[5];
         for (int i = 0; i < 5; ++i) {
             buttons[i] = new LEDButton(&dialog, 151 + i, i, 2);
-            buttons[i]->move(24 + 36 * i, 50);
+            buttons[i]->move(30 + 46 * i, 50);
             auto* label = new QLabel(names[i], &dialog);
-            label->setGeometry(14 + 36 * i, 30, 40, 16);
+            label->setGeometry(14 + 46 * i, 30, 48, 16);
             label->setAlignment(Qt::AlignHCenter);
         }
         auto* info = new QLabel(&dialog);
         info->setObjectName("id400");
         info->setWordWrap(true);
-        info->setGeometry(220, 16, 230, 60);
+        info->setGeometry(256, 16, 196, 60);
         new ToggleBox(&dialog, 102, "Use \"C (B Bass)\" notation|Use \"C/B\" notation");
         dialog.findChild<ToggleBox*>("id102")->setGeometry(12, 96, 240, 20);
         auto* sharp = new ToggleBox(&dialog, 112, "C#|Db");

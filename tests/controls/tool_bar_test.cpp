@@ -162,6 +162,26 @@ TEST_F(ToolBarTest, TogglingOneAndAllPalettes)
     for (int palette = 0; palette < PaletteTable::Count; ++palette) EXPECT_EQ(ToolBar::OpenPalette(palette), nullptr);
 }
 
+TEST_F(ToolBarTest, APaletteGoesWithItsOwnersWindowOrItsCloseButton)
+{
+    {
+        Frame frame;
+        frame.show();
+        ToolBar::OpenToolBar(&frame, frame.bar, 7);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(ToolBar::OpenPalette(7), &move);  // a hint is showing
+        ASSERT_NE(ToolBar::OpenPalette(7), nullptr);
+    }
+    EXPECT_EQ(ToolBar::OpenPalette(7), nullptr);
+    EXPECT_FALSE(ToolBar::IsToolBarOpen(117));
+
+    ToolBar::OpenToolBar(nullptr, nullptr, 6);
+    ToolBar::OpenPalette(6)->close();
+    EXPECT_FALSE(ToolBar::IsToolBarOpen(118));
+    ToolBar::CreateToolBar(nullptr, nullptr, 118);  // opens again at once
+    EXPECT_TRUE(ToolBar::IsToolBarOpen(118));
+}
+
 TEST_F(ToolBarTest, CellsRunDownTheColumns)
 {
     ToolBar::OpenToolBar(nullptr, nullptr, 0);

@@ -210,7 +210,7 @@ TEST_F(DefinitionLists, KeysAlterLettersOnlyWithPlusAndMinus)
     ASSERT_TRUE(LoadAll(Section("Keys", {"\"D Major\", D E F+ G A B C+", "\"F Major\", F G A B- C D E",
                                          "\"C Odd\", C# Db"})));
     // Letters A B C D E F G.
-    EXPECT_EQ(Pitches(*GetKey(0)), (Numbers{0, 2, 4, 5, 7, 9, 11}));
+    EXPECT_EQ(Pitches(*GetKey(0)), (Numbers{0, 2, 4, 5, 7, 9, 10}));
     EXPECT_EQ(Pitches(*GetKey(1)), (Numbers{0, 1, 3, 5, 7, 8, 10}));
     EXPECT_EQ(GetKey(1)->pitchCount, 7);
     EXPECT_EQ(GetKey(0)->tokenCount, 7);

@@ -1,0 +1,84 @@
+#include "app/studio/component_links.h"
+
+#include "app/studio/component_node.h"
+
+void Unlink(ComponentNode* a, ComponentNode* b)
+{
+    if (!a && !b) return;
+    for (int i = 0; i < ComponentNode::SlotCount; ++i) {
+        if (a && a->Links[i].Holds(a, b)) a->Links[i].Clear();
+        if (b && b->Links[i].Holds(a, b)) b->Links[i].Clear();
+    }
+}
+
+void Connect(ComponentNode* src, int outIndex, ComponentNode* dst, int inIndex)
+{
+    if (!src || !dst) return;
+    if (outIndex < 0 || outIndex >= src->OutputCount || inIndex < 0 || inIndex >= dst->InputCount) return;
+    Unlink(src, src);
+    Unlink(dst, dst);
+    LinkSlot& in = dst->Links[inIndex];
+    LinkSlot& out = src->Links[outIndex + src->InputCount];
+    // Both old links go before the new one is stored: when the old output link
+    // led to dst itself, removing it later would take the new input with it.
+    if (src != dst && !out.Empty()) {
+        LinkSlot old = out;
+        Unlink(old.From, old.To);
+    }
+    if (!in.Empty()) {
+        LinkSlot old = in;
+        Unlink(old.From, old.To);
+    }
+    in = {src, dst};
+    if (src != dst) out = {src, dst};
+}
+
+void Disconnect(ComponentNode* c)
+{
+    if (!c) return;
+    for (ComponentNode* n = FirstComponent(); n; n = n->Next) {
+        if (n == c) continue;
+        for (LinkSlot& slot : n->Links)
+            if (slot.From == c || slot.To == c) slot.Clear();
+    }
+    if (!c->PassThrough) return;
+    // Self-links are no neighbours: bridging them would link a component
+    // that is going away.
+    ComponentNode* source = nullptr;
+    ComponentNode* target = nullptr;
+    for (const LinkSlot& slot : c->Links) {
+        if (!source && slot.To == c && slot.From && slot.From != c) source = slot.From;
+        if (!target && slot.From == c && slot.To && slot.To != c) target = slot.To;
+    }
+    if (source && target) Connect(source, 0, target, 0);
+}
+
+ComponentNode* NthInputOf(const ComponentNode* c, int n)
+{
+    for (const LinkSlot& slot : c->Links)
+        if (slot.To == c && n-- == 0) return slot.From;
+    return nullptr;
+}
+
+ComponentNode* NthOutputOf(const ComponentNode* c, int n)
+{
+    for (const LinkSlot& slot : c->Links)
+        if (slot.From == c && n-- == 0) return slot.To;
+    return nullptr;
+}
+
+ComponentNode* LastInputOf(const ComponentNode* c)
+{
+    ComponentNode* last = nullptr;
+    for (const LinkSlot& slot : c->Links)
+        if (slot.To == c) last = slot.From;
+    return last;
+}
+
+ComponentNode* LastOutputOf(const ComponentNode* c)
+{
+    ComponentNode* last = nullptr;
+    for (const LinkSlot& slot : c->Links)
+        if (slot.From == c) last = slot.To;
+    return last;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Making and removing links. A link is held by both ends: in an output slot of
+// its source and an input slot of its target (a self-link in the input slot
+// only).
+
+class ComponentNode;
+
+// Links output outIndex (0-based among outputs) of src to input inIndex of
+// dst, replacing what either slot held. Nothing when an end is null or an
+// index is out of range.
+void Connect(ComponentNode* src, int outIndex, ComponentNode* dst, int inIndex);
+// Removes the link a->b from both ends.
+void Unlink(ComponentNode* a, ComponentNode* b);
+// Removes every link other components hold to or from c; when c passes notes
+// through, its first source is linked to its first target instead.
+void Disconnect(ComponentNode* c);
+
+// The source of c's last input link, the target of its last output link, and
+// the nth link of each side in slot order (a self-link is both).
+ComponentNode* LastInputOf(const ComponentNode* c);
+ComponentNode* LastOutputOf(const ComponentNode* c);
+// The nth (0-based) link that starts at c / ends at c, in slot order.
+ComponentNode* NthOutputOf(const ComponentNode* c, int n);
+ComponentNode* NthInputOf(const ComponentNode* c, int n);

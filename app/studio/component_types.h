@@ -1,0 +1,31 @@
+#pragma once
+// Component type ids (the studio file, the New Component command and the
+// Connections window use them) and the kinds creation works on: the string
+// number of the component's name.
+
+namespace ComponentType {
+constexpr int Sheet = 1002;  // recognised by the frame, never created
+constexpr int Guitar = 1003;
+constexpr int Keyboard = 1004;
+constexpr int Splitter = 1006;
+constexpr int Joiner = 1007;
+constexpr int Analyzer = 9019;
+}  // namespace ComponentType
+
+namespace ComponentKind {
+constexpr int Sheet = 1;
+constexpr int Keyboard = 2;
+constexpr int Guitar = 3;
+constexpr int Splitter = 5;
+constexpr int Joiner = 6;
+constexpr int Analyzer = 24;
+}  // namespace ComponentKind
+
+// Modes of a component.
+constexpr int NotesMode = 23007;
+constexpr int ChordMode = 23008;
+
+// The kind of a type id; any other value is returned unchanged.
+int KindOfType(int typeOrKind);
+// The type id of a kind, 0 for a kind no component has.
+int TypeOfKind(int kind);

@@ -1,0 +1,65 @@
+#pragma once
+// The frame of a component: an MDI child holding the component (its client)
+// and the component's vertical tool bar along the right edge. It carries out
+// the Component menu's commands on its client.
+
+#include <QMdiSubWindow>
+#include <QPointer>
+
+#include "controls/window_placement_record.h"
+
+class mmMDIChildClient;
+class QToolBar;
+
+class mmMDIChild : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    static constexpr int ToolBarWidth = 34;
+
+    // Takes ownership of client; sets its mode and sound, builds the tool bar
+    // and marks the studio modified.
+    mmMDIChild(mmMDIChildClient* client, const QString& title, QWidget* parent = nullptr);
+    ~mmMDIChild() override;
+
+    mmMDIChildClient* Client() const { return client_; }
+    QToolBar* ComponentToolBar() const { return toolBar_; }
+
+    // Carries out a component command; false for an id it does not handle.
+    bool Command(int id, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // 1 or 0 for the checked commands (sound, notes, chord), -1 for others.
+    int CommandChecked(int id) const;
+
+    // Swaps the tool-bar button oldId for newId.
+    void ReplaceGadget(int oldId, int newId);
+    // Plays the chord for half a second (space down, wait, space up).
+    void PlayHalfSecond();
+
+    // The placement record (in screen-width units) followed by the client's
+    // settings; and back.
+    void SavePlacement(char*& out, int& remaining);
+    void RestorePlacement(char*& in, int& remaining);
+    // The placement as the window system has it, in pixels.
+    WindowPlacementRecord Placement() const;
+
+    // The active component's frame, or null.
+    static mmMDIChild* ActiveComponent();
+    static void SetActiveComponent(mmMDIChild* frame);
+
+    // Lays out client and tool bar for a body of the given size.
+    void LayoutBody(const QSize& size);
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildToolBar();
+    void AddButton(int command, int picture = -1);
+    void RememberNormalGeometry();
+
+    mmMDIChildClient* client_;
+    QWidget* body_;
+    QToolBar* toolBar_;
+    QRect normalGeometry_;
+    QPoint minimizedPosition_{-1, -1};
+};

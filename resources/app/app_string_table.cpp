@@ -1,0 +1,9 @@
+#include "resources/app/app_strings.h"
+
+const StringTable& AppStrings()
+{
+    static const StringTable table{
+        StudioStrings(),
+    };
+    return table;
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The string table of the program, one array per subject.
+
+#include <span>
+
+#include "core/services/string_table.h"
+
+std::span<const StringTableEntry> StudioStrings();  // component names, studio file filter
+
+const StringTable& AppStrings();

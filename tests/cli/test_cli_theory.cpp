@@ -1,0 +1,162 @@
+// cantrel-cli name, keys and scales.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/cli_runner.h"
+#include "support/scratch_dir.h"
+
+namespace {
+
+const std::string DefaultSettings = std::string(CANTREL_OUTPUT_DIR) + "/cantrel.ini";
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    for (std::size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
+        lines.push_back(text.substr(at, end - at));
+    return lines;
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// Runs cantrel-cli with standard input from a file.
+CliResult RunCliWithInput(const std::vector<std::string>& args, const std::string& input)
+{
+    ScratchDir scratch;
+    const std::string program = CANTREL_OUTPUT_DIR "/cantrel-cli";
+    const std::string in = scratch.Write("stdin", input);
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, scratch.File("out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, scratch.File("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    CliResult result;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    result.out = scratch.Read("out");
+    result.err = scratch.Read("err");
+    return result;
+}
+
+} // namespace
+
+TEST(CliTheory, NamesChordsWithTheDefaultDefinitions)
+{
+    CliResult r = RunCli({"--ini", DefaultSettings, "name", "C5", "E5", "G5"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const auto names = Lines(r.out);
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(names.front(), "C");
+
+    // Notes without a digit take the octave before them: G4 B4 D5 F5.
+    r = RunCli({"--ini", DefaultSettings, "name", "G4", "B", "D5", "F"});
+    EXPECT_EQ(Lines(r.out).front(), "G7");
+    r = RunCli({"--ini", DefaultSettings, "--diff-bass", "--bass-style", "name", "E5", "G5", "C6"});
+    EXPECT_EQ(Lines(r.out).front(), "C/E");
+}
+
+TEST(CliTheory, EveryNameInOrderAndTheNamingSwitches)
+{
+    ScratchDir scratch;
+    const std::string ini = scratch.Write("cantrel.ini",
+                                          "[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m7\",\"Minor Seventh\", 1? 3b 5 7b\n");
+    CliResult r = RunCli({"--ini", ini, "name", "C4", "E4", "G4"});
+    EXPECT_EQ(r.out, "C\nAm7 (No Root)\n");
+    r = RunCli({"--ini", ini, "--no-root=0", "name", "C4", "E4", "G4"});
+    EXPECT_EQ(r.out, "C\n");
+    r = RunCli({"--ini", ini, "name", "C4", "D4", "E4", "G4", "--add-style"});
+    EXPECT_EQ(r.out, "C (Add 2)\n");
+    r = RunCli({"--ini", ini, "name", "D4", "C5", "E5", "G5"});
+    EXPECT_EQ(r.out, "C (D Bass)\n");
+    r = RunCli({"--ini", ini, "name", "B3"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "") << "no name, nothing written";
+}
+
+TEST(CliTheory, BatchWritesOneLinePerChord)
+{
+    ScratchDir scratch;
+    const std::string ini = scratch.Write("cantrel.ini",
+                                          "[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m7\",\"Minor Seventh\", 1? 3b 5 7b\n");
+    CliResult r = RunCliWithInput({"--ini", ini, "name", "--batch"}, "C4 E4 G4\n\nB3\r\n  E4\tG4   C5  \nC E G\n");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    // Each line stands alone: "C E G" is in octave 6, not the octave of the line before.
+    EXPECT_EQ(r.out, "C\tAm7 (No Root)\n\n\nC\tAm7 (No Root)\nC\tAm7 (No Root)\n");
+
+    r = RunCliWithInput({"--ini", ini, "name", "--batch"}, "C4 E4 G4\nC4 X4\nC4 E4 G4\n");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "C\tAm7 (No Root)\n\nC\tAm7 (No Root)\n") << "a bad line keeps its place";
+    EXPECT_NE(r.err.find("cantrel-cli: line 2: not a note: 'X4'"), std::string::npos) << r.err;
+}
+
+TEST(CliTheory, KeysAndScalesHoldingTheNotes)
+{
+    CliResult r = RunCli({"--ini", DefaultSettings, "scales", "C5", "E5", "G5"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto scales = Lines(r.out);
+    EXPECT_TRUE(Contains(scales, "C Major") && Contains(scales, "F Major") && Contains(scales, "G Major")) << r.out;
+    EXPECT_EQ(scales.front(), "C Major");
+
+    r = RunCli({"--ini", DefaultSettings, "keys", "F#5"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto keys = Lines(r.out);
+    for (const char* key : {"G Major", "D Major", "A Major", "E Major", "B Major", "F# Major", "C# Major",
+                            "Gb Major", "E Minor", "B Minor"})
+        EXPECT_TRUE(Contains(keys, key)) << key << " in\n" << r.out;
+    EXPECT_FALSE(Contains(keys, "C Major"));
+    EXPECT_FALSE(Contains(keys, "F Major"));
+}
+
+TEST(CliTheory, BadNotesAndBadSettings)
+{
+    for (const char* command : {"name", "keys", "scales"}) {
+        CliResult r = RunCli({"--ini", DefaultSettings, command, "C4", "Q4"});
+        EXPECT_EQ(r.exitCode, 2) << command;
+        EXPECT_EQ(r.out, "") << command;
+        EXPECT_NE(r.err.find("cantrel-cli: not a note: 'Q4'"), std::string::npos) << r.err;
+        r = RunCli({"--ini", DefaultSettings, command});
+        EXPECT_EQ(r.exitCode, 2) << command;
+    }
+    std::vector<std::string> thirteen{"--ini", DefaultSettings, "name"};
+    for (int i = 0; i < 13; ++i) thirteen.push_back("A" + std::to_string(i % 9 + 1) + (i >= 9 ? "#" : ""));
+    EXPECT_EQ(RunCli(thirteen).exitCode, 2) << "a 13th note would silently drop the first";
+
+    ScratchDir scratch;
+    const std::string bad = scratch.Write("bad.ini", "[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m\",\"Minor\" , 1 3b 5\n"
+                                                     "[Keys]\n1=\"C Major\", C D E F G A B\n");
+    CliResult r = RunCli({"--ini", bad, "keys", "C4"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "cantrel-cli: 401: Cannot understand chord #2 in cantrel.ini\n");
+
+    r = RunCli({"--ini", scratch.File("missing.ini"), "name", "C4"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("cannot read settings file"), std::string::npos) << r.err;
+}
+
+TEST(CliTheory, TheSettingsFileNamedIsNeverWritten)
+{
+    ScratchDir scratch;
+    const std::string contents = "; mine\n[Chords]\n1=\"\",\"Major\", 1 3 5\n";
+    const std::string ini = scratch.Write("cantrel.ini", contents);
+    RunCli({"--ini", ini, "name", "C4", "E4", "G4"});
+    EXPECT_EQ(scratch.Read("cantrel.ini"), contents);
+}
