@@ -285,6 +285,10 @@ void mmMDIChild::RestorePlacement(char*& in, int& remaining)
         }
         in += WindowPlacementRecord::HexLength;
         remaining -= WindowPlacementRecord::HexLength;
+    } else {
+        // A damaged placement (already reported) must not leave the
+        // component hidden where nobody can reach it.
+        show();
     }
     if (client_) client_->LoadSettings(in, remaining);
 }

@@ -1,0 +1,109 @@
+#include "app/studio/component_factory.h"
+
+#include <QMdiArea>
+
+#include "app/components/joiner_client.h"
+#include "app/components/splitter_client.h"
+#include "app/studio/component_node.h"
+#include "app/studio/component_types.h"
+#include "app/studio/connections_refresh.h"
+#include "app/studio/mm_mdi_child.h"
+#include "app/studio/mm_mdi_child_client.h"
+#include "app/studio/mm_mdi_client.h"
+#include "core/services/error.h"
+#include "resources/app/app_strings.h"
+
+namespace {
+
+constexpr int UndeterminedWindowType = 409;
+constexpr int TitleLimit = 100;
+
+struct KindFactory {
+    int kind;
+    ComponentFactory factory;
+};
+
+KindFactory factories[] = {
+    {ComponentKind::Keyboard, nullptr},
+    {ComponentKind::Guitar, nullptr},
+    {ComponentKind::Splitter, [] { return static_cast<mmMDIChildClient*>(new SplitterClient); }},
+    {ComponentKind::Joiner, [] { return static_cast<mmMDIChildClient*>(new JoinerClient); }},
+    {ComponentKind::Analyzer, nullptr},
+};
+
+ComponentFactory FactoryOf(int kind)
+{
+    for (const KindFactory& k : factories)
+        if (k.kind == kind) return k.factory;
+    return nullptr;
+}
+
+}  // namespace
+
+void SetComponentFactory(int kind, ComponentFactory factory)
+{
+    for (KindFactory& k : factories)
+        if (k.kind == kind) k.factory = factory;
+}
+
+mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile)
+{
+    if (!client) return nullptr;
+    if (ComponentCount() == 0) client->TitleCounter = 1;
+    const int kind = KindOfType(kindOrType);
+    ComponentFactory factory = FactoryOf(kind);
+    if (!factory) {
+        Error(UndeterminedWindowType);
+        return nullptr;
+    }
+    QString title;
+    if (const char* name = StringResource(AppStrings(), kind)) {
+        title = QString::fromUtf8(name).left(128) + QStringLiteral(" %1").arg(client->TitleCounter) +
+                QChar(AutomaticTitleMark);
+        ++client->TitleCounter;
+    }
+    mmMDIChildClient* component = factory();
+    // The window state of the new frame follows the active one's before it
+    // is added.
+    QMdiSubWindow* active = client->activeSubWindow();
+    const bool maximise = active && active->isMaximized();
+    auto* frame = new mmMDIChild(component, title);
+    client->addSubWindow(frame);
+    frame->resize(frame->sizeHint().expandedTo(QSize(240, 160)));
+    if (!fromFile) {
+        const bool router = component->TypeId == ComponentType::Splitter || component->TypeId == ComponentType::Joiner;
+        if (router)
+            frame->showMinimized();
+        else if (maximise)
+            frame->showMaximized();
+        else
+            frame->show();
+        RefreshConnections();
+    }
+    return frame;
+}
+
+int FillComponentList(TListBoxData& list, const ComponentNode* current, int typeFilter)
+{
+    if (typeFilter == 0) list.AddString(NoConnectionText, current == nullptr);
+    int added = 0;
+    bool currentAdded = false;
+    for (ComponentNode* n = FirstComponent(); n; n = n->Next) {
+        if (typeFilter != 0 && n->TypeId != typeFilter) continue;
+        QString title = QString::fromStdString(n->Title()).left(TitleLimit);
+        const bool selected = n == current;
+        list.AddString(title.toStdString(), selected);
+        currentAdded = currentAdded || selected;
+        ++added;
+    }
+    return currentAdded ? -added : added;
+}
+
+ComponentNode* FindComponentByTitle(const TListBoxData& list)
+{
+    if (list.selectedIndices.empty()) return nullptr;
+    const std::string selected = list.SelectedString();
+    for (ComponentNode* n = FirstComponent(); n; n = n->Next)
+        if (QString::fromStdString(n->Title()).left(TitleLimit).toStdString() == selected) return n;
+    return nullptr;
+}
