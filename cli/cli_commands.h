@@ -26,3 +26,4 @@ int RunScalesCommand(const std::vector<std::string>& args);
 int RunDevicesCommand(const std::vector<std::string>& args);
 int RunPlayCommand(const std::vector<std::string>& args);
 int RunMonitorCommand(const std::vector<std::string>& args);
+int RunStudioCommand(const std::vector<std::string>& args);

@@ -12,7 +12,8 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont
   librtmidi-dev
   libgtest-dev libgmock-dev
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick xdotool
+  mscompress
 )
 
 missing=()

@@ -38,10 +38,9 @@ ComponentNode::~ComponentNode()
 int ComponentNode::SendChordTo(ComponentNode* target)
 {
     if (!target) return 1;
-    if (!(target->PendingWaves & FlowLevel())) {
-        target->PendingWaves |= FlowLevel();
-        target->BeginInput();
-    }
+    const int arrival = MarkArrival(target);
+    if (arrival < 0) return 1;
+    if (arrival > 0) target->BeginInput();
     target->TakeChord(Chord);
     if (target->PassThrough) PutOut(target);
     return 1;

@@ -1,5 +1,6 @@
 #include "app/studio/mm_mdi_child_client.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 

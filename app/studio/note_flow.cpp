@@ -21,43 +21,33 @@ void ClearVisitedIn()
     for (ComponentNode* n = FirstComponent(); n; n = n->Next) n->VisitedIn = 0;
 }
 
-bool AnyPendingAt(std::uint32_t level)
-{
-    for (ComponentNode* n = FirstComponent(); n; n = n->Next)
-        if (n->PendingWaves & level) return true;
-    return false;
-}
+// Set when a component ending its input at the last level puts out: those
+// chords cannot be delivered.
+bool beyondLastLevel = false;
 
 // Ends the input of every component marked for the current level; what they
-// put out belongs to the next level, which is ended in turn. Components still
-// waiting at the last level cannot put out any more: they are told so once
-// and let go, so that no stale mark merges into a later wave.
+// put out belongs to the next level, which is ended in turn, up to the last.
 void RunEndOfWave()
 {
     for (;;) {
-        if (flowLevel == LastLevel) {
-            if (AnyPendingAt(flowLevel)) {
-                for (ComponentNode* n = FirstComponent(); n; n = n->Next) n->PendingWaves &= ~flowLevel;
-                flowLevel = 1;
-                Error(NestingTooDeep);
-            }
-            flowLevel = 1;
-            return;
-        }
+        const std::uint32_t level = flowLevel;
         bool any = false;
         for (ComponentNode* n = FirstComponent(); n; n = n->Next) {
-            if (!(n->PendingWaves & flowLevel)) continue;
+            if (!(n->PendingWaves & level)) continue;
             any = true;
-            flowLevel <<= 1;
+            flowLevel = level << 1;  // 0 beyond the last level
             n->EndInput();
-            flowLevel >>= 1;
-            n->PendingWaves &= ~flowLevel;
+            flowLevel = level;
+            n->PendingWaves &= ~level;
         }
-        flowLevel <<= 1;
-        if (!any) {
+        if (!any || level == LastLevel) {
+            const bool lost = beyondLastLevel;
+            beyondLastLevel = false;
             flowLevel = 1;
+            if (lost) Error(NestingTooDeep);
             return;
         }
+        flowLevel = level << 1;
     }
 }
 
@@ -67,6 +57,17 @@ void EndOutermostCall()
 }
 
 }  // namespace
+
+int MarkArrival(ComponentNode* target)
+{
+    if (flowLevel == 0) {
+        beyondLastLevel = true;
+        return -1;
+    }
+    if (target->PendingWaves & flowLevel) return 0;
+    target->PendingWaves |= flowLevel;
+    return 1;
+}
 
 int FlowDepth() { return flowDepth; }
 std::uint32_t FlowLevel() { return flowLevel; }

@@ -15,6 +15,11 @@ void PutOut(ComponentNode* c);
 // Has the components on c's inputs send their chords again.
 void PullInputs(ComponentNode* c);
 
+// Marks target as receiving a chord at the current level. 1: its first
+// chord of the level (it begins its input), 0: it has one already, -1: the
+// chord would lie beyond the last level and is not delivered.
+int MarkArrival(ComponentNode* target);
+
 // Nesting depth of put-out and get-in calls (0 when idle).
 int FlowDepth();
 // The one-bit mask of the level now being delivered (1 when idle).

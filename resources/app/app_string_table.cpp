@@ -4,6 +4,7 @@ const StringTable& AppStrings()
 {
     static const StringTable table{
         StudioStrings(),
+        CommandHintStrings(),
     };
     return table;
 }

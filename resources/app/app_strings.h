@@ -6,5 +6,6 @@
 #include "core/services/string_table.h"
 
 std::span<const StringTableEntry> StudioStrings();  // component names, studio file filter
+std::span<const StringTableEntry> CommandHintStrings();  // status-bar hints, numbered like the commands
 
 const StringTable& AppStrings();

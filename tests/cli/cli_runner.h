@@ -18,7 +18,8 @@ struct CliResult {
     std::string err;
 };
 
-inline CliResult RunCli(const std::vector<std::string>& args)
+// `input` becomes standard input (empty: /dev/null).
+inline CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "")
 {
     ScratchDir scratch;
     const std::string program = CANTREL_OUTPUT_DIR "/cantrel-cli";
@@ -32,7 +33,8 @@ inline CliResult RunCli(const std::vector<std::string>& args)
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    const std::string inPath = input.empty() ? std::string("/dev/null") : scratch.Write("stdin", input);
+    posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 

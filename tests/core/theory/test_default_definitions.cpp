@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <algorithm>
 #include <string>
 #include <vector>
 

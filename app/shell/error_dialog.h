@@ -1,0 +1,16 @@
+#pragma once
+// The error dialog (9099, "Cantrel Studio Error"): the message, OK, and Help
+// at the topic numbered like the message. Installed as the presenter of every
+// Error the program reports.
+
+#include "core/services/error.h"
+#include "core/services/qt/h_dialog.h"
+
+class ErrorDialog : public HDialog {
+    Q_OBJECT
+public:
+    ErrorDialog(QWidget* parent, const ErrorReport& report);
+};
+
+// Shows each Error in the error dialog, modally.
+void InstallErrorDialogPresenter();

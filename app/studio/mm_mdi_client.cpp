@@ -1,0 +1,366 @@
+#include "app/studio/mm_mdi_client.h"
+
+#include <QFileDialog>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <cstring>
+#include <vector>
+
+#include "app/studio/new_component_dialog.h"
+#include "app/studio/chord_names_line.h"
+#include "app/studio/component_factory.h"
+#include "app/studio/component_node.h"
+#include "app/studio/mm_mdi_child.h"
+#include "app/studio/mm_mdi_child_client.h"
+#include "app/studio/studio_commands.h"
+#include "app/studio/studio_file_reader.h"
+#include "app/studio/studio_modified.h"
+#include "controls/tool_bar.h"
+#include "core/services/error.h"
+#include "core/services/file_names.h"
+#include "core/services/profile.h"
+#include "core/services/qt/help_viewer.h"
+#include "resources/app/app_strings.h"
+
+namespace {
+
+constexpr int ErrorWritingStudio = 406;
+constexpr int TemplateMissing = 437;
+constexpr int NoStudioHelp = 453;
+constexpr int StudioFilterString = 26;
+
+mmMDIClient* instance = nullptr;
+
+// Titles written by the old platform are Windows-1252 bytes.
+QString DecodeStoredText(const std::string& bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (text.contains(QChar::ReplacementCharacter)) return QString::fromLatin1(bytes);
+    return text;
+}
+
+mmMDIChild* FrameOf(ComponentNode* node)
+{
+    auto* client = dynamic_cast<mmMDIChildClient*>(node);
+    return client ? client->Frame() : nullptr;
+}
+
+QMessageBox::StandardButton AskWithMessageBox()
+{
+    return QMessageBox::question(nullptr, QStringLiteral("Save Studio"),
+                                 QStringLiteral("The studio has been modified.  Do you wish to save it?"),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+}
+
+}  // namespace
+
+QString QtFileFilter(const char* filter)
+{
+    const QStringList parts = QString::fromUtf8(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        QStringList both;
+        for (const QString& p : patterns) {
+            both << p;
+            if (p.toLower() != p) both << p.toLower();
+        }
+        QString description = parts[i];
+        const int paren = description.indexOf(" (");
+        if (paren >= 0) description.truncate(paren);
+        filters << QStringLiteral("%1 (%2)").arg(description, both.join(' '));
+    }
+    return filters.join(";;");
+}
+
+mmMDIClient::mmMDIClient(QWidget* parent) : QMdiArea(parent)
+{
+    setObjectName("studio");
+    instance = this;
+    ReadMaxChords();
+    AskToSave = AskWithMessageBox;
+    ChooseFile = [this](bool save, const QString& start) {
+        const QString filter = QtFileFilter(StringResource(AppStrings(), StudioFilterString));
+        return save ? QFileDialog::getSaveFileName(this, QString(), start, filter)
+                    : QFileDialog::getOpenFileName(this, QString(), start, filter);
+    };
+    ChooseNewComponent = [this] { return RunNewComponentDialog(this); };
+    SetChordNamesSink([this](const std::string& line) {
+        if (auto* frame = qobject_cast<QMainWindow*>(window())) frame->statusBar()->showMessage(QString::fromStdString(line));
+    });
+    connect(this, &QMdiArea::subWindowActivated, this, &mmMDIClient::ActiveFrameChanged);
+}
+
+mmMDIClient::~mmMDIClient()
+{
+    disconnect(this, &QMdiArea::subWindowActivated, this, &mmMDIClient::ActiveFrameChanged);
+    CloseAllFrames();
+    if (instance == this) {
+        instance = nullptr;
+        SetChordNamesSink({});
+    }
+}
+
+mmMDIClient* mmMDIClient::Instance() { return instance; }
+
+QList<mmMDIChild*> mmMDIClient::Frames() const
+{
+    QList<mmMDIChild*> frames;
+    for (ComponentNode* n = FirstComponent(); n; n = n->Next)
+        if (mmMDIChild* frame = FrameOf(n)) frames << frame;
+    return frames;
+}
+
+bool mmMDIClient::SaveStudio(const char* path)
+{
+    ProfileBatch batch;
+    bool written = WritePrivateProfileString(StudioFile::Windows, StudioFile::VersionKey, StudioFile::Version, path);
+    int n = 0;
+    for (ComponentNode* node = FirstComponent(); node && written; node = node->Next) {
+        auto* client = dynamic_cast<mmMDIChildClient*>(node);
+        mmMDIChild* frame = client ? client->Frame() : nullptr;
+        if (!frame) continue;
+        const std::string key = std::to_string(++n);
+        // Automatic titles (ending in the mark) are made again on loading.
+        const std::string title = frame->windowTitle().toStdString();
+        const bool automatic = title.empty() || static_cast<unsigned char>(title.back()) == 0xA0;
+        written = WritePrivateProfileString(StudioFile::Titles, key.c_str(), automatic ? "" : title.c_str(), path);
+
+        char line[StudioFile::LineBufferSize] = {};
+        char* out = line;
+        int remaining = sizeof line;
+        frame->SavePlacement(out, remaining);
+        written = written && WritePrivateProfileString(StudioFile::Windows, key.c_str(), line, path);
+
+        for (int j = 1; written; ++j) {
+            char extra[StudioFile::LineBufferSize] = {};
+            const std::string extraKey = ExtraLineKey(n, j);
+            if (!client->SaveExtra(extra, sizeof extra, j - 1)) {
+                WritePrivateProfileString(StudioFile::Windows, extraKey.c_str(), nullptr, path);
+                break;
+            }
+            extra[sizeof extra - 1] = 0;
+            written = WritePrivateProfileString(StudioFile::Windows, extraKey.c_str(), extra, path);
+        }
+    }
+    if (written) {
+        // A file that held more components before must end here.
+        WritePrivateProfileString(StudioFile::Windows, std::to_string(n + 1).c_str(), nullptr, path);
+        written = ToolBar::Save(path);
+    }
+    written = batch.Commit() && written;
+    if (!written) {
+        Error(ErrorWritingStudio, path);
+        return false;
+    }
+    ClearStudioModified();
+    return true;
+}
+
+bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
+{
+    StudioFileContents contents;
+    if (!ReadStudioFile(path, contents)) return false;
+    if (replace && !CloseStudio()) return false;
+
+    ComponentNode* last = LastComponent();
+    const int base = ComponentCount();
+    const bool wasModified = StudioModified();
+
+    std::vector<mmMDIChild*> created;
+    for (const StudioComponentLine& line : contents.components) {
+        mmMDIChild* frame = CreateComponent(this, line.typeId, true);
+        if (!frame) {
+            // Half-loaded components would be saved with the studio: they go.
+            for (auto it = created.rbegin(); it != created.rend(); ++it) delete *it;
+            if (!wasModified) ClearStudioModified();
+            return false;
+        }
+        created.push_back(frame);
+    }
+
+    StudioLinkBase() = base;
+    ComponentNode* node = last ? last->Next : FirstComponent();
+    for (const StudioComponentLine& line : contents.components) {
+        if (!node) break;
+        mmMDIChild* frame = FrameOf(node);
+        if (frame) {
+            if (!line.title.empty()) frame->setWindowTitle(DecodeStoredText(line.title));
+            std::vector<char> text(line.line.begin(), line.line.end());
+            text.push_back(0);
+            char* in = text.data();
+            int remaining = int(line.line.size());
+            frame->RestorePlacement(in, remaining);
+            for (std::size_t j = 0; j < line.extraLines.size(); ++j)
+                frame->Client()->LoadExtra(line.extraLines[j].c_str(), int(line.extraLines[j].size()), int(j));
+        }
+        node = node->Next;
+    }
+    StudioLinkBase() = 0;
+
+    if (mainToolBar_) ToolBar::Load(window(), mainToolBar_, path);
+    ClearStudioModified();
+
+    if (GetPrivateProfileInt("Global", "Welcome", 0, GetINIFileName()) == 0) {
+        if (showHelp && GetPrivateProfileInt(StudioFile::Help, "OpenedOnce", 0, path) == 0) {
+            WritePrivateProfileString(StudioFile::Help, "OpenedOnce", "1", path);
+            ShowStudioHelp(path);
+        }
+    } else {
+        WritePrivateProfileString("Global", "Welcome", "0", GetINIFileName());
+        ShowHelpContext(StudioCommand::GettingStarted);
+    }
+    return true;
+}
+
+void mmMDIClient::CloseAllFrames()
+{
+    // Each frame takes its component, and the component its links, along.
+    while (ComponentNode* node = LastComponent()) {
+        mmMDIChild* frame = FrameOf(node);
+        if (!frame) break;
+        delete frame;
+    }
+}
+
+bool mmMDIClient::CloseStudio()
+{
+    if (StudioModified()) {
+        const QMessageBox::StandardButton answer = AskToSave();
+        if (answer == QMessageBox::Cancel) return false;
+        // The close goes on even when an unnamed studio's Save As is cancelled.
+        if (answer == QMessageBox::Yes) Save();
+    }
+    CloseAllFrames();
+    ClearStudioModified();
+    return true;
+}
+
+void mmMDIClient::SetStudioName(const char* path)
+{
+    WritePrivateProfileString("Files", "OpenStudio", path, GetINIFileName());
+    studioPath_ = path;
+    QString caption = window()->windowTitle();
+    const int dash = caption.indexOf(" - ");
+    if (dash >= 0) caption.truncate(dash);
+    if (*path) {
+        QString name = QString::fromUtf8(FilenameOnly(path));
+        const int dot = name.indexOf('.');
+        if (dot >= 0) name.truncate(dot);
+        caption += " - " + name;
+    }
+    window()->setWindowTitle(caption);
+}
+
+bool mmMDIClient::ShowStudioHelp(const char* path)
+{
+    std::string studio = path && *path ? path : studioPath_;
+    if (studio.empty()) studio = GetStudioTemplateFileName();
+    std::string file = GetProfileString(studio, StudioFile::Help, "file", std::string());
+    if (file.size() > 255) file.resize(255);
+    if (file.empty()) return false;
+    if (file.find('\\') == std::string::npos && file.find('/') == std::string::npos) {
+        char folder[PathSize];
+        std::snprintf(folder, sizeof folder, "%s", GetINIFileName());
+        RemoveFilename(folder);
+        file = folder + file;
+    }
+    const int context = GetPrivateProfileInt(StudioFile::Help, "context", 0, studio.c_str());
+    GetHelpViewer()->ShowHelp(file, context);
+    return true;
+}
+
+void mmMDIClient::New()
+{
+    // A cancelled save prompt leaves the studio, its name and its state alone.
+    if (!CloseStudio()) return;
+    const char* templatePath = GetStudioTemplateFileName();
+    if (Exists(templatePath))
+        LoadStudio(templatePath, false, false);
+    else
+        Error(TemplateMissing);
+    SetStudioName("");
+    ClearStudioModified();
+}
+
+void mmMDIClient::Open()
+{
+    const QString name = ChooseFile(false, QString());
+    if (name.isEmpty()) return;
+    const std::string path = name.toStdString();
+    if (LoadStudio(path.c_str(), true, true)) {
+        SetStudioName(path.c_str());
+        ClearStudioModified();
+    }
+}
+
+bool mmMDIClient::Save()
+{
+    if (studioPath_.empty()) return SaveAs();
+    return SaveStudio(studioPath_.c_str());
+}
+
+bool mmMDIClient::SaveAs()
+{
+    QString name = ChooseFile(true, QString::fromStdString(studioPath_));
+    if (name.isEmpty()) return false;
+    // Only the file's own name decides whether it has an extension.
+    if (!QString::fromUtf8(FilenameOnly(name.toUtf8().constData())).contains('.')) name += ".cts";
+    const std::string path = name.toStdString();
+    if (!SaveStudio(path.c_str())) return false;
+    SetStudioName(path.c_str());
+    ClearStudioModified();
+    return true;
+}
+
+void mmMDIClient::Insert()
+{
+    const QString name = ChooseFile(false, QString());
+    if (name.isEmpty()) return;
+    LoadStudio(name.toStdString().c_str(), false, false);
+    MarkStudioModified();
+}
+
+void mmMDIClient::CloseAll()
+{
+    if (!CloseStudio()) return;
+    SetStudioName("");
+    ClearStudioModified();
+}
+
+bool mmMDIClient::Command(int id)
+{
+    switch (id) {
+    case StudioCommand::New: New(); return true;
+    case StudioCommand::Open: Open(); return true;
+    case StudioCommand::Save: Save(); return true;
+    case StudioCommand::SaveAs: SaveAs(); return true;
+    case StudioCommand::Insert: Insert(); return true;
+    case StudioCommand::CloseAll: CloseAll(); return true;
+    case StudioCommand::StudioHelp:
+        if (!ShowStudioHelp(nullptr)) Error(NoStudioHelp);
+        return true;
+    case StudioCommand::NewComponent:
+        if (const int kind = ChooseNewComponent()) CreateComponent(this, kind, false);
+        return true;
+    case StudioCommand::CloseComponent:
+        if (QMdiSubWindow* window = activeSubWindow()) delete window;
+        return true;
+    default: return false;
+    }
+}
+
+void mmMDIClient::ActiveFrameChanged(QMdiSubWindow* window)
+{
+    auto* frame = qobject_cast<mmMDIChild*>(window);
+    mmMDIChild::SetActiveComponent(frame);
+    if (!frame || !frame->Client()) {
+        HelpContext = 0;
+        return;
+    }
+    HelpContext = frame->Client()->TypeId;
+    frame->Client()->setFocus();
+    ShowChordNames(frame->Client()->Chord);
+}
