@@ -15,14 +15,14 @@ enum class ValueKind {
 
 enum class OptionId { Ini, Help, Accidentals, CustomAccidentals, NoRoot, DiffBass, BassStyle, AddStyle };
 
-struct OptionSpec {
+struct OptionDescriptor {
     const char* name;
     OptionId id;
     ValueKind kind;
     unsigned maximum;  // numeric values run from 0 to this
 };
 
-const OptionSpec optionSpecs[] = {
+const OptionDescriptor knownOptions[] = {
     {"--ini", OptionId::Ini, ValueKind::Required, 0},
     {"--help", OptionId::Help, ValueKind::None, 0},
     {"-h", OptionId::Help, ValueKind::None, 0},
@@ -34,10 +34,10 @@ const OptionSpec optionSpecs[] = {
     {"--add-style", OptionId::AddStyle, ValueKind::Flag, 1},
 };
 
-const OptionSpec* FindOption(const std::string& name)
+const OptionDescriptor* FindOption(const std::string& name)
 {
-    for (const OptionSpec& spec : optionSpecs)
-        if (name == spec.name) return &spec;
+    for (const OptionDescriptor& option : knownOptions)
+        if (name == option.name) return &option;
     return nullptr;
 }
 
@@ -53,9 +53,9 @@ bool ReadNumber(const std::string& text, unsigned maximum, unsigned& value)
     return true;
 }
 
-bool StoreValue(const OptionSpec& spec, const std::string& value, GlobalOptions& options, std::string& problem)
+bool StoreValue(const OptionDescriptor& option, const std::string& value, GlobalOptions& options, std::string& problem)
 {
-    if (spec.id == OptionId::Ini) {
+    if (option.id == OptionId::Ini) {
         if (value.empty()) {
             problem = "--ini needs a file name";
             return false;
@@ -64,13 +64,13 @@ bool StoreValue(const OptionSpec& spec, const std::string& value, GlobalOptions&
         return true;
     }
     unsigned number = 0;
-    if (!ReadNumber(value, spec.maximum, number)) {
-        problem = std::string("bad value for ") + spec.name + ": '" + value + "' (0 to " +
-                  std::to_string(spec.maximum) + ")";
+    if (!ReadNumber(value, option.maximum, number)) {
+        problem = std::string("bad value for ") + option.name + ": '" + value + "' (0 to " +
+                  std::to_string(option.maximum) + ")";
         return false;
     }
     const int flag = static_cast<int>(number);
-    switch (spec.id) {
+    switch (option.id) {
     case OptionId::Accidentals: options.accidentals = flag; break;
     case OptionId::CustomAccidentals: options.customAccidentals = number; break;
     case OptionId::NoRoot: options.noRoot = flag; break;
@@ -100,17 +100,17 @@ bool ParseGlobalOptions(std::vector<std::string>& args, GlobalOptions& options, 
         }
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const OptionSpec* spec = FindOption(name);
-        if (!spec && !rest.empty()) {
+        const OptionDescriptor* option = FindOption(name);
+        if (!option && !rest.empty()) {
             rest.push_back(arg);  // after the command word: the command's own option
             continue;
         }
-        if (!spec) {
+        if (!option) {
             problem = "unknown option '" + name + "'";
             return false;
         }
         const bool hasInlineValue = equals != std::string::npos;
-        switch (spec->kind) {
+        switch (option->kind) {
         case ValueKind::None:
             if (hasInlineValue) {
                 problem = name + " takes no value";
@@ -119,13 +119,13 @@ bool ParseGlobalOptions(std::vector<std::string>& args, GlobalOptions& options, 
             options.help = true;
             break;
         case ValueKind::Flag:
-            if (!StoreValue(*spec, hasInlineValue ? arg.substr(equals + 1) : "1", options, problem)) return false;
+            if (!StoreValue(*option, hasInlineValue ? arg.substr(equals + 1) : "1", options, problem)) return false;
             break;
         case ValueKind::Required:
             if (hasInlineValue) {
-                if (!StoreValue(*spec, arg.substr(equals + 1), options, problem)) return false;
+                if (!StoreValue(*option, arg.substr(equals + 1), options, problem)) return false;
             } else if (i + 1 < args.size()) {
-                if (!StoreValue(*spec, args[++i], options, problem)) return false;
+                if (!StoreValue(*option, args[++i], options, problem)) return false;
             } else {
                 problem = name + " needs a value";
                 return false;
