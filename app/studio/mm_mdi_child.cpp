@@ -134,10 +134,21 @@ void mmMDIChild::BuildToolBar()
 void mmMDIChild::ReplaceGadget(int oldId, int newId)
 {
     QAction* action = ::ReplaceGadget(toolBar_, oldId, newId, -1);
-    if (action) {
-        action->setText(ButtonTextOf(newId));
-        action->setToolTip(ButtonTextOf(newId));
+    if (!action) return;
+    // The replacement is looked up by name in the whole main window, so it
+    // may be another component's button: each frame keeps buttons of its own.
+    if (action->parent() != toolBar_) {
+        const QList<QAction*> actions = toolBar_->actions();
+        const qsizetype index = actions.indexOf(action);
+        QAction* own = new QAction(action->icon(), action->text(), toolBar_);
+        own->setObjectName(action->objectName());
+        own->setData(newId);
+        toolBar_->insertAction(index + 1 < actions.size() ? actions[index + 1] : nullptr, own);
+        toolBar_->removeAction(action);
+        action = own;
     }
+    action->setText(ButtonTextOf(newId));
+    action->setToolTip(ButtonTextOf(newId));
 }
 
 bool mmMDIChild::Command(int id, Qt::KeyboardModifiers modifiers)
@@ -266,7 +277,6 @@ void mmMDIChild::RestorePlacement(char*& in, int& remaining)
         minimizedPosition_ = pixels.minimizedPosition;
         normalGeometry_ = pixels.normalPosition;
         switch (pixels.showCommand) {
-        case WindowPlacementRecord::ShowHidden: hide(); break;
         case WindowPlacementRecord::ShowMinimized:
             setGeometry(pixels.normalPosition);
             showMinimized();
@@ -278,6 +288,7 @@ void mmMDIChild::RestorePlacement(char*& in, int& remaining)
             raise();
             break;
         default:
+            // A hidden frame could never be reached again: it shows normally.
             setGeometry(pixels.normalPosition);
             showNormal();
             raise();

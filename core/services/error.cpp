@@ -147,6 +147,12 @@ void SetErrorPresenter(ErrorPresenter presenter)
     State().presenter = std::move(presenter);
 }
 
+ErrorPresenter GetErrorPresenter()
+{
+    std::lock_guard lock(State().mutex);
+    return State().presenter;
+}
+
 void ResetUnknownErrorNumbers()
 {
     std::lock_guard lock(State().mutex);

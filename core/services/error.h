@@ -18,6 +18,9 @@ using ErrorPresenter = std::function<void(const ErrorReport&)>;
 
 // Installs a presenter; an empty one restores the default (standard error).
 void SetErrorPresenter(ErrorPresenter presenter);
+// The installed presenter (empty: the default), so that a caller can step in
+// for a moment and put it back.
+ErrorPresenter GetErrorPresenter();
 
 // Formats and presents message `number`. printf-like arguments: %s const char*,
 // %d int, %l and %u long, %x unsigned, %% a percent sign. Returns 1 when

@@ -347,6 +347,25 @@ TEST_F(NoteFlowTest, ComponentCommandsSwitchSoundAndModeOnTheToolBar)
     EXPECT_EQ(sink->arrivals.size(), 1u);
 }
 
+TEST_F(NoteFlowTest, EachFrameKeepsItsOwnSwitchButtons)
+{
+    RecordingClient* a = Recorder();
+    RecordingClient* b = Recorder();
+    a->SoundOn = b->SoundOn = 1;
+    a->SetSound(0);
+    b->SetSound(0);
+    a->SetSound(1);
+    delete a->Frame();
+    bool found = false;
+    for (QAction* action : b->Frame()->ComponentToolBar()->actions()) {
+        found |= action->data().toInt() == 23005;
+        EXPECT_EQ(action->parent(), b->Frame()->ComponentToolBar());
+    }
+    EXPECT_TRUE(found);
+    b->Frame()->Command(23005, Qt::ControlModifier);
+    EXPECT_EQ(b->SoundOn, 1);
+}
+
 TEST_F(NoteFlowTest, RoutersShowOnlyChangeConnections)
 {
     SplitterClient* s = Splitter();

@@ -1,0 +1,262 @@
+#include "app/shell/mm_app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "app/shell/about_dialog.h"
+#include "app/shell/command_icons.h"
+#include "app/shell/error_dialog.h"
+#include "app/shell/main_frame.h"
+#include "app/shell/single_instance.h"
+#include "app/shell/template_studio.h"
+#include "app/studio/mm_mdi_client.h"
+#include "app/studio/studio_commands.h"
+#include "app/studio/studio_modified.h"
+#include "controls/replace_gadget.h"
+#include "core/midi/midi_dev.h"
+#include "core/midi/midi_failure.h"
+#include "core/services/error.h"
+#include "core/services/file_names.h"
+#include "core/services/profile.h"
+#include "core/services/qt/help_window.h"
+#include "core/theory/definition_lists.h"
+
+namespace {
+
+constexpr int SecondInstanceMessage = 445;
+constexpr int TemplateMissingMessage = 437;
+constexpr std::size_t ProfileValueSize = 256;
+
+mmApp* instance = nullptr;
+
+const char* const NoSoundText = "No sound output was found: Cantrel Studio runs silent.";
+
+}  // namespace
+
+void SaveInitialPosition(const WindowPlacementRecord& placement)
+{
+    WritePrivateProfileString("Global", "InitialPos", placement.ToHex().c_str(), GetINIFileName());
+    FlushProfiles();
+}
+
+mmApp::mmApp() : mmApp(Options{}) {}
+
+mmApp::mmApp(Options options) : options_(options)
+{
+    instance = this;
+}
+
+mmApp::~mmApp()
+{
+    Shutdown();
+    if (instance == this) instance = nullptr;
+}
+
+mmApp* mmApp::Instance() { return instance; }
+
+bool mmApp::Start()
+{
+    if (options_.errorDialog) InstallErrorDialogPresenter();
+    SetGadgetGlyphProvider([](int picture) { return CommandIcon(picture); });
+    // Settings changed while a command runs reach the disk before the
+    // program waits for the user again.
+    SetProfileFlushScheduler([] { QTimer::singleShot(0, [] { FlushProfiles(); }); });
+
+    if (options_.singleInstance) {
+        lock_ = std::make_unique<SingleInstanceLock>();
+        if (!lock_->Acquire()) {
+            lock_.reset();
+            Error(SecondInstanceMessage);
+            return false;
+        }
+    }
+    if (options_.banner) banner_ = ShowStartBanner();
+
+    if (!InitializeFileNames()) return false;
+    listsInitialized_ = true;
+    if (!InitializeChordList() || !InitializeTuningList() || !InitializeScaleList() || !InitializeKeyList())
+        return false;
+    CreatePrimaryMidi();
+    // No printer: nothing in the program prints, and Qt tells of no change
+    // of the default printer that would need tracking.
+    return true;
+}
+
+void mmApp::CreatePrimaryMidi()
+{
+    // A machine without sound output (a server, CI) runs silent. That is said
+    // once, on standard error and in the status bar, instead of in a dialog
+    // that would hold the main window back at every start.
+    ErrorPresenter presenter = GetErrorPresenter();
+    SetErrorPresenter([this, presenter](const ErrorReport& report) {
+        if (report.number == OpenFailureMessage(MidiFailure::NoDriver)) {
+            noSoundNotice_ = QString::fromUtf8(NoSoundText);
+            std::fprintf(stderr, "cantrel: %s\n", NoSoundText);
+        } else if (presenter) {
+            presenter(report);
+        } else {
+            std::fprintf(stderr, "%s\n", report.text.c_str());
+        }
+    });
+    new MidiDev;  // registers itself; released by MidiDev::ReleaseDevices
+    midiCreated_ = true;
+    SetErrorPresenter(presenter);
+}
+
+void mmApp::InitMainWindow()
+{
+    studio_ = new mmMDIClient;
+    mainWindow_ = new mmMainFrame(studio_);
+    mainWindow_->CanClose = [this] { return CanClose(); };
+    PlaceMainWindow();
+    if (!noSoundNotice_.isEmpty()) mainWindow_->ShowNoSoundNotice(noSoundNotice_);
+    qApp->installEventFilter(this);
+}
+
+void mmApp::PlaceMainWindow()
+{
+    char text[ProfileValueSize] = {};
+    GetPrivateProfileString("Global", "InitialPos", "", text, sizeof text, GetINIFileName());
+    WindowPlacementRecord record;
+    const bool remembered = text[0] != '\0' && record.FromHex(text);
+    if (remembered && record.showCommand == WindowPlacementRecord::ShowNormal)
+        mainWindow_->setGeometry(record.normalPosition);
+
+    if (startShowCommand_ == ShowMinimizedInactive) {
+        showCommand_ = ShowMinimizedInactive;
+    } else if (!remembered) {
+        showCommand_ = WindowPlacementRecord::ShowMaximized;
+        // Without a window manager nothing maximizes; the window fills the screen anyway.
+        if (QScreen* screen = QGuiApplication::primaryScreen()) mainWindow_->setGeometry(screen->availableGeometry());
+    } else {
+        showCommand_ = record.showCommand;
+        // A hidden main window could never be reached again.
+        if (showCommand_ < WindowPlacementRecord::ShowNormal || showCommand_ > WindowPlacementRecord::ShowMaximized)
+            showCommand_ = WindowPlacementRecord::ShowNormal;
+    }
+}
+
+void mmApp::ShowMainWindow()
+{
+    switch (showCommand_) {
+    case ShowMinimizedInactive:
+        mainWindow_->setAttribute(Qt::WA_ShowWithoutActivating);
+        mainWindow_->showMinimized();
+        break;
+    case WindowPlacementRecord::ShowMinimized: mainWindow_->showMinimized(); break;
+    case WindowPlacementRecord::ShowMaximized: mainWindow_->showMaximized(); break;
+    default: mainWindow_->show();
+    }
+    if (banner_) banner_->raise();
+}
+
+void mmApp::InitInstance(const QString& studioArgument)
+{
+    ShowMainWindow();
+    OpenFirstStudio(studioArgument);
+    // Said after the studio has opened, so its chord names do not hide it.
+    if (!noSoundNotice_.isEmpty()) mainWindow_->statusBar()->showMessage(noSoundNotice_);
+    mainWindow_->UpdateCommands();
+}
+
+void mmApp::OpenFirstStudio(const QString& studioArgument)
+{
+    std::string path;
+    bool showHelp = false;
+    if (!studioArgument.isEmpty()) {
+        path = QFileInfo(studioArgument).absoluteFilePath().toStdString();
+        showHelp = true;
+    } else {
+        char remembered[ProfileValueSize] = {};
+        GetPrivateProfileString("Files", "OpenStudio", "", remembered, sizeof remembered, GetINIFileName());
+        path = remembered;
+    }
+    if (!path.empty()) {
+        studio_->SetStudioName(path.c_str());
+        if (studio_->LoadStudio(path.c_str(), true, showHelp)) return;
+        studio_->SetStudioName("");
+    }
+
+    const char* templatePath = GetStudioTemplateFileName();
+    int width = options_.screenWidth;
+    if (width <= 0 && QGuiApplication::primaryScreen()) width = QGuiApplication::primaryScreen()->size().width();
+    if (EnsureStudioTemplate(templatePath, width))
+        studio_->LoadStudio(templatePath, true, false);
+    else
+        Error(TemplateMissingMessage);
+}
+
+bool mmApp::CanClose()
+{
+    if (StudioModified()) {
+        const QMessageBox::StandardButton answer = studio_->AskToSave();
+        if (answer == QMessageBox::Cancel) return false;
+        if (answer == QMessageBox::Yes) {
+            studio_->Command(StudioCommand::Save);
+            // A studio the user wanted kept is not thrown away because the
+            // file dialog was cancelled or the file could not be written.
+            if (StudioModified()) return false;
+        }
+    }
+    SaveInitialPosition(mainWindow_->Placement());
+    if (mainWindow_->HelpUsed) HelpWindow::Instance()->close();
+    return true;
+}
+
+bool mmApp::eventFilter(QObject* watched, QEvent* event)
+{
+    // A key press reaches the program's window first, then travels to the
+    // widgets; it is taken at the window, so it is seen once.
+    if (event->type() == QEvent::KeyPress && watched->isWindowType() && mainWindow_) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && !key->isAutoRepeat()) mainWindow_->ShowOnlineHelp();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void mmApp::Shutdown()
+{
+    if (shutDown_) return;
+    shutDown_ = true;
+    qApp->removeEventFilter(this);
+    // The windows go first: components hold devices and list records.
+    delete mainWindow_.data();
+    studio_ = nullptr;
+    if (banner_) delete banner_.data();
+    if (midiCreated_) MidiDev::ReleaseDevices();
+    if (listsInitialized_) {
+        ReleaseChordList();
+        ReleaseTuningList();
+        ReleaseScaleList();
+        ReleaseKeyList();
+        ReleaseInstruments();
+    }
+    FlushProfiles();
+    SetProfileFlushScheduler({});
+    SetGadgetGlyphProvider({});
+    lock_.reset();
+}
+
+int mmApp::Run(const QString& studioArgument)
+{
+    int code = 1;
+    if (Start()) {
+        InitMainWindow();
+        // The program ends with its main window, whatever else is open.
+        qApp->setQuitOnLastWindowClosed(false);
+        connect(mainWindow_, &QObject::destroyed, qApp, &QCoreApplication::quit);
+        mainWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        InitInstance(studioArgument);
+        code = QApplication::exec();
+    }
+    Shutdown();
+    return code;
+}

@@ -1,0 +1,164 @@
+// The Change Connections dialogs of ordinary components (5004), the Splitter
+// (5006) and the Joiner (5005), the New Component dialog, and the dialog base.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/components/joiner_connections_dialog.h"
+#include "app/components/splitter_connections_dialog.h"
+#include "app/shell/error_dialog.h"
+#include "app/studio/change_connections_dialog.h"
+#include "app/studio/connections_dialog.h"
+#include "app/studio/new_component_dialog.h"
+#include "core/services/qt/help_viewer.h"
+#include "studio_fixture.h"
+
+namespace {
+
+struct RecordingViewer : HelpViewer {
+    void ShowHelp(const std::string&, int context) override { contexts.push_back(context); }
+    std::vector<int> contexts;
+};
+
+void Choose(ConnectionsDialog& dialog, int listId, const QString& title)
+{
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("id%1").arg(listId));
+    ASSERT_NE(list, nullptr);
+    const QList<QListWidgetItem*> items = list->findItems(title, Qt::MatchExactly);
+    ASSERT_FALSE(items.isEmpty()) << title.toStdString();
+    list->clearSelection();
+    items.first()->setSelected(true);
+}
+
+QString SelectedIn(ConnectionsDialog& dialog, int listId)
+{
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("id%1").arg(listId));
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+using ConnectionDialogsTest = StudioTest;
+
+TEST_F(ConnectionDialogsTest, ChangeConnectionsShowsAndReplacesTheLinks)
+{
+    RecordingClient* in = Recorder("In");
+    RecordingClient* me = Recorder("Me");
+    RecordingClient* out = Recorder("Out");
+    Connect(in, 0, me, 0);
+    Connect(me, 0, out, 0);
+    auto dialog = MakeChangeConnectionsDialog(nullptr, me);
+    EXPECT_EQ(dialog->objectName(), "dlg5004");
+    EXPECT_EQ(SelectedIn(*dialog, 101), "In");
+    EXPECT_EQ(SelectedIn(*dialog, 102), "Out");
+    EXPECT_FALSE(dialog->findChild<QCheckBox*>("id103")->isChecked());
+
+    // No input, itself as output (a self-link), pass-through on.
+    Choose(*dialog, 101, "[No Connection]");
+    Choose(*dialog, 102, "Me");
+    dialog->findChild<QCheckBox*>("id103")->setChecked(true);
+    ClearStudioModified();
+    ApplyChangeConnections(*dialog, me);
+    EXPECT_TRUE(in->Links[1].Empty());
+    EXPECT_TRUE(out->Links[0].Empty());
+    EXPECT_TRUE(me->Links[0].Holds(me, me));
+    EXPECT_EQ(me->PassThrough, 1);
+    EXPECT_FALSE(StudioModified());  // connection changes do not mark the studio
+}
+
+TEST_F(ConnectionDialogsTest, SplitterDialogRewiresInputAndBothOutputs)
+{
+    RecordingClient* source = Recorder("Source");
+    SplitterClient* s = Splitter("Fork");
+    RecordingClient* left = Recorder("Left");
+    RecordingClient* right = Recorder("Right");
+    Connect(source, 0, s, 0);
+    Connect(s, 0, left, 0);
+    Connect(s, 1, right, 0);
+    auto dialog = MakeSplitterConnectionsDialog(nullptr, s);
+    EXPECT_EQ(dialog->objectName(), "dlg5006");
+    EXPECT_EQ(SelectedIn(*dialog, 102), "Source");
+    EXPECT_EQ(SelectedIn(*dialog, 101), "Left");
+    EXPECT_EQ(SelectedIn(*dialog, 103), "Right");
+    EXPECT_TRUE(dialog->findChild<QCheckBox*>("id104")->isChecked());
+
+    Choose(*dialog, 101, "Right");
+    Choose(*dialog, 103, "[No Connection]");
+    ApplySplitterConnectionsDialog(*dialog, s);
+    EXPECT_TRUE(s->Links[1].Holds(s, right));
+    EXPECT_TRUE(s->Links[2].Empty());
+    EXPECT_TRUE(left->Links[0].Empty());
+    EXPECT_TRUE(s->Links[0].Holds(source, s));
+}
+
+TEST_F(ConnectionDialogsTest, JoinerDialogRewiresBothInputsAndItsOutput)
+{
+    RecordingClient* a = Recorder("A");
+    RecordingClient* b = Recorder("B");
+    JoinerClient* j = Joiner("Join");
+    RecordingClient* sink = Recorder("Sink");
+    Connect(a, 0, j, 0);
+    Connect(j, 0, sink, 0);
+    auto dialog = MakeJoinerConnectionsDialog(nullptr, j);
+    EXPECT_EQ(dialog->objectName(), "dlg5005");
+    EXPECT_EQ(SelectedIn(*dialog, 101), "A");
+    EXPECT_EQ(SelectedIn(*dialog, 103), "[No Connection]");
+    EXPECT_EQ(SelectedIn(*dialog, 102), "Sink");
+
+    Choose(*dialog, 101, "B");
+    Choose(*dialog, 103, "A");
+    dialog->findChild<QCheckBox*>("id104")->setChecked(false);  // Merge All Chords
+    ApplyJoinerConnectionsDialog(*dialog, j);
+    EXPECT_TRUE(j->Links[0].Holds(b, j));
+    EXPECT_TRUE(j->Links[1].Holds(a, j));
+    EXPECT_TRUE(j->Links[2].Holds(j, sink));
+    EXPECT_EQ(j->PassThrough, 0);
+}
+
+TEST_F(ConnectionDialogsTest, NewComponentDialogRemembersTheLastChoice)
+{
+    {
+        NewComponentDialog dialog(nullptr);
+        EXPECT_TRUE(dialog.findChild<QRadioButton*>("id102")->isChecked());  // Keyboard when none was chosen
+        EXPECT_EQ(dialog.ChosenKind(), ComponentKind::Keyboard);
+        dialog.findChild<QRadioButton*>("id106")->setChecked(true);
+        dialog.accept();
+    }
+    NewComponentDialog again(nullptr);
+    EXPECT_EQ(again.ChosenKind(), ComponentKind::Joiner);
+    again.findChild<QRadioButton*>("id104")->setChecked(true);
+    EXPECT_EQ(again.ChosenKind(), ComponentKind::Analyzer);
+    again.reject();  // cancel keeps the earlier choice
+    NewComponentDialog third(nullptr);
+    EXPECT_EQ(third.ChosenKind(), ComponentKind::Joiner);
+    third.findChild<QRadioButton*>("id102")->setChecked(true);
+    third.accept();
+}
+
+TEST(DialogHelpTest, F1AndTheHelpButtonOpenTheDialogsTopic)
+{
+    RecordingViewer viewer;
+    SetHelpViewer(&viewer);
+    NewComponentDialog dialog(nullptr);
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    ErrorDialog error(nullptr, ErrorReport{"There was an error opening the MIDI device (x) for input: y", 451, 451});
+    EXPECT_EQ(error.windowTitle(), "Cantrel Studio Error");
+    EXPECT_EQ(error.findChild<QLabel*>("id1000")->text().toStdString(),
+              "There was an error opening the MIDI device (x) for input: y");
+    QTest::mouseClick(error.findChild<QPushButton*>("id9"), Qt::LeftButton);
+    EXPECT_EQ(viewer.contexts, (std::vector<int>{9002, 451}));
+    SetHelpViewer(nullptr);
+}
+
+TEST(HelpPagesTest, AnUnknownContextShowsTheIndex)
+{
+    const std::string book = CANTREL_SOURCE_DIR "/data/help";
+    EXPECT_EQ(HelpPageFor(book, 9002), book + "/9002.html");
+    EXPECT_EQ(HelpPageFor(book, 12345), book + "/index.html");
+    EXPECT_EQ(HelpPageFor(book + "/452.html", 7), book + "/452.html");
+    EXPECT_EQ(HelpPageFor(book + "/missing", 7), "");
+}
+
+}  // namespace

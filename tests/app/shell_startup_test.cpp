@@ -1,0 +1,177 @@
+// Start-up, the first studio, the exit check and the remembered placement.
+#include <QStatusBar>
+
+#include "app/shell/single_instance.h"
+#include "app/studio/component_links.h"
+#include "app/studio/component_types.h"
+#include "app/studio/studio_modified.h"
+#include "core/midi/capture_backend.h"
+#include "core/midi/midi_dev.h"
+#include "core/services/file_names.h"
+#include "shell_fixture.h"
+
+namespace {
+
+class StartupTest : public ShellTest {};
+
+std::vector<int> TypesOf(mmMDIClient* studio)
+{
+    std::vector<int> types;
+    for (mmMDIChild* frame : studio->Frames()) types.push_back(frame->Client()->TypeId);
+    return types;
+}
+
+TEST_F(StartupTest, FirstStartMakesTheTemplateAndOpensIt)
+{
+    ShipTemplates();
+    StartShown();
+    EXPECT_TRUE(Exists(GetStudioTemplateFileName()));
+    EXPECT_EQ(TypesOf(studio), (std::vector<int>{ComponentType::Splitter, ComponentType::Joiner}));
+    // The template's Splitter feeds its Joiner.
+    EXPECT_EQ(NthOutputOf(studio->Frames()[0]->Client(), 0), studio->Frames()[1]->Client());
+    EXPECT_TRUE(studio->StudioPath().empty());
+    EXPECT_EQ(frame->windowTitle(), "Cantrel Studio");
+    EXPECT_FALSE(StudioModified());
+    EXPECT_TRUE(errors.Empty());
+}
+
+TEST_F(StartupTest, RememberedStudioThatIsGoneFallsBackToTheTemplate)
+{
+    ShipTemplates();
+    const std::string gone = scratch.File("gone.cts");
+    WritePrivateProfileString("Files", "OpenStudio", gone.c_str(), (libraryDir + "/cantrel.ini").c_str());
+    FlushProfiles();
+    StartShown();
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{407});
+    EXPECT_EQ(TypesOf(studio).size(), 2u);
+    EXPECT_TRUE(studio->StudioPath().empty());
+    EXPECT_EQ(frame->windowTitle(), "Cantrel Studio");
+    EXPECT_EQ(IniValue("Files", "OpenStudio"), "");
+}
+
+TEST_F(StartupTest, RememberedAndCommandLineStudiosOpen)
+{
+    ShipTemplates();
+    const std::string remembered = scratch.Write("jazz.cts", "[Windows]\n0=513\n");
+    WritePrivateProfileString("Files", "OpenStudio", remembered.c_str(), (libraryDir + "/cantrel.ini").c_str());
+    FlushProfiles();
+    StartShown();
+    EXPECT_EQ(studio->StudioPath(), remembered);
+    EXPECT_EQ(frame->windowTitle(), "Cantrel Studio - jazz");
+    app.reset();
+
+    const std::string given = scratch.Write("blues.cts", "[Windows]\n0=513\n");
+    StartShown(QuietOptions(), QString::fromStdString(given));
+    EXPECT_EQ(studio->StudioPath(), given);
+    EXPECT_EQ(frame->windowTitle(), "Cantrel Studio - blues");
+    EXPECT_EQ(IniValue("Files", "OpenStudio"), given);
+}
+
+TEST_F(StartupTest, NoTemplateAnywhereReports437AndRunsEmpty)
+{
+    StartShown();
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{437});
+    EXPECT_TRUE(studio->Frames().isEmpty());
+    EXPECT_TRUE(frame->isVisible());
+}
+
+TEST_F(StartupTest, CancelAtTheExitPromptKeepsTheProgram)
+{
+    ShipTemplates();
+    StartShown();
+    MarkStudioModified();
+    answer = QMessageBox::Cancel;
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(IniValue("Global", "InitialPos"), "");
+
+    // No: the program goes, remembering where its window was.
+    answer = QMessageBox::No;
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(IniValue("Global", "InitialPos").size(), std::size_t(WindowPlacementRecord::HexLength));
+}
+
+TEST_F(StartupTest, YesAtTheExitPromptSavesOrStays)
+{
+    ShipTemplates();
+    StartShown();
+    MarkStudioModified();
+    answer = QMessageBox::Yes;
+    // The unnamed studio asks for a name; cancelling keeps the program.
+    studio->ChooseFile = [](bool, const QString&) { return QString(); };
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(StudioModified());
+
+    const std::string saved = scratch.File("kept.cts");
+    studio->ChooseFile = [&](bool save, const QString&) { return save ? QString::fromStdString(saved) : QString(); };
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(std::filesystem::exists(saved));
+    EXPECT_EQ(IniValue("Files", "OpenStudio"), saved);
+}
+
+TEST_F(StartupTest, WindowPlacementIsRestored)
+{
+    ShipTemplates();
+    // Without a remembered placement the window starts maximized.
+    Start();
+    EXPECT_EQ(app->InitialShowCommand(), WindowPlacementRecord::ShowMaximized);
+    app.reset();
+
+    WindowPlacementRecord placement;
+    placement.showCommand = WindowPlacementRecord::ShowNormal;
+    placement.normalPosition = QRect(100, 120, 500, 400);
+    SaveInitialPosition(placement);
+    Start();
+    EXPECT_EQ(app->InitialShowCommand(), WindowPlacementRecord::ShowNormal);
+    EXPECT_EQ(frame->geometry(), QRect(100, 120, 500, 400));
+    app->InitInstance();
+    EXPECT_EQ(frame->Placement().normalPosition, QRect(100, 120, 500, 400));
+    app.reset();
+
+    // A start request to stay minimized wins over the remembered state.
+    app = std::make_unique<mmApp>(QuietOptions());
+    app->SetStartShowCommand(mmApp::ShowMinimizedInactive);
+    ASSERT_TRUE(app->Start());
+    app->InitMainWindow();
+    EXPECT_EQ(app->InitialShowCommand(), mmApp::ShowMinimizedInactive);
+}
+
+TEST_F(StartupTest, SecondInstanceIsRefusedWith445)
+{
+    SingleInstanceLock first;
+    ASSERT_TRUE(first.Acquire());
+    SingleInstanceLock second;
+    EXPECT_FALSE(second.Acquire());
+
+    mmApp::Options options = QuietOptions();
+    options.singleInstance = true;
+    app = std::make_unique<mmApp>(options);
+    EXPECT_FALSE(app->Start());
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{445});
+    EXPECT_EQ(app->MainWindow(), nullptr);
+}
+
+TEST_F(StartupTest, NoSoundIsSaidOnceWithoutADialog)
+{
+    ShipTemplates();
+    CaptureBackend::Active()->FailOutputOpen(MidiDev::Mapper, {MidiFailure::NoDriver, "no audio system"});
+    WritePrivateProfileString("Midi", "OutDevice", "-1", (libraryDir + "/cantrel.ini").c_str());
+    FlushProfiles();
+    StartShown();
+    CaptureBackend::Active()->FailOutputOpen(MidiDev::Mapper, {});
+    EXPECT_TRUE(errors.Empty());
+    EXPECT_FALSE(app->NoSoundNotice().isEmpty());
+    EXPECT_EQ(frame->statusBar()->currentMessage(), app->NoSoundNotice());
+    EXPECT_NE(frame->findChild<QWidget*>("noSound"), nullptr);
+}
+
+TEST_F(StartupTest, ShutdownReleasesThePrimaryDevice)
+{
+    ShipTemplates();
+    StartShown();
+    EXPECT_NE(MidiDev::lastmidi, nullptr);
+    app->Shutdown();
+    EXPECT_EQ(MidiDev::lastmidi, nullptr);
+}
+
+}  // namespace
