@@ -181,13 +181,22 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
         created.push_back(frame);
     }
 
+    // Titles are put on once every frame is placed: the studio area lays out
+    // its minimised frames by their titles each time one more is minimised.
+    QStringList titles;
+    for (mmMDIChild* frame : created) {
+        titles << frame->windowTitle();
+        frame->setWindowTitle(QString());
+    }
+
     StudioLinkBase() = base;
     ComponentNode* node = last ? last->Next : FirstComponent();
+    std::size_t n = 0;
     for (const StudioComponentLine& line : contents.components) {
         if (!node) break;
         mmMDIChild* frame = FrameOf(node);
         if (frame) {
-            if (!line.title.empty()) frame->setWindowTitle(DecodeStoredText(line.title));
+            if (!line.title.empty()) titles[qsizetype(n)] = DecodeStoredText(line.title);
             std::vector<char> text(line.line.begin(), line.line.end());
             text.push_back(0);
             char* in = text.data();
@@ -197,8 +206,10 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
                 frame->Client()->LoadExtra(line.extraLines[j].c_str(), int(line.extraLines[j].size()), int(j));
         }
         node = node->Next;
+        ++n;
     }
     StudioLinkBase() = 0;
+    for (std::size_t i = 0; i < created.size(); ++i) created[i]->setWindowTitle(titles[qsizetype(i)]);
 
     if (mainToolBar_) ToolBar::Load(window(), mainToolBar_, path);
     ClearStudioModified();

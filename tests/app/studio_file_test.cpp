@@ -320,6 +320,36 @@ TEST_F(StudioFileTest, ClosingAModifiedStudioAsksFirst)
     EXPECT_EQ(prompts, 3);
 }
 
+TEST_F(StudioFileTest, NewStartsFromTheTemplateOrReportsItMissing)
+{
+    studio->setWindowTitle("Cantrel Studio - old");
+    const std::string templatePath = scratch.Write("TEMPLATE.!CT", "[Windows]\n0=513\n1=" + SplitterLine() + "\n");
+    UseINIFileName(iniPath.c_str());
+    Recorder();
+    answer = QMessageBox::No;
+    studio->Command(StudioCommand::New);
+    ASSERT_EQ(ComponentCount(), 1);
+    EXPECT_EQ(FirstComponent()->TypeId, ComponentType::Splitter);
+    EXPECT_EQ(studio->windowTitle(), "Cantrel Studio");
+    EXPECT_FALSE(StudioModified());
+    EXPECT_TRUE(errors.Empty());
+
+    std::remove(templatePath.c_str());
+    ForgetProfiles();
+    Splitter();
+    studio->Command(StudioCommand::New);
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{437});
+    EXPECT_EQ(ComponentCount(), 0);
+    EXPECT_FALSE(StudioModified());
+
+    // A cancelled save prompt leaves the studio as it was.
+    Splitter();
+    answer = QMessageBox::Cancel;
+    studio->Command(StudioCommand::New);
+    EXPECT_EQ(ComponentCount(), 1);
+    EXPECT_TRUE(StudioModified());
+}
+
 TEST_F(StudioFileTest, StudioHelpOpensOnceThroughOpenAndNeverThroughInsert)
 {
     struct RecordingViewer : HelpViewer {
