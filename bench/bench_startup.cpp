@@ -126,7 +126,9 @@ int main(int argc, char** argv)
     std::sort(samples.begin(), samples.end(), [](const Sample& a, const Sample& b) { return a.milliseconds < b.milliseconds; });
     long peak = 0;
     for (const Sample& s : samples) peak = std::max(peak, s.peakKb);
-    std::printf("start-up to main window with template studio (%d fresh processes, offscreen):\n", Runs);
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    std::printf("start-up to main window with template studio (%d fresh processes, %s):\n", Runs,
+                platform && *platform ? platform : "offscreen");
     std::printf("  median %.1f ms, fastest %.1f ms, slowest %.1f ms\n", samples[samples.size() / 2].milliseconds,
                 samples.front().milliseconds, samples.back().milliseconds);
     std::printf("  peak memory (max RSS) %.1f MB\n", peak / 1024.0);

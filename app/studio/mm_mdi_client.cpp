@@ -1,6 +1,7 @@
 #include "app/studio/mm_mdi_client.h"
 
 #include <QFileDialog>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QToolBar>
@@ -163,7 +164,9 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
 {
     StudioFileContents contents;
     if (!ReadStudioFile(path, contents)) return false;
+    QElapsedTimer tt; tt.start();
     if (replace && !CloseStudio()) return false;
+    fprintf(stderr,"close %lld\n",(long long)tt.restart());
 
     ComponentNode* last = LastComponent();
     const int base = ComponentCount();
@@ -181,6 +184,7 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
         created.push_back(frame);
     }
 
+    fprintf(stderr,"create %lld\n",(long long)tt.restart());
     // Titles are put on once every frame is placed: the studio area lays out
     // its minimised frames by their titles each time one more is minimised.
     QStringList titles;
@@ -209,8 +213,10 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
         ++n;
     }
     StudioLinkBase() = 0;
+    fprintf(stderr,"restore %lld\n",(long long)tt.restart());
     for (std::size_t i = 0; i < created.size(); ++i) created[i]->setWindowTitle(titles[qsizetype(i)]);
 
+    fprintf(stderr,"titles %lld\n",(long long)tt.restart());
     if (mainToolBar_) ToolBar::Load(window(), mainToolBar_, path);
     ClearStudioModified();
 

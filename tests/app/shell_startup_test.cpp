@@ -1,4 +1,5 @@
 // Start-up, the first studio, the exit check and the remembered placement.
+#include <QAction>
 #include <QStatusBar>
 
 #include "app/shell/single_instance.h"
@@ -7,7 +8,9 @@
 #include "app/studio/studio_modified.h"
 #include "core/midi/capture_backend.h"
 #include "core/midi/midi_dev.h"
+#include "core/services/atomic_file.h"
 #include "core/services/file_names.h"
+#include "core/services/szdd.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -25,7 +28,15 @@ TEST_F(StartupTest, FirstStartMakesTheTemplateAndOpensIt)
 {
     ShipTemplates();
     StartShown();
-    EXPECT_TRUE(Exists(GetStudioTemplateFileName()));
+    // 1024 pixels wide: the template of large screens.
+    std::string made;
+    std::string shipped;
+    FileIdentity ignored;
+    ASSERT_TRUE(ReadWholeFile(GetStudioTemplateFileName(), made, ignored));
+    ASSERT_TRUE(ReadWholeFile(libraryDir + "/HIVGARES.!CT", shipped, ignored));
+    std::string expanded;
+    ASSERT_TRUE(ExpandSzdd(shipped, expanded));
+    EXPECT_EQ(made, expanded);
     EXPECT_EQ(TypesOf(studio), (std::vector<int>{ComponentType::Splitter, ComponentType::Joiner}));
     // The template's Splitter feeds its Joiner.
     EXPECT_EQ(NthOutputOf(studio->Frames()[0]->Client(), 0), studio->Frames()[1]->Client());
@@ -149,6 +160,38 @@ TEST_F(StartupTest, SecondInstanceIsRefusedWith445)
     EXPECT_FALSE(app->Start());
     EXPECT_EQ(errors.Numbers(), std::vector<int>{445});
     EXPECT_EQ(app->MainWindow(), nullptr);
+}
+
+TEST_F(StartupTest, StoppedStartUpEndsWithExitCode1)
+{
+    SingleInstanceLock first;
+    ASSERT_TRUE(first.Acquire());
+    mmApp::Options options = QuietOptions();
+    options.singleInstance = true;
+    app = std::make_unique<mmApp>(options);
+    EXPECT_EQ(app->Run(QString()), 1);
+    EXPECT_EQ(app->MainWindow(), nullptr);
+    app.reset();
+
+    // No place to keep the settings: 448 and 408, and no main window.
+    errors.Clear();
+    const std::string blocker = scratch.Write("file", "x");
+    setenv("CANTREL_LIBRARY_DIR", (blocker + "/lib").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (blocker + "/config").c_str(), 1);
+    app = std::make_unique<mmApp>(QuietOptions());
+    EXPECT_EQ(app->Run(QString()), 1);
+    EXPECT_EQ(errors.Numbers(), (std::vector<int>{448, 408}));
+    EXPECT_EQ(MidiDev::lastmidi, nullptr);
+}
+
+TEST_F(StartupTest, MutedDeviceShowsTheSoundOffPicture)
+{
+    WritePrivateProfileString("Midi", "Mute", "1", (libraryDir + "/cantrel.ini").c_str());
+    FlushProfiles();
+    StartShown();
+    QAction* button = frame->Actions().Find(20004);
+    EXPECT_EQ(button->property("picture").toInt(), 24735);
+    EXPECT_TRUE(button->isChecked());
 }
 
 TEST_F(StartupTest, NoSoundIsSaidOnceWithoutADialog)

@@ -88,7 +88,8 @@ TEST_F(MainWindowTest, ToolBarHasItsButtonsInOrderWithPictures)
                                                           24323, 24324, 0, 20005, 20004, 0, 20002, 9073, 9074, 0,
                                                           24361, 24363, 0, 24381}));
     for (QAction* a : bar->actions()) {
-        if (!a->isSeparator()) EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
+        if (a->isSeparator()) continue;
+        EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
     }
     // A button is the same command as its menu item.
     EXPECT_EQ(bar->actions()[0], Action(124));
