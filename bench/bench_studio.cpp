@@ -11,6 +11,8 @@
 
 #include <stdlib.h>
 
+#include "app/shell/command_icons.h"
+#include "app/shell/shell_commands.h"
 #include "app/studio/component_factory.h"
 #include "app/studio/component_links.h"
 #include "app/studio/component_node.h"
@@ -81,6 +83,9 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("CANTREL_MIDI_BACKEND", "capture", 0);
     QApplication app(argc, argv);
+    // As the program does at start-up: a frame without a window icon of its
+    // own would otherwise decode the style's menu picture each time one is made.
+    QApplication::setWindowIcon(CommandIcon(ShellPicture::ProgramIcon));
 
     std::string folder = (std::filesystem::temp_directory_path() / "cantrel-bench-XXXXXX").string();
     if (mkdtemp(folder.data()) == nullptr) return 1;

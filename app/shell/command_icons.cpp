@@ -7,138 +7,13 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include "app/shell/command_picture_parts.h"
+#include "app/shell/component_command_icons.h"
 #include "app/shell/shell_commands.h"
-#include "resources/controls/palette_glyphs.h"
 
 namespace {
 
-// The colours one picture is drawn in.
-struct Inks {
-    QColor ink;     // outlines
-    QColor paper;   // pages and window bodies
-    QColor accent;  // the highlight colour of the theme
-    QColor soft;    // a light tint of the accent
-    QColor alarm;   // closing and cutting
-};
-
-Inks InksFor(const QPalette& palette, bool enabled)
-{
-    const QPalette::ColorGroup group = enabled ? QPalette::Active : QPalette::Disabled;
-    Inks inks;
-    inks.ink = palette.color(group, QPalette::WindowText);
-    inks.paper = palette.color(group, QPalette::Base);
-    inks.accent = palette.color(QPalette::Active, QPalette::Highlight);
-    const bool dark = palette.color(QPalette::Window).lightness() < 128;
-    inks.soft = dark ? inks.accent.darker(160) : inks.accent.lighter(170);
-    inks.alarm = dark ? QColor(0xff, 0x6b, 0x6b) : QColor(0xc6, 0x28, 0x28);
-    if (!enabled) {
-        inks.accent = inks.ink;
-        inks.soft = inks.paper;
-        inks.alarm = inks.ink;
-    }
-    return inks;
-}
-
-QPen Outline(const QColor& c, qreal width = 1.2)
-{
-    return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-void Page(QPainter& p, const Inks& k, qreal x, qreal y, qreal w, qreal h)
-{
-    const qreal fold = w * 0.35;
-    QPainterPath path;
-    path.moveTo(x, y);
-    path.lineTo(x + w - fold, y);
-    path.lineTo(x + w, y + fold);
-    path.lineTo(x + w, y + h);
-    path.lineTo(x, y + h);
-    path.closeSubpath();
-    p.setPen(Outline(k.ink));
-    p.setBrush(k.paper);
-    p.drawPath(path);
-    p.drawPolyline(QPolygonF({QPointF(x + w - fold, y), QPointF(x + w - fold, y + fold), QPointF(x + w, y + fold)}));
-}
-
-void Plus(QPainter& p, const QColor& c, QPointF centre, qreal arm)
-{
-    p.setPen(Outline(c, 2.0));
-    p.drawLine(centre - QPointF(arm, 0), centre + QPointF(arm, 0));
-    p.drawLine(centre - QPointF(0, arm), centre + QPointF(0, arm));
-}
-
-void Cross(QPainter& p, const QColor& c, QPointF centre, qreal arm)
-{
-    p.setPen(Outline(c, 2.0));
-    p.drawLine(centre - QPointF(arm, arm), centre + QPointF(arm, arm));
-    p.drawLine(centre + QPointF(-arm, arm), centre + QPointF(arm, -arm));
-}
-
-// A small window with a title bar.
-void Window(QPainter& p, const Inks& k, const QRectF& r)
-{
-    p.setPen(Outline(k.ink));
-    p.setBrush(k.paper);
-    p.drawRect(r);
-    p.setBrush(k.accent);
-    p.drawRect(QRectF(r.left(), r.top(), r.width(), qMin(3.0, r.height() / 3)));
-}
-
-void Node(QPainter& p, const Inks& k, const QRectF& r)
-{
-    p.setPen(Outline(k.ink));
-    p.setBrush(k.soft);
-    p.drawRoundedRect(r, 1.2, 1.2);
-}
-
-void Arrow(QPainter& p, const QColor& c, QPointF from, QPointF to)
-{
-    p.setPen(Outline(c, 1.2));
-    p.drawLine(from, to);
-    const QLineF line(to, from);
-    QLineF a = line;
-    a.setLength(3);
-    a.setAngle(line.angle() + 30);
-    QLineF b = line;
-    b.setLength(3);
-    b.setAngle(line.angle() - 30);
-    p.setBrush(c);
-    p.drawPolygon(QPolygonF({to, a.p2(), b.p2()}));
-}
-
-// White keys with black keys over them, in the box.
-void Keys(QPainter& p, const Inks& k, const QRectF& r, int whites)
-{
-    const qreal w = r.width() / whites;
-    p.setPen(Outline(k.ink, 0.8));
-    p.setBrush(Qt::white);
-    for (int i = 0; i < whites; ++i) p.drawRect(QRectF(r.left() + i * w, r.top(), w, r.height()));
-    p.setBrush(QColor(0x20, 0x20, 0x24));
-    for (int i = 1; i < whites; ++i) {
-        const int inOctave = i % 7;
-        if (inOctave == 3 || inOctave == 0) continue;  // E-F and B-C have none
-        p.drawRect(QRectF(r.left() + i * w - w * 0.3, r.top(), w * 0.6, r.height() * 0.6));
-    }
-}
-
-void EighthNote(QPainter& p, const QColor& c, QPointF head, qreal size)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(c);
-    p.save();
-    p.translate(head);
-    p.rotate(-20);
-    p.drawEllipse(QRectF(-size * 0.55, -size * 0.38, size * 1.1, size * 0.76));
-    p.restore();
-    p.setPen(Outline(c, size * 0.22));
-    const QPointF top(head.x() + size * 0.48, head.y() - size * 2.4);
-    p.drawLine(QPointF(head.x() + size * 0.48, head.y() - size * 0.1), top);
-    QPainterPath flag;
-    flag.moveTo(top);
-    flag.cubicTo(top + QPointF(size * 0.2, size * 0.7), top + QPointF(size * 1.2, size * 0.8), top + QPointF(size * 0.8, size * 1.7));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(flag);
-}
+using namespace CommandPicture;
 
 void ProgramIcon(QPainter& p, const Inks&)
 {
@@ -251,11 +126,8 @@ bool Paint(QPainter& p, int id, const Inks& k)
         p.drawRoundedRect(QRectF(12, 8, 3, 4), 0.8, 0.8);
         p.drawRoundedRect(QRectF(8, 13.5, 3, 4), 0.8, 0.8);
         return true;
-    case ShellPicture::SoundOn: PaletteGlyph::SpeakerLoud(p, QRectF(1, 1, 18, 18), k.ink); return true;
-    case ShellPicture::SoundOff:
-        PaletteGlyph::SpeakerMuted(p, QRectF(1, 1, 18, 18), k.ink);
-        Cross(p, k.alarm, QPointF(15, 10), 2.6);
-        return true;
+    case ShellPicture::SoundOn: SpeakerSounding(p, k); return true;
+    case ShellPicture::SoundOff: SpeakerSilent(p, k); return true;
     case 20002:  // Connections
         Arrow(p, k.ink, QPointF(5.5, 7), QPointF(8.5, 12.5));
         Arrow(p, k.ink, QPointF(14.5, 7), QPointF(11.5, 12.5));
@@ -312,7 +184,7 @@ bool Paint(QPainter& p, int id, const Inks& k)
         p.drawText(QRectF(2, 2, 16, 16.5), Qt::AlignCenter, QStringLiteral("?"));
         return true;
     }
-    default: return false;
+    default: return PaintComponentCommandPicture(p, id, k);
     }
 }
 

@@ -46,7 +46,7 @@ void SetComponentFactory(int kind, ComponentFactory factory)
         if (k.kind == kind) k.factory = factory;
 }
 
-mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile)
+mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile, QString* titleLater)
 {
     if (!client) return nullptr;
     if (ComponentCount() == 0) client->TitleCounter = 1;
@@ -67,7 +67,8 @@ mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile)
     // is added.
     QMdiSubWindow* active = client->activeSubWindow();
     const bool maximise = active && active->isMaximized();
-    auto* frame = new mmMDIChild(component, title);
+    if (titleLater) *titleLater = title;
+    auto* frame = new mmMDIChild(component, titleLater ? QString() : title);
     client->addSubWindow(frame);
     frame->resize(frame->sizeHint().expandedTo(QSize(240, 160)));
     if (!fromFile) {

@@ -9,6 +9,7 @@ class ComponentNode;
 class mmMDIChild;
 class mmMDIChildClient;
 class mmMDIClient;
+class QString;
 
 // Makes the client of one kind of component.
 using ComponentFactory = mmMDIChildClient* (*)();
@@ -19,8 +20,11 @@ void SetComponentFactory(int kind, ComponentFactory factory);
 
 // Creates a component of a kind or type id into client: title "<name> <n>"
 // with the automatic-title mark U+00A0, frame hidden when fromFile. Null after
-// message 409 for a kind nothing can be made of.
-mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile);
+// message 409 for a kind nothing can be made of. With titleLater the frame is
+// left untitled and its title stored there: the studio area measures a
+// frame's title whenever it adds or minimises one, so a loader puts the titles
+// on once every frame is placed.
+mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile, QString* titleLater = nullptr);
 
 // The automatic-title mark ends a title the program gave.
 constexpr char16_t AutomaticTitleMark = 0x00A0;

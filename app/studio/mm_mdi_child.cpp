@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "app/shell/command_icons.h"
 #include "app/studio/component_commands.h"
 #include "app/studio/component_types.h"
 #include "app/studio/connections_refresh.h"
@@ -83,6 +84,10 @@ mmMDIChild::mmMDIChild(mmMDIChildClient* client, const QString& title, QWidget* 
     toolBar_->setOrientation(Qt::Vertical);
     toolBar_->setObjectName("componentToolBar");
     toolBar_->setContentsMargins(0, 2, 0, 2);
+    toolBar_->setIconSize(QSize(20, 20));
+    // A rule between the component's drawing and its buttons.
+    toolBar_->setStyleSheet(
+        QStringLiteral("QToolBar#componentToolBar { border: none; border-left: 1px solid palette(mid); }"));
     QFont font = toolBar_->font();
     font.setPointSize(8);
     toolBar_->setFont(font);
@@ -111,7 +116,7 @@ void mmMDIChild::AddButton(int command, int picture)
     action->setData(command);
     action->setObjectName(QStringLiteral("cmd%1").arg(command));
     action->setToolTip(ButtonTextOf(command));
-    Q_UNUSED(picture);
+    action->setIcon(CommandIcon(picture == -1 ? command : picture));
 }
 
 void mmMDIChild::BuildToolBar()
@@ -147,6 +152,7 @@ void mmMDIChild::ReplaceGadget(int oldId, int newId)
         toolBar_->removeAction(action);
         action = own;
     }
+    action->setIcon(CommandIcon(newId));
     action->setText(ButtonTextOf(newId));
     action->setToolTip(ButtonTextOf(newId));
 }

@@ -1,7 +1,6 @@
 #include "app/studio/mm_mdi_client.h"
 
 #include <QFileDialog>
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QToolBar>
@@ -9,12 +8,12 @@
 #include <cstring>
 #include <vector>
 
-#include "app/studio/new_component_dialog.h"
 #include "app/studio/chord_names_line.h"
 #include "app/studio/component_factory.h"
 #include "app/studio/component_node.h"
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
+#include "app/studio/new_component_dialog.h"
 #include "app/studio/studio_commands.h"
 #include "app/studio/studio_file_reader.h"
 #include "app/studio/studio_modified.h"
@@ -46,6 +45,22 @@ mmMDIChild* FrameOf(ComponentNode* node)
 {
     auto* client = dynamic_cast<mmMDIChildClient*>(node);
     return client ? client->Frame() : nullptr;
+}
+
+// Frames become active as they are shown, and a load leaves its last frame
+// active. The area hands a maximised state on to the frame it activates; the
+// loaded frame keeps its stored state instead, and stays under the others
+// when minimised.
+void ActivateLoaded(QMdiArea* area, mmMDIChild* frame)
+{
+    const bool minimized = frame->isMinimized();
+    const bool maximized = frame->isMaximized();
+    area->setActiveSubWindow(frame);
+    if (minimized && !frame->isMinimized())
+        frame->showMinimized();
+    else if (!minimized && !maximized && frame->isMaximized())
+        frame->showNormal();
+    if (frame->isMinimized()) frame->lower();
 }
 
 QMessageBox::StandardButton AskWithMessageBox()
@@ -164,17 +179,19 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
 {
     StudioFileContents contents;
     if (!ReadStudioFile(path, contents)) return false;
-    QElapsedTimer tt; tt.start();
     if (replace && !CloseStudio()) return false;
-    fprintf(stderr,"close %lld\n",(long long)tt.restart());
 
-    ComponentNode* last = LastComponent();
     const int base = ComponentCount();
     const bool wasModified = StudioModified();
 
+    QList<QMdiSubWindow*> maximized;
+    for (QMdiSubWindow* frame : subWindowList())
+        if (frame->isMaximized() && !frame->isHidden()) maximized << frame;
     std::vector<mmMDIChild*> created;
+    QStringList titles;
     for (const StudioComponentLine& line : contents.components) {
-        mmMDIChild* frame = CreateComponent(this, line.typeId, true);
+        QString title;
+        mmMDIChild* frame = CreateComponent(this, line.typeId, true, &title);
         if (!frame) {
             // Half-loaded components would be saved with the studio: they go.
             for (auto it = created.rbegin(); it != created.rend(); ++it) delete *it;
@@ -182,41 +199,16 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
             return false;
         }
         created.push_back(frame);
+        titles << (line.title.empty() ? title : DecodeStoredText(line.title));
     }
-
-    fprintf(stderr,"create %lld\n",(long long)tt.restart());
-    // Titles are put on once every frame is placed: the studio area lays out
-    // its minimised frames by their titles each time one more is minimised.
-    QStringList titles;
-    for (mmMDIChild* frame : created) {
-        titles << frame->windowTitle();
-        frame->setWindowTitle(QString());
-    }
-
-    StudioLinkBase() = base;
-    ComponentNode* node = last ? last->Next : FirstComponent();
-    std::size_t n = 0;
-    for (const StudioComponentLine& line : contents.components) {
-        if (!node) break;
-        mmMDIChild* frame = FrameOf(node);
-        if (frame) {
-            if (!line.title.empty()) titles[qsizetype(n)] = DecodeStoredText(line.title);
-            std::vector<char> text(line.line.begin(), line.line.end());
-            text.push_back(0);
-            char* in = text.data();
-            int remaining = int(line.line.size());
-            frame->RestorePlacement(in, remaining);
-            for (std::size_t j = 0; j < line.extraLines.size(); ++j)
-                frame->Client()->LoadExtra(line.extraLines[j].c_str(), int(line.extraLines[j].size()), int(j));
-        }
-        node = node->Next;
-        ++n;
-    }
-    StudioLinkBase() = 0;
-    fprintf(stderr,"restore %lld\n",(long long)tt.restart());
+    // The first frame shown takes over from a maximised one, as activating
+    // any frame does; the loaded frames stack above it.
+    if (!created.empty())
+        for (QMdiSubWindow* frame : maximized) frame->showNormal();
+    RestoreFrames(contents, base, created);
     for (std::size_t i = 0; i < created.size(); ++i) created[i]->setWindowTitle(titles[qsizetype(i)]);
+    if (!created.empty()) ActivateLoaded(this, created.back());
 
-    fprintf(stderr,"titles %lld\n",(long long)tt.restart());
     if (mainToolBar_) ToolBar::Load(window(), mainToolBar_, path);
     ClearStudioModified();
 
@@ -227,9 +219,32 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
         }
     } else {
         WritePrivateProfileString("Global", "Welcome", "0", GetINIFileName());
-        ShowHelpContext(StudioCommand::GettingStarted);
+        ShowHelpContext(StudioHelpTopic::GettingStarted);
     }
     return true;
+}
+
+void mmMDIClient::RestoreFrames(const StudioFileContents& contents, int base, const std::vector<mmMDIChild*>& created)
+{
+    // A frame becomes active when it is shown, and the area then lowers every
+    // minimised frame; a disabled frame is not activated. The loaded frames
+    // are enabled again once all are restored.
+    for (mmMDIChild* frame : created) frame->setEnabled(false);
+
+    StudioLinkBase() = base;
+    for (std::size_t n = 0; n < created.size() && n < contents.components.size(); ++n) {
+        const StudioComponentLine& line = contents.components[n];
+        mmMDIChild* frame = created[n];
+        std::vector<char> text(line.line.begin(), line.line.end());
+        text.push_back(0);
+        char* in = text.data();
+        int remaining = int(line.line.size());
+        frame->RestorePlacement(in, remaining);
+        for (std::size_t j = 0; j < line.extraLines.size(); ++j)
+            frame->Client()->LoadExtra(line.extraLines[j].c_str(), int(line.extraLines[j].size()), int(j));
+    }
+    StudioLinkBase() = 0;
+    for (mmMDIChild* frame : created) frame->setEnabled(true);
 }
 
 void mmMDIClient::CloseAllFrames()

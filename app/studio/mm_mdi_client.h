@@ -9,8 +9,10 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class mmMDIChild;
+struct StudioFileContents;
 
 class mmMDIClient : public QMdiArea {
     Q_OBJECT
@@ -66,6 +68,9 @@ private:
     void Insert();
     void CloseAll();
     void CloseAllFrames();
+    // The restore pass of a load over the frames just created for contents;
+    // base: how many components the studio held before.
+    void RestoreFrames(const StudioFileContents& contents, int base, const std::vector<mmMDIChild*>& created);
     void ActiveFrameChanged(QMdiSubWindow* window);
 
     std::string studioPath_;

@@ -382,4 +382,22 @@ TEST_F(StudioFileTest, StudioHelpOpensOnceThroughOpenAndNeverThroughInsert)
     SetHelpViewer(nullptr);
 }
 
+TEST_F(StudioFileTest, FirstLoadAfterInstallationShowsGettingStartedOnce)
+{
+    struct RecordingViewer : HelpViewer {
+        void ShowHelp(const std::string&, int context) override { contexts.push_back(context); }
+        std::vector<int> contexts;
+    } viewer;
+    SetHelpViewer(&viewer);
+    WritePrivateProfileString("Global", "Welcome", "1", iniPath.c_str());
+    const std::string path = scratch.Write("plain.cts", "[Windows]\n0=513\n1=" + SplitterLine() + "\n");
+    ASSERT_TRUE(studio->LoadStudio(path.c_str(), true, true));
+    // The help context of Getting Started, not the number of its command.
+    EXPECT_EQ(viewer.contexts, std::vector<int>{150});
+    EXPECT_EQ(GetPrivateProfileInt("Global", "Welcome", 1, iniPath.c_str()), 0);
+    ASSERT_TRUE(studio->LoadStudio(path.c_str(), true, true));
+    EXPECT_EQ(viewer.contexts, std::vector<int>{150});
+    SetHelpViewer(nullptr);
+}
+
 }  // namespace
