@@ -118,9 +118,16 @@ bool ParseGlobalOptions(std::vector<std::string>& args, GlobalOptions& options, 
             }
             options.help = true;
             break;
-        case ValueKind::Flag:
-            if (!StoreValue(*option, hasInlineValue ? arg.substr(equals + 1) : "1", options, problem)) return false;
+        case ValueKind::Flag: {
+            // "--no-root 0", "--no-root=0" and a bare "--no-root" (meaning 1) all work.
+            std::string value = "1";
+            if (hasInlineValue)
+                value = arg.substr(equals + 1);
+            else if (i + 1 < args.size() && (args[i + 1] == "0" || args[i + 1] == "1"))
+                value = args[++i];
+            if (!StoreValue(*option, value, options, problem)) return false;
             break;
+        }
         case ValueKind::Required:
             if (hasInlineValue) {
                 if (!StoreValue(*option, arg.substr(equals + 1), options, problem)) return false;
@@ -152,9 +159,9 @@ const char* GlobalOptionsHelp()
     return "  --ini FILE                 use FILE as the settings file\n"
            "  --accidentals N            black keys as 0 sharps, 1 flats, 2 custom, 3 standard (default)\n"
            "  --custom-accidentals MASK  flat names under 2: 1 Db, 2 Eb, 4 Gb, 8 Ab, 16 Bb (default 0)\n"
-           "  --no-root[=0|1]            also name chords whose root is not played (default 1)\n"
-           "  --diff-bass[=0|1]          show a bass that is not the root (default 0)\n"
-           "  --bass-style[=0|1]         write a bass as \"C/E\", not \"C (E Bass)\" (default 0)\n"
-           "  --add-style[=0|1]          write an added note as \"C (Add 9)\", not \"C (Add D)\" (default 0)\n"
+           "  --no-root [0|1]            also name chords whose root is not played (default 1)\n"
+           "  --diff-bass [0|1]          show a bass that is not the root (default 0)\n"
+           "  --bass-style [0|1]         write a bass as \"C/E\", not \"C (E Bass)\" (default 0)\n"
+           "  --add-style [0|1]          write an added note as \"C (Add 9)\", not \"C (Add D)\" (default 0)\n"
            "  -h, --help                 show this help\n";
 }

@@ -53,6 +53,10 @@ TEST(CliTheory, EveryNameInOrderAndTheNamingSwitches)
     EXPECT_EQ(r.out, "C\nAm7 (No Root)\n");
     r = RunCli({"--ini", ini, "--no-root=0", "name", "C4", "E4", "G4"});
     EXPECT_EQ(r.out, "C\n");
+    r = RunCli({"--ini", ini, "--no-root", "0", "name", "C4", "E4", "G4"});
+    EXPECT_EQ(r.out, "C\n") << "the value may follow as its own word";
+    r = RunCli({"--ini", ini, "--no-root", "1", "name", "C4", "E4", "G4"});
+    EXPECT_EQ(r.out, "C\nAm7 (No Root)\n");
     r = RunCli({"--ini", ini, "name", "C4", "D4", "E4", "G4", "--add-style"});
     EXPECT_EQ(r.out, "C (Add 2)\n");
     r = RunCli({"--ini", ini, "name", "D4", "C5", "E5", "G5"});
