@@ -6,7 +6,8 @@
 #include "core/theory/chord.h"
 #include "core/theory/notes.h"
 
-bool ReadChordNotes(const std::vector<std::string>& notes, chord& c, const std::string& context)
+bool ReadChordNotes(const std::vector<std::string>& notes, chord& c, const std::string& context,
+                    ExtraNotes extra)
 {
     for (const std::string& text : notes) {
         NOTES n = NoNote;
@@ -14,8 +15,8 @@ bool ReadChordNotes(const std::vector<std::string>& notes, chord& c, const std::
             std::fprintf(stderr, "%s: %snot a note: '%s'\n", ProgramName, context.c_str(), text.c_str());
             return false;
         }
-        // A chord holds 12 notes; a 13th would silently push out the first.
-        if (c.FindNote(n) < 0 && c.CountNotes() == chord::Slots) {
+        // A chord holds 12 notes; a 13th pushes out the first.
+        if (extra == ExtraNotes::Refuse && c.FindNote(n) < 0 && c.CountNotes() == chord::Slots) {
             std::fprintf(stderr, "%s: %sa chord holds at most %d different notes\n", ProgramName,
                          context.c_str(), chord::Slots);
             return false;

@@ -45,9 +45,11 @@ const OptionDescriptor* FindOption(const std::string& name)
 bool ReadNumber(const std::string& text, unsigned maximum, unsigned& value)
 {
     if (text.empty() || text[0] < '0' || text[0] > '9') return false;
+    // Base 16 only after "0x": a leading zero does not make a number octal.
+    const bool hexadecimal = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
     errno = 0;
     char* end = nullptr;
-    const unsigned long number = std::strtoul(text.c_str(), &end, 0);
+    const unsigned long number = std::strtoul(text.c_str(), &end, hexadecimal ? 16 : 10);
     if (errno != 0 || *end != '\0' || number > maximum) return false;
     value = static_cast<unsigned>(number);
     return true;

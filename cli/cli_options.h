@@ -18,11 +18,10 @@ struct GlobalOptions {
 };
 
 // Takes the global options out of args, wherever they stand before "--" (which
-// is dropped too), leaving the command and its arguments in order; other
-// options behind the command name are left for the command. False with a
+// is dropped too), leaving the command and its arguments in order; unknown
+// options behind the command word are left for the command. False with a
 // one-line reason in problem for an unknown option before the command or a
-// bad value. Unknown
-// options after the command word are left in args for the command.
+// bad value.
 bool ParseGlobalOptions(std::vector<std::string>& args, GlobalOptions& options, std::string& problem);
 
 // Sets the chord naming switches the options name; the others keep their values.

@@ -6,6 +6,7 @@
 #include "cli/cli_output.h"
 #include "core/services/file_names.h"
 #include "core/theory/definition_lists.h"
+#include "core/theory/notes.h"
 
 bool StartCore(const GlobalOptions& options)
 {
@@ -17,8 +18,9 @@ bool StartCore(const GlobalOptions& options)
             return false;
         }
         UseINIFileName(options.iniPath.c_str());
-    } else {
-        InitializeFileNames();
+    } else if (!InitializeFileNames()) {
+        // Reported (408): with no settings file there is nothing to answer from.
+        return false;
     }
 
     // In the program's order; every list is tried so that each bad entry is
@@ -27,6 +29,8 @@ bool StartCore(const GlobalOptions& options)
     loaded = InitializeTuningList() != 0 && loaded;
     loaded = InitializeScaleList() != 0 && loaded;
     loaded = InitializeKeyList() != 0 && loaded;
+    // Loading read notes with octaves; the command's own notes start afresh.
+    ResetParseNoteOctave();
 
     ApplyNamingOptions(options);
     return loaded;

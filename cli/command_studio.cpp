@@ -22,7 +22,6 @@ std::string ComponentJson(const StudioComponentLine& line)
     const DecodedComponentLine decoded = DecodeComponentLine(line.line);
     const BaseSettingsRecord& base = decoded.base;
     chord notes;
-    notes.Clear();
     if (decoded.baseRead) ChordRecord::Decode(base.chordBytes, notes);
 
     std::string json = "{\"index\": " + std::to_string(line.index);

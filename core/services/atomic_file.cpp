@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 
 #include <fcntl.h>
@@ -48,10 +49,21 @@ std::string ResolveTarget(const std::string& path)
     return path;
 }
 
+// The process's file-creation mask, read without changing it (setting it to
+// find out would race with other threads creating files).
 mode_t ModeForNewFile()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    mode_t mask = 022;
+    if (FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[128];
+        unsigned value = 0;
+        while (std::fgets(line, sizeof line, status))
+            if (std::sscanf(line, "Umask: %o", &value) == 1) {
+                mask = static_cast<mode_t>(value);
+                break;
+            }
+        std::fclose(status);
+    }
     return 0666 & ~mask;
 }
 
@@ -78,7 +90,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& id
 {
     bytes.clear();
     identity = {};
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe in the file's place does not wait for a
+    // writer; it is then refused as not a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return false;
     struct stat st;
@@ -115,6 +129,11 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, File
     const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     if (name.empty())
+        return false;
+
+    // A file its owner made read-only stays as it is, as it would if it were
+    // written in place; the folder being writable is not enough.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
         return false;
 
     std::string temporary = folder + "." + name + ".XXXXXX";

@@ -16,9 +16,9 @@ namespace {
 constexpr int InternalErrorMessage = 400;
 constexpr std::size_t FormatBufferSize = 480;  // message text as loaded
 constexpr std::size_t MaxOutputLength = 511;
-// The old list held 50 numbers. The library raises about ten numbers without
-// text, so this bound is never reached in practice; beyond it, a new number is
-// shown every time rather than hidden.
+// The library raises about ten numbers without text, so this bound is never
+// reached in practice; beyond it, a new number is shown every time rather
+// than hidden.
 constexpr std::size_t MaxUnknownNumbers = 256;
 
 struct ErrorState {

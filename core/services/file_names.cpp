@@ -213,7 +213,8 @@ int Exists(const char* path)
 {
     if (path == nullptr || *path == '\0')
         return 0;
-    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    // Non-blocking: a pipe without a writer must not hold the caller up.
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return 0;
     struct stat st;

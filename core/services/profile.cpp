@@ -18,6 +18,9 @@ struct CachedFile {
     ProfileDocument document;
     FileIdentity identity;  // of the disk copy the document matches
     bool dirty = false;
+    // The file is there but could not be read: the empty document stands for
+    // nothing, and writing it would replace every entry.
+    bool unreadable = false;
 };
 
 struct ProfileCache {
@@ -65,7 +68,7 @@ CachedFile& Load(ProfileCache& cache, const std::string& path)
         return it->second;
     CachedFile& file = cache.files[path];
     std::string bytes;
-    ReadWholeFile(path, bytes, file.identity);
+    file.unreadable = !ReadWholeFile(path, bytes, file.identity) && IdentityOf(path).exists;
     file.document = ProfileDocument::Parse(bytes);
     file.dirty = false;
     return file;
@@ -134,6 +137,8 @@ bool ChangeFile(const char* file, Change change)
     {
         std::lock_guard lock(cache.mutex);
         CachedFile& cached = Load(cache, path);
+        if (cached.unreadable)
+            return false;
         if (!change(cached.document))
             return true;
         const bool wasDirty = cached.dirty;
@@ -313,7 +318,6 @@ ProfileBatch::~ProfileBatch()
 
 bool ProfileBatch::Commit()
 {
-    committed_ = true;
     return FlushProfiles();
 }
 

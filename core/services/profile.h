@@ -54,9 +54,6 @@ public:
     ProfileBatch& operator=(const ProfileBatch&) = delete;
     // Writes now; false when a rewrite failed.
     bool Commit();
-
-private:
-    bool committed_ = false;
 };
 
 // The program installs a scheduler that flushes before it waits for the user

@@ -41,6 +41,9 @@ struct ScaleNameTag {
     ScaleNameTag* next;
 };
 
+// A key has one pitch class for each of the letters A to G.
+constexpr int KeyLetters = 7;
+
 // One key: the pitch class of each letter A..G, and the tokens as written.
 struct KeyNameTag {
     char name[60];             // starts with the tonic ("Bb Major")

@@ -20,6 +20,25 @@ bool Named(const IDListItem* item, const char* name)
     return name && SameNameIgnoringCase(item->name, name);
 }
 
+// The first item named `name` and its 1-based position, or nullptr and 0.
+IDListItem* FirstNamed(IDListItem* head, const char* name, int& position)
+{
+    position = 1;
+    for (IDListItem* i = head; i; i = i->next, ++position)
+        if (Named(i, name)) return i;
+    position = 0;
+    return nullptr;
+}
+
+// The item at 0-based position `index`, or nullptr.
+IDListItem* ItemAt(IDListItem* head, int index)
+{
+    if (index < 0) return nullptr;
+    IDListItem* i = head;
+    while (i && index-- > 0) i = i->next;
+    return i;
+}
+
 } // namespace
 
 IDList::~IDList() { ClearList(); }
@@ -36,13 +55,9 @@ void IDList::AddItem(const char* name, void* extra)
 
 int IDList::FindItem(const char* name, void*& extra) const
 {
-    int position = 1;
-    for (const IDListItem* i = head; i; i = i->next, ++position)
-        if (Named(i, name)) {
-            extra = i->extra;
-            return position;
-        }
-    return 0;
+    int position;
+    if (const IDListItem* item = FirstNamed(head, name, position)) extra = item->extra;
+    return position;
 }
 
 int IDList::FindExtra(const void* extra, std::string* name) const
@@ -58,9 +73,7 @@ int IDList::FindExtra(const void* extra, std::string* name) const
 
 int IDList::GetItem(int index, std::string* name, void*& extra) const
 {
-    if (index < 0) return 0;
-    const IDListItem* i = head;
-    while (i && index-- > 0) i = i->next;
+    const IDListItem* i = ItemAt(head, index);
     if (!i) return 0;
     if (name) *name = i->name;
     extra = i->extra;
@@ -69,27 +82,20 @@ int IDList::GetItem(int index, std::string* name, void*& extra) const
 
 IDListItem* IDList::LocateItem(const char* name) const
 {
-    for (IDListItem* i = head; i; i = i->next)
-        if (Named(i, name)) return i;
-    return nullptr;
+    int position;
+    return FirstNamed(head, name, position);
 }
 
 int IDList::ChangeItem(const char* name, void* extra)
 {
-    int position = 1;
-    for (IDListItem* i = head; i; i = i->next, ++position)
-        if (Named(i, name)) {
-            i->extra = extra;
-            return position;
-        }
-    return 0;
+    int position;
+    if (IDListItem* item = FirstNamed(head, name, position)) item->extra = extra;
+    return position;
 }
 
 int IDList::ChangeItem(int pos, void* extra)
 {
-    if (pos < 1) return 0;
-    IDListItem* i = head;
-    for (int p = 1; i && p < pos; ++p) i = i->next;
+    IDListItem* i = pos < 1 ? nullptr : ItemAt(head, pos - 1);
     if (!i) return 0;
     i->extra = extra;
     return pos;

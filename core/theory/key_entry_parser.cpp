@@ -5,12 +5,6 @@
 #include "core/theory/entry_fields.h"
 #include "core/theory/entry_parsers.h"
 
-namespace {
-
-constexpr int KeyLetters = 7;
-
-} // namespace
-
 int ParseKeyEntry(const char* text, KeyNameTag* record)
 {
     if (!text || !record) return 0;
@@ -36,8 +30,8 @@ int ParseKeyEntry(const char* text, KeyNameTag* record)
         cell[2] = '\0';
         NOTES ignored;
         if (!ParseNote(token, &ignored)) return 0;
+        // ParseNote has accepted the letter: one of A-G, either case.
         const int letter = std::toupper(static_cast<unsigned char>(token[0])) - 'A';
-        if (letter < 0 || letter >= KeyLetters) return 0;
         // Only + and - alter the letter; # and b are read but leave it natural.
         const int change = token[1] == '+' ? 1 : token[1] == '-' ? 11 : 0;
         record->pitches[letter] = (record->pitches[letter] + change) % 12;

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int KeyLetters = 7;
 constexpr int MajorSteps[KeyLetters] = {2, 2, 1, 2, 2, 2, 1};
 // The minor form this engine draws is the ascending melodic minor.
 constexpr int MinorSteps[KeyLetters] = {2, 1, 2, 2, 2, 1, 2};

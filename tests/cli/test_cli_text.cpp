@@ -50,6 +50,20 @@ TEST_F(CliText, NamesTheChordWithTheNamingOptions)
     // Options may also follow the command; numbers may be hexadecimal.
     r = Run({"text", "Bb3", "Db4", "F4", "--accidentals=2", "--custom-accidentals", "0x11"}, ini);
     EXPECT_EQ(r.out, "Bbm   " + Open + "Bb3 Db4 F4 - - - - - - - - - " + Close + "\n");
+    // A leading zero is still decimal: 010 is ten (Eb and Ab), not eight.
+    r = Run({"--accidentals", "2", "--custom-accidentals", "010", "text", "D#4", "G#4"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "   " + Open + "Eb4 Ab5 - - - - - - - - - - " + Close + "\n");
+}
+
+TEST_F(CliText, NotesWithoutOctaveStartFromOctaveSixWhateverTheSettingsHold)
+{
+    // Loading the tunings parses notes with octaves; the command line's first
+    // note without one must not take the octave of the last string loaded.
+    const std::string ini = "[Tunings]\n1=\"Bass\",\"Standard\", E2 A2 D3 G3\n";
+    CliResult r = Run({"text", "C", "E", "G"}, ini);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "   " + Open + "C6 E6 G6 - - - - - - - - - " + Close + "\n");
 }
 
 TEST_F(CliText, BadNoteIsReportedAndExitsTwo)

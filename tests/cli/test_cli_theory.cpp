@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli_runner.h"
+#include "support/scoped_environment.h"
 #include "support/scratch_dir.h"
 
 namespace {
@@ -125,6 +126,24 @@ TEST(CliTheory, BadNotesAndBadSettings)
     r = RunCli({"--ini", scratch.File("missing.ini"), "name", "C4"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("cannot read settings file"), std::string::npos) << r.err;
+}
+
+TEST(CliTheory, NoPlaceForTheSettingsFileFailsTheRun)
+{
+    // Library and user folders both lie below a regular file: neither can hold
+    // a settings file, so there are no definitions to answer from.
+    ScratchDir scratch;
+    scratch.Write("plain", "not a folder");
+    CliResult r;
+    {
+        ScopedEnvironment library("CANTREL_LIBRARY_DIR", scratch.File("plain/lib"));
+        ScopedEnvironment config("XDG_CONFIG_HOME", scratch.File("plain/config"));
+        r = RunCli({"name", "C4", "E4", "G4"});
+    }
+
+    EXPECT_EQ(r.exitCode, 1) << "an empty answer is no success";
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("cantrel-cli: 408: Cannot write to cantrel.ini"), std::string::npos) << r.err;
 }
 
 TEST(CliTheory, TheSettingsFileNamedIsNeverWritten)

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include <sys/stat.h>
@@ -12,6 +11,7 @@
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
 #include "support/error_recorder.h"
+#include "support/scoped_environment.h"
 #include "support/scratch_dir.h"
 
 namespace {
@@ -30,28 +30,6 @@ std::string Appended(const char* path, const char* name)
     std::snprintf(buffer, sizeof buffer, "%s", path);
     return AppendFilename(buffer, name);
 }
-
-// Sets an environment variable for the life of the object.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const std::string& value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment()
-    {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 // A library folder and a per-user settings folder inside one scratch folder.
 class SettingsPlaces : public testing::Test {

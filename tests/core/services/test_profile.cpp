@@ -5,6 +5,7 @@
 #include <string>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "child_process.h"
 #include "core/services/profile.h"
@@ -358,4 +359,80 @@ TEST(Profile, ASectionAddedAndDeletedAgainLeavesTheFileAsItWas)
         ASSERT_TRUE(WritePrivateProfileString("Section", nullptr, nullptr, ini.c_str()));
         EXPECT_EQ(dir.Read("p.ini"), original);
     }
+}
+
+// A file that is there but cannot be read (another user's, mode 0200) is not
+// an empty file: writing must fail rather than replace it with the one entry.
+// Root reads everything, so the writer runs in a child that gives up its rights.
+TEST(Profile, AFileThatCannotBeReadIsNeverReplaced)
+{
+    ScratchDir dir;
+    const std::string ini = dir.Write("cantrel.ini", Sample);
+    chmod(dir.Path().c_str(), 0777);
+    chmod(ini.c_str(), 0200);
+    enum Outcome { Refused = 1, Written = 2, CannotDropRights = 100 };
+    const int status = RunInChild([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return int{CannotDropRights};
+        return int{WritePrivateProfileString("Section", "Entry", "String", ini.c_str()) ? Written : Refused};
+    });
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == CannotDropRights)
+        GTEST_SKIP() << "cannot run as an unprivileged user here";
+    EXPECT_EQ(WEXITSTATUS(status), Refused);
+    chmod(ini.c_str(), 0600);
+    EXPECT_EQ(dir.Read("cantrel.ini"), Sample) << "every entry kept";
+}
+
+// A settings file its owner made read-only is not replaced through the
+// writable folder around it.
+TEST(Profile, AReadOnlyFileIsNotRewritten)
+{
+    ScratchDir dir;
+    const std::string ini = dir.Write("cantrel.ini", Sample);
+    chmod(dir.Path().c_str(), 0777);
+    chmod(ini.c_str(), 0444);
+    enum Outcome { Refused = 1, Written = 2, CannotDropRights = 100 };
+    const int status = RunInChild([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return int{CannotDropRights};
+        return int{WritePrivateProfileString("Section", "Entry", "String", ini.c_str()) ? Written : Refused};
+    });
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == CannotDropRights)
+        GTEST_SKIP() << "cannot run as an unprivileged user here";
+    EXPECT_EQ(WEXITSTATUS(status), Refused);
+    EXPECT_EQ(dir.Read("cantrel.ini"), Sample);
+}
+
+// A new file gets the usual permissions of the user's file-creation mask.
+TEST(Profile, ANewFileTakesTheCreationMask)
+{
+    ScratchDir dir;
+    const mode_t old = umask(027);
+    const std::string ini = dir.File("fresh.ini");
+    const bool written = WritePrivateProfileString("Global", "Welcome", "0", ini.c_str());
+    umask(old);
+    ASSERT_TRUE(written);
+    struct stat st;
+    ASSERT_EQ(stat(ini.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// A pipe where the settings file should be has no writer: opening it must not
+// wait for one. The child is stopped by an alarm if it hangs.
+TEST(Profile, APipeInPlaceOfTheFileIsNeitherWaitedForNorReplaced)
+{
+    ScratchDir dir;
+    const std::string ini = dir.File("cantrel.ini");
+    ASSERT_EQ(mkfifo(ini.c_str(), 0600), 0);
+    const int status = RunInChild([&] {
+        alarm(5);
+        const bool defaultRead = Get(ini, "Chords", "1", "def") == "def";
+        const bool written = WritePrivateProfileString("Chords", "1", "x", ini.c_str());
+        return defaultRead && !written ? 0 : 1;
+    });
+    ASSERT_TRUE(WIFEXITED(status)) << "the child hung on the pipe";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(std::filesystem::is_fifo(ini));
 }
