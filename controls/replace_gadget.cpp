@@ -34,7 +34,11 @@ QAction* ReplaceGadget(QToolBar* bar, int id, int command, int glyph)
     QAction* next = actions[index + 1];
     const bool pressed = old->isChecked();
 
-    QAction* replacement = bar->window()->findChild<QAction*>(CommandName(command));
+    // The bar's own frame first: a window that holds several components
+    // holds a button of the same command for each of them.
+    QAction* replacement = nullptr;
+    if (QWidget* frame = bar->parentWidget()) replacement = frame->findChild<QAction*>(CommandName(command));
+    if (!replacement) replacement = bar->window()->findChild<QAction*>(CommandName(command));
     if (!replacement) {
         replacement = new QAction(bar);
         replacement->setObjectName(CommandName(command));

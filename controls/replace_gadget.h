@@ -16,8 +16,8 @@ void SetGadgetGlyphProvider(GadgetGlyphProvider provider);
 
 // Replaces the button of command `id` by a button of command `command` with
 // picture `glyph` (-1: the picture numbered like the command). The new button
-// is the command's own action when the bar's window has one (objectName
-// "cmd<command>"), else a new action. Nothing happens when there is no such
-// button or it is the bar's last one. Returns the new button's action, or
-// nullptr when nothing was replaced.
+// is the command's own action (objectName "cmd<command>") from the bar's
+// parent widget, else from the bar's window, else a new action. Nothing
+// happens when there is no such button or it is the bar's last one. Returns
+// the new button's action, or nullptr when nothing was replaced.
 QAction* ReplaceGadget(QToolBar* bar, int id, int command, int glyph);

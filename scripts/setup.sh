@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev
   libfluidsynth-dev timgm6mb-soundfont
   librtmidi-dev
+  jackd2
   libgtest-dev libgmock-dev
   xvfb xauth x11-utils imagemagick xdotool
   mscompress

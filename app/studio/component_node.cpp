@@ -1,5 +1,7 @@
 #include "app/studio/component_node.h"
 
+#include <cstdlib>
+
 #include "app/studio/component_links.h"
 #include "app/studio/note_flow.h"
 
@@ -7,6 +9,16 @@ namespace {
 ComponentNode* firstComponent = nullptr;
 ComponentNode* lastComponent = nullptr;
 int componentCount = 0;
+
+// Changes whenever a component joins or leaves the list.
+unsigned long long listVersion = 0;
+// Where ComponentAt last arrived: a load asks for neighbouring indexes one
+// component after another, so the next walk starts there.
+struct Place {
+    unsigned long long version = 0;
+    int index = 0;
+    ComponentNode* node = nullptr;
+} lastPlace;
 }  // namespace
 
 ComponentNode::ComponentNode(int typeId) : TypeId(typeId)
@@ -18,6 +30,7 @@ ComponentNode::ComponentNode(int typeId) : TypeId(typeId)
         firstComponent = this;
     lastComponent = this;
     ++componentCount;
+    ++listVersion;
 }
 
 ComponentNode::~ComponentNode()
@@ -32,6 +45,7 @@ ComponentNode::~ComponentNode()
         lastComponent = Prev;
     Next = Prev = nullptr;
     --componentCount;
+    ++listVersion;
     Disconnect(this);
 }
 
@@ -67,8 +81,20 @@ int ComponentIndex(const ComponentNode* c)
 
 ComponentNode* ComponentAt(int index)
 {
-    if (index <= 0) return nullptr;
+    if (index <= 0 || index > componentCount) return nullptr;
+    // From the nearest known place: either end of the list, or the last answer.
+    int at = 1;
     ComponentNode* n = firstComponent;
-    while (n && --index > 0) n = n->Next;
+    if (componentCount - index < index - 1) {
+        at = componentCount;
+        n = lastComponent;
+    }
+    if (lastPlace.node && lastPlace.version == listVersion && std::abs(lastPlace.index - index) < std::abs(at - index)) {
+        at = lastPlace.index;
+        n = lastPlace.node;
+    }
+    for (; at < index; ++at) n = n->Next;
+    for (; at > index; --at) n = n->Prev;
+    lastPlace = {listVersion, index, n};
     return n;
 }

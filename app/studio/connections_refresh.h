@@ -7,3 +7,14 @@
 void SetConnectionsRefresher(std::function<void()> refresher);
 // Recomputes and repaints the Connections window when it is open.
 void RefreshConnections();
+
+// Holds refreshing back while a whole studio is loaded or closed, which would
+// otherwise redraw the window once per component: the refreshes asked for
+// meanwhile become one when the last hold ends.
+class ConnectionsRefreshHold {
+public:
+    ConnectionsRefreshHold();
+    ~ConnectionsRefreshHold();
+    ConnectionsRefreshHold(const ConnectionsRefreshHold&) = delete;
+    ConnectionsRefreshHold& operator=(const ConnectionsRefreshHold&) = delete;
+};

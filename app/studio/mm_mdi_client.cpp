@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 #include <QMainWindow>
+#include <QResizeEvent>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -11,6 +13,7 @@
 #include "app/studio/chord_names_line.h"
 #include "app/studio/component_factory.h"
 #include "app/studio/component_node.h"
+#include "app/studio/connections_refresh.h"
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/new_component_dialog.h"
@@ -49,8 +52,8 @@ mmMDIChild* FrameOf(ComponentNode* node)
 
 // Frames become active as they are shown, and a load leaves its last frame
 // active. The area hands a maximised state on to the frame it activates; the
-// loaded frame keeps its stored state instead, and stays under the others
-// when minimised.
+// loaded frame keeps its stored state instead. A minimised frame stays under
+// the others and holds the focus itself, its client being hidden.
 void ActivateLoaded(QMdiArea* area, mmMDIChild* frame)
 {
     const bool minimized = frame->isMinimized();
@@ -60,7 +63,10 @@ void ActivateLoaded(QMdiArea* area, mmMDIChild* frame)
         frame->showMinimized();
     else if (!minimized && !maximized && frame->isMaximized())
         frame->showNormal();
-    if (frame->isMinimized()) frame->lower();
+    if (frame->isMinimized()) {
+        frame->lower();
+        frame->setFocus();
+    }
 }
 
 QMessageBox::StandardButton AskWithMessageBox()
@@ -187,6 +193,7 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
     QList<QMdiSubWindow*> maximized;
     for (QMdiSubWindow* frame : subWindowList())
         if (frame->isMaximized() && !frame->isHidden()) maximized << frame;
+    const ConnectionsRefreshHold refreshOnce;
     std::vector<mmMDIChild*> created;
     QStringList titles;
     for (const StudioComponentLine& line : contents.components) {
@@ -201,10 +208,13 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
         created.push_back(frame);
         titles << (line.title.empty() ? title : DecodeStoredText(line.title));
     }
-    // The first frame shown takes over from a maximised one, as activating
-    // any frame does; the loaded frames stack above it.
-    if (!created.empty())
+    // The first loaded frame takes over as soon as it is shown: a maximised
+    // frame is shown normally and the active one deactivated (the area
+    // raises a normal frame then), and the loaded frames stack above them.
+    if (!created.empty()) {
         for (QMdiSubWindow* frame : maximized) frame->showNormal();
+        setActiveSubWindow(nullptr);
+    }
     RestoreFrames(contents, base, created);
     for (std::size_t i = 0; i < created.size(); ++i) created[i]->setWindowTitle(titles[qsizetype(i)]);
     if (!created.empty()) ActivateLoaded(this, created.back());
@@ -226,6 +236,7 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
 
 void mmMDIClient::RestoreFrames(const StudioFileContents& contents, int base, const std::vector<mmMDIChild*>& created)
 {
+    if (created.empty()) return;
     // A frame becomes active when it is shown, and the area then lowers every
     // minimised frame; a disabled frame is not activated. The loaded frames
     // are enabled again once all are restored.
@@ -239,16 +250,35 @@ void mmMDIClient::RestoreFrames(const StudioFileContents& contents, int base, co
         text.push_back(0);
         char* in = text.data();
         int remaining = int(line.line.size());
-        frame->RestorePlacement(in, remaining);
+        {
+            // Told of each new state, the area lays out all minimised frames
+            // again; it does so once below. The frame raises or lowers itself.
+            const QSignalBlocker quiet(frame);
+            frame->RestorePlacement(in, remaining);
+        }
         for (std::size_t j = 0; j < line.extraLines.size(); ++j)
             frame->Client()->LoadExtra(line.extraLines[j].c_str(), int(line.extraLines[j].size()), int(j));
     }
     StudioLinkBase() = 0;
     for (mmMDIChild* frame : created) frame->setEnabled(true);
+    ArrangeMinimizedFrames();
+}
+
+void mmMDIClient::ArrangeMinimizedFrames()
+{
+    // The area lays out its minimised frames and its scroll bars again when
+    // its view changes size; the same size does just that.
+    QResizeEvent event(viewport()->size(), viewport()->size());
+    QMdiArea::resizeEvent(&event);
 }
 
 void mmMDIClient::CloseAllFrames()
 {
+    const ConnectionsRefreshHold refreshOnce;
+    // The area activates the next frame whenever the active one goes, and
+    // lays out the minimised frames again; it passes hidden frames over.
+    for (ComponentNode* node = FirstComponent(); node; node = node->Next)
+        if (mmMDIChild* frame = FrameOf(node)) frame->hide();
     // Each frame takes its component, and the component its links, along.
     while (ComponentNode* node = LastComponent()) {
         mmMDIChild* frame = FrameOf(node);

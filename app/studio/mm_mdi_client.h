@@ -71,6 +71,9 @@ private:
     // The restore pass of a load over the frames just created for contents;
     // base: how many components the studio held before.
     void RestoreFrames(const StudioFileContents& contents, int base, const std::vector<mmMDIChild*>& created);
+    // Lays out the minimised frames once, as the area does after any frame's
+    // change of state.
+    void ArrangeMinimizedFrames();
     void ActiveFrameChanged(QMdiSubWindow* window);
 
     std::string studioPath_;

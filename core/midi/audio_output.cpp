@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "core/midi/fluid_log.h"
+#include "core/midi/jack_log.h"
 
 namespace {
 
@@ -50,21 +51,28 @@ std::vector<std::string> AudioDriverCandidates(fluid_settings_t* settings)
     return ordered;
 }
 
-fluid_audio_driver_t* OpenAudioOutput(fluid_settings_t* settings, fluid_synth_t* synth,
-                                      std::string& why)
+fluid_audio_driver_t* OpenAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth,
+                                      const std::string& name, std::string& why)
 {
     CaptureFluidLog();
     // A JACK client must not start a JACK server of its own: that takes
-    // seconds and outlives us.
+    // seconds and outlives us. Without a server FluidSynth says so itself.
     setenv("JACK_NO_START_SERVER", "1", 0);
+    QuietJackLog();
+    fluid_settings_setstr(settings, "audio.driver", name.c_str());
+    fluid_audio_driver_t* driver = new_fluid_audio_driver(settings, synth);
+    const std::string error = TakeFluidError();
+    if (!driver) why = error;
+    return driver;
+}
+
+fluid_audio_driver_t* OpenAudioOutput(fluid_settings_t* settings, fluid_synth_t* synth,
+                                      std::string& why)
+{
     std::string tried;
     for (const std::string& name : AudioDriverCandidates(settings)) {
-        fluid_settings_setstr(settings, "audio.driver", name.c_str());
-        if (fluid_audio_driver_t* driver = new_fluid_audio_driver(settings, synth)) {
-            TakeFluidError();
-            return driver;
-        }
-        const std::string error = TakeFluidError();
+        std::string error;
+        if (fluid_audio_driver_t* driver = OpenAudioDriver(settings, synth, name, error)) return driver;
         tried += (tried.empty() ? "" : "; ") + name + (error.empty() ? "" : ": " + error);
     }
     why = tried.empty() ? "no audio output on this machine" : "no audio output opened (" + tried + ")";

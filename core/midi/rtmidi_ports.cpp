@@ -4,11 +4,15 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
 #include <sstream>
+
+#include "core/midi/input_relay.h"
+#include "core/midi/jack_log.h"
 
 const char* const MidiClientName = "Cantrel Studio";
 
@@ -100,6 +104,7 @@ MidiStatus OpenPort(RtMidi& client, ErrorSlot& errors, unsigned index, const cha
 template <class Client>
 std::unique_ptr<Client> NewClient(RtMidi::Api api, std::string& warning)
 {
+    if (api == RtMidi::UNIX_JACK) QuietJackLog();
     QuietCerr quiet;
     auto client = std::make_unique<Client>(api, MidiClientName);
     warning = Trimmed(quiet.Kept());
@@ -108,46 +113,86 @@ std::unique_ptr<Client> NewClient(RtMidi::Api api, std::string& warning)
 
 bool HasAlsaSequencer() { return access("/dev/snd/seq", F_OK) == 0; }
 
-// The API to use: the ALSA sequencer when the machine has one, else a
-// running JACK server. UNSPECIFIED when neither is there.
-RtMidi::Api ChooseApi(MidiStatus& status)
+bool Compiled(RtMidi::Api api)
 {
-    static RtMidi::Api chosen = RtMidi::UNSPECIFIED;
-    if (chosen != RtMidi::UNSPECIFIED) return chosen;
     std::vector<RtMidi::Api> compiled;
     RtMidi::getCompiledApi(compiled);
-    auto has = [&compiled](RtMidi::Api api) {
-        for (auto a : compiled)
-            if (a == api) return true;
+    for (auto a : compiled)
+        if (a == api) return true;
+    return false;
+}
+
+// Whether a client of `api` can be made here; `reason` says why not.
+bool Works(RtMidi::Api api, std::string& reason)
+{
+    const bool jack = api == RtMidi::UNIX_JACK;
+    if (!Compiled(api)) {
+        reason = jack ? "no JACK support in RtMidi" : "no ALSA support in RtMidi";
+        return false;
+    }
+    if (!jack && !HasAlsaSequencer()) {
+        reason = "no ALSA sequencer (/dev/snd/seq)";
+        return false;
+    }
+    // A JACK client must not start a server of its own.
+    if (jack) setenv("JACK_NO_START_SERVER", "1", 0);
+    try {
+        std::string warning;
+        NewClient<RtMidiOut>(api, warning);
+        // Without a server RtMidi's JACK client only warns.
+        if (!jack || warning.empty()) return true;
+        reason = "no JACK server";
+    } catch (const RtMidiError& e) {
+        reason = Trimmed(e.getMessage());
+    }
+    return false;
+}
+
+// The API of `system` when it works here; UNSPECIFIED with the reasons in
+// `status` when it does not.
+RtMidi::Api ChooseApi(MidiPortSystem system, MidiStatus& status)
+{
+    std::string reasons;
+    auto works = [&reasons](RtMidi::Api api) {
+        std::string reason;
+        if (Works(api, reason)) return true;
+        reasons += (reasons.empty() ? "" : ", ") + reason;
         return false;
     };
-    std::string reasons;
-    if (has(RtMidi::LINUX_ALSA)) {
-        if (!HasAlsaSequencer()) {
-            reasons = "no ALSA sequencer (/dev/snd/seq)";
-        } else {
-            try {
-                std::string warning;
-                NewClient<RtMidiOut>(RtMidi::LINUX_ALSA, warning);
-                return chosen = RtMidi::LINUX_ALSA;
-            } catch (const RtMidiError& e) {
-                reasons = Trimmed(e.getMessage());
-            }
-        }
+    switch (system) {
+    case MidiPortSystem::Alsa:
+        if (works(RtMidi::LINUX_ALSA)) return RtMidi::LINUX_ALSA;
+        break;
+    case MidiPortSystem::Jack:
+        if (works(RtMidi::UNIX_JACK)) return RtMidi::UNIX_JACK;
+        break;
+    case MidiPortSystem::Automatic: {
+        // Once one works it stays the choice of the process.
+        static RtMidi::Api chosen = RtMidi::UNSPECIFIED;
+        if (chosen != RtMidi::UNSPECIFIED) return chosen;
+        for (auto api : {RtMidi::LINUX_ALSA, RtMidi::UNIX_JACK})
+            if (works(api)) return chosen = api;
+        break;
     }
-    if (has(RtMidi::UNIX_JACK)) {
-        setenv("JACK_NO_START_SERVER", "1", 0);
-        try {
-            std::string warning;
-            NewClient<RtMidiOut>(RtMidi::UNIX_JACK, warning);
-            if (warning.empty()) return chosen = RtMidi::UNIX_JACK;
-            reasons += (reasons.empty() ? "" : ", ") + std::string("no JACK server");
-        } catch (const RtMidiError& e) {
-            reasons += (reasons.empty() ? "" : ", ") + Trimmed(e.getMessage());
-        }
     }
     status = {MidiFailure::NoDriver, reasons.empty() ? "no MIDI system" : reasons};
     return RtMidi::UNSPECIFIED;
+}
+
+// Whether a port belongs to one of our own clients. ALSA gives them all our
+// name; JACK gives every one after the first a "-NN" suffix ("Cantrel
+// Studio-02:Output").
+bool IsOwnPort(const std::string& name)
+{
+    const std::string own = MidiClientName;
+    if (name.compare(0, own.size(), own) != 0) return false;
+    std::size_t at = own.size();
+    if (at < name.size() && name[at] == '-') {
+        const std::size_t digits = ++at;
+        while (at < name.size() && std::isdigit(static_cast<unsigned char>(name[at]))) ++at;
+        if (at == digits) return false;
+    }
+    return at < name.size() && name[at] == ':';
 }
 
 struct PortEntry {
@@ -159,11 +204,10 @@ struct PortEntry {
 std::vector<PortEntry> ForeignPorts(RtMidi& client)
 {
     std::vector<PortEntry> ports;
-    const std::string own = std::string(MidiClientName) + ":";
     const unsigned count = client.getPortCount();
     for (unsigned i = 0; i < count; ++i) {
         std::string name = client.getPortName(i);
-        if (name.empty() || name.rfind(own, 0) == 0) continue;
+        if (name.empty() || IsOwnPort(name)) continue;
         ports.push_back({i, std::move(name)});
     }
     return ports;
@@ -234,10 +278,11 @@ int ShortMessageLength(std::uint8_t status)
 
 class PortInput : public MidiInputPort {
 public:
-    PortInput(MidiInputHandler handler, void* context) : handler_(handler), context_(context) {}
+    PortInput(MidiInputHandler handler, void* context) : relay_(handler, context) {}
     ~PortInput() override
     {
-        // Stops RtMidi's thread before anything it could call goes.
+        // Stops RtMidi's thread before anything it could call goes; the
+        // relay's thread stops after it.
         started_ = false;
         try {
             if (in_) in_->closePort();
@@ -262,6 +307,7 @@ public:
     }
 
 private:
+    // Runs on RtMidi's thread (JACK's process cycle): no waiting here.
     static void Receive(double, std::vector<unsigned char>* bytes, void* data)
     {
         auto* self = static_cast<PortInput*>(data);
@@ -276,11 +322,10 @@ private:
         m.time = static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                                 std::chrono::steady_clock::now() - self->start_)
                                                 .count());
-        self->handler_(self->context_, m);
+        self->relay_.Pass(m);
     }
 
-    MidiInputHandler handler_;
-    void* context_;
+    MidiInputRelay relay_;
     ErrorSlot errors_;
     std::atomic<bool> started_{false};
     std::chrono::steady_clock::time_point start_;
@@ -291,6 +336,7 @@ private:
 
 // One client of each direction kept for listing the ports.
 struct RtMidiPorts::Listing {
+    MidiPortSystem system = MidiPortSystem::Automatic;
     RtMidi::Api api = RtMidi::UNSPECIFIED;
     MidiStatus status;
     std::unique_ptr<RtMidiOut> out;
@@ -301,7 +347,7 @@ struct RtMidiPorts::Listing {
     {
         if (out && in) return true;
         status = {};
-        api = ChooseApi(status);
+        api = ChooseApi(system, status);
         if (api == RtMidi::UNSPECIFIED) return false;
         try {
             std::string warning;
@@ -319,7 +365,10 @@ struct RtMidiPorts::Listing {
     }
 };
 
-RtMidiPorts::RtMidiPorts() : listing_(std::make_unique<Listing>()) {}
+RtMidiPorts::RtMidiPorts(MidiPortSystem system) : listing_(std::make_unique<Listing>())
+{
+    listing_->system = system;
+}
 RtMidiPorts::~RtMidiPorts() = default;
 
 namespace {

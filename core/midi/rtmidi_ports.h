@@ -12,9 +12,13 @@
 // The name other programs see for our sequencer client.
 extern const char* const MidiClientName;
 
+// Where the ports come from. Automatic: the ALSA sequencer when the machine
+// has one, else a running JACK server.
+enum class MidiPortSystem { Automatic, Alsa, Jack };
+
 class RtMidiPorts {
 public:
-    RtMidiPorts();
+    explicit RtMidiPorts(MidiPortSystem system = MidiPortSystem::Automatic);
     ~RtMidiPorts();
     RtMidiPorts(const RtMidiPorts&) = delete;
     RtMidiPorts& operator=(const RtMidiPorts&) = delete;

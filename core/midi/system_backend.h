@@ -7,6 +7,7 @@
 
 class SystemBackend : public MidiBackend {
 public:
+    explicit SystemBackend(MidiPortSystem system = MidiPortSystem::Automatic) : ports_(system) {}
     std::vector<std::string> OutputNames() override;
     std::string MapperName() override;
     std::vector<std::string> InputNames() override;

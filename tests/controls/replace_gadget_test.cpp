@@ -104,3 +104,40 @@ TEST_F(ReplaceGadgetTest, MissingOrLastButtonIsLeftAlone)
     EXPECT_EQ(ReplaceGadget(nullptr, 1, 4, -1), nullptr);
     EXPECT_EQ(Ids(*bar), (QList<int>{1, 2}));
 }
+
+TEST_F(ReplaceGadgetTest, EachFrameKeepsItsOwnButtons)
+{
+    // Two component frames in one window, each with its own mode buttons.
+    QMainWindow window;
+    auto* central = new QWidget(&window);
+    window.setCentralWidget(central);
+    struct Frame {
+        QToolBar* bar;
+        QAction* notes;
+        QAction* chord;
+    };
+    auto makeFrame = [central] {
+        auto* widget = new QWidget(central);
+        auto* bar = new QToolBar(widget);
+        QAction* notes = Command(widget, 23005);
+        QAction* chord = Command(widget, 23006);
+        bar->addAction(notes);
+        bar->addAction(Command(widget, 23010));
+        return Frame{bar, notes, chord};
+    };
+    const Frame first = makeFrame();
+    const Frame second = makeFrame();
+
+    EXPECT_EQ(ReplaceGadget(second.bar, 23005, 23006, -1), second.chord);
+    EXPECT_EQ(ReplaceGadget(first.bar, 23005, 23006, -1), first.chord);
+    EXPECT_EQ(first.bar->actions().first(), first.chord);
+    EXPECT_EQ(second.bar->actions().first(), second.chord);
+
+    EXPECT_EQ(ReplaceGadget(second.bar, 23006, 23005, -1), second.notes);
+    EXPECT_EQ(first.bar->actions().first(), first.chord);
+    EXPECT_EQ(second.bar->actions().first(), second.notes);
+
+    // A command the frame has no action for is still found in the window.
+    QAction* windowOwn = Command(&window, 23020);
+    EXPECT_EQ(ReplaceGadget(first.bar, 23006, 23020, -1), windowOwn);
+}

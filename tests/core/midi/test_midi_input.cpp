@@ -1,3 +1,4 @@
+#include "midi_listener.h"
 #include "midi_test_fixture.h"
 
 #include <QObject>
@@ -9,30 +10,6 @@
 #include "core/midi/midi_input.h"
 
 namespace {
-
-// A window that takes its events as they are posted, or leaves them queued.
-class Listener : public QObject {
-public:
-    explicit Listener(bool reads = true) : reads_(reads) {}
-    bool event(QEvent* e) override
-    {
-        if (e->type() != MidiInputEventType()) return QObject::event(e);
-        ++posted;
-        if (!reads_) return true;
-        event_tag ev{};
-        if (GetMidiEvent(*static_cast<MidiInputEvent*>(e), &ev)) {
-            received.push_back(ev);
-            ++taken;
-        }
-        return true;
-    }
-    std::vector<event_tag> received;
-    std::atomic<int> taken{0};
-    int posted = 0;
-
-private:
-    bool reads_;
-};
 
 std::uint32_t Packed(std::uint8_t status, std::uint8_t d1 = 0, std::uint8_t d2 = 0)
 {
