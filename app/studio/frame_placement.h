@@ -1,7 +1,7 @@
 #pragma once
 // Frame placements in studio files: the minimised position and the normal
 // rectangle in 1/16384 of the screen width (both axes), truncated toward
-// zero; the maximised position stays in pixels.
+// zero, and back to the nearest pixel; the maximised position stays in pixels.
 
 #include "controls/window_placement_record.h"
 

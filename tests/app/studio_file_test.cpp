@@ -197,6 +197,19 @@ TEST(FramePlacementUnits, AreFractionsOfTheScreenWidth)
     EXPECT_EQ(PlacementToSaved(pixels, 1000).normalPosition.left(), 16);
 }
 
+TEST(FramePlacementUnits, SavingAndLoadingAgainNeverMovesAWindow)
+{
+    for (int width : {640, 1000, 1366, 1920, 3840}) {
+        WindowPlacementRecord pixels;
+        pixels.normalPosition = QRect(QPoint(30, 40), QPoint(457, 311));
+        pixels.minimizedPosition = QPoint(7, 613);
+        WindowPlacementRecord cycled = pixels;
+        for (int cycle = 0; cycle < 5; ++cycle) cycled = PlacementFromSaved(PlacementToSaved(cycled, width), width);
+        EXPECT_EQ(cycled.normalPosition, pixels.normalPosition) << "screen " << width;
+        EXPECT_EQ(cycled.minimizedPosition, pixels.minimizedPosition) << "screen " << width;
+    }
+}
+
 TEST_F(StudioFileTest, ANormalFrameComesBackWhereItWas)
 {
     RecordingClient* r = Recorder();
