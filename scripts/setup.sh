@@ -10,8 +10,9 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev
   libfluidsynth-dev timgm6mb-soundfont
-  librtmidi-dev
-  jackd2
+  # jackd2's development files, named so that apt never picks the other JACK
+  # for librtmidi-dev; jackd2 also runs the real-port tests
+  libjack-jackd2-dev jackd2 librtmidi-dev
   libgtest-dev libgmock-dev
   xvfb xauth x11-utils imagemagick xdotool
   mscompress
