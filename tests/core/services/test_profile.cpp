@@ -361,26 +361,37 @@ TEST(Profile, ASectionAddedAndDeletedAgainLeavesTheFileAsItWas)
     }
 }
 
-// A file that is there but cannot be read (another user's, mode 0200) is not
-// an empty file: writing must fail rather than replace it with the one entry.
-// Root reads everything, so the writer runs in a child that gives up its rights.
+namespace {
+
+enum class UnprivilegedWrite { Refused, Written, CannotDropRights };
+
+// Writes the probe entry into ini as user nobody, in a child process, with
+// the file's permission bits set to mode (root would write anyway).
+UnprivilegedWrite WriteProbeAsNobody(const ScratchDir& dir, const std::string& ini, mode_t mode)
+{
+    chmod(dir.Path().c_str(), 0777);
+    chmod(ini.c_str(), mode);
+    const int status = RunInChild([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return int(UnprivilegedWrite::CannotDropRights);
+        return int(WritePrivateProfileString("Section", "Entry", "String", ini.c_str()) ? UnprivilegedWrite::Written
+                                                                                          : UnprivilegedWrite::Refused);
+    });
+    chmod(ini.c_str(), 0600);
+    return WIFEXITED(status) ? UnprivilegedWrite(WEXITSTATUS(status)) : UnprivilegedWrite::Written;
+}
+
+}  // namespace
+
+// A settings file this user cannot read would look empty: replacing it would
+// lose every definition.
 TEST(Profile, AFileThatCannotBeReadIsNeverReplaced)
 {
     ScratchDir dir;
     const std::string ini = dir.Write("cantrel.ini", Sample);
-    chmod(dir.Path().c_str(), 0777);
-    chmod(ini.c_str(), 0200);
-    enum Outcome { Refused = 1, Written = 2, CannotDropRights = 100 };
-    const int status = RunInChild([&] {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            return int{CannotDropRights};
-        return int{WritePrivateProfileString("Section", "Entry", "String", ini.c_str()) ? Written : Refused};
-    });
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == CannotDropRights)
-        GTEST_SKIP() << "cannot run as an unprivileged user here";
-    EXPECT_EQ(WEXITSTATUS(status), Refused);
-    chmod(ini.c_str(), 0600);
+    const UnprivilegedWrite outcome = WriteProbeAsNobody(dir, ini, 0200);
+    if (outcome == UnprivilegedWrite::CannotDropRights) GTEST_SKIP() << "cannot run as an unprivileged user here";
+    EXPECT_EQ(outcome, UnprivilegedWrite::Refused);
     EXPECT_EQ(dir.Read("cantrel.ini"), Sample) << "every entry kept";
 }
 
@@ -390,18 +401,9 @@ TEST(Profile, AReadOnlyFileIsNotRewritten)
 {
     ScratchDir dir;
     const std::string ini = dir.Write("cantrel.ini", Sample);
-    chmod(dir.Path().c_str(), 0777);
-    chmod(ini.c_str(), 0444);
-    enum Outcome { Refused = 1, Written = 2, CannotDropRights = 100 };
-    const int status = RunInChild([&] {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            return int{CannotDropRights};
-        return int{WritePrivateProfileString("Section", "Entry", "String", ini.c_str()) ? Written : Refused};
-    });
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == CannotDropRights)
-        GTEST_SKIP() << "cannot run as an unprivileged user here";
-    EXPECT_EQ(WEXITSTATUS(status), Refused);
+    const UnprivilegedWrite outcome = WriteProbeAsNobody(dir, ini, 0444);
+    if (outcome == UnprivilegedWrite::CannotDropRights) GTEST_SKIP() << "cannot run as an unprivileged user here";
+    EXPECT_EQ(outcome, UnprivilegedWrite::Refused);
     EXPECT_EQ(dir.Read("cantrel.ini"), Sample);
 }
 
