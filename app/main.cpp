@@ -6,6 +6,7 @@
 #include "app/shell/command_icons.h"
 #include "app/shell/mm_app.h"
 #include "app/shell/shell_commands.h"
+#include "app/shell/studio_style.h"
 
 int main(int argc, char** argv)
 {
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Cantrel Studio"));
     QApplication::setApplicationVersion(QStringLiteral("1.2"));
     QApplication::setDesktopFileName(QStringLiteral("cantrel"));
+    UseStudioStyle();
     QApplication::setWindowIcon(CommandIcon(ShellPicture::ProgramIcon));
 
     QCommandLineParser parser;

@@ -14,6 +14,7 @@
 
 #include "app/shell/command_icons.h"
 #include "app/shell/shell_commands.h"
+#include "app/shell/studio_style.h"
 #include "app/studio/component_factory.h"
 #include "app/studio/component_links.h"
 #include "app/studio/component_node.h"
@@ -98,7 +99,9 @@ int main(int argc, char** argv)
     setenv("CANTREL_MIDI_BACKEND", "capture", 0);
     QApplication app(argc, argv);
     // As the program does at start-up: a frame without a window icon of its
-    // own would otherwise decode the style's menu picture each time one is made.
+    // own would otherwise decode the style's menu picture each time one is
+    // made, and the style shares the title-bar pictures.
+    UseStudioStyle();
     QApplication::setWindowIcon(CommandIcon(ShellPicture::ProgramIcon));
 
     std::string folder = (std::filesystem::temp_directory_path() / "cantrel-bench-XXXXXX").string();

@@ -1,11 +1,15 @@
 #include "app/shell/command_icons.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
 #include <QPixmap>
+
+#include <map>
+#include <vector>
 
 #include "app/shell/command_picture_parts.h"
 #include "app/shell/component_command_icons.h"
@@ -188,6 +192,8 @@ bool Paint(QPainter& p, int id, const Inks& k)
     }
 }
 
+// The drawn pictures are kept: every frame's tool bar and title show the
+// same few, at the same size, in the same palette.
 class CommandIconEngine : public QIconEngine {
 public:
     explicit CommandIconEngine(int id) : id_(id) {}
@@ -199,21 +205,45 @@ public:
     {
         return scaledPixmap(size, mode, state, 1.0);
     }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
+        const QPalette palette = QGuiApplication::palette();
+        const bool enabled = mode != QIcon::Disabled;
+        for (const Drawn& d : drawn_)
+            if (d.size == size && d.scale == scale && d.enabled == enabled && d.palette == palette.cacheKey())
+                return d.pixmap;
         QPixmap pixmap(size * scale);
         pixmap.setDevicePixelRatio(scale);
         pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        {
+            QPainter painter(&pixmap);
+            PaintCommandPicture(painter, QRect(QPoint(0, 0), size), id_, palette, enabled);
+        }
+        // A changed palette makes the older pictures useless.
+        std::erase_if(drawn_, [&](const Drawn& d) { return d.palette != palette.cacheKey(); });
+        drawn_.push_back({size, scale, enabled, palette.cacheKey(), pixmap});
         return pixmap;
     }
     QIconEngine* clone() const override { return new CommandIconEngine(id_); }
     QString key() const override { return QStringLiteral("CantrelCommandIcon"); }
 
 private:
+    struct Drawn {
+        QSize size;
+        qreal scale;
+        bool enabled;
+        qint64 palette;
+        QPixmap pixmap;
+    };
     int id_;
+    std::vector<Drawn> drawn_;
 };
+
+// One icon per picture, shared by every button and frame; they go with the
+// application, as pixmaps must not outlive it.
+std::map<int, QIcon> sharedIcons;
+
+void ForgetSharedIcons() { sharedIcons.clear(); }
 
 }  // namespace
 
@@ -229,13 +259,20 @@ void PaintCommandPicture(QPainter& painter, const QRectF& box, int id, const QPa
 
 bool HasCommandIcon(int id)
 {
+    // Whether a number has a picture never changes: it is tried once.
+    static std::map<int, bool> known;
+    const auto it = known.find(id);
+    if (it != known.end()) return it->second;
     QPixmap probe(1, 1);
     QPainter painter(&probe);
-    return Paint(painter, id, InksFor(QPalette(), true));
+    return known[id] = Paint(painter, id, InksFor(QPalette(), true));
 }
 
 QIcon CommandIcon(int id)
 {
     if (!HasCommandIcon(id)) return QIcon();
-    return QIcon(new CommandIconEngine(id));
+    const auto it = sharedIcons.find(id);
+    if (it != sharedIcons.end()) return it->second;
+    if (sharedIcons.empty()) qAddPostRoutine(ForgetSharedIcons);
+    return sharedIcons[id] = QIcon(new CommandIconEngine(id));
 }

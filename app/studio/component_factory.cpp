@@ -69,6 +69,7 @@ mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile, 
     const bool maximise = active && active->isMaximized();
     if (titleLater) *titleLater = title;
     auto* frame = new mmMDIChild(component, titleLater ? QString() : title);
+    if (titleLater) frame->HoldCloseShortcut();
     client->addSubWindow(frame);
     frame->resize(frame->sizeHint().expandedTo(QSize(240, 160)));
     if (!fromFile) {

@@ -23,7 +23,8 @@ void SetComponentFactory(int kind, ComponentFactory factory);
 // message 409 for a kind nothing can be made of. With titleLater the frame is
 // left untitled and its title stored there: the studio area measures a
 // frame's title whenever it adds or minimises one, so a loader puts the titles
-// on once every frame is placed.
+// on once every frame is placed. So it does with the frame's Close shortcut
+// (see mmMDIChild::HoldCloseShortcut), which the loader then releases.
 mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile, QString* titleLater = nullptr);
 
 // The automatic-title mark ends a title the program gave.

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMoveEvent>
 #include <QResizeEvent>
 #include <QToolBar>
@@ -11,6 +12,7 @@
 #include <thread>
 
 #include "app/shell/command_icons.h"
+#include "app/shell/studio_style.h"
 #include "app/studio/component_commands.h"
 #include "app/studio/component_types.h"
 #include "app/studio/connections_refresh.h"
@@ -86,8 +88,7 @@ mmMDIChild::mmMDIChild(mmMDIChildClient* client, const QString& title, QWidget* 
     toolBar_->setContentsMargins(0, 2, 0, 2);
     toolBar_->setIconSize(QSize(20, 20));
     // A rule between the component's drawing and its buttons.
-    toolBar_->setStyleSheet(
-        QStringLiteral("QToolBar#componentToolBar { border: none; border-left: 1px solid palette(mid); }"));
+    RuleLeftEdge(toolBar_);
     QFont font = toolBar_->font();
     font.setPointSize(8);
     toolBar_->setFont(font);
@@ -212,6 +213,26 @@ void mmMDIChild::PlayHalfSecond()
     // The user interface does not run during the half second.
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     client_->KeyUp(Qt::Key_Space, 1, 0);
+}
+
+void mmMDIChild::HoldCloseShortcut()
+{
+    if (heldClose_ || !systemMenu()) return;
+    // Close is the menu's one command with a shortcut.
+    for (QAction* action : systemMenu()->actions()) {
+        if (action->shortcuts().isEmpty()) continue;
+        heldClose_ = action;
+        heldShortcuts_ = action->shortcuts();
+        action->setShortcuts({});
+        return;
+    }
+}
+
+void mmMDIChild::ReleaseCloseShortcut()
+{
+    if (heldClose_) heldClose_->setShortcuts(heldShortcuts_);
+    heldClose_ = nullptr;
+    heldShortcuts_.clear();
 }
 
 void mmMDIChild::LayoutBody(const QSize& size)

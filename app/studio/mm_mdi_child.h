@@ -3,12 +3,15 @@
 // and the component's vertical tool bar along the right edge. It carries out
 // the Component menu's commands on its client.
 
+#include <QKeySequence>
+#include <QList>
 #include <QMdiSubWindow>
 #include <QPointer>
 
 #include "controls/window_placement_record.h"
 
 class mmMDIChildClient;
+class QAction;
 class QToolBar;
 
 class mmMDIChild : public QMdiSubWindow {
@@ -45,6 +48,13 @@ public:
     static mmMDIChild* ActiveComponent();
     static void SetActiveComponent(mmMDIChild* frame);
 
+    // The title-bar menu's Close shortcut leaves and comes back. Each change
+    // of a frame's state updates its menu, and with the shortcut each update
+    // searches the shortcuts of all frames: a loader holds it back until
+    // every frame is placed.
+    void HoldCloseShortcut();
+    void ReleaseCloseShortcut();
+
     // Lays out client and tool bar for a body of the given size.
     void LayoutBody(const QSize& size);
 
@@ -62,4 +72,6 @@ private:
     QToolBar* toolBar_;
     QRect normalGeometry_;
     QPoint minimizedPosition_{-1, -1};
+    QPointer<QAction> heldClose_;
+    QList<QKeySequence> heldShortcuts_;
 };

@@ -216,7 +216,10 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
         setActiveSubWindow(nullptr);
     }
     RestoreFrames(contents, base, created);
-    for (std::size_t i = 0; i < created.size(); ++i) created[i]->setWindowTitle(titles[qsizetype(i)]);
+    for (std::size_t i = 0; i < created.size(); ++i) {
+        created[i]->setWindowTitle(titles[qsizetype(i)]);
+        created[i]->ReleaseCloseShortcut();
+    }
     if (!created.empty()) ActivateLoaded(this, created.back());
 
     if (mainToolBar_) ToolBar::Load(window(), mainToolBar_, path);

@@ -1,7 +1,10 @@
 // What a load leaves behind besides the components: which frame is active,
 // where the minimised frames lie, how the frames stack, and how often the
 // Connections window had to be redrawn.
+#include <QAction>
+#include <QKeySequence>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 #include <vector>
 
@@ -112,6 +115,36 @@ TEST_F(StudioLoadStateTest, LoadingAndClosingRedrawTheConnectionsWindowOnce)
     refreshes = 0;
     delete Frames().back();
     EXPECT_EQ(refreshes, 1);
+}
+
+TEST_F(StudioLoadStateTest, LoadedFramesKeepTheirCloseShortcut)
+{
+    RecordingClient* keys = Recorder("Keys");
+    keys->Frame()->showNormal();
+    Splitter();
+    const QList<QKeySequence> close = QKeySequence::keyBindings(QKeySequence::Close);
+    ASSERT_FALSE(close.isEmpty());
+    const std::string path = Save("close.cts");
+
+    ASSERT_TRUE(studio->LoadStudio(path.c_str(), true, false));
+    const std::vector<mmMDIChild*> frames = Frames();
+    ASSERT_EQ(frames.size(), 2u);
+    for (mmMDIChild* frame : frames) {
+        int withShortcut = 0;
+        for (QAction* action : frame->systemMenu()->actions())
+            if (action->shortcuts() == close) {
+                ++withShortcut;
+                EXPECT_TRUE(action->isEnabled());
+            }
+        EXPECT_EQ(withShortcut, 1);
+    }
+    // Held back twice, given back once: still there.
+    frames[0]->HoldCloseShortcut();
+    frames[0]->HoldCloseShortcut();
+    frames[0]->ReleaseCloseShortcut();
+    int found = 0;
+    for (QAction* action : frames[0]->systemMenu()->actions()) found += action->shortcuts() == close;
+    EXPECT_EQ(found, 1);
 }
 
 }  // namespace
