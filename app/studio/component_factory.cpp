@@ -38,6 +38,20 @@ ComponentFactory FactoryOf(int kind)
     return nullptr;
 }
 
+// On every addition the area compares each of its frames with each other
+// one, to keep frames that stay on top above the new one: adding grows with
+// the square of the frames, a load of them with the cube. Studio frames never
+// stay on top, and a frame marked so while it is added skips that search. The
+// area makes it a plain sub-window at the end of the addition; the mark is
+// taken off again in any case.
+void AddToArea(QMdiArea* area, QMdiSubWindow* frame)
+{
+    const bool staysOnTop = frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (!staysOnTop) frame->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    area->addSubWindow(frame);
+    if (!staysOnTop) frame->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+}
+
 }  // namespace
 
 void SetComponentFactory(int kind, ComponentFactory factory)
@@ -70,7 +84,7 @@ mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile, 
     if (titleLater) *titleLater = title;
     auto* frame = new mmMDIChild(component, titleLater ? QString() : title);
     if (titleLater) frame->HoldCloseShortcut();
-    client->addSubWindow(frame);
+    AddToArea(client, frame);
     frame->resize(frame->sizeHint().expandedTo(QSize(240, 160)));
     if (!fromFile) {
         const bool router = component->TypeId == ComponentType::Splitter || component->TypeId == ComponentType::Joiner;
