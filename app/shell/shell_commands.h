@@ -3,6 +3,8 @@
 // pictures it uses. A command id is also the id of its tool-bar picture and
 // of its hint in the string table.
 
+#include "app/studio/help_topics.h"
+
 namespace ShellCommand {
 constexpr int Exit = 24310;
 constexpr int Undo = 24321;    // reaches only edit controls that have the focus
@@ -26,13 +28,6 @@ constexpr int HowDoI = 24383;
 constexpr int GettingStarted = 24384;
 constexpr int About = 24389;
 }  // namespace ShellCommand
-
-namespace HelpTopic {
-constexpr int Index = 0;  // the contents page
-constexpr int GettingStarted = 150;
-constexpr int HowDoI = 152;
-constexpr int UsingHelp = 24382;
-}  // namespace HelpTopic
 
 namespace ShellPicture {
 constexpr int ProgramIcon = 1001;

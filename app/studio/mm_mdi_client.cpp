@@ -17,6 +17,7 @@
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/new_component_dialog.h"
+#include "app/studio/help_topics.h"
 #include "app/studio/studio_commands.h"
 #include "app/studio/studio_file_reader.h"
 #include "app/studio/studio_modified.h"
@@ -232,7 +233,7 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
         }
     } else {
         WritePrivateProfileString("Global", "Welcome", "0", GetINIFileName());
-        ShowHelpContext(StudioHelpTopic::GettingStarted);
+        ShowHelpContext(HelpTopic::GettingStarted);
     }
     return true;
 }

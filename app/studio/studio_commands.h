@@ -12,8 +12,3 @@ constexpr int StudioHelp = 9075;
 constexpr int NewComponent = 24331;
 constexpr int CloseComponent = 24339;
 }  // namespace StudioCommand
-
-namespace StudioHelpTopic {
-// The help context behind the Help menu's "Getting Started" (command 24384).
-constexpr int GettingStarted = 150;
-}  // namespace StudioHelpTopic
