@@ -11,8 +11,10 @@ namespace {
 
 // Every fretting finger is work to place and to change.
 constexpr int PerFinger = 4;
-// A barre counts as one finger but takes the strength of a second one, so it
-// pays only where it covers three strings or more (1 3 3 2 1 1 for F).
+// A finger laid flat across neighbouring strings at one fret (the barre of
+// 1 3 3 2 1 1 for F, the ring finger of x 3 5 5 5 3 for C) counts as one
+// finger but takes the strength of a second one, so it pays only where it
+// covers three strings or more.
 constexpr int BarreStrength = 4;
 // Two fingers on the lowest fret that cannot lie down as one barre (an open
 // or silent string is between them) with a finger further up the neck between
@@ -34,13 +36,15 @@ constexpr int PerOpenString = -1;
 // fret the hand must move up the neck costs (Bm at the second fret rather
 // than the Em shape at the seventh).
 constexpr int FirstPositionFrets = 4;
-constexpr int PerFretUpTheNeck = 3;
+constexpr int PerFretUpTheNeck = 4;
 // Each fret between the lowest and the highest fretted note stretches the hand.
 constexpr int PerFretOfStretch = 1;
 // A pitch class other than the root sounding twice or more weighs the chord
 // away from its root: the root doubled is preferred. (A missing fifth never
 // competes: every pitch class of the chord sounds.)
 constexpr int PerDoubledOther = 1;
+
+constexpr int MaxStrings = 12;
 
 struct FretSpan {
     int lowest = 0;
@@ -61,16 +65,41 @@ FretSpan FrettedSpan(const int* frets, int strings, int capo)
     return span;
 }
 
-// Neighbouring strings at one fret that are tuned to the same pitch class
-// (the two strings of a 12-string course) are pressed by one finger.
-bool SharesFingerWithNeighbour(const int* frets, const NOTES* open, int strings, int s)
+// The strings one finger presses: neighbours at one fret. Both strings of a
+// course (neighbours tuned to the same pitch class, as on a 12-string) take
+// one fingertip; more than one course needs the finger laid flat.
+struct Press {
+    int first = 0, last = 0;  // string slots
+    int fret = 0;
+    bool flat = false;
+};
+
+struct Presses {
+    Press press[MaxStrings];
+    int count = 0;
+    const Press* begin() const { return press; }
+    const Press* end() const { return press + count; }
+};
+
+Presses FindPresses(const int* frets, const NOTES* open, int strings, int capo)
 {
-    return s + 1 < strings && frets[s + 1] == frets[s] && PitchClass(open[s + 1]) == PitchClass(open[s]);
+    Presses presses;
+    for (int s = 0; s < strings; ++s) {
+        if (!Fretted(frets[s], capo)) continue;
+        Press* previous = presses.count ? &presses.press[presses.count - 1] : nullptr;
+        if (previous && previous->last == s - 1 && previous->fret == frets[s]) {
+            previous->last = s;
+            previous->flat |= PitchClass(open[s]) != PitchClass(open[s - 1]);
+        } else {
+            presses.press[presses.count++] = {s, s, frets[s], false};
+        }
+    }
+    return presses;
 }
 
 struct FingerCount {
     int fingers = 0;
-    bool barre = false;
+    int flat = 0;  // fingers laid flat: barres
     bool crossed = false;
 };
 
@@ -78,30 +107,35 @@ FingerCount CountFingers(const int* frets, const NOTES* open, int strings, int c
 {
     FingerCount count;
     if (span.highest < 0) return count;
-    // The strings on the lowest fretted fret, outermost first and last.
-    int first = -1, last = -1, onLowest = 0, aboveLowest = 0;
-    for (int s = 0; s < strings; ++s) {
-        if (!Fretted(frets[s], capo) || SharesFingerWithNeighbour(frets, open, strings, s)) continue;
-        if (frets[s] == span.lowest) {
-            if (first < 0) first = s;
-            last = s;
-            ++onLowest;
-        } else {
-            ++aboveLowest;
+    int first = strings, last = -1, onLowest = 0, flatOnLowest = 0;
+    for (const Press& press : FindPresses(frets, open, strings, capo)) {
+        if (press.fret != span.lowest) {
+            ++count.fingers;
+            count.flat += press.flat;
+            continue;
         }
+        first = std::min(first, press.first);
+        last = std::max(last, press.last);
+        ++onLowest;
+        flatOnLowest += press.flat;
     }
-    // The first finger lies across every string from the first to the last
-    // one on the lowest fret, a full or a small barre: one finger, as long as
-    // each string under it is fretted (an open string would be stopped, a
-    // silent one would sound).
+    // The first finger can lie across every string from the first to the
+    // last one on the lowest fret, a full or a small barre, as long as each
+    // string under it is fretted (an open string would be stopped, a silent
+    // one would sound).
     bool barre = true, higherBetween = false;
     for (int s = first; s <= last; ++s) {
         if (!Fretted(frets[s], capo)) barre = false;
         else if (frets[s] > span.lowest) higherBetween = true;
     }
-    count.barre = barre && onLowest > 1;
-    count.fingers = (count.barre ? 1 : onLowest) + aboveLowest;
-    count.crossed = !barre && higherBetween;
+    if (barre) {
+        ++count.fingers;
+        count.flat += onLowest > 1 ? 1 : flatOnLowest;
+    } else {
+        count.fingers += onLowest;
+        count.flat += flatOnLowest;
+        count.crossed = higherBetween;
+    }
     return count;
 }
 
@@ -144,7 +178,7 @@ Playability JudgePlayability(const int* frets, const NOTES* open, int strings, i
     const FingerCount hand = CountFingers(frets, open, strings, capo, span);
     result.fingers = hand.fingers;
 
-    int cost = hand.fingers * PerFinger + (hand.barre ? BarreStrength : 0) + (hand.crossed ? CrossedFingers : 0);
+    int cost = hand.fingers * PerFinger + hand.flat * BarreStrength + (hand.crossed ? CrossedFingers : 0);
     cost += SilentStringCost(frets, strings, bassAsked);
     for (int s = 0; s < strings; ++s)
         if (frets[s] == capo) cost += PerOpenString;

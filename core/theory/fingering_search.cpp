@@ -2,7 +2,9 @@
 // to string 0, every choice of silent, open or a fret that sounds one of the
 // chord's pitch classes, cutting a branch as soon as it breaks the span, needs
 // a fifth finger, can no longer sound every pitch class or can no longer put
-// the bass lowest. What survives is judged by the ranking rules.
+// the bass lowest. The two strings of a course (neighbours tuned to the same
+// pitch class, as on a 12-string guitar or a mandolin) are fretted alike: one
+// fingertip presses both. What survives is judged by the ranking rules.
 #include <algorithm>
 #include <bit>
 #include <vector>
@@ -25,6 +27,7 @@ public:
             for (int fret = request.capo + 1; fret <= request.frets; ++fret)
                 if (Wanted(open_[s] + fret)) fretChoices_[s].push_back(fret);
             // The lowest note strings 0..s can still sound.
+            courseWithNext_[s] = s + 1 < strings_ && PitchClass(open_[s]) == PitchClass(open_[s + 1]);
             lowestFrom_[s] = open_[s] + request.capo;
             if (s > 0) lowestFrom_[s] = std::min(lowestFrom_[s], lowestFrom_[s - 1]);
         }
@@ -48,6 +51,10 @@ private:
             Judge();
             return;
         }
+        if (courseWithNext_[slot]) {
+            Follow(slot, frets_[slot + 1]);
+            return;
+        }
         Visit(slot - 1);  // silent
         if (Wanted(open_[slot] + request_.capo)) Sound(slot, request_.capo);
         for (int fret : fretChoices_[slot]) {
@@ -56,6 +63,14 @@ private:
                 continue;
             Fret(slot, fret);
         }
+    }
+
+    // The string sounds as its course partner does.
+    void Follow(int slot, int fret)
+    {
+        if (fret == NotPlayedFret) Visit(slot - 1);
+        else if (fret == request_.capo) Sound(slot, fret);
+        else Fret(slot, fret);
     }
 
     void Sound(int slot, int fret)
@@ -76,9 +91,8 @@ private:
 
     void Fret(int slot, int fret)
     {
-        // Neighbouring strings of one course at one fret take one finger.
-        const bool newFinger = !(slot + 1 < strings_ && frets_[slot + 1] == fret &&
-                                 PitchClass(open_[slot + 1]) == PitchClass(open_[slot]));
+        // A finger may press the neighbouring string at the same fret too.
+        const bool newFinger = !(slot + 1 < strings_ && frets_[slot + 1] == fret);
         const int lowestBefore = frettedLowest_, highestBefore = frettedHighest_;
         if (frettedHighest_ < 0) {
             frettedLowest_ = frettedHighest_ = fret;
@@ -91,7 +105,7 @@ private:
             ++groups_;
         }
         // At least: one finger (or barre) on the lowest fret, one for each
-        // other fretted string.
+        // other group of neighbouring strings at one fret.
         if (groups_ - groupsAtFret_[frettedLowest_] + 1 <= MaxFretFingers) Sound(slot, fret);
         if (newFinger) {
             --groupsAtFret_[fret];
@@ -120,6 +134,7 @@ private:
     int root_ = NoPitchClass;
     std::vector<int> fretChoices_[chord::Slots];
     NOTES lowestFrom_[chord::Slots] = {};
+    bool courseWithNext_[chord::Slots] = {};
 
     std::array<int, chord::Slots> frets_;
     int soundingPerPitchClass_[12] = {};
