@@ -44,63 +44,58 @@ double SecondsFor(const FingeringRequest& request, int rounds, std::size_t& foun
     return best;
 }
 
-// Every chord of `size` pitch classes, its lowest pitch class counted from
-// each of the 12 roots as the bass.
-Timing TimeEverySet(const std::vector<NOTES>& tuning, int frets, int size, int rounds)
+Timing TimeEach(const std::vector<FingeringRequest>& requests, int rounds)
 {
     Timing timing;
-    int chords = 0;
-    for (unsigned set = 1; set < 4096; ++set) {
-        if (std::popcount(set) != size) continue;
-        FingeringRequest request;
-        request.pitchClasses = static_cast<std::uint16_t>(set);
-        request.bass = std::countr_zero(set);
-        request.openStrings = tuning;
-        request.frets = frets;
+    for (const FingeringRequest& request : requests) {
         std::size_t found = 0;
         const double seconds = SecondsFor(request, rounds, found);
         timing.mean += seconds;
         timing.slowest = std::max(timing.slowest, seconds);
         timing.fingerings += found;
-        ++chords;
     }
-    timing.mean /= chords;
+    timing.mean /= static_cast<double>(requests.size());
     return timing;
 }
 
+FingeringRequest Chord(unsigned pitchClasses, int bass, const std::vector<NOTES>& tuning, int frets)
+{
+    FingeringRequest request;
+    request.pitchClasses = static_cast<std::uint16_t>(pitchClasses);
+    request.bass = bass;
+    request.openStrings = tuning;
+    request.frets = frets;
+    return request;
+}
+
+// Every chord of `size` pitch classes, its lowest pitch class (from A) the bass.
+std::vector<FingeringRequest> EverySet(const std::vector<NOTES>& tuning, int frets, int size)
+{
+    std::vector<FingeringRequest> requests;
+    for (unsigned set = 1; set < 4096; ++set)
+        if (std::popcount(set) == size) requests.push_back(Chord(set, std::countr_zero(set), tuning, frets));
+    return requests;
+}
+
 // Major, minor, diminished and augmented on each root, the root as the bass.
-Timing TimeTriads(int rounds)
+std::vector<FingeringRequest> Triads(const std::vector<NOTES>& tuning, int frets)
 {
     static const int shapes[][2] = {{4, 7}, {3, 7}, {3, 6}, {4, 8}};
-    Timing timing;
-    int chords = 0;
+    std::vector<FingeringRequest> requests;
     for (int root = 0; root < 12; ++root)
-        for (const auto& shape : shapes) {
-            FingeringRequest request;
-            request.pitchClasses = static_cast<std::uint16_t>((1u << root) | (1u << (root + shape[0]) % 12) |
-                                                              (1u << (root + shape[1]) % 12));
-            request.bass = root;
-            request.openStrings = StandardGuitar;
-            std::size_t found = 0;
-            const double seconds = SecondsFor(request, rounds, found);
-            timing.mean += seconds;
-            timing.slowest = std::max(timing.slowest, seconds);
-            timing.fingerings += found;
-            ++chords;
-        }
-    timing.mean /= chords;
-    return timing;
+        for (const auto& shape : shapes)
+            requests.push_back(Chord((1u << root) | (1u << (root + shape[0]) % 12) | (1u << (root + shape[1]) % 12),
+                                     root, tuning, frets));
+    return requests;
 }
 
 } // namespace
 
 int main()
 {
-    FingeringRequest c9;  // C E G Bb D over C
-    for (int interval : {0, 4, 7, 10, 14}) c9.pitchClasses |= static_cast<std::uint16_t>(1u << (PcC + interval) % 12);
-    c9.bass = PcC;
-    c9.openStrings = TwelveString;
-    c9.frets = 24;
+    unsigned ninth = 0;  // C E G Bb D over C
+    for (int interval : {0, 4, 7, 10, 14}) ninth |= 1u << (PcC + interval) % 12;
+    const FingeringRequest c9 = Chord(ninth, PcC, TwelveString, 24);
     std::size_t found = 0;
     const double c9Seconds = SecondsFor(c9, 20, found);
     std::printf("12-string, 24 frets, C9 (five notes): %zu fingerings in %.3f ms (goal < 5 ms)\n", found,
@@ -112,12 +107,12 @@ int main()
     std::printf("12 free strings in fourths, 24 frets, C9: %zu fingerings in %.3f ms (no goal)\n", found,
                 freeSeconds * 1e3);
 
-    const Timing five = TimeEverySet(TwelveString, 24, 5, 3);
+    const Timing five = TimeEach(EverySet(TwelveString, 24, 5), 3);
     std::printf("12-string, 24 frets, all 792 five-note chords: mean %.3f ms, slowest %.3f ms, %.0f fingerings "
                 "each on average (goal < 5 ms)\n",
                 five.mean * 1e3, five.slowest * 1e3, five.fingerings / 792.0);
 
-    const Timing triads = TimeTriads(200);
+    const Timing triads = TimeEach(Triads(StandardGuitar, 12), 200);
     std::printf("standard guitar, 12 frets, 48 triads (major, minor, diminished, augmented): mean %.1f us, "
                 "slowest %.1f us, %.0f fingerings each on average (goal < 50 us)\n",
                 triads.mean * 1e6, triads.slowest * 1e6, triads.fingerings / 48.0);

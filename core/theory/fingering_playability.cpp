@@ -69,9 +69,9 @@ FretSpan FrettedSpan(const int* frets, int strings, int capo)
 // course (neighbours tuned to the same pitch class, as on a 12-string) take
 // one fingertip; more than one course needs the finger laid flat.
 struct Press {
-    int first = 0, last = 0;  // string slots
-    int fret = 0;
-    bool flat = false;
+    int first, last;  // string slots
+    int fret;
+    bool flat;
 };
 
 struct Presses {

@@ -156,13 +156,6 @@ bool Searchable(const FingeringRequest& r)
            std::none_of(r.openStrings.begin(), r.openStrings.end(), [](NOTES n) { return n == NoNote; });
 }
 
-// Best first; among equals the lower frets from the bass side, so the order never depends on the search.
-bool Better(const Fingering& a, const Fingering& b)
-{
-    if (a.cost != b.cost) return a.cost < b.cost;
-    return std::lexicographical_compare(a.frets.rbegin(), a.frets.rend(), b.frets.rbegin(), b.frets.rend());
-}
-
 } // namespace
 
 std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std::size_t count)
@@ -170,11 +163,10 @@ std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std
     std::vector<Fingering> found;
     if (!Searchable(request) || count == 0) return found;
     FingeringSearch(request, found).Run();
-    if (found.size() > count) {
-        std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(count), found.end(), Better);
-        found.resize(count);
-    } else {
-        std::sort(found.begin(), found.end(), Better);
-    }
+    // Best first. The search meets fingerings silent before open before
+    // fretted, lower frets first, from the last string slot on; equals keep
+    // that order, so it never depends on the sorting.
+    std::stable_sort(found.begin(), found.end(), [](const Fingering& a, const Fingering& b) { return a.cost < b.cost; });
+    if (found.size() > count) found.resize(count);
     return found;
 }
