@@ -53,6 +53,11 @@ struct FretSpan {
 
 bool Fretted(int fret, int capo) { return fret > capo; }
 
+// Neighbours tuned to one pitch class are one course (12-string guitar,
+// mandolin), fretted alike: the course counts as one string when strings are
+// counted below.
+bool SecondOfCourse(const NOTES* open, int s) { return s > 0 && PitchClass(open[s]) == PitchClass(open[s - 1]); }
+
 // Lowest and highest fretted fret; highest -1 when nothing is fretted.
 FretSpan FrettedSpan(const int* frets, int strings, int capo)
 {
@@ -66,8 +71,7 @@ FretSpan FrettedSpan(const int* frets, int strings, int capo)
 }
 
 // The strings one finger presses: neighbours at one fret. Both strings of a
-// course (neighbours tuned to the same pitch class, as on a 12-string) take
-// one fingertip; more than one course needs the finger laid flat.
+// course take one fingertip; more than one course needs the finger laid flat.
 struct Press {
     int first, last;  // string slots
     int fret;
@@ -89,7 +93,7 @@ Presses FindPresses(const int* frets, const NOTES* open, int strings, int capo)
         Press* previous = presses.count ? &presses.press[presses.count - 1] : nullptr;
         if (previous && previous->last == s - 1 && previous->fret == frets[s]) {
             previous->last = s;
-            previous->flat |= PitchClass(open[s]) != PitchClass(open[s - 1]);
+            previous->flat |= !SecondOfCourse(open, s);
         } else {
             presses.press[presses.count++] = {s, s, frets[s], false};
         }
@@ -139,7 +143,7 @@ FingerCount CountFingers(const int* frets, const NOTES* open, int strings, int c
     return count;
 }
 
-int SilentStringCost(const int* frets, int strings, bool bassAsked)
+int SilentStringCost(const int* frets, const NOTES* open, int strings, bool bassAsked)
 {
     int highestSounding = -1, lowestSounding = strings;
     for (int s = 0; s < strings; ++s)
@@ -149,7 +153,7 @@ int SilentStringCost(const int* frets, int strings, bool bassAsked)
         }
     int cost = 0;
     for (int s = 0; s < strings; ++s) {
-        if (frets[s] >= 0) continue;
+        if (frets[s] >= 0 || SecondOfCourse(open, s)) continue;
         // The last slots are the bass side on most instruments.
         if (s > highestSounding) cost += bassAsked ? BassSideSilent : EdgeSilent;
         else if (s < lowestSounding) cost += EdgeSilent;
@@ -162,7 +166,7 @@ int DoubledOtherCost(const int* frets, const NOTES* open, int strings, int root)
 {
     int sounding[12] = {};
     for (int s = 0; s < strings; ++s)
-        if (frets[s] >= 0) ++sounding[PitchClass(open[s] + frets[s])];
+        if (frets[s] >= 0 && !SecondOfCourse(open, s)) ++sounding[PitchClass(open[s] + frets[s])];
     int cost = 0;
     for (int pc = 0; pc < 12; ++pc)
         if (pc != root && sounding[pc] > 1) cost += (sounding[pc] - 1) * PerDoubledOther;
@@ -179,9 +183,9 @@ Playability JudgePlayability(const int* frets, const NOTES* open, int strings, i
     result.fingers = hand.fingers;
 
     int cost = hand.fingers * PerFinger + hand.flat * BarreStrength + (hand.crossed ? CrossedFingers : 0);
-    cost += SilentStringCost(frets, strings, bassAsked);
+    cost += SilentStringCost(frets, open, strings, bassAsked);
     for (int s = 0; s < strings; ++s)
-        if (frets[s] == capo) cost += PerOpenString;
+        if (frets[s] == capo && !SecondOfCourse(open, s)) cost += PerOpenString;
     if (span.highest >= 0) {
         cost += std::max(0, span.highest - capo - FirstPositionFrets) * PerFretUpTheNeck;
         cost += (span.highest - span.lowest) * PerFretOfStretch;

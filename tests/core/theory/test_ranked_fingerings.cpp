@@ -20,6 +20,8 @@ enum Pc { A, Bb, B, C, Db, D, Eb, E, F, Gb, G, Ab };
 // Open notes in slot order (slot 0 is the last string written).
 const std::vector<NOTES> Guitar = {67, 62, 58, 53, 48, 43};  // E2 A2 D3 G3 B3 E4
 const std::vector<NOTES> Ukulele = {72, 67, 63, 70};         // G4 C4 E4 A4, re-entrant
+// Courses E3 E2, A3 A2, D4 D3, G4 G3, B3 B3, E4 E4: both strings of a course fretted alike.
+const std::vector<NOTES> TwelveString = {67, 67, 62, 62, 58, 70, 53, 65, 48, 60, 43, 55};
 
 FingeringRequest Request(const std::vector<NOTES>& tuning, std::initializer_list<int> pcs, int bass)
 {
@@ -66,6 +68,8 @@ TEST(RankedFingerings, TheFirstIsTheShapeTeachersShow)
         {"Am7", Guitar, {A, C, E, G}, false, {"x 0 2 0 1 0"}},
         {"F", Guitar, {F, A, C}, false, {"1 3 3 2 1 1", "x x 3 2 1 1"}},
         {"Bm", Guitar, {B, D, Gb}, false, {"x 2 4 4 3 2"}},
+        {"12-string C", TwelveString, {C, E, G}, false, {"x x 3 3 2 2 0 0 1 1 0 0"}},
+        {"12-string C9", TwelveString, {C, E, G, Bb, D}, false, {"x x 3 3 2 2 3 3 3 3 3 3"}},
         {"ukulele C", Ukulele, {C, E, G}, true, {"0 0 0 3"}},
         {"ukulele G", Ukulele, {G, B, D}, true, {"0 2 3 2"}},
         {"ukulele F", Ukulele, {F, A, C}, true, {"2 0 1 0"}},
