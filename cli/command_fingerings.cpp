@@ -1,5 +1,9 @@
 // cantrel-cli fingerings [--tuning N] [--frets F] [--capo C] [--span S] [--count K] [--any-bass] NOTE...
-//   the K best fingerings of the chord on tuning N of [Tunings], best first.
+//   the K best fingerings of the chord on tuning N of the list (from 0), best
+//   first, one per line: the frets from the last string slot to string 0,
+//   counted from the nut, x for a silent string. F is the number of fret
+//   positions with the open one, as the Guitar counts them (13: frets 0-12).
+//   The lowest note given is the bass, unless --any-bass.
 #include <cstdio>
 
 #include "cli/chord_arguments.h"
@@ -15,12 +19,12 @@
 namespace {
 
 constexpr long DefaultCount = 10;
-constexpr long DefaultFrets = 12;
+constexpr long DefaultFretPositions = 13;
 constexpr long MaxCount = 1000000;
 
 struct FingeringsRequest {
-    long tuning = 1;  // counted from 1, as the entries of [Tunings]
-    long frets = DefaultFrets;
+    long tuning = 0;
+    long fretPositions = DefaultFretPositions;
     long capo = 0;
     long span = DefaultHandSpan;
     long count = DefaultCount;
@@ -36,20 +40,24 @@ int ReadRequest(const std::vector<std::string>& args, FingeringsRequest& request
     const std::vector<SoundOption> known = {{"--tuning", true}, {"--frets", true}, {"--capo", true},
                                             {"--span", true},   {"--count", true}, {"--any-bass", false}};
     if (!SplitSoundOptions(args, known, options, words, problem)) return UsageError(problem);
-    const int tunings = CountTunings();
+    const long tunings = CountTunings();
+    if (tunings == 0) return UsageError("the settings file holds no tunings");
+    std::string capoText;
     for (const auto& [name, value] : options) {
         bool read = true;
         if (name == "--any-bass") request.anyBass = true;
-        else if (name == "--tuning") read = ReadSoundNumber(name, value, 1, tunings, request.tuning, problem);
-        else if (name == "--frets") read = ReadSoundNumber(name, value, 1, MaxNeckFrets, request.frets, problem);
-        else if (name == "--capo") read = ReadSoundNumber(name, value, 0, MaxNeckFrets, request.capo, problem);
+        else if (name == "--capo") capoText = value;
+        else if (name == "--tuning") read = ReadSoundNumber(name, value, 0, tunings - 1, request.tuning, problem);
+        else if (name == "--frets")
+            read = ReadSoundNumber(name, value, 2, MaxNeckFrets + 1, request.fretPositions, problem);
         else if (name == "--span") read = ReadSoundNumber(name, value, 1, MaxNeckFrets, request.span, problem);
         else read = ReadSoundNumber(name, value, 1, MaxCount, request.count, problem);
-        if (!read) return UsageError(tunings == 0 && name == "--tuning" ? "the settings file lists no tunings" : problem);
+        if (!read) return UsageError(problem);
     }
-    if (request.capo > request.frets)
-        return UsageError("--capo " + std::to_string(request.capo) + " lies above the highest fret (" +
-                          std::to_string(request.frets) + ")");
+    // The capo sits on one of the fret positions, wherever --frets stands.
+    if (!capoText.empty() &&
+        !ReadSoundNumber("--capo", capoText, 0, request.fretPositions - 1, request.capo, problem))
+        return UsageError(problem);
     if (words.empty()) return UsageError("fingerings needs at least one note");
     if (!ReadChordNotes(words, request.notes)) return ExitUsage;
     return ExitOk;
@@ -61,16 +69,12 @@ int RunFingeringsCommand(const std::vector<std::string>& args)
 {
     FingeringsRequest request;
     if (const int status = ReadRequest(args, request); status != ExitOk) return status;
-    const TuningNameTag* record = GetTuning(static_cast<int>(request.tuning - 1));
-    if (!record) {
-        std::fprintf(stderr, "%s: fingerings: the settings file lists no tunings\n", ProgramName);
-        return ExitFailure;
-    }
+    const TuningNameTag* record = GetTuning(static_cast<int>(request.tuning));
     chord tuning;
     for (int s = 0; s < record->count && s < chord::Slots; ++s) tuning.notes[s] = record->strings[s];
-    const auto fingerings =
-        RankedFingeringsFor(request.notes, tuning, static_cast<int>(request.frets), static_cast<int>(request.capo),
-                            static_cast<int>(request.span), request.anyBass, static_cast<std::size_t>(request.count));
+    const auto fingerings = RankedFingeringsFor(request.notes, tuning, static_cast<int>(request.fretPositions),
+                                                static_cast<int>(request.capo), static_cast<int>(request.span),
+                                                request.anyBass, static_cast<std::size_t>(request.count));
     for (const Fingering& fingering : fingerings) std::printf("%s\n", FingeringText(fingering).c_str());
     return ExitOk;
 }

@@ -2,7 +2,7 @@
 // text form of a fingering.
 #include "core/theory/ranked_fingerings.h"
 
-std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tuning, int frets, int capo, int span,
+std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tuning, int fretPositions, int capo, int span,
                                            bool anyBass, std::size_t count)
 {
     FingeringRequest request;
@@ -18,7 +18,7 @@ std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tun
         if (open == NoNote) break;
         request.openStrings.push_back(open);
     }
-    request.frets = frets;
+    request.frets = fretPositions - 1;
     request.capo = capo;
     request.span = span;
     return FindRankedFingerings(request, count);

@@ -57,8 +57,9 @@ std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request,
 
 // The same in the Guitar's terms: the pitch classes and bass (its lowest
 // note) of `wanted`, the strings of `tuning` (its leading slots that hold a
-// note), the highest fret (FretCount - 1) and the capo.
-std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tuning, int frets, int capo,
+// note), the fret positions of the neck with the open one (FretCount: 13 for
+// frets 0-12) and the capo fret.
+std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tuning, int fretPositions, int capo,
                                            int span = DefaultHandSpan, bool anyBass = false,
                                            std::size_t count = std::numeric_limits<std::size_t>::max());
 

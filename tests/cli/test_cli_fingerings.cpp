@@ -51,15 +51,15 @@ TEST_F(CliFingerings, BestFirstFromTheLowestString)
     r = Run({"--count", "1", "--capo=2", "D5", "F#5", "A6"});
     EXPECT_EQ(r.out, "x 5 4 2 3 2\n");
 
-    // Tuning 19 is the ukulele, re-entrant: any inversion with --any-bass.
-    r = Run({"--tuning", "19", "--any-bass", "--count", "1", "C", "E", "G"});
+    // Tuning 18 is the ukulele, re-entrant: any inversion with --any-bass.
+    r = Run({"--tuning", "18", "--any-bass", "--count", "1", "C", "E", "G"});
     EXPECT_EQ(r.out, "0 0 0 3\n");
     // Without it the lowest note given (E) must sound lowest, below the high G.
-    r = Run({"--tuning", "19", "--count", "1", "E6", "G6", "C7"});
+    r = Run({"--tuning", "18", "--count", "1", "E6", "G6", "C7"});
     EXPECT_EQ(r.out, "0 4 0 3\n");
 
     // Five notes on four strings.
-    r = Run({"--tuning", "19", "C", "E", "G", "Bb", "D"});
+    r = Run({"--tuning", "18", "C", "E", "G", "Bb", "D"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "") << "nothing playable prints nothing";
 }
@@ -68,10 +68,10 @@ TEST_F(CliFingerings, BadArgumentsExitTwoWithAMessage)
 {
     const std::vector<std::vector<std::string>> bad = {
         {},
-        {"--tuning", "0", "C5"},
-        {"--tuning", "31", "C5"},
-        {"--frets", "0", "C5"},
-        {"--frets", "7", "--capo", "8", "C5"},
+        {"--tuning", "-1", "C5"},
+        {"--tuning", "30", "C5"},
+        {"--frets", "1", "C5"},
+        {"--capo", "7", "--frets", "7", "C5"},
         {"--span", "0", "C5"},
         {"--count", "ten", "C5"},
         {"--capo", "-1", "C5"},

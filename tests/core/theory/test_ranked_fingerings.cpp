@@ -108,7 +108,7 @@ TEST(RankedFingerings, TheGuitarsChordAndTuningInAndOut)
     std::copy(Guitar.begin(), Guitar.end(), tuning.notes);
     chord wanted;
     for (NOTES n : {63, 67, 70}) wanted.AddNote(n);  // C E G from C4
-    const auto fingerings = RankedFingeringsFor(wanted, tuning, 12, 0, DefaultHandSpan, false, 3);
+    const auto fingerings = RankedFingeringsFor(wanted, tuning, 13, 0, DefaultHandSpan, false, 3);
     ASSERT_EQ(fingerings.size(), 3u);
     EXPECT_EQ(FingeringText(fingerings[0]), "x 3 2 0 1 0");
 
