@@ -26,8 +26,8 @@ public:
         for (int s = 0; s < strings_; ++s) {
             for (int fret = request.capo + 1; fret <= request.frets; ++fret)
                 if (Wanted(open_[s] + fret)) fretChoices_[s].push_back(fret);
-            // The lowest note strings 0..s can still sound.
             courseWithNext_[s] = s + 1 < strings_ && PitchClass(open_[s]) == PitchClass(open_[s + 1]);
+            // The lowest note strings 0..s can still sound.
             lowestFrom_[s] = open_[s] + request.capo;
             if (s > 0) lowestFrom_[s] = std::min(lowestFrom_[s], lowestFrom_[s - 1]);
         }
