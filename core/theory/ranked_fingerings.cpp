@@ -2,18 +2,16 @@
 // text form of a fingering.
 #include "core/theory/ranked_fingerings.h"
 
-std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tuning, int fretPositions, int capo, int span,
-                                           bool anyBass, std::size_t count)
+namespace {
+
+std::vector<Fingering> RankedOnTuning(unsigned pitchClasses, int root, const chord& tuning, int fretPositions,
+                                      int capo, int span, bool anyBass, std::size_t count)
 {
     FingeringRequest request;
-    for (NOTES n : wanted.notes)
-        if (n != NoNote) request.pitchClasses |= static_cast<std::uint16_t>(1u << PitchClass(n));
-    const NOTES bass = wanted.GetBass();
-    if (bass == NoNote) return {};
-    // The lowest note is the root whose doubling is welcome, also when any
-    // note may be the bass.
-    request.root = PitchClass(bass);
-    request.bass = anyBass ? NoPitchClass : request.root;
+    request.pitchClasses = static_cast<std::uint16_t>(pitchClasses & 0xFFF);
+    // The root's doubling is welcome also when any note may be the bass.
+    request.root = root;
+    request.bass = anyBass ? NoPitchClass : root;
     for (NOTES open : tuning.notes) {
         if (open == NoNote) break;
         request.openStrings.push_back(open);
@@ -22,6 +20,26 @@ std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tun
     request.capo = capo;
     request.span = span;
     return FindRankedFingerings(request, count);
+}
+
+} // namespace
+
+std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tuning, int fretPositions, int capo,
+                                           int span, bool anyBass, std::size_t count)
+{
+    unsigned pitchClasses = 0;
+    for (NOTES n : wanted.notes)
+        if (n != NoNote) pitchClasses |= 1u << PitchClass(n);
+    const NOTES bass = wanted.GetBass();
+    if (bass == NoNote) return {};
+    return RankedOnTuning(pitchClasses, PitchClass(bass), tuning, fretPositions, capo, span, anyBass, count);
+}
+
+std::vector<Fingering> RankedFingeringsForPitchSet(unsigned pitchSet, const chord& tuning, int fretPositions,
+                                                   int capo, int span, bool anyBass, std::size_t count)
+{
+    return RankedOnTuning(pitchSet >> 4, static_cast<int>(pitchSet & 0xF), tuning, fretPositions, capo, span,
+                          anyBass, count);
 }
 
 void PlayFingering(const Fingering& fingering, const chord& tuning, chord& played)

@@ -63,6 +63,13 @@ std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tun
                                            int span = DefaultHandSpan, bool anyBass = false,
                                            std::size_t count = std::numeric_limits<std::size_t>::max());
 
+// The same for a chord found by Find, given as its pitch-set word: the root
+// pitch class in the low 4 bits (the bass unless anyBass), bit 4 + p for each
+// pitch class p.
+std::vector<Fingering> RankedFingeringsForPitchSet(unsigned pitchSet, const chord& tuning, int fretPositions,
+                                                   int capo, int span = DefaultHandSpan, bool anyBass = false,
+                                                   std::size_t count = std::numeric_limits<std::size_t>::max());
+
 // Puts the notes the fingering plays into `played`: slot i becomes tuning
 // slot i + fret, or -1 for a silent string and past the fingering's strings.
 // The chord's other fields stay.
