@@ -16,6 +16,10 @@ constexpr int PerFinger = 4;
 // finger but takes the strength of a second one, so it pays only where it
 // covers three strings or more.
 constexpr int BarreStrength = 4;
+// A barre is laid from the thin strings: one that stops short of string 0
+// while that string sounds (1 3 3 2 1 0 for Fmaj7, 4 3 1 1 1 4 for Ab) needs
+// the first finger bent off it.
+constexpr int BarreStopsShort = 6;
 // Two fingers on the lowest fret that cannot lie down as one barre (an open
 // or silent string is between them) with a finger further up the neck between
 // them: the fingers must cross, hardly playable (x 2 0 4 0 2 for Bm).
@@ -105,6 +109,7 @@ struct FingerCount {
     int fingers = 0;
     int flat = 0;  // fingers laid flat: barres
     bool crossed = false;
+    bool barreStopsShort = false;
 };
 
 FingerCount CountFingers(const int* frets, const NOTES* open, int strings, int capo, const FretSpan& span)
@@ -135,6 +140,9 @@ FingerCount CountFingers(const int* frets, const NOTES* open, int strings, int c
     if (barre) {
         ++count.fingers;
         count.flat += onLowest > 1 ? 1 : flatOnLowest;
+        if (first < last) {
+            for (int s = 0; s < first; ++s) count.barreStopsShort |= frets[s] >= 0;
+        }
     } else {
         count.fingers += onLowest;
         count.flat += flatOnLowest;
@@ -182,7 +190,8 @@ Playability JudgePlayability(const int* frets, const NOTES* open, int strings, i
     const FingerCount hand = CountFingers(frets, open, strings, capo, span);
     result.fingers = hand.fingers;
 
-    int cost = hand.fingers * PerFinger + hand.flat * BarreStrength + (hand.crossed ? CrossedFingers : 0);
+    int cost = hand.fingers * PerFinger + hand.flat * BarreStrength + (hand.crossed ? CrossedFingers : 0) +
+               (hand.barreStopsShort ? BarreStopsShort : 0);
     cost += SilentStringCost(frets, open, strings, bassAsked);
     for (int s = 0; s < strings; ++s)
         if (frets[s] == capo && !SecondOfCourse(open, s)) cost += PerOpenString;
