@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "core/theory/ranked_fingerings.h"
+
 namespace {
 
 // Every fretting finger is work to place and to change.
@@ -60,7 +62,7 @@ bool Fretted(int fret, int capo) { return fret > capo; }
 // Neighbours tuned to one pitch class are one course (12-string guitar,
 // mandolin), fretted alike: the course counts as one string when strings are
 // counted below.
-bool SecondOfCourse(const NOTES* open, int s) { return s > 0 && PitchClass(open[s]) == PitchClass(open[s - 1]); }
+bool SecondOfCourse(const int* openPc, int s) { return s > 0 && openPc[s] == openPc[s - 1]; }
 
 // Lowest and highest fretted fret; highest -1 when nothing is fretted.
 FretSpan FrettedSpan(const int* frets, int strings, int capo)
@@ -89,7 +91,7 @@ struct Presses {
     const Press* end() const { return press + count; }
 };
 
-Presses FindPresses(const int* frets, const NOTES* open, int strings, int capo)
+Presses FindPresses(const int* frets, const int* openPc, int strings, int capo)
 {
     Presses presses;
     for (int s = 0; s < strings; ++s) {
@@ -97,7 +99,7 @@ Presses FindPresses(const int* frets, const NOTES* open, int strings, int capo)
         Press* previous = presses.count ? &presses.press[presses.count - 1] : nullptr;
         if (previous && previous->last == s - 1 && previous->fret == frets[s]) {
             previous->last = s;
-            previous->flat |= !SecondOfCourse(open, s);
+            previous->flat |= !SecondOfCourse(openPc, s);
         } else {
             presses.press[presses.count++] = {s, s, frets[s], false};
         }
@@ -112,12 +114,12 @@ struct FingerCount {
     bool barreStopsShort = false;
 };
 
-FingerCount CountFingers(const int* frets, const NOTES* open, int strings, int capo, const FretSpan& span)
+FingerCount CountFingers(const int* frets, const int* openPc, int strings, int capo, const FretSpan& span)
 {
     FingerCount count;
     if (span.highest < 0) return count;
     int first = strings, last = -1, onLowest = 0, flatOnLowest = 0;
-    for (const Press& press : FindPresses(frets, open, strings, capo)) {
+    for (const Press& press : FindPresses(frets, openPc, strings, capo)) {
         if (press.fret != span.lowest) {
             ++count.fingers;
             count.flat += press.flat;
@@ -151,7 +153,7 @@ FingerCount CountFingers(const int* frets, const NOTES* open, int strings, int c
     return count;
 }
 
-int SilentStringCost(const int* frets, const NOTES* open, int strings, bool bassAsked)
+int SilentStringCost(const int* frets, const int* openPc, int strings, bool bassAsked)
 {
     int highestSounding = -1, lowestSounding = strings;
     for (int s = 0; s < strings; ++s)
@@ -161,7 +163,7 @@ int SilentStringCost(const int* frets, const NOTES* open, int strings, bool bass
         }
     int cost = 0;
     for (int s = 0; s < strings; ++s) {
-        if (frets[s] >= 0 || SecondOfCourse(open, s)) continue;
+        if (frets[s] >= 0 || SecondOfCourse(openPc, s)) continue;
         // The last slots are the bass side on most instruments.
         if (s > highestSounding) cost += bassAsked ? BassSideSilent : EdgeSilent;
         else if (s < lowestSounding) cost += EdgeSilent;
@@ -170,11 +172,11 @@ int SilentStringCost(const int* frets, const NOTES* open, int strings, bool bass
     return cost;
 }
 
-int DoubledOtherCost(const int* frets, const NOTES* open, int strings, int root)
+int DoubledOtherCost(const int* frets, const int* openPc, int strings, int root)
 {
     int sounding[12] = {};
     for (int s = 0; s < strings; ++s)
-        if (frets[s] >= 0 && !SecondOfCourse(open, s)) ++sounding[PitchClass(open[s] + frets[s])];
+        if (frets[s] >= 0 && !SecondOfCourse(openPc, s)) ++sounding[(openPc[s] + frets[s]) % 12];
     int cost = 0;
     for (int pc = 0; pc < 12; ++pc)
         if (pc != root && sounding[pc] > 1) cost += (sounding[pc] - 1) * PerDoubledOther;
@@ -183,23 +185,24 @@ int DoubledOtherCost(const int* frets, const NOTES* open, int strings, int root)
 
 } // namespace
 
-Playability JudgePlayability(const int* frets, const NOTES* open, int strings, int capo, bool bassAsked, int root)
+Playability JudgePlayability(const int* frets, const int* openPc, int strings, int capo, bool bassAsked, int root)
 {
     Playability result;
     const FretSpan span = FrettedSpan(frets, strings, capo);
-    const FingerCount hand = CountFingers(frets, open, strings, capo, span);
+    const FingerCount hand = CountFingers(frets, openPc, strings, capo, span);
     result.fingers = hand.fingers;
+    if (hand.fingers > MaxFretFingers) return result;  // no hand plays it
 
     int cost = hand.fingers * PerFinger + hand.flat * BarreStrength + (hand.crossed ? CrossedFingers : 0) +
                (hand.barreStopsShort ? BarreStopsShort : 0);
-    cost += SilentStringCost(frets, open, strings, bassAsked);
+    cost += SilentStringCost(frets, openPc, strings, bassAsked);
     for (int s = 0; s < strings; ++s)
-        if (frets[s] == capo && !SecondOfCourse(open, s)) cost += PerOpenString;
+        if (frets[s] == capo && !SecondOfCourse(openPc, s)) cost += PerOpenString;
     if (span.highest >= 0) {
         cost += std::max(0, span.highest - capo - FirstPositionFrets) * PerFretUpTheNeck;
         cost += (span.highest - span.lowest) * PerFretOfStretch;
     }
-    cost += DoubledOtherCost(frets, open, strings, root);
+    cost += DoubledOtherCost(frets, openPc, strings, root);
     result.cost = cost;
     return result;
 }
