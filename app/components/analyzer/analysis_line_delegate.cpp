@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QTextOption>
 
+#include <algorithm>
+
 #include "controls/dialog_units.h"
 
 namespace {

@@ -1,8 +1,10 @@
 // The Analyzer in a studio: its history, its views as the user works them,
 // its keys, Find, its settings, the shared play queue and the studio file.
+#include <QAction>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolBar>
 
 #include "app/components/analyzer/analyzer_settings_dialog.h"
 #include "app/studio/component_commands.h"
@@ -34,6 +36,7 @@ TEST_F(AnalyzerClientTest, HistoryKeepsItsSizeNewestOnTopSelectedAndAnalysed)
 {
     AnalyzerClient* a = Analyzer();
     EXPECT_EQ(a->PassThrough, 1);
+    EXPECT_NE(a->Frame()->ComponentToolBar()->findChild<QAction*>("cmd23010"), nullptr);  // the full tool bar
     EXPECT_EQ(a->HistorySize, 20);
     a->HistorySize = 3;
     a->TakeChord(chord());  // no notes: not entered
