@@ -11,6 +11,8 @@
 #include "controls/led_button.h"
 #include "controls/pane.h"
 #include "core/midi/capture_backend.h"
+#include "core/midi/midi_backend.h"
+#include "core/midi/midi_dev.h"
 #include "app/analyzer/analyzer_fixture.h"
 
 namespace {
@@ -111,34 +113,49 @@ TEST_F(AnalyzerClientTest, FoundKeysComeAsSingleNotesAndChordsAsOneEntry)
 
 TEST_F(AnalyzerClientTest, DoubleClicksQueueChordsAndScalesInTheSharedQueue)
 {
-    AnalyzerClient* a = Analyzer();
-    a->Chord.program = 33;
-    a->TakeChord(ChordOf({C6, E6, G6}));
-    PlayQueue& queue = PlayQueue::Shared();
-    a->OutputView = AnalyzerView::Scale;
-    a->Analyze();
-    QListWidget* analysis = a->AnalysisList();
-    DoubleClickRow(analysis, 0);
-    EXPECT_EQ(queue.Count(), 8);
-    EXPECT_TRUE(queue.Stepping());
+    auto backend = std::make_unique<CaptureBackend>();
+    CaptureBackend* capture = backend.get();
+    SetMidiBackend(std::move(backend));
+    {
+        MidiDev primary;
+        AnalyzerClient* a = Analyzer();
+        a->Chord.program = 33;
+        a->TakeChord(ChordOf({C6, E6, G6}));
+        PlayQueue& queue = PlayQueue::Shared();
+        a->OutputView = AnalyzerView::Scale;
+        a->Analyze();
+        DoubleClickRow(a->AnalysisList(), 0);  // "C Major"
+        EXPECT_EQ(queue.Count(), 8);
+        EXPECT_TRUE(queue.Stepping());
 
-    // The queue plays on when the Analyzer that filled it closes.
-    delete a->Frame();
-    queue.Step();
-    EXPECT_TRUE(queue.Playing());
-    EXPECT_EQ(queue.PlayingChord().notes[0], C6 - 12);
-    EXPECT_EQ(queue.PlayingChord().program, 33);
-    EXPECT_EQ(queue.Count(), 7);
-    EXPECT_TRUE(queue.Stepping());
+        // The queue plays on when the Analyzer that filled it closes: the
+        // scale up to the octave, one note a step, with the Analyzer's program.
+        delete a->Frame();
+        capture->ClearMessages();
+        std::vector<int> played;
+        for (int step = 0; step < 8; ++step) {
+            EXPECT_TRUE(queue.Stepping());
+            queue.Step();
+            EXPECT_EQ(queue.Count(), 7 - step);
+        }
+        for (const CapturedMessage& m : capture->Messages()) {
+            if (m.bytes[0] == 0x90) played.push_back(m.bytes[1]);
+            if (m.bytes[0] == 0xC0) EXPECT_EQ(m.bytes[1], 33);
+        }
+        EXPECT_EQ(played, (std::vector<int>{48, 50, 52, 53, 55, 57, 59, 60}));
+        queue.Step();  // the tick after the last step silences it and stops
+        EXPECT_FALSE(queue.Playing());
+        EXPECT_FALSE(queue.Stepping());
+        EXPECT_EQ(capture->Messages().back().bytes[0], 0x80);
 
-    AnalyzerClient* b = Analyzer();
-    b->TakeChord(ChordOf({C6, E6, G6}));
-    for (int i = 0; i < 20; ++i) DoubleClickRow(b->HistoryList(), 0);
-    EXPECT_EQ(queue.Count(), PlayQueue::Capacity);  // full: the rest were dropped
-    while (queue.Count() > 0) queue.Step();
-    queue.Step();  // the tick after the last step silences it and stops
-    EXPECT_FALSE(queue.Playing());
-    EXPECT_FALSE(queue.Stepping());
+        AnalyzerClient* b = Analyzer();
+        b->TakeChord(ChordOf({C6, E6, G6}));
+        for (int i = 0; i < 30; ++i) DoubleClickRow(b->HistoryList(), 0);
+        EXPECT_EQ(queue.Count(), PlayQueue::Capacity);  // full: the rest were dropped
+    }
+    PlayQueue::Shared().Clear();
+    MidiDev::ReleaseDevices();
+    SetMidiBackend(nullptr);
 }
 
 TEST_F(AnalyzerClientTest, SettingsDialogAppliesAndKeepsTheHistorySizeSound)
