@@ -2,8 +2,10 @@
 // strings chosen left to right, instruments chosen or typed, the rewrite of
 // [Tunings] on OK and the reload on OK and Cancel.
 #include <QApplication>
+#include <QSignalSpy>
 
 #include "app/dialogs/tuning_list/edit_tuning_dialog.h"
+#include "app/studio/definition_lists_changed.h"
 #include "core/theory/chord.h"
 #include "core/theory/definition_lists.h"
 #include "core/theory/naming_settings.h"
@@ -98,8 +100,10 @@ TEST_F(TuningListEditorTest, InstrumentsTypedJoinTheTableUntilItIsFull)
     EXPECT_EQ(Line(dialog, 1), "Oud\tDrop D");
     EXPECT_EQ(instrument->currentText(), "Oud");
 
-    // Cancel rebuilds the table from the file's tunings.
+    // Cancel rebuilds the table from the file's tunings, and components hear of it.
+    QSignalSpy changed(DefinitionListsWatch::Instance(), &DefinitionListsWatch::Changed);
     dialog.reject();
+    EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(CountInstruments(), instruments);
     EXPECT_STREQ(GetInstrument(GetTuning(1)->instrument), "Guitar");
 }
