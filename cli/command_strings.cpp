@@ -2,6 +2,8 @@
 //   lays the notes on the strings of tuning N as the Guitar component lays out
 //   a chord that arrives, and prints one line per string from string 0 (drawn
 //   at the top): "0 G6 3" (note and fret from the nut) or "3 -" (not played).
+// cantrel-cli strings --batch [--tuning N] [--frets F] [--capo C]
+//   one chord per input line, its strings on one line separated by tabs.
 #include <cstdio>
 
 #include "cli/chord_arguments.h"
@@ -11,6 +13,7 @@
 #include "cli/sound_options.h"
 #include "core/theory/chord.h"
 #include "core/theory/definition_lists.h"
+#include "core/theory/notes.h"
 #include "core/theory/string_assignment.h"
 
 namespace {
@@ -21,6 +24,7 @@ struct StringsRequest {
     long tuning = 0;
     long frets = DefaultFretPositions;
     long capo = 0;
+    bool batch = false;
     chord notes;
 };
 
@@ -29,7 +33,8 @@ int ReadRequest(const std::vector<std::string>& args, StringsRequest& request)
     std::vector<std::pair<std::string, std::string>> options;
     std::vector<std::string> words;
     std::string problem;
-    const std::vector<SoundOption> known = {{"--tuning", true}, {"--frets", true}, {"--capo", true}};
+    const std::vector<SoundOption> known = {
+        {"--tuning", true}, {"--frets", true}, {"--capo", true}, {"--batch", false}};
     if (!SplitSoundOptions(args, known, options, words, problem)) return UsageError(problem);
     const long tunings = CountTunings();
     if (tunings == 0) return UsageError("the settings file holds no tunings");
@@ -37,6 +42,8 @@ int ReadRequest(const std::vector<std::string>& args, StringsRequest& request)
     for (const auto& [name, value] : options) {
         if (name == "--tuning") {
             if (!ReadSoundNumber(name, value, 0, tunings - 1, request.tuning, problem)) return UsageError(problem);
+        } else if (name == "--batch") {
+            request.batch = true;
         } else if (name == "--frets") {
             if (!ReadSoundNumber(name, value, MinFretPositions, MaxFretPositions, request.frets, problem))
                 return UsageError(problem);
@@ -47,9 +54,33 @@ int ReadRequest(const std::vector<std::string>& args, StringsRequest& request)
     // The capo's range follows the number of frets, wherever --frets stands.
     if (!capoText.empty() && !ReadSoundNumber("--capo", capoText, 0, request.frets - 1, request.capo, problem))
         return UsageError(problem);
-    if (words.empty()) return UsageError("strings needs at least one note");
+    if (request.batch) {
+        if (!words.empty()) return UsageError("strings --batch reads its notes from standard input");
+        return ExitOk;
+    }
+    if (words.empty()) return UsageError("strings needs at least one note, or --batch");
     if (!ReadChordNotes(words, request.notes)) return ExitUsage;
     return ExitOk;
+}
+
+// Lays the notes on the strings and prints each string, separated by
+// `separator`, then a line end.
+void PrintLayout(const chord& notes, const chord& tuning, int frets, int capo, char separator)
+{
+    const int strings = CountStrings(tuning);
+    const chord laid = AssignStrings(notes, tuning, strings, frets, capo);
+    for (int s = 0; s < strings; ++s) {
+        if (s > 0) std::putchar(separator);
+        const NOTES n = laid.notes[s];
+        if (n == NoNote) {
+            std::printf("%d -", s);
+            continue;
+        }
+        char name[chord::FullNoteNameSize];
+        chord::GetFullNoteName(n, name);
+        std::printf("%d %s %d", s, name, n - tuning.notes[s]);
+    }
+    std::putchar('\n');
 }
 
 } // namespace
@@ -61,19 +92,10 @@ int RunStringsCommand(const std::vector<std::string>& args)
     const TuningNameTag* record = GetTuning(static_cast<int>(request.tuning));
     chord tuning;
     for (int s = 0; s < chord::Slots; ++s) tuning.notes[s] = record->strings[s];
-    const int strings = CountStrings(tuning);
     const int frets = static_cast<int>(request.frets);
     const int capo = static_cast<int>(request.capo);
-    const chord laid = AssignStrings(request.notes, tuning, strings, frets, capo);
-    for (int s = 0; s < strings; ++s) {
-        const NOTES n = laid.notes[s];
-        if (n == NoNote) {
-            std::printf("%d -\n", s);
-            continue;
-        }
-        char name[chord::FullNoteNameSize];
-        chord::GetFullNoteName(n, name);
-        std::printf("%d %s %d\n", s, name, n - tuning.notes[s]);
-    }
+    if (request.batch)
+        return ForEachInputChord([&](const chord& notes) { PrintLayout(notes, tuning, frets, capo, '\t'); });
+    PrintLayout(request.notes, tuning, frets, capo, '\n');
     return ExitOk;
 }

@@ -32,6 +32,21 @@ TEST(CliStrings, LaysTheNotesOnTheStringsOfTheChosenTuning)
     EXPECT_EQ(r.out, "0 B7 2\n1 A7 5\n2 -\n3 -\n");
 }
 
+TEST(CliStrings, BatchLaysOneChordPerLine)
+{
+    const CliResult r =
+        RunCli({"--ini", DefaultSettings, "strings", "--batch", "--tuning=14"}, "G4 D5\n\nC5 H5\nE5\n");
+    EXPECT_EQ(r.exitCode, 2) << "a bad line";
+    EXPECT_NE(r.err.find("line 3: not a note: 'H5'"), std::string::npos) << r.err;
+    // Tuning 14 is the four-string bass (G4 D4 A4 E3 in slots 0-3); every
+    // line gets its line, a bad one all silent.
+    EXPECT_EQ(r.out,
+              "0 D5 7\t1 G4 5\t2 -\t3 -\n"
+              "0 -\t1 -\t2 -\t3 -\n"
+              "0 -\t1 -\t2 -\t3 -\n"
+              "0 E5 9\t1 -\t2 -\t3 -\n");
+}
+
 TEST(CliStrings, RefusesSettingsOutsideTheInstrument)
 {
     struct Case {
@@ -47,6 +62,7 @@ TEST(CliStrings, RefusesSettingsOutsideTheInstrument)
         {{"--capo", "x", "C5"}, "bad value for --capo"},
         {{"--strings", "1", "C5"}, "unknown option '--strings'"},
         {{}, "strings needs at least one note"},
+        {{"--batch", "C5"}, "strings --batch reads its notes from standard input"},
         {{"C5", "H5"}, "not a note: 'H5'"},
     };
     for (const Case& c : cases) {
