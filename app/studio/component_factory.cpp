@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 
+#include "app/components/guitar/guitar_client.h"
 #include "app/components/joiner_client.h"
 #include "app/components/splitter_client.h"
 #include "app/studio/component_node.h"
@@ -25,7 +26,7 @@ struct KindFactory {
 
 KindFactory factories[] = {
     {ComponentKind::Keyboard, nullptr},
-    {ComponentKind::Guitar, nullptr},
+    {ComponentKind::Guitar, [] { return static_cast<mmMDIChildClient*>(new GuitarClient); }},
     {ComponentKind::Splitter, [] { return static_cast<mmMDIChildClient*>(new SplitterClient); }},
     {ComponentKind::Joiner, [] { return static_cast<mmMDIChildClient*>(new JoinerClient); }},
     {ComponentKind::Analyzer, nullptr},
