@@ -96,7 +96,16 @@ void PaintLabelColumn(QPainter& painter, const FingerboardGeometry& g, const Fin
         if (spelling) {
             char text[chord::ScaleNameSize];
             chord::GetScaleName(root, n, 0, text);
-            painter.drawText(g.LabelTextX(cw / 2), baseline, QString::fromLatin1(text).trimmed());
+            const QString spelled = QString::fromLatin1(text).trimmed();
+            if (names) {
+                // Right-aligned before the note name, so that a wide spelling
+                // ("3b") keeps a gap.
+                const int left = g.LabelTextX(0);
+                const QRect cell(left, baseline - labels.ascent, g.LabelTextX(3 * cw - cw / 2) - left, 2 * labels.ascent);
+                painter.drawText(cell, Qt::AlignRight | Qt::AlignTop, spelled);
+            } else {
+                painter.drawText(g.LabelTextX(cw / 2), baseline, spelled);
+            }
         }
         if (names) {
             char text[chord::NoteNameSize];
