@@ -101,7 +101,8 @@ void PaintLabelColumn(QPainter& painter, const FingerboardGeometry& g, const Fin
                 // Right-aligned before the note name, so that a wide spelling
                 // ("3b") keeps a gap.
                 const int left = g.LabelTextX(0);
-                const QRect cell(left, baseline - labels.ascent, g.LabelTextX(3 * cw - cw / 2) - left, 2 * labels.ascent);
+                const int width = g.LabelTextX(3 * cw - cw / 2) - left;
+                const QRect cell(left, baseline - labels.ascent, width, 2 * labels.ascent);
                 painter.drawText(cell, Qt::AlignRight | Qt::AlignTop, spelled);
             } else {
                 painter.drawText(g.LabelTextX(cw / 2), baseline, spelled);

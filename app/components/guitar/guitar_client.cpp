@@ -374,10 +374,7 @@ void GuitarClient::SaveSettings(char*& out, int& remaining)
     record.typingMethod = TypingMethod;
     std::uint8_t bytes[GuitarSettingsRecord::Size];
     record.Encode(bytes);
-    if (!ToString(bytes, GuitarSettingsRecord::Size, out, remaining)) return;
-    const int written = 2 + 2 * GuitarSettingsRecord::Size;
-    out += written;
-    remaining -= written;
+    AppendRecord(bytes, GuitarSettingsRecord::Size, out, remaining);
 }
 
 void GuitarClient::LoadSettings(char*& in, int& remaining)

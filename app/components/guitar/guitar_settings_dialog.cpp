@@ -53,7 +53,7 @@ GuitarSettingsDialog::GuitarSettingsDialog(QWidget* parent, const GuitarClient::
     setWindowTitle(QStringLiteral("Guitar/Strings Settings"));
     setFixedSize(Place(0, 0, DialogWidth, DialogHeight).size());
 
-    sound_ = AddCheckBox(110, QStringLiteral("Sound On"), Place(8, 8, 48, 10), current.soundOn != 0);
+    sound_ = AddButton<QCheckBox>(110, QStringLiteral("Sound On"), Place(8, 8, 48, 10), current.soundOn != 0);
     program_ = new QComboBox(this);
     program_->setObjectName(QStringLiteral("id111"));
     program_->setGeometry(Place(60, 6, 110, 12));
@@ -65,16 +65,17 @@ GuitarSettingsDialog::GuitarSettingsDialog(QWidget* parent, const GuitarClient::
     play->setGeometry(Place(174, 5, 32, 14));
 
     auto* modes = new QButtonGroup(this);
-    chordMode_ = AddRadio(101, QStringLiteral("Chord/Multiple notes"), Place(8, 26, 98, 10), current.mode == ChordMode);
-    QRadioButton* melody =
-        AddRadio(113, QStringLiteral("Melody/Single Note"), Place(110, 26, 98, 10), current.mode != ChordMode);
+    const bool chordMode = current.mode == ChordMode;
+    chordMode_ = AddButton<QRadioButton>(101, QStringLiteral("Chord/Multiple notes"), Place(8, 26, 98, 10), chordMode);
+    auto* melody =
+        AddButton<QRadioButton>(113, QStringLiteral("Melody/Single Note"), Place(110, 26, 98, 10), !chordMode);
     modes->addButton(chordMode_);
     modes->addButton(melody);
 
     auto* typing = new QButtonGroup(this);
     const bool tab = current.typingMethod == GuitarTyping::Tablature;
-    tablature_ = AddRadio(104, QStringLiteral("Tablature:"), Place(8, 46, 50, 10), tab);
-    QRadioButton* fingerboard = AddRadio(114, QStringLiteral("Fingerboard:"), Place(8, 68, 50, 10), !tab);
+    tablature_ = AddButton<QRadioButton>(104, QStringLiteral("Tablature:"), Place(8, 46, 50, 10), tab);
+    auto* fingerboard = AddButton<QRadioButton>(114, QStringLiteral("Fingerboard:"), Place(8, 68, 50, 10), !tab);
     typing->addButton(tablature_);
     typing->addButton(fingerboard);
     AddPicture(6103, TypingPicture::Tablature, Place(60, 41, 146, 20), tablature_);
@@ -94,15 +95,15 @@ GuitarSettingsDialog::GuitarSettingsDialog(QWidget* parent, const GuitarClient::
     MoveIntoComboBox(tunings, tuning_);
 
     const int flags = current.boardFlags;
-    leftHanded_ = AddCheckBox(106, QStringLiteral("&Left-handed fingerboard"), Place(8, 146, 100, 10),
+    leftHanded_ = AddButton<QCheckBox>(106, QStringLiteral("&Left-handed fingerboard"), Place(8, 146, 100, 10),
                               flags & BoardFlag::LeftHanded);
-    moveOpen_ = AddCheckBox(109, QStringLiteral("Arrow keys move open"), Place(8, 157, 100, 10),
+    moveOpen_ = AddButton<QCheckBox>(109, QStringLiteral("Arrow keys move open"), Place(8, 157, 100, 10),
                             flags & BoardFlag::ArrowsMoveOpen);
     auto* moveOpenMore = new QLabel(QStringLiteral("strings (as well as fretted)"), this);
     moveOpenMore->setGeometry(Place(20, 166, 90, 9));
-    notes_ = AddCheckBox(107, QStringLiteral("Show notes beside strings"), Place(110, 146, 100, 10),
+    notes_ = AddButton<QCheckBox>(107, QStringLiteral("Show notes beside strings"), Place(110, 146, 100, 10),
                          flags & BoardFlag::ShowNotes);
-    spelling_ = AddCheckBox(108, QStringLiteral("Spelling beside strings"), Place(110, 157, 100, 10),
+    spelling_ = AddButton<QCheckBox>(108, QStringLiteral("Spelling beside strings"), Place(110, 157, 100, 10),
                             flags & BoardFlag::ShowSpelling);
 
     auto* fretsLabel = new QLabel(QStringLiteral("Number of Frets"), this);
@@ -125,22 +126,14 @@ QRect GuitarSettingsDialog::Place(int x, int y, int w, int h) const
     return DialogUnits::Of(this).MapRect(x, y, x + w, y + h);
 }
 
-QCheckBox* GuitarSettingsDialog::AddCheckBox(int id, const QString& text, QRect where, bool checked)
+template <typename Button>
+Button* GuitarSettingsDialog::AddButton(int id, const QString& text, QRect where, bool checked)
 {
-    auto* box = new QCheckBox(text, this);
-    box->setObjectName(QStringLiteral("id%1").arg(id));
-    box->setGeometry(where);
-    box->setChecked(checked);
-    return box;
-}
-
-QRadioButton* GuitarSettingsDialog::AddRadio(int id, const QString& text, QRect where, bool checked)
-{
-    auto* radio = new QRadioButton(text, this);
-    radio->setObjectName(QStringLiteral("id%1").arg(id));
-    radio->setGeometry(where);
-    radio->setChecked(checked);
-    return radio;
+    auto* button = new Button(text, this);
+    button->setObjectName(QStringLiteral("id%1").arg(id));
+    button->setGeometry(where);
+    button->setChecked(checked);
+    return button;
 }
 
 void GuitarSettingsDialog::AddPicture(int id, int picture, QRect where, QRadioButton* selects,

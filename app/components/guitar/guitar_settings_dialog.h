@@ -22,8 +22,9 @@ public:
 
 private:
     QRect Place(int x, int y, int w, int h) const;
-    QCheckBox* AddCheckBox(int id, const QString& text, QRect where, bool checked);
-    QRadioButton* AddRadio(int id, const QString& text, QRect where, bool checked);
+    // A check box or radio button named by its control id.
+    template <typename Button>
+    Button* AddButton(int id, const QString& text, QRect where, bool checked);
     void AddPicture(int id, int picture, QRect where, QRadioButton* selects, const QStringList& openStrings = {});
 
     GuitarClient::Settings initial_;

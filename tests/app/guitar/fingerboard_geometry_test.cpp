@@ -182,7 +182,8 @@ TEST(FingerboardDrawing, WiresInlaysStringsCapoAndMarkers)
     const QImage image = Draw(g, FingerboardState{&bass, &bass, 4, 0, 0, false, 0, 0});
     for (int s = 0; s < 4; ++s) {
         int rows = 0;
-        for (int y = g.StringY(s) - 4; y <= g.StringY(s) + 4; ++y) rows += !IsWood(At(image, QPoint(g.WireX(5) + 25, y)));
+        for (int y = g.StringY(s) - 4; y <= g.StringY(s) + 4; ++y)
+            rows += !IsWood(At(image, QPoint(g.WireX(5) + 25, y)));
         EXPECT_EQ(rows, 2) << s;
     }
 }

@@ -66,9 +66,9 @@ TEST_F(GuitarTest, StringsCommandAgreesWithTheComponent)
             guitar->TakeChord(arriving);
             expected += Listing(guitar);
         }
-        const CliResult r = RunCli({"--ini", ini, "strings", "--batch", "--tuning", std::to_string(settings.tuningIndex),
-                                    "--frets", std::to_string(settings.fretCount), "--capo",
-                                    std::to_string(settings.capoFret)},
+        const CliResult r = RunCli({"--ini", ini, "strings", "--batch", "--tuning",
+                                    std::to_string(settings.tuningIndex), "--frets", std::to_string(settings.fretCount),
+                                    "--capo", std::to_string(settings.capoFret)},
                                    input);
         ASSERT_EQ(r.exitCode, 0) << r.err;
         ASSERT_EQ(r.out, expected) << "round " << round;
