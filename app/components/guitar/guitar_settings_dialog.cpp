@@ -24,7 +24,7 @@ namespace {
 
 constexpr int SliderThumb = 32000;
 // The dialog template, in dialog units.
-constexpr int DialogWidth = 214;
+constexpr int DialogWidth = 226;
 constexpr int DialogHeight = 258;
 
 void MoveIntoComboBox(const TComboBoxData& data, QComboBox* combo)
@@ -56,37 +56,37 @@ GuitarSettingsDialog::GuitarSettingsDialog(QWidget* parent, const GuitarClient::
     sound_ = AddButton<QCheckBox>(110, QStringLiteral("Sound On"), Place(8, 8, 48, 10), current.soundOn != 0);
     program_ = new QComboBox(this);
     program_->setObjectName(QStringLiteral("id111"));
-    program_->setGeometry(Place(60, 6, 110, 12));
+    program_->setGeometry(Place(60, 6, 118, 12));
     TComboBoxData programs;
     MidiDev::FillMIDIList(programs, current.program);
     MoveIntoComboBox(programs, program_);
     auto* play = new TMIDIButton(this, program_, MidiDev::lastmidi, QStringLiteral("Play"));
     play->setObjectName(QStringLiteral("id2333"));
-    play->setGeometry(Place(174, 5, 32, 14));
+    play->setGeometry(Place(182, 5, 36, 14));
 
     auto* modes = new QButtonGroup(this);
     const bool chordMode = current.mode == ChordMode;
-    chordMode_ = AddButton<QRadioButton>(101, QStringLiteral("Chord/Multiple notes"), Place(8, 26, 98, 10), chordMode);
+    chordMode_ = AddButton<QRadioButton>(101, QStringLiteral("Chord/Multiple notes"), Place(8, 26, 104, 10), chordMode);
     auto* melody =
-        AddButton<QRadioButton>(113, QStringLiteral("Melody/Single Note"), Place(110, 26, 98, 10), !chordMode);
+        AddButton<QRadioButton>(113, QStringLiteral("Melody/Single Note"), Place(116, 26, 102, 10), !chordMode);
     modes->addButton(chordMode_);
     modes->addButton(melody);
 
     auto* typing = new QButtonGroup(this);
     const bool tab = current.typingMethod == GuitarTyping::Tablature;
-    tablature_ = AddButton<QRadioButton>(104, QStringLiteral("Tablature:"), Place(8, 46, 50, 10), tab);
-    auto* fingerboard = AddButton<QRadioButton>(114, QStringLiteral("Fingerboard:"), Place(8, 68, 50, 10), !tab);
+    tablature_ = AddButton<QRadioButton>(104, QStringLiteral("Tablature:"), Place(8, 46, 56, 10), tab);
+    auto* fingerboard = AddButton<QRadioButton>(114, QStringLiteral("Fingerboard:"), Place(8, 68, 56, 10), !tab);
     typing->addButton(tablature_);
     typing->addButton(fingerboard);
-    AddPicture(6103, TypingPicture::Tablature, Place(60, 41, 146, 20), tablature_);
-    AddPicture(6104, TypingPicture::Fingerboard, Place(60, 63, 146, 20), fingerboard, OpenStringNames(tuning));
-    AddPicture(6100, TypingPicture::ComputerKeys, Place(60, 86, 146, 30), nullptr);
+    AddPicture(6103, TypingPicture::Tablature, Place(66, 41, 152, 20), tablature_);
+    AddPicture(6104, TypingPicture::Fingerboard, Place(66, 63, 152, 20), fingerboard, OpenStringNames(tuning));
+    AddPicture(6100, TypingPicture::ComputerKeys, Place(66, 86, 152, 30), nullptr);
 
     auto* tuningLabel = new QLabel(QStringLiteral("&Instrument and Tuning"), this);
-    tuningLabel->setGeometry(Place(8, 119, 198, 9));
+    tuningLabel->setGeometry(Place(8, 119, 210, 9));
     tuning_ = new QComboBox(this);
     tuning_->setObjectName(QStringLiteral("id115"));
-    tuning_->setGeometry(Place(8, 129, 198, 12));
+    tuning_->setGeometry(Place(8, 129, 210, 12));
     // Instrument and tuning names line up in columns.
     tuning_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     tuningLabel->setBuddy(tuning_);
@@ -101,9 +101,9 @@ GuitarSettingsDialog::GuitarSettingsDialog(QWidget* parent, const GuitarClient::
                             flags & BoardFlag::ArrowsMoveOpen);
     auto* moveOpenMore = new QLabel(QStringLiteral("strings (as well as fretted)"), this);
     moveOpenMore->setGeometry(Place(20, 166, 90, 9));
-    notes_ = AddButton<QCheckBox>(107, QStringLiteral("Show notes beside strings"), Place(110, 146, 100, 10),
+    notes_ = AddButton<QCheckBox>(107, QStringLiteral("Show notes beside strings"), Place(116, 146, 106, 10),
                          flags & BoardFlag::ShowNotes);
-    spelling_ = AddButton<QCheckBox>(108, QStringLiteral("Spelling beside strings"), Place(110, 157, 100, 10),
+    spelling_ = AddButton<QCheckBox>(108, QStringLiteral("Spelling beside strings"), Place(116, 157, 106, 10),
                             flags & BoardFlag::ShowSpelling);
 
     auto* fretsLabel = new QLabel(QStringLiteral("Number of Frets"), this);
@@ -118,7 +118,7 @@ GuitarSettingsDialog::GuitarSettingsDialog(QWidget* parent, const GuitarClient::
     connect(frets_, &QSlider::valueChanged, capo_, [this](int frets) { capo_->setMaximum(frets); });
 
     QDialogButtonBox* buttons = CreateButtonBox();
-    buttons->setGeometry(Place(8, 234, 198, 16));
+    buttons->setGeometry(Place(8, 234, 210, 16));
 }
 
 QRect GuitarSettingsDialog::Place(int x, int y, int w, int h) const

@@ -236,6 +236,20 @@ TEST_F(GuitarTest, StudioRecordRoundTripStartsOnTheOpenStrings)
     EXPECT_EQ(restored->TypingMethod, 1);
     EXPECT_EQ(Strings(restored), (std::vector<NOTES>{49, 44, 39, 34})) << "open strings at the capo";
 
+    // Through a studio file: the Guitar comes back as it was set, on its open strings.
+    const std::string path = scratch.File("guitar.cts");
+    ASSERT_TRUE(studio->SaveStudio(path.c_str()));
+    ASSERT_TRUE(studio->LoadStudio(path.c_str(), true, false));
+    std::vector<GuitarClient*> loaded;
+    for (ComponentNode* n = FirstComponent(); n; n = n->Next)
+        if (auto* g = dynamic_cast<GuitarClient*>(n)) loaded.push_back(g);
+    ASSERT_EQ(loaded.size(), 2u);
+    EXPECT_EQ(loaded[0]->FretCount, 25);
+    EXPECT_EQ(loaded[0]->BoardFlags, settings.boardFlags);
+    EXPECT_EQ(Strings(loaded[0]), (std::vector<NOTES>{49, 44, 39, 34}));
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{});
+    restored = loaded[1];
+
     // A damaged record is brought onto the neck: no fret count 0, no capo past it.
     std::string damaged = line;
     damaged.replace(242 + 2 + 2 * 84, 16, "0000000063000000");
