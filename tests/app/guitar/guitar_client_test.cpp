@@ -5,12 +5,15 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "app/components/guitar/fingerboard_pictures.h"
 #include "app/components/guitar/guitar_settings_dialog.h"
 #include "app/components/guitar/string_markers.h"
 #include "app/studio/component_commands.h"
+#include "app/studio/new_component_dialog.h"
+#include "app/studio/studio_commands.h"
 #include "controls/my_hslider.h"
 #include "guitar_fixture.h"
 
@@ -37,6 +40,21 @@ TEST_F(GuitarTest, StartsOnItsOpenStringsWithTheFullToolBar)
     EXPECT_EQ(guitar->Chord.program, 25);
     for (int s = 0; s < 6; ++s)
         EXPECT_EQ(MarkerOf(guitar->Geometry(), guitar->State(), s).icon, FingerboardPicture::OpenMarker) << s;
+    // New Component offers it.
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QRadioButton*>("id103")->setChecked(true);
+        qobject_cast<QDialog*>(dialog)->accept();
+    });
+    const int kind = RunNewComponentDialog(studio);
+    EXPECT_EQ(kind, ComponentKind::Guitar);
+    studio->ChooseNewComponent = [kind] { return kind; };
+    studio->Command(StudioCommand::NewComponent);
+    ASSERT_EQ(ComponentCount(), 2);
+    EXPECT_NE(dynamic_cast<GuitarClient*>(LastComponent()), nullptr);
+    EXPECT_EQ(LastComponent()->Title(), "Guitar 2\u00A0");
+
     for (int command : {ComponentCommand::PutOut, ComponentCommand::GetIn, ComponentCommand::Find,
                         ComponentCommand::ChangeSettings, ComponentCommand::ModeButtonChord, ComponentCommand::Reset,
                         ComponentCommand::SoundButtonOff, ComponentCommand::ChangeConnections})
