@@ -7,12 +7,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <stdlib.h>
 
 #include "app/components/guitar/guitar_client.h"
+#include "app/studio/chord_names_line.h"
 #include "core/services/file_names.h"
 #include "core/theory/definition_lists.h"
 
@@ -53,27 +55,32 @@ void Report(const char* what, std::vector<double> times, double goal)
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The default definitions, so that the chord names every paint writes
+    // come from the full chord list.
     char pattern[] = "/tmp/cantrel-bench-XXXXXX";
     const std::string dir = mkdtemp(pattern);
     const std::string ini = dir + "/cantrel.ini";
-    std::FILE* file = std::fopen(ini.c_str(), "w");
-    std::fputs("[Tunings]\n1=\"Twelve\",\"Fourths\", E3 A4 D4 G4 C5 F5 A#6 D#6 G#6 C#7 F#7 B8\n", file);
-    std::fclose(file);
+    std::filesystem::copy_file(CANTREL_SOURCE_DIR "/data/cantrel.ini", ini);
     UseINIFileName(ini.c_str());
+    InitializeChordList();
     InitializeTuningList();
 
     QApplication app(argc, argv);
+    // Every paint names the chord for the status bar, as in the program.
+    std::string namesLine;
+    SetChordNamesSink([&namesLine](const std::string& line) { namesLine = line; });
     CountedGuitar guitar;
     guitar.SoundOn = 0;
-    GuitarClient::Settings settings = guitar.CurrentSettings();
-    settings.tuningIndex = 0;
-    settings.fretCount = 25;  // frets 0-24
-    guitar.ApplySettings(settings);
+    // Twelve strings a fourth apart, from E3 up, with frets 0-24.
+    for (int s = 0; s < 12; ++s) guitar.Tuning.notes[s] = 31 + 5 * (11 - s);
+    guitar.CountStrings();
+    guitar.SetFretCount(25);
+    guitar.ResetToOpenStrings();
     guitar.resize(3840, 600);
     guitar.show();
     app.processEvents();
-    std::printf("%d strings, %d frets, %d x %d pixels\n", guitar.StringCount, guitar.FretCount - 1, guitar.width(),
-                guitar.height());
+    std::printf("%d strings, %d frets, %d x %d pixels; names: %s\n", guitar.StringCount, guitar.FretCount - 1,
+                guitar.width(), guitar.height(), namesLine.c_str());
 
     std::vector<double> full;
     for (int i = 0; i < Runs; ++i) {
@@ -101,7 +108,10 @@ int main(int argc, char** argv)
         std::printf("the changes were not all painted (%d paints)\n", guitar.paints - paintsBefore);
         return 1;
     }
+    SetChordNamesSink(nullptr);
+    ReleaseChordList();
     ReleaseTuningList();
     ReleaseInstruments();
+    std::filesystem::remove_all(dir);
     return 0;
 }
