@@ -11,10 +11,13 @@
 
 #include <cstdio>
 
+#include "app/dialogs/chord_list/edit_chord_dialog.h"
+#include "app/dialogs/tuning_list/edit_tuning_dialog.h"
 #include "app/shell/about_dialog.h"
 #include "app/shell/command_icons.h"
 #include "app/shell/error_dialog.h"
 #include "app/shell/main_frame.h"
+#include "app/shell/shell_commands.h"
 #include "app/shell/single_instance.h"
 #include "app/shell/template_studio.h"
 #include "app/studio/mm_mdi_client.h"
@@ -116,6 +119,8 @@ void mmApp::InitMainWindow()
     studio_ = new mmMDIClient;
     mainWindow_ = new mmMainFrame(studio_);
     mainWindow_->CanClose = [this] { return CanClose(); };
+    mainWindow_->SetCommandHandler(ShellCommand::ChordList, [this] { RunChordListEditor(mainWindow_); });
+    mainWindow_->SetCommandHandler(ShellCommand::TuningList, [this] { RunTuningListEditor(mainWindow_); });
     PlaceMainWindow();
     if (!noSoundNotice_.isEmpty()) mainWindow_->ShowNoSoundNotice(noSoundNotice_);
     qApp->installEventFilter(this);

@@ -2,6 +2,8 @@
 
 #include <QMdiArea>
 
+#include "app/components/analyzer/analyzer_client.h"
+#include "app/components/guitar/guitar_client.h"
 #include "app/components/joiner_client.h"
 #include "app/components/splitter_client.h"
 #include "app/studio/component_node.h"
@@ -25,10 +27,10 @@ struct KindFactory {
 
 KindFactory factories[] = {
     {ComponentKind::Keyboard, nullptr},
-    {ComponentKind::Guitar, nullptr},
+    {ComponentKind::Guitar, [] { return static_cast<mmMDIChildClient*>(new GuitarClient); }},
     {ComponentKind::Splitter, [] { return static_cast<mmMDIChildClient*>(new SplitterClient); }},
     {ComponentKind::Joiner, [] { return static_cast<mmMDIChildClient*>(new JoinerClient); }},
-    {ComponentKind::Analyzer, nullptr},
+    {ComponentKind::Analyzer, [] { return static_cast<mmMDIChildClient*>(new AnalyzerClient); }},
 };
 
 ComponentFactory FactoryOf(int kind)

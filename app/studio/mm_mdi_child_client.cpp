@@ -70,8 +70,13 @@ void mmMDIChildClient::SaveSettings(char*& out, int& remaining)
     record.storedIconY = StoredIconY;
     std::uint8_t bytes[BaseSettingsRecord::Size];
     record.Encode(bytes);
-    if (!ToString(bytes, BaseSettingsRecord::Size, out, remaining)) return;
-    const int written = 2 + 2 * BaseSettingsRecord::Size;
+    AppendRecord(bytes, BaseSettingsRecord::Size, out, remaining);
+}
+
+void mmMDIChildClient::AppendRecord(const std::uint8_t* bytes, int size, char*& out, int& remaining)
+{
+    if (!ToString(bytes, size, out, remaining)) return;
+    const int written = 2 + 2 * size;
     out += written;
     remaining -= written;
 }

@@ -2,6 +2,8 @@
 // The component proper: the client window of a component frame. It is a node
 // of the link graph, and the concrete components override its operations.
 
+#include <cstdint>
+
 #include <QRect>
 #include <QWidget>
 
@@ -51,6 +53,10 @@ public:
     int MinTrackHeight = 0;
 
 protected:
+    // Appends a settings record to a studio line as a hex record, moving out
+    // past it; a record that does not fit is reported and left out.
+    static void AppendRecord(const std::uint8_t* bytes, int size, char*& out, int& remaining);
+
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
