@@ -2,44 +2,37 @@
 // text form of a fingering.
 #include "core/theory/ranked_fingerings.h"
 
-namespace {
+#include "core/theory/string_assignment.h"
 
-std::vector<Fingering> RankedOnTuning(unsigned pitchClasses, int root, const chord& tuning, int fretPositions,
-                                      int capo, int span, bool anyBass, std::size_t count)
+unsigned BassPitchSet(const chord& c)
 {
-    FingeringRequest request;
-    request.pitchClasses = static_cast<std::uint16_t>(pitchClasses & 0xFFF);
-    // The root's doubling is welcome also when any note may be the bass.
-    request.root = root;
-    request.bass = anyBass ? NoPitchClass : root;
-    for (NOTES open : tuning.notes) {
-        if (open == NoNote) break;
-        request.openStrings.push_back(open);
-    }
-    request.frets = fretPositions - 1;
-    request.capo = capo;
-    request.span = span;
-    return FindRankedFingerings(request, count);
+    const NOTES bass = c.GetBass();
+    if (bass == NoNote) return 0;
+    unsigned word = static_cast<unsigned>(PitchClass(bass));
+    for (NOTES n : c.notes)
+        if (n != NoNote) word |= 1u << (4 + PitchClass(n));
+    return word;
 }
-
-} // namespace
 
 std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tuning, int fretPositions, int capo,
                                            int span, bool anyBass, std::size_t count)
 {
-    unsigned pitchClasses = 0;
-    for (NOTES n : wanted.notes)
-        if (n != NoNote) pitchClasses |= 1u << PitchClass(n);
-    const NOTES bass = wanted.GetBass();
-    if (bass == NoNote) return {};
-    return RankedOnTuning(pitchClasses, PitchClass(bass), tuning, fretPositions, capo, span, anyBass, count);
+    return RankedFingeringsForPitchSet(BassPitchSet(wanted), tuning, fretPositions, capo, span, anyBass, count);
 }
 
 std::vector<Fingering> RankedFingeringsForPitchSet(unsigned pitchSet, const chord& tuning, int fretPositions,
                                                    int capo, int span, bool anyBass, std::size_t count)
 {
-    return RankedOnTuning(pitchSet >> 4, static_cast<int>(pitchSet & 0xF), tuning, fretPositions, capo, span,
-                          anyBass, count);
+    FingeringRequest request;
+    request.pitchClasses = static_cast<std::uint16_t>((pitchSet >> 4) & 0xFFF);
+    // The root's doubling is welcome also when any note may be the bass.
+    request.root = static_cast<int>(pitchSet & 0xF);
+    request.bass = anyBass ? NoPitchClass : request.root;
+    request.openStrings.assign(tuning.notes, tuning.notes + CountStrings(tuning));
+    request.frets = fretPositions - 1;
+    request.capo = capo;
+    request.span = span;
+    return FindRankedFingerings(request, count);
 }
 
 void PlayFingering(const Fingering& fingering, const chord& tuning, chord& played)

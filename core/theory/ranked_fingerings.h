@@ -63,6 +63,11 @@ std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tun
                                            int span = DefaultHandSpan, bool anyBass = false,
                                            std::size_t count = std::numeric_limits<std::size_t>::max());
 
+// The pitch-set word of a chord with its lowest note as the root: the root's
+// pitch class in the low 4 bits, bit 4 + p for each pitch class p; 0 for a
+// chord without notes.
+unsigned BassPitchSet(const chord& c);
+
 // The same for a chord found by Find, given as its pitch-set word: the root
 // pitch class in the low 4 bits (the bass unless anyBass), bit 4 + p for each
 // pitch class p.
