@@ -105,7 +105,7 @@ GuitarSettingsDialog::GuitarSettingsDialog(QWidget* parent, const GuitarClient::
                          flags & BoardFlag::ShowNotes);
     spelling_ = AddButton<QCheckBox>(108, QStringLiteral("Spelling beside strings"), Place(116, 157, 106, 10),
                             flags & BoardFlag::ShowSpelling);
-    fingerings_ = AddButton<QCheckBox>(FingeringsId, QStringLiteral("&Fingerings list"), Place(116, 168, 106, 10),
+    fingerings_ = AddButton<QCheckBox>(FingeringsId, QStringLiteral("&Fingerings list"), Place(116, 166, 106, 9),
                                        current.showFingerings != 0);
 
     auto* fretsLabel = new QLabel(QStringLiteral("Number of Frets"), this);
