@@ -17,6 +17,7 @@
 #include "app/shell/main_frame.h"
 #include "app/shell/single_instance.h"
 #include "app/shell/template_studio.h"
+#include "app/studio/connections/connections_commands.h"
 #include "app/studio/mm_mdi_client.h"
 #include "app/studio/studio_commands.h"
 #include "app/studio/studio_modified.h"
@@ -116,6 +117,7 @@ void mmApp::InitMainWindow()
     studio_ = new mmMDIClient;
     mainWindow_ = new mmMainFrame(studio_);
     mainWindow_->CanClose = [this] { return CanClose(); };
+    InstallConnectionsCommands(mainWindow_);
     PlaceMainWindow();
     if (!noSoundNotice_.isEmpty()) mainWindow_->ShowNoSoundNotice(noSoundNotice_);
     qApp->installEventFilter(this);
