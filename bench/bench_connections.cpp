@@ -27,6 +27,7 @@
 #include "app/studio/connections/connections_view.h"
 #include "app/studio/connections/layout_window.h"
 #include "app/studio/connections_geometry.h"
+#include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/mm_mdi_client.h"
 #include "core/services/file_names.h"
 
@@ -70,6 +71,8 @@ Times Summary(std::vector<double> samples)
     return {samples[samples.size() / 2], samples.back()};
 }
 
+// Each graph's time is the best of five runs, so that the machine's other
+// work does not count; the figures are over the graphs.
 Times LayoutTimes(int count, std::mt19937& random)
 {
     std::vector<double> samples;
@@ -81,28 +84,32 @@ Times LayoutTimes(int count, std::mt19937& random)
             if (nodes.back()->TypeId == ComponentType::Joiner) nodes.back()->InputCount = 2;
         }
         LinkAtRandom(random);
+        double best = 1e9;
         for (int run = 0; run < 5; ++run) {
             const Clock::time_point start = Clock::now();
             RecomputeLayout();
-            samples.push_back(MillisecondsSince(start));
+            best = std::min(best, MillisecondsSince(start));
         }
+        samples.push_back(best);
         while (!nodes.empty()) nodes.pop_back();
     }
     return Summary(samples);
 }
 
-Times RepaintTimes(ConnectionsView& view, qreal dpr)
+// Paints the area of the document as the window does, into a picture of
+// its size; the first run, which pays for the picture's memory, is not counted.
+Times RepaintTimes(ConnectionsView& view, const QRect& area, qreal dpr)
 {
-    const QSize extent = DocumentExtent();
-    QImage image(extent * dpr, QImage::Format_ARGB32_Premultiplied);
+    QImage image(area.size() * dpr, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     std::vector<double> samples;
-    for (int run = 0; run < 12; ++run) {
+    for (int run = 0; run < 13; ++run) {
         const Clock::time_point start = Clock::now();
         QPainter painter(&image);
-        view.PaintDocument(painter, QRect(QPoint(), extent));
+        painter.translate(-area.topLeft());
+        view.PaintDocument(painter, area);
         painter.end();
-        samples.push_back(MillisecondsSince(start));
+        if (run > 0) samples.push_back(MillisecondsSince(start));
     }
     return Summary(samples);
 }
@@ -117,12 +124,12 @@ int main(int argc, char** argv)
     UseStudioStyle();
     std::mt19937 random(1208);
 
-    std::printf("layout of random link graphs with loops (40 graphs x 5 runs each)\n");
-    std::printf("%11s %10s %10s\n", "components", "median ms", "worst ms");
+    std::printf("layout of random link graphs with loops (40 graphs, best of 5 runs each)\n");
+    std::printf("%11s %10s %16s\n", "components", "median ms", "worst graph ms");
     double median100 = 0;
     for (int count : {10, 100, 1000}) {
         const Times t = LayoutTimes(count, random);
-        std::printf("%11d %10.3f %10.3f\n", count, t.median, t.worst);
+        std::printf("%11d %10.3f %16.3f\n", count, t.median, t.worst);
         if (count == 100) median100 = t.median;
         if (count == 1000)
             std::printf("growth 100 -> 1000: x%.1f; goal under 20 ms for 1,000: %s\n", t.median / median100,
@@ -133,6 +140,8 @@ int main(int argc, char** argv)
     if (mkdtemp(folder.data()) == nullptr) return 1;
     const std::string ini = folder + "/cantrel.ini";
     UseINIFileName(ini.c_str());
+    // Keyboards stand in for every 1-in, 1-out component.
+    SetComponentFactory(ComponentKind::Keyboard, [] { return new mmMDIChildClient(ComponentType::Keyboard); });
     mmMDIClient studio;
     studio.resize(1024, 768);
     studio.show();
@@ -142,11 +151,16 @@ int main(int argc, char** argv)
     if (!ToggleConnectionsWindow(&studio)) return 1;
     ConnectionsView& view = *ConnectionsWindow()->View();
     view.Refresh();
-    std::printf("full repaint of 1,000 icons (document %dx%d), 12 runs\n", DocumentExtent().width(),
-                DocumentExtent().height());
+    const QSize extent = DocumentExtent();
+    const QRect document(QPoint(), extent);
+    const QRect window(QPoint(0, extent.height() / 2), QSize(1024, 768));
+    std::printf("repaint with 1,000 components, 12 runs: the whole document (%dx%d, all 1,000 icons) and a\n"
+                "1024x768 window onto its middle\n", extent.width(), extent.height());
     for (qreal dpr : {1.0, 2.0}) {
-        const Times t = RepaintTimes(view, dpr);
-        std::printf("pixel ratio %.0f: median %.1f ms, worst %.1f ms\n", dpr, t.median, t.worst);
+        const Times whole = RepaintTimes(view, document, dpr);
+        const Times part = RepaintTimes(view, window, dpr);
+        std::printf("pixel ratio %.0f: document median %.1f ms (worst %.1f), window median %.2f ms (worst %.2f)\n", dpr,
+                    whole.median, whole.worst, part.median, part.worst);
     }
     ToggleConnectionsWindow(&studio);
     studio.AskToSave = [] { return QMessageBox::No; };

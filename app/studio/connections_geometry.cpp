@@ -27,7 +27,7 @@ QPoint PortCentre(const ComponentNode& c, int slot) { return PortTopLeft(c, slot
 
 QRect IconRect(const ComponentNode& c) { return {c.IconX, c.IconY, IconSize, IconSize}; }
 
-QRect TitleBox(const ComponentNode& c) { return QRect(QPoint(c.IconX - 16, c.IconY + 33), QPoint(c.IconX + 47, c.IconY + 47)); }
+QRect TitleBox(const ComponentNode& c) { return {c.IconX - 16, c.IconY + 33, TitleWidth, 15}; }
 
 QSize DocumentExtent()
 {

@@ -15,6 +15,8 @@ constexpr int IconSize = 32;
 constexpr int PortSize = 6;
 // A point within this many pixels of a port centre, in x and in y, is on it.
 constexpr int PortReach = 12;
+// The title box: 64 pixels wide, centred under the icon.
+constexpr int TitleWidth = 64;
 }  // namespace ConnectionsGeometry
 
 // What a hit test found on a component: its body, or one of its ports.

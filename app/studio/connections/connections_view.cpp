@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
+#include <QTextOption>
 
 #include <algorithm>
 
@@ -186,14 +187,36 @@ void ConnectionsView::PaintDocument(QPainter& painter, const QRect& area) const
         painter.setRenderHint(QPainter::Antialiasing, false);
         for (int s = 0; s < ports; ++s) painter.fillRect(QRect(PortTopLeft(*c, s), QSize(PortSize, PortSize)), ink);
         painter.setPen(ink);
-        painter.drawText(TitleBox(*c), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip,
-                         VisibleTitle(TitleOf(c)).left(TitleLimit));
+        painter.drawStaticText(TitleBox(*c).topLeft(), TitleText(VisibleTitle(TitleOf(c)).left(TitleLimit)));
     }
     if (DragKind == 1 || DragKind == 2) {
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(QPen(colours.color(QPalette::Highlight), 1.5, Qt::DashLine));
         painter.drawLine(DragAnchor, DragLast);
     }
+}
+
+const QStaticText& ConnectionsView::TitleText(const QString& title) const
+{
+    // Laid out once: a title is wrapped at word breaks, centred under its
+    // icon, and may run below its box.
+    if (titles_.size() > 4096) titles_.clear();
+    auto found = titles_.find(title);
+    if (found != titles_.end()) return *found;
+    QStaticText text(title);
+    text.setTextFormat(Qt::PlainText);
+    text.setTextWidth(TitleWidth);
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WordWrap);
+    text.setTextOption(option);
+    text.prepare(QTransform(), font());
+    return *titles_.insert(title, text);
+}
+
+void ConnectionsView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) titles_.clear();
+    QAbstractScrollArea::changeEvent(event);
 }
 
 void ConnectionsView::EndRename()

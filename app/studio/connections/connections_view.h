@@ -6,7 +6,9 @@
 // the component in place, and each icon has a popup menu.
 
 #include <QAbstractScrollArea>
+#include <QHash>
 #include <QPoint>
+#include <QStaticText>
 
 class ComponentNode;
 class TLayoutEdit;
@@ -68,6 +70,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Mouse and scroll actions end a rename as Enter does; a refused title
@@ -79,4 +82,7 @@ private:
     void DragTo(QPoint p);
     void MoveIcon(QPoint p);
     void ShowIconMenu(const QPoint& globalPos);
+    const QStaticText& TitleText(const QString& title) const;
+
+    mutable QHash<QString, QStaticText> titles_;
 };
