@@ -196,69 +196,41 @@ bool HasLoop(const std::vector<ComponentNode*>& all)
 
 TEST(ConnectionsLayoutTest, StudioExamples)
 {
-    {  // Keyboard -> Guitar
+    constexpr int K = ComponentType::Keyboard, S = ComponentType::Splitter;
+    struct LinkEnds {
+        int from, output, to, input;  // list positions, 0-based
+    };
+    const struct {
+        const char* name;
+        std::vector<int> types;
+        std::vector<LinkEnds> links;
+        std::vector<Position> expected;
+    } examples[] = {
+        {"Keyboard -> Guitar", {K, ComponentType::Guitar}, {{0, 0, 1, 0}}, {{16, 16}, {80, 16}}},
+        {"a Splitter sits at the average height of the two it feeds",
+         {S, K, K},
+         {{0, 0, 1, 0}, {0, 1, 2, 0}},
+         {{16, 44}, {80, 16}, {80, 72}}},
+        {"the second chain starts below the lowest icon of the first",
+         {S, K, K, K, K},
+         {{0, 0, 1, 0}, {0, 1, 2, 0}, {3, 0, 4, 0}},
+         {{16, 44}, {80, 16}, {80, 72}, {16, 128}, {80, 128}}},
+        {"a loop without a sink: the last component is taken for the sink",
+         {K, K, K},
+         {{0, 0, 1, 0}, {1, 0, 2, 0}, {2, 0, 0, 0}},
+         {{16, 16}, {80, 16}, {144, 16}}},
+        {"a loop of its own beside a studio with a sink stays unplaced",
+         {K, K, K, K},
+         {{0, 0, 1, 0}, {2, 0, 3, 0}, {3, 0, 2, 0}},
+         {{16, 16}, {80, 16}, {0, 0}, {0, 0}}},
+    };
+    for (const auto& example : examples) {
         Graph g;
-        ComponentNode* k = g.Add(ComponentType::Keyboard);
-        ComponentNode* gt = g.Add(ComponentType::Guitar);
-        Connect(k, 0, gt, 0);
+        for (int type : example.types) g.Add(type);
+        const std::vector<ComponentNode*> all = g.All();
+        for (const LinkEnds& l : example.links) Connect(all[l.from], l.output, all[l.to], l.input);
         RecomputeLayout();
-        EXPECT_EQ(At(k), (Position{16, 16}));
-        EXPECT_EQ(At(gt), (Position{80, 16}));
-    }
-    {  // A Splitter feeding two sinks sits at their average height.
-        Graph g;
-        ComponentNode* s = g.Add(ComponentType::Splitter);
-        ComponentNode* a = g.Add();
-        ComponentNode* b = g.Add();
-        Connect(s, 0, a, 0);
-        Connect(s, 1, b, 0);
-        RecomputeLayout();
-        EXPECT_EQ(At(a), (Position{80, 16}));
-        EXPECT_EQ(At(b), (Position{80, 72}));
-        EXPECT_EQ(At(s), (Position{16, 44}));
-    }
-    {  // Two chains: the second starts below the lowest icon of the first.
-        Graph g;
-        ComponentNode* s = g.Add(ComponentType::Splitter);
-        ComponentNode* a = g.Add();
-        ComponentNode* b = g.Add();
-        ComponentNode* k = g.Add();
-        ComponentNode* gt = g.Add();
-        Connect(s, 0, a, 0);
-        Connect(s, 1, b, 0);
-        Connect(k, 0, gt, 0);
-        RecomputeLayout();
-        EXPECT_EQ(At(k), (Position{16, 128}));
-        EXPECT_EQ(At(gt), (Position{80, 128}));
-        EXPECT_EQ(k->LayoutGroup, 2);
-    }
-    {  // A loop without a sink: the last component is taken for the sink.
-        Graph g;
-        ComponentNode* a = g.Add();
-        ComponentNode* b = g.Add();
-        ComponentNode* c = g.Add();
-        Connect(a, 0, b, 0);
-        Connect(b, 0, c, 0);
-        Connect(c, 0, a, 0);
-        RecomputeLayout();
-        EXPECT_EQ(c->LayoutColumn, 1);
-        EXPECT_EQ(At(a), (Position{16, 16}));
-        EXPECT_EQ(At(b), (Position{80, 16}));
-        EXPECT_EQ(At(c), (Position{144, 16}));
-    }
-    {  // A loop of its own beside a studio with a sink stays unplaced.
-        Graph g;
-        ComponentNode* k = g.Add();
-        ComponentNode* gt = g.Add();
-        ComponentNode* a = g.Add();
-        ComponentNode* b = g.Add();
-        Connect(k, 0, gt, 0);
-        Connect(a, 0, b, 0);
-        Connect(b, 0, a, 0);
-        RecomputeLayout();
-        EXPECT_EQ(At(a), (Position{0, 0}));
-        EXPECT_EQ(At(b), (Position{0, 0}));
-        EXPECT_EQ(At(gt), (Position{80, 16}));
+        for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(At(all[i]), example.expected[i]) << example.name << ", " << i;
     }
 }
 
