@@ -95,6 +95,7 @@ void ConnectionsView::Refresh()
     if (RenameEdit && !InStudio(RenameTarget)) {
         // Its component went: nothing left to rename.
         RenameTarget = nullptr;
+        RenameEdit->hide();
         RenameEdit->deleteLater();
         RenameEdit = nullptr;
     }
