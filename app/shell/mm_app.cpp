@@ -20,6 +20,7 @@
 #include "app/shell/shell_commands.h"
 #include "app/shell/single_instance.h"
 #include "app/shell/template_studio.h"
+#include "app/studio/connections/connections_commands.h"
 #include "app/studio/mm_mdi_client.h"
 #include "app/studio/studio_commands.h"
 #include "app/studio/studio_modified.h"
@@ -121,6 +122,7 @@ void mmApp::InitMainWindow()
     mainWindow_->CanClose = [this] { return CanClose(); };
     mainWindow_->SetCommandHandler(ShellCommand::ChordList, [this] { RunChordListEditor(mainWindow_); });
     mainWindow_->SetCommandHandler(ShellCommand::TuningList, [this] { RunTuningListEditor(mainWindow_); });
+    InstallConnectionsCommands(mainWindow_);
     PlaceMainWindow();
     if (!noSoundNotice_.isEmpty()) mainWindow_->ShowNoSoundNotice(noSoundNotice_);
     qApp->installEventFilter(this);

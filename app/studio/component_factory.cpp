@@ -7,13 +7,13 @@
 #include "app/components/joiner_client.h"
 #include "app/components/splitter_client.h"
 #include "app/studio/component_node.h"
+#include "app/studio/component_titles.h"
 #include "app/studio/component_types.h"
 #include "app/studio/connections_refresh.h"
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/mm_mdi_client.h"
 #include "core/services/error.h"
-#include "resources/app/app_strings.h"
 
 namespace {
 
@@ -72,12 +72,7 @@ mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile, 
         Error(UndeterminedWindowType);
         return nullptr;
     }
-    QString title;
-    if (const char* name = StringResource(AppStrings(), kind)) {
-        title = QString::fromUtf8(name).left(128) + QStringLiteral(" %1").arg(client->TitleCounter) +
-                QChar(AutomaticTitleMark);
-        ++client->TitleCounter;
-    }
+    const QString title = NextAutomaticTitle(client, kind);
     mmMDIChildClient* component = factory();
     // The window state of the new frame follows the active one's before it
     // is added.

@@ -20,6 +20,12 @@ int& StudioLinkBase()
     return base;
 }
 
+mmMDIChild* FrameOfComponent(const ComponentNode* node)
+{
+    auto* client = dynamic_cast<const mmMDIChildClient*>(node);
+    return client ? client->Frame() : nullptr;
+}
+
 mmMDIChildClient::mmMDIChildClient(int typeId, QWidget* parent) : QWidget(parent), ComponentNode(typeId)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);

@@ -66,6 +66,9 @@ private:
     mmMDIChild* frame_ = nullptr;
 };
 
+// The frame of a component, or null.
+mmMDIChild* FrameOfComponent(const ComponentNode* node);
+
 // During a load, the list index of the last component that existed before it
 // (0 when none): stored link ends are counted from there.
 int& StudioLinkBase();
