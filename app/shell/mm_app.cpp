@@ -11,8 +11,11 @@
 
 #include <cstdio>
 
+#include "app/dialogs/preferences/naming_preferences.h"
+#include "app/dialogs/preferences/preferences_dialog.h"
 #include "app/shell/about_dialog.h"
 #include "app/shell/command_icons.h"
+#include "app/shell/shell_commands.h"
 #include "app/shell/error_dialog.h"
 #include "app/shell/main_frame.h"
 #include "app/shell/single_instance.h"
@@ -81,6 +84,7 @@ bool mmApp::Start()
     if (options_.banner) banner_ = ShowStartBanner();
 
     if (!InitializeFileNames()) return false;
+    ReadNamingPreferences();
     listsInitialized_ = true;
     if (!InitializeChordList() || !InitializeTuningList() || !InitializeScaleList() || !InitializeKeyList())
         return false;
@@ -116,6 +120,7 @@ void mmApp::InitMainWindow()
     studio_ = new mmMDIClient;
     mainWindow_ = new mmMainFrame(studio_);
     mainWindow_->CanClose = [this] { return CanClose(); };
+    mainWindow_->SetCommandHandler(ShellCommand::Preferences, [this] { RunPreferencesDialog(mainWindow_); });
     PlaceMainWindow();
     if (!noSoundNotice_.isEmpty()) mainWindow_->ShowNoSoundNotice(noSoundNotice_);
     qApp->installEventFilter(this);
