@@ -24,6 +24,7 @@
 #include "core/midi/capture_backend.h"
 #include "core/midi/midi_dev.h"
 #include "core/theory/chord.h"
+#include "core/theory/naming_settings.h"
 
 namespace {
 
@@ -64,18 +65,7 @@ protected:
     void TearDown() override
     {
         ShellTest::TearDown();
-        ForgetNamingSwitches();
-    }
-
-    // The switches as a fresh program has them.
-    static void ForgetNamingSwitches()
-    {
-        chord::Config_Accidentals = 3;
-        chord::Custom_Accidentals = 0;
-        chord::Config_NoRoot = 1;
-        chord::Config_DiffBass = 0;
-        chord::Config_BassStyle = 0;
-        chord::Config_AddStyle = 0;
+        NamingSettings::Restore();
     }
 
     // Options > Preferences..., worked by `work`, which closes the dialog.
@@ -202,7 +192,7 @@ TEST_F(PreferencesTest, OkReopensTheDeviceAndEverySettingLastsToTheNextStart)
     // The next start, from the file on disk, with the engine as it starts.
     app.reset();
     ForgetProfiles();
-    ForgetNamingSwitches();
+    NamingSettings::Restore();
     SetMaxChords(DefaultMaxChords);
     SetShowScaleNotes(0);
     StartShown();
