@@ -37,13 +37,6 @@ int SelectedRow(const QListWidget* list)
     return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
-QStringList Lines(const QListWidget* list)
-{
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-    return lines;
-}
-
 }  // namespace
 
 TSearchDialog::TSearchDialog(QWidget* parent, int kind, int rootIndex, int nameIndex)
@@ -164,13 +157,13 @@ void TSearchDialog::NameTyped()
     if (updating_) return;
     updating_ = true;
     const QString typed = name_->text();
-    const QString tidy = TidySearchText(typed);
-    if (tidy != typed) {
+    const std::string tidy = TidySearchText(typed.toStdString());
+    if (tidy != typed.toStdString()) {
         // Put back without moving the caret or the selection.
         const int cursor = name_->cursorPosition();
         const int selectionStart = name_->selectionStart();
         const int selectionLength = int(name_->selectedText().size());
-        name_->setText(tidy);
+        name_->setText(QString::fromStdString(tidy));
         if (selectionStart >= 0)
             name_->setSelection(selectionStart, selectionLength);
         else
@@ -179,7 +172,7 @@ void TSearchDialog::NameTyped()
     const SearchTextReading reading = ReadSearchText(tidy);
     if (reading.root >= 0) {
         SelectRow(roots_, reading.root);
-        const int line = FindLineStartingWith(Lines(names_), reading.name);
+        const int line = FindLineStartingWith(nameLines_.strings, reading.name);
         if (line >= 0) SelectRow(names_, line);
     }
     updating_ = false;
