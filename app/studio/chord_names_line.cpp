@@ -42,5 +42,10 @@ void SetChordNamesSink(std::function<void(const std::string&)> sink) { Sink() = 
 
 void ShowChordNames(const chord& c)
 {
-    if (Sink()) Sink()(ChordNamesLine(c, maxChords));
+    ShowMessageLine(ChordNamesLine(c, maxChords));
+}
+
+void ShowMessageLine(const std::string& line)
+{
+    if (Sink()) Sink()(line);
 }

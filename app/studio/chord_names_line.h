@@ -23,3 +23,5 @@ void ReadMaxChords();
 void SetChordNamesSink(std::function<void(const std::string&)> sink);
 // Writes the names of c into the message bar.
 void ShowChordNames(const chord& c);
+// Writes any other line about the active component there.
+void ShowMessageLine(const std::string& line);

@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 
+#include "app/components/analyzer/analyzer_client.h"
 #include "app/components/joiner_client.h"
 #include "app/components/splitter_client.h"
 #include "app/studio/component_node.h"
@@ -28,7 +29,7 @@ KindFactory factories[] = {
     {ComponentKind::Guitar, nullptr},
     {ComponentKind::Splitter, [] { return static_cast<mmMDIChildClient*>(new SplitterClient); }},
     {ComponentKind::Joiner, [] { return static_cast<mmMDIChildClient*>(new JoinerClient); }},
-    {ComponentKind::Analyzer, nullptr},
+    {ComponentKind::Analyzer, [] { return static_cast<mmMDIChildClient*>(new AnalyzerClient); }},
 };
 
 ComponentFactory FactoryOf(int kind)

@@ -14,7 +14,7 @@ class QString;
 // Makes the client of one kind of component.
 using ComponentFactory = mmMDIChildClient* (*)();
 
-// Installs the factory of a kind (ComponentKind::...). Splitter and Joiner
+// Installs the factory of a kind (ComponentKind::...). Splitter, Joiner and Analyzer
 // come installed; the other components install theirs at start-up.
 void SetComponentFactory(int kind, ComponentFactory factory);
 

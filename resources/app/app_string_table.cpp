@@ -5,6 +5,7 @@ const StringTable& AppStrings()
     static const StringTable table{
         StudioStrings(),
         CommandHintStrings(),
+        IntervalStrings(),
     };
     return table;
 }

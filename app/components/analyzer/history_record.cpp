@@ -1,0 +1,64 @@
+#include "app/components/analyzer/history_record.h"
+
+#include <cstdint>
+
+#include "app/components/analyzer/quiet_hex_record.h"
+#include "app/studio/chord_record.h"
+#include "app/studio/component_types.h"
+#include "core/services/hex_record.h"
+
+namespace {
+constexpr std::uint32_t RootMask = 0xF;
+constexpr const char* OpenMark = "\u00AB";   // «
+constexpr const char* CloseMark = "\u00BB";  // »
+}  // namespace
+
+chord HistoryRecordOf(const chord& c)
+{
+    chord record = c;
+    record.soundCount = 0;
+    CHORD_FIND_BUF buf;
+    char name[chord::ChordNameSize] = {};
+    if (c.FindFirstName(name, buf)) record.SetKey(static_cast<int>(buf.bits & RootMask));
+    return record;
+}
+
+std::string HistoryLineText(const chord& record, int mode)
+{
+    if (mode == ChordMode) {
+        CHORD_FIND_BUF buf;
+        char name[chord::ChordNameSize] = {};
+        if (record.FindFirstName(name, buf) && name[0]) return name;
+    }
+    std::string text = OpenMark;
+    for (NOTES n : record.notes) {
+        if (n == NoNote) continue;
+        char name[chord::NoteNameSize] = {};
+        chord::GetNoteName(n, name);
+        text += name;
+        text += ' ';
+    }
+    return text + CloseMark;
+}
+
+int WriteHistoryLine(const chord& record, char* out, int size)
+{
+    std::uint8_t bytes[ChordRecord::Size];
+    ChordRecord::Encode(record, bytes);
+    if (size < 2 + 2 * ChordRecord::Size + 1) {
+        if (size > 0) out[0] = 0;
+        return 0;
+    }
+    return ToString(bytes, ChordRecord::Size, out, size);
+}
+
+int ReadHistoryLine(const char* text, int length, chord& record)
+{
+    std::uint8_t bytes[ChordRecord::Size];
+    int used = 0;
+    if (!ReadHexRecordQuietly(text, length, bytes, ChordRecord::Size, used)) return 0;
+    ChordRecord::Decode(bytes, record);
+    record.soundCount = 0;
+    record.midiOutput = 0;
+    return 1;
+}

@@ -1,0 +1,68 @@
+#include "app/components/analyzer/pitch_set_word.h"
+
+namespace {
+constexpr NOTES WordBaseNote = 48;
+constexpr int PitchClasses = 12;
+
+int RootOf(std::uint32_t word) { return static_cast<int>(word & 0xF) % PitchClasses; }
+bool Holds(std::uint32_t word, int pitchClass) { return (word >> (4 + pitchClass)) & 1u; }
+
+// A chord without notes that sounds like `sound`.
+chord SilentLike(const chord& sound)
+{
+    chord c = sound;
+    c.Clear();
+    c.soundCount = 0;
+    return c;
+}
+}  // namespace
+
+std::vector<NOTES> WordNotes(std::uint32_t word)
+{
+    std::vector<NOTES> notes;
+    const int root = RootOf(word);
+    for (int i = 0; i < PitchClasses; ++i)
+        if (Holds(word, (root + i) % PitchClasses)) notes.push_back(WordBaseNote + root + i);
+    return notes;
+}
+
+chord WordChord(std::uint32_t word, const chord& sound)
+{
+    chord c = SilentLike(sound);
+    for (NOTES n : WordNotes(word)) c.AddNote(n);
+    return c;
+}
+
+std::vector<chord> WordScaleSteps(std::uint32_t word, const chord& sound)
+{
+    std::vector<chord> steps;
+    const std::vector<NOTES> notes = WordNotes(word);
+    for (NOTES n : notes) {
+        steps.push_back(SilentLike(sound));
+        steps.back().AddNote(n);
+    }
+    if (!notes.empty()) {
+        steps.push_back(SilentLike(sound));
+        steps.back().AddNote(notes.front() + PitchClasses);
+    }
+    return steps;
+}
+
+std::string WordDegreesText(std::uint32_t word)
+{
+    std::string text;
+    const int root = RootOf(word);
+    for (int i = 0; i < PitchClasses; ++i) {
+        const int p = (root + i) % PitchClasses;
+        if (!Holds(word, p)) continue;
+        char degree[chord::ScaleNameSize] = {};
+        char name[chord::NoteNameSize] = {};
+        chord::GetScaleName(root, p, 0, degree);
+        chord::GetNoteName(p, name);
+        text += degree;
+        text += ':';
+        text += name;
+        text += "  ";
+    }
+    return text;
+}
