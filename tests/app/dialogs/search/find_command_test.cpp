@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "app/components/analyzer/analyzer_client.h"
+#include "app/components/analyzer/history_list.h"
 #include "app/dialogs/alt_key.h"
 #include "app/dialogs/when_modal.h"
 #include "app/shell_fixture.h"
@@ -101,6 +103,24 @@ TEST_F(FindCommandTest, EachComponentRemembersItsChoiceAcrossSaving)
     EXPECT_EQ(FindArgs(loaded), (std::array<int, 3>{SearchKind::Scale, 1, 0}));
     EXPECT_EQ(loaded->FindKind, bbMajor);
     EXPECT_EQ(FindArgs(dynamic_cast<mmMDIChildClient*>(ComponentAt(2))), (std::array<int, 3>{0, -1, -1}));
+}
+
+TEST_F(FindCommandTest, TheAnalyzerTakesTheNotesOfAFoundMinorKey)
+{
+    auto* analyzer = Create<AnalyzerClient>(ComponentKind::Analyzer);
+    ASSERT_NE(analyzer, nullptr);
+    analyzer->SetSound(0);
+    WhenModal<TSearchDialog>([](TSearchDialog* dialog) {
+        PressAltKey(dialog, Qt::Key_K);
+        QTest::keyClicks(NameEdit(dialog), "C Minor");
+        QTest::keyClick(NameEdit(dialog), Qt::Key_Return);
+    });
+    analyzer->Frame()->Command(ComponentCommand::Find);
+    std::vector<int> pitchClasses;
+    for (int row = 0; row < analyzer->HistoryList()->count(); ++row)
+        pitchClasses.push_back(PitchClass(analyzer->HistoryList()->RecordAt(row)->notes[0]));
+    // C D Eb F G Ab Bb, one note each, ascending from the top.
+    EXPECT_EQ(pitchClasses, (std::vector<int>{3, 5, 6, 8, 10, 11, 1}));
 }
 
 using FindKeyTest = ShellTest;
