@@ -9,6 +9,7 @@
 #include "app/studio/mm_mdi_client.h"
 #include "app/studio/show_scale_notes.h"
 #include "core/midi/midi_dev.h"
+#include "core/midi/midi_settings.h"
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
 #include "core/theory/chord.h"
@@ -19,6 +20,27 @@ void WriteGlobal(const char* key, int value)
 {
     if (const char* file = GetINIFileName())
         WritePrivateProfileString("Global", key, std::to_string(value).c_str(), file);
+}
+
+// A device as [Midi] remembers it: its number and the name of its port.
+struct RememberedDevice {
+    const char* nameKey;
+    int id;
+    std::string name;
+};
+
+RememberedDevice Remember(const char* idKey, int def, const char* nameKey)
+{
+    return {nameKey, ReadMidiInt(idKey, def), ReadMidiString(nameKey)};
+}
+
+// A port that is unplugged now is not listed, so storing its number drops
+// its name. Kept while the choice stays on it, the name finds the port
+// again when it comes back.
+void KeepNameOfAbsentPort(const RememberedDevice& before, int chosen)
+{
+    if (chosen == before.id && !before.name.empty() && ReadMidiString(before.nameKey).empty())
+        WriteMidiString(before.nameKey, before.name.c_str());
 }
 
 // Every component draws again with the new spelling and names.
@@ -57,8 +79,12 @@ void ApplyPreferences(const PreferenceValues& v)
     chord::Custom_Accidentals = v.customAccidentals;
 
     ProfileBatch batch;
+    const RememberedDevice input = Remember("InDeviceID", 0, "InDeviceName");
+    const RememberedDevice output = Remember("OutDeviceID", MidiDev::Mapper, "OutDeviceName");
     MidiDev::ReleaseDevices();
     MidiDev::SetMidiSettings(v.midiIn, v.midiOut, v.midiNames, v.velocity);
+    KeepNameOfAbsentPort(input, v.midiIn);
+    KeepNameOfAbsentPort(output, v.midiOut);
     new MidiDev;  // the primary device; registers itself, released with the others
 
     SetMaxChords(v.maxChords);

@@ -210,4 +210,37 @@ TEST_F(PreferencesTest, OkReopensTheDeviceAndEverySettingLastsToTheNextStart)
     EXPECT_EQ(capture->OutputOpenCount(1), portOpens);
 }
 
+TEST_F(PreferencesTest, AnUnpluggedPortIsFoundAgainWhenItComesBack)
+{
+    CaptureBackend* capture = CaptureBackend::Active();
+    Preferences([](PreferencesDialog* d) {
+        Find<QComboBox>(d, 104)->setCurrentIndex(3);  // port 2
+        Ok(d);
+    });
+    const std::string name = IniValue("Midi", "OutDeviceName");
+    ASSERT_FALSE(name.empty());
+
+    // Unplugged: the list cannot show it, and OK for another change keeps it.
+    const std::vector<std::string> ports = capture->OutputNames();
+    capture->SetOutputNames({ports[0]});
+    Preferences([](PreferencesDialog* d) {
+        EXPECT_EQ(Find<QComboBox>(d, 104)->currentIndex(), -1);
+        Find<QSlider>(d, 4124)->setValue(90);
+        Ok(d);
+    });
+    EXPECT_EQ(IniValue("Midi", "OutDeviceName"), name);
+    EXPECT_EQ(IniValue("Midi", "OutDeviceID"), "2");
+    errors.Clear();  // it could not be opened meanwhile
+
+    capture->SetOutputNames(ports);
+    Preferences([](PreferencesDialog* d) {
+        EXPECT_EQ(Find<QComboBox>(d, 104)->currentIndex(), 3);
+        Ok(d);
+    });
+    ASSERT_NE(MidiDev::lastmidi, nullptr);
+    EXPECT_NE(MidiDev::lastmidi->handle, nullptr);
+    EXPECT_EQ(MidiDev::lastmidi->deviceId, 2);
+    EXPECT_TRUE(errors.Empty());
+}
+
 }  // namespace

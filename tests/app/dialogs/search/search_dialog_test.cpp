@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "app/dialogs/alt_key.h"
-#include "app/dialogs/when_modal.h"
 #include "core/theory/chord.h"
 #include "search_fixture.h"
 
@@ -186,22 +185,6 @@ TEST_F(SearchDialogTest, EachChoiceGivesItsPitchSetWord)
         EXPECT_EQ(dialog.Word(), c.word);
         EXPECT_EQ(dialog.Optional(), c.optional);
     }
-}
-
-TEST_F(SearchDialogTest, CancelWritesNothingBack)
-{
-    unsigned word = 77, optional = 5;
-    int kind = SearchKind::Scale, root = 2, line = 3;
-    WhenModal<TSearchDialog>([](TSearchDialog* dialog) {
-        QTest::keyClicks(NameEdit(dialog), "Cm7");
-        QTest::keyClick(dialog, Qt::Key_Escape);
-    });
-    EXPECT_EQ(RunSearchDialog(nullptr, word, optional, kind, root, line), 0);
-    EXPECT_EQ(word, 77u);
-    EXPECT_EQ(optional, 5u);
-    EXPECT_EQ(kind, SearchKind::Scale);
-    EXPECT_EQ(root, 2);
-    EXPECT_EQ(line, 3);
 }
 
 }  // namespace
