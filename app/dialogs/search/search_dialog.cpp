@@ -59,7 +59,8 @@ TSearchDialog::TSearchDialog(QWidget* parent, int kind, int rootIndex, int nameI
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setUniformItemSizes(true);
     }
-    roots_->setMinimumWidth(units.ToPixelsX(36));
+    // The roots are short names: the names list takes the width there is.
+    roots_->setFixedWidth(units.ToPixelsX(36));
     names_->setMinimumWidth(units.ToPixelsX(NameTabStop + 120));
     // Long descriptions are cut short rather than scrolled sideways.
     names_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
