@@ -60,7 +60,7 @@ TSearchDialog::TSearchDialog(QWidget* parent, int kind, int rootIndex, int nameI
         list->setUniformItemSizes(true);
     }
     // The roots are short names: the names list takes the width there is.
-    roots_->setFixedWidth(units.ToPixelsX(36));
+    roots_->setFixedWidth(qMax(units.ToPixelsX(36), roots_->minimumSizeHint().width()));
     names_->setMinimumWidth(units.ToPixelsX(NameTabStop + 120));
     // Long descriptions are cut short rather than scrolled sideways.
     names_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
