@@ -13,6 +13,8 @@
 
 #include "app/dialogs/chord_list/edit_chord_dialog.h"
 #include "app/dialogs/tuning_list/edit_tuning_dialog.h"
+#include "app/dialogs/preferences/naming_preferences.h"
+#include "app/dialogs/preferences/preferences_dialog.h"
 #include "app/shell/about_dialog.h"
 #include "app/shell/command_icons.h"
 #include "app/shell/error_dialog.h"
@@ -85,6 +87,7 @@ bool mmApp::Start()
     if (options_.banner) banner_ = ShowStartBanner();
 
     if (!InitializeFileNames()) return false;
+    ReadNamingPreferences();
     listsInitialized_ = true;
     if (!InitializeChordList() || !InitializeTuningList() || !InitializeScaleList() || !InitializeKeyList())
         return false;
@@ -123,6 +126,7 @@ void mmApp::InitMainWindow()
     mainWindow_->SetCommandHandler(ShellCommand::ChordList, [this] { RunChordListEditor(mainWindow_); });
     mainWindow_->SetCommandHandler(ShellCommand::TuningList, [this] { RunTuningListEditor(mainWindow_); });
     InstallConnectionsCommands(mainWindow_);
+    mainWindow_->SetCommandHandler(ShellCommand::Preferences, [this] { RunPreferencesDialog(mainWindow_); });
     PlaceMainWindow();
     if (!noSoundNotice_.isEmpty()) mainWindow_->ShowNoSoundNotice(noSoundNotice_);
     qApp->installEventFilter(this);

@@ -18,6 +18,7 @@
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/new_component_dialog.h"
+#include "app/studio/show_scale_notes.h"
 #include "app/studio/help_topics.h"
 #include "app/studio/studio_commands.h"
 #include "app/studio/studio_file_reader.h"
@@ -98,6 +99,7 @@ mmMDIClient::mmMDIClient(QWidget* parent) : QMdiArea(parent)
     setObjectName("studio");
     instance = this;
     ReadMaxChords();
+    ReadShowScaleNotes();
     AskToSave = AskWithMessageBox;
     ChooseFile = [this](bool save, const QString& start) {
         const QString filter = QtFileFilter(StringResource(AppStrings(), StudioFilterString));
