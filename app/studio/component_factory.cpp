@@ -3,6 +3,7 @@
 #include <QMdiArea>
 
 #include "app/components/joiner_client.h"
+#include "app/components/keyboard/keyboard_client.h"
 #include "app/components/splitter_client.h"
 #include "app/studio/component_node.h"
 #include "app/studio/component_types.h"
@@ -24,7 +25,7 @@ struct KindFactory {
 };
 
 KindFactory factories[] = {
-    {ComponentKind::Keyboard, nullptr},
+    {ComponentKind::Keyboard, [] { return static_cast<mmMDIChildClient*>(new KeyboardClient); }},
     {ComponentKind::Guitar, nullptr},
     {ComponentKind::Splitter, [] { return static_cast<mmMDIChildClient*>(new SplitterClient); }},
     {ComponentKind::Joiner, [] { return static_cast<mmMDIChildClient*>(new JoinerClient); }},
