@@ -148,6 +148,17 @@ TEST_F(KeyboardTest, ActiveFrameTakesTheTyping)
         EXPECT_EQ(k->Chord.FindNote(C), 0);
     }
     EXPECT_EQ(keyboard->Chord.CountNotes(), 1);
+
+    // After a load the active Keyboard has the typing too.
+    const std::string path = scratch.File("two.cts");
+    ASSERT_TRUE(studio->SaveStudio(path.c_str()));
+    ASSERT_TRUE(studio->LoadStudio(path.c_str(), true, false));
+    QTest::qWait(20);
+    auto* loaded = qobject_cast<KeyboardClient*>(QApplication::focusWidget());
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->Frame(), studio->activeSubWindow());
+    QTest::keyClick(loaded, Qt::Key_1);
+    EXPECT_EQ(loaded->Chord.CountNotes(), 1);
 }
 
 }  // namespace
