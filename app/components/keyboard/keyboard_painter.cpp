@@ -157,39 +157,70 @@ void DrawLabels(QPainter& p, const KeyboardPicture& k, NOTES n)
 
 bool Touches(const QRect& area, int left, int right) { return right >= area.left() && left <= area.right(); }
 
+// A white key's body and front edge, raised or pressed, drawn once per size
+// and copied to every key.
+QPixmap DrawWhiteKey(int w, int h, qreal ratio, bool down)
+{
+    QPixmap pixmap(std::max(1, int(w * ratio + 0.5)), std::max(1, int(h * ratio + 0.5)));
+    pixmap.setDevicePixelRatio(ratio);
+    QPainter p(&pixmap);
+    const int bodyBottom = h - FrontHeight - (down ? PressedDepth : 0);
+    QLinearGradient body(0, 0, 0, bodyBottom);
+    if (down) {
+        body.setColorAt(0, PressedBottom);
+        body.setColorAt(0.1, PressedTop);
+        body.setColorAt(1, PressedBottom);
+        p.fillRect(QRect(0, 0, w, bodyBottom), body);
+        p.fillRect(QRect(0, bodyBottom, w, PressedDepth), QColor(0x8e, 0xa6, 0xcc));
+        p.fillRect(QRect(0, h - FrontHeight, w, FrontHeight), QColor(0xb8, 0xb8, 0xb8));
+    } else {
+        body.setColorAt(0, QColor(0xf4, 0xf4, 0xf4));
+        body.setColorAt(0.12, Qt::white);
+        body.setColorAt(1, QColor(0xee, 0xee, 0xee));
+        p.fillRect(QRect(0, 0, w, bodyBottom), body);
+        QLinearGradient front(0, bodyBottom, 0, h);
+        front.setColorAt(0, QColor(0xe2, 0xe2, 0xe2));
+        front.setColorAt(1, QColor(0xb4, 0xb4, 0xb4));
+        p.fillRect(QRect(0, bodyBottom, w, FrontHeight), front);
+    }
+    return pixmap;
+}
+
+struct WhiteKeyPictures {
+    QSize size;
+    qreal ratio = 0;
+    QPixmap raised, pressed;
+};
+
+const WhiteKeyPictures& WhitePicturesFor(int w, int h, qreal ratio)
+{
+    static WhiteKeyPictures kept;
+    if (kept.size != QSize(w, h) || kept.ratio != ratio) {
+        kept.size = QSize(w, h);
+        kept.ratio = ratio;
+        kept.raised = DrawWhiteKey(w, h, ratio, false);
+        kept.pressed = DrawWhiteKey(w, h, ratio, true);
+    }
+    return kept;
+}
+
 void PaintWhiteKeys(QPainter& p, const KeyboardPicture& k, const QRect& area)
 {
     const Geometry& g = k.geometry;
     const int h = g.KeyAreaHeight();
     const int ww = g.WhiteWidth;
+    if (ww <= 0 || h <= RailHeight) return;
     const int line = std::max(1, ww / 36);
-    QLinearGradient raised(0, RailHeight, 0, h - FrontHeight);
-    raised.setColorAt(0, QColor(0xf4, 0xf4, 0xf4));
-    raised.setColorAt(0.12, Qt::white);
-    raised.setColorAt(1, QColor(0xee, 0xee, 0xee));
-    const int pressedBottom = h - FrontHeight - PressedDepth;
-    QLinearGradient pressed(0, RailHeight, 0, pressedBottom);
-    pressed.setColorAt(0, PressedBottom);
-    pressed.setColorAt(0.1, PressedTop);
-    pressed.setColorAt(1, PressedBottom);
-    QLinearGradient front(0, h - FrontHeight, 0, h);
-    front.setColorAt(0, QColor(0xe2, 0xe2, 0xe2));
-    front.setColorAt(1, QColor(0xb4, 0xb4, 0xb4));
+    const WhiteKeyPictures& pictures =
+        WhitePicturesFor(ww, h - RailHeight, p.device() ? p.device()->devicePixelRatioF() : 1.0);
     const int keys = g.range.WhiteKeys();
-    const int first = std::clamp((area.left() - WedgeWidth) / std::max(ww, 1), 0, keys);
-    const int last = std::clamp((area.right() + WedgeWidth) / std::max(ww, 1), 0, keys - 1);
+    const int first = std::clamp((area.left() - WedgeWidth) / ww, 0, keys);
+    const int last = std::clamp((area.right() + WedgeWidth) / ww, 0, keys - 1);
     for (int i = first; i <= last; ++i) {
         const NOTES n = g.WhiteKeyAt(i);
         const int x = i * ww;
         const bool down = k.Pressed(n);
-        if (down) {
-            p.fillRect(QRect(x, RailHeight, ww, pressedBottom - RailHeight), pressed);
-            p.fillRect(QRect(x, pressedBottom, ww, PressedDepth), QColor(0x8e, 0xa6, 0xcc));
-            p.fillRect(QRect(x, h - FrontHeight, ww, FrontHeight), QColor(0xb8, 0xb8, 0xb8));
-        } else {
-            p.fillRect(QRect(x, RailHeight, ww, h - FrontHeight - RailHeight), raised);
-            p.fillRect(QRect(x, h - FrontHeight, ww, FrontHeight), front);
-        }
+        p.drawPixmap(x, RailHeight, down ? pictures.pressed : pictures.raised);
         p.fillRect(QRect(x, RailHeight, line, h - RailHeight), KeyLine);
         if (i == keys - 1) p.fillRect(QRect(x + ww, RailHeight, line, h - RailHeight), KeyLine);
         // A raised key casts its shadow on a pressed key beside it.
