@@ -32,13 +32,6 @@ KindFactory factories[] = {
     {ComponentKind::Analyzer, nullptr},
 };
 
-ComponentFactory FactoryOf(int kind)
-{
-    for (const KindFactory& k : factories)
-        if (k.kind == kind) return k.factory;
-    return nullptr;
-}
-
 // On every addition the area compares each of its frames with each other
 // one, to keep frames that stay on top above the new one: adding grows with
 // the square of the frames, a load of them with the cube. Studio frames never
@@ -55,6 +48,13 @@ void AddToArea(QMdiArea* area, QMdiSubWindow* frame)
 
 }  // namespace
 
+ComponentFactory ComponentFactoryOf(int kind)
+{
+    for (const KindFactory& k : factories)
+        if (k.kind == kind) return k.factory;
+    return nullptr;
+}
+
 void SetComponentFactory(int kind, ComponentFactory factory)
 {
     for (KindFactory& k : factories)
@@ -66,7 +66,7 @@ mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile, 
     if (!client) return nullptr;
     if (ComponentCount() == 0) client->TitleCounter = 1;
     const int kind = KindOfType(kindOrType);
-    ComponentFactory factory = FactoryOf(kind);
+    ComponentFactory factory = ComponentFactoryOf(kind);
     if (!factory) {
         Error(UndeterminedWindowType);
         return nullptr;

@@ -10,6 +10,7 @@
 
 #include "app/components/keyboard/keyboard_client.h"
 #include "app/studio/mm_mdi_child.h"
+#include "app/studio/studio_commands.h"
 #include "core/midi/capture_backend.h"
 #include "core/midi/midi_backend.h"
 #include "core/midi/midi_dev.h"
@@ -24,8 +25,13 @@ protected:
         capture = backend.get();
         SetMidiBackend(std::move(backend));
         new MidiDev();  // the primary device, released with the others
-        SetComponentFactory(ComponentKind::Keyboard, [] { return static_cast<mmMDIChildClient*>(new KeyboardClient); });
-        keyboard = Create<KeyboardClient>(ComponentKind::Keyboard);
+        // The Keyboard comes from the New Component command.
+        SetComponentFactory(ComponentKind::Keyboard, keyboardFactory);
+        studio->ChooseNewComponent = [] { return ComponentKind::Keyboard; };
+        studio->Command(StudioCommand::NewComponent);
+        auto* frame = qobject_cast<mmMDIChild*>(studio->subWindowList().value(0));
+        keyboard = frame ? dynamic_cast<KeyboardClient*>(frame->Client()) : nullptr;
+        ASSERT_NE(keyboard, nullptr);
         keyboard->Frame()->resize(640 + mmMDIChild::ToolBarWidth, 220);
         QTest::qWait(0);
         capture->ClearMessages();

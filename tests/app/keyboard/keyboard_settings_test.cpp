@@ -25,6 +25,10 @@ bool HasButton(KeyboardClient* k, int command)
 
 TEST_F(KeyboardTest, SettingsDialogAppliesOnOkOnly)
 {
+    // Its frame offers every component command.
+    using namespace ComponentCommand;
+    for (int command : {PutOut, GetIn, Find, ChangeSettings, ModeButtonChord, Reset, SoundButtonOn, ChangeConnections})
+        EXPECT_TRUE(HasButton(keyboard, command)) << command;
     SetNotes({51, 80});
     auto answer = [](bool ok) {
         QTimer::singleShot(0, [ok] {
