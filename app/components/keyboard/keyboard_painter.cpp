@@ -27,13 +27,24 @@ const QColor PressedBottom(0xa9, 0xc6, 0xf2);
 
 int PitchFromA(NOTES n) { return static_cast<int>((n % 12 + 12) % 12); }
 
-// The black keys and their side shadows at one size, drawn once and copied
-// to every key.
-struct BlackKeyPictures {
+// The pictures of one kind of key at one size (with its side shadows for a
+// black key), drawn once and copied to every key.
+struct KeyPictures {
     QSize size;
     qreal ratio = 0;
     QPixmap raised, pressed, shadowRaised, shadowPressed;
 };
+using DrawKeyPictures = void (*)(KeyPictures& pictures, int w, int h, qreal ratio);
+
+const KeyPictures& Kept(KeyPictures& kept, int w, int h, qreal ratio, DrawKeyPictures draw)
+{
+    if (kept.size != QSize(w, h) || kept.ratio != ratio) {
+        kept.size = QSize(w, h);
+        kept.ratio = ratio;
+        draw(kept, w, h, ratio);
+    }
+    return kept;
+}
 
 int SideInset(int blackWidth) { return (blackWidth * 9 / 24) / 2; }
 
@@ -93,19 +104,13 @@ QPixmap DrawSideShadow(int w, int h, qreal ratio, bool down)
     return pixmap;
 }
 
-const BlackKeyPictures& PicturesFor(int w, int h, qreal ratio)
+void DrawBlackKeys(KeyPictures& k, int w, int h, qreal ratio)
 {
-    static BlackKeyPictures kept;
-    if (kept.size != QSize(w, h) || kept.ratio != ratio) {
-        kept.size = QSize(w, h);
-        kept.ratio = ratio;
-        kept.raised = DrawBlackKey(w, h, ratio, false);
-        kept.pressed = DrawBlackKey(w, h, ratio, true);
-        const int side = std::max(1, SideInset(w));
-        kept.shadowRaised = DrawSideShadow(side, h, ratio, false);
-        kept.shadowPressed = DrawSideShadow(side, h, ratio, true);
-    }
-    return kept;
+    k.raised = DrawBlackKey(w, h, ratio, false);
+    k.pressed = DrawBlackKey(w, h, ratio, true);
+    const int side = std::max(1, SideInset(w));
+    k.shadowRaised = DrawSideShadow(side, h, ratio, false);
+    k.shadowPressed = DrawSideShadow(side, h, ratio, true);
 }
 
 // Marker of a chord note (a dot), ringed when the Find display holds its pitch.
@@ -186,23 +191,13 @@ QPixmap DrawWhiteKey(int w, int h, qreal ratio, bool down)
     return pixmap;
 }
 
-struct WhiteKeyPictures {
-    QSize size;
-    qreal ratio = 0;
-    QPixmap raised, pressed;
-};
-
-const WhiteKeyPictures& WhitePicturesFor(int w, int h, qreal ratio)
+void DrawWhiteKeys(KeyPictures& k, int w, int h, qreal ratio)
 {
-    static WhiteKeyPictures kept;
-    if (kept.size != QSize(w, h) || kept.ratio != ratio) {
-        kept.size = QSize(w, h);
-        kept.ratio = ratio;
-        kept.raised = DrawWhiteKey(w, h, ratio, false);
-        kept.pressed = DrawWhiteKey(w, h, ratio, true);
-    }
-    return kept;
+    k.raised = DrawWhiteKey(w, h, ratio, false);
+    k.pressed = DrawWhiteKey(w, h, ratio, true);
 }
+
+qreal RatioOf(const QPainter& p) { return p.device() ? p.device()->devicePixelRatioF() : 1.0; }
 
 void PaintWhiteKeys(QPainter& p, const KeyboardPicture& k, const QRect& area)
 {
@@ -211,8 +206,8 @@ void PaintWhiteKeys(QPainter& p, const KeyboardPicture& k, const QRect& area)
     const int ww = g.WhiteWidth;
     if (ww <= 0 || h <= RailHeight) return;
     const int line = std::max(1, ww / 36);
-    const WhiteKeyPictures& pictures =
-        WhitePicturesFor(ww, h - RailHeight, p.device() ? p.device()->devicePixelRatioF() : 1.0);
+    static KeyPictures white;
+    const KeyPictures& pictures = Kept(white, ww, h - RailHeight, RatioOf(p), DrawWhiteKeys);
     const int keys = g.range.WhiteKeys();
     const int first = std::clamp((area.left() - WedgeWidth) / ww, 0, keys);
     const int last = std::clamp((area.right() + WedgeWidth) / ww, 0, keys - 1);
@@ -242,8 +237,8 @@ void PaintBlackKeys(QPainter& p, const KeyboardPicture& k, const QRect& area)
 {
     const Geometry& g = k.geometry;
     if (g.BlackWidth <= 0 || g.BlackHeight <= 0) return;
-    const BlackKeyPictures& pictures =
-        PicturesFor(g.BlackWidth, g.BlackHeight, p.device() ? p.device()->devicePixelRatioF() : 1.0);
+    static KeyPictures black;
+    const KeyPictures& pictures = Kept(black, g.BlackWidth, g.BlackHeight, RatioOf(p), DrawBlackKeys);
     const int side = SideInset(g.BlackWidth);
     for (NOTES n = g.range.FirstNote; n <= g.range.LastNote(); ++n) {
         if (!IsBlackKey(n)) continue;

@@ -26,8 +26,9 @@ bool HasButton(KeyboardClient* k, int command)
 TEST_F(KeyboardTest, SettingsDialogAppliesOnOkOnly)
 {
     // Its frame offers every component command.
-    using namespace ComponentCommand;
-    for (int command : {PutOut, GetIn, Find, ChangeSettings, ModeButtonChord, Reset, SoundButtonOn, ChangeConnections})
+    namespace C = ComponentCommand;
+    for (int command : {C::PutOut, C::GetIn, C::Find, C::ChangeSettings, C::ModeButtonChord, C::Reset,
+                        C::SoundButtonOn, C::ChangeConnections})
         EXPECT_TRUE(HasButton(keyboard, command)) << command;
     SetNotes({51, 80});
     auto answer = [](bool ok) {
