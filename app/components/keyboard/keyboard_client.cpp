@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "app/components/keyboard/keyboard_painter.h"
+#include "app/components/keyboard/keyboard_record.h"
 #include "app/components/keyboard/keyboard_settings_dialog.h"
 #include "app/components/shared/label_strips.h"
 #include "app/studio/chord_names_line.h"
@@ -31,19 +32,6 @@ const FontSizeMapper& LabelFont()
 {
     static const FontSizeMapper measures;
     return measures;
-}
-
-void PutInt(std::uint8_t* at, std::int32_t value)
-{
-    const auto u = static_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(u >> (8 * i));
-}
-
-std::int32_t GetInt(const std::uint8_t* at)
-{
-    std::uint32_t u = 0;
-    for (int i = 0; i < 4; ++i) u |= static_cast<std::uint32_t>(at[i]) << (8 * i);
-    return static_cast<std::int32_t>(u);
 }
 
 }  // namespace
@@ -315,13 +303,15 @@ int KeyboardClient::ChangeSettings()
 void KeyboardClient::SaveSettings(char*& out, int& remaining)
 {
     mmMDIChildClient::SaveSettings(out, remaining);
-    std::uint8_t bytes[RecordSize];
-    PutInt(bytes, KeyCount);
-    PutInt(bytes + 4, FirstNote);
-    PutInt(bytes + 8, TypingMethod);
-    PutInt(bytes + 12, LabelFlags);
-    if (!ToString(bytes, RecordSize, out, remaining)) return;
-    const int written = 2 + 2 * RecordSize;
+    KeyboardRecord record;
+    record.KeyCount = KeyCount;
+    record.FirstNote = FirstNote;
+    record.TypingMethod = TypingMethod;
+    record.LabelFlags = LabelFlags;
+    std::uint8_t bytes[KeyboardRecord::Size];
+    record.Encode(bytes);
+    if (!ToString(bytes, KeyboardRecord::Size, out, remaining)) return;
+    const int written = 2 + 2 * KeyboardRecord::Size;
     out += written;
     remaining -= written;
 }
@@ -331,14 +321,17 @@ void KeyboardClient::LoadSettings(char*& in, int& remaining)
     mmMDIChildClient::LoadSettings(in, remaining);
     // A line without the keyboard's record keeps the defaults.
     if (remaining <= 0 || !in || *in == '\0') return;
-    std::uint8_t bytes[RecordSize];
+    std::uint8_t bytes[KeyboardRecord::Size];
     int used = 0;
-    if (!FromString(in, bytes, RecordSize, used)) return;
+    if (!FromString(in, bytes, KeyboardRecord::Size, used)) return;
     in += used;
     remaining -= used;
-    SetRange(GetInt(bytes + 4), GetInt(bytes));
-    TypingMethod = GetInt(bytes + 8) != 0 ? 1 : 0;
-    LabelFlags = GetInt(bytes + 12) & (ShowNotes | ShowSpelling);
+    KeyboardRecord record;
+    record.Decode(bytes);
+    record = record.Sane();
+    SetRange(record.FirstNote, record.KeyCount);
+    TypingMethod = record.TypingMethod;
+    LabelFlags = record.LabelFlags;
     Chord.Clear();
     update();
 }

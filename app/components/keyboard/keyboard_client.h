@@ -14,7 +14,6 @@ struct KeyboardPicture;
 class KeyboardClient : public mmMDIChildClient {
     Q_OBJECT
 public:
-    static constexpr int RecordSize = 16;
     static constexpr int ShowNotes = 1;
     static constexpr int ShowSpelling = 2;
 

@@ -4,33 +4,6 @@
 #include <bit>
 
 namespace KeyboardLayout {
-namespace {
-constexpr int BlackOffsets[12] = {0, 37, 0, 98, 0, 0, 194, 0, 255, 0, 316, 0};
-constexpr int WhiteSemitones[7] = {0, 2, 4, 5, 7, 9, 11};
-// White keys of an octave below each pitch class (from C).
-constexpr int WhitesBefore[12] = {0, 1, 1, 2, 2, 3, 4, 4, 5, 5, 6, 6};
-}  // namespace
-
-int FromC(NOTES n) { return static_cast<int>(((n + 9) % 12 + 12) % 12); }
-bool IsC(NOTES n) { return FromC(n) == 0; }
-bool IsBlackKey(NOTES n) { return BlackOffsets[FromC(n)] != 0; }
-int BlackKeyOffset(int fromC) { return BlackOffsets[fromC]; }
-int WhiteKeySemitones(int whiteIndex) { return WhiteSemitones[whiteIndex]; }
-
-Range MakeRange(NOTES firstNote, int keyCount)
-{
-    // Values from a damaged file are kept to what a MIDI keyboard can play.
-    const NOTES first = std::clamp<NOTES>(firstNote, LowestNote, HighestNote);
-    const long long wantedLast = static_cast<long long>(firstNote) + std::max(keyCount, 1) - 1;
-    NOTES last = static_cast<NOTES>(std::clamp<long long>(wantedLast, first, HighestNote));
-    Range r;
-    r.FirstNote = first - FromC(first);
-    if (IsBlackKey(last)) ++last;
-    r.KeyCount = last - r.FirstNote + 1;
-    r.OctaveBase = r.FirstNote;
-    r.WhiteUnits = WhiteKeyUnits * (7 * (r.KeyCount / 12) + WhitesBefore[r.KeyCount % 12]);
-    return r;
-}
 
 int LabelHeight(int labelFlags, int ascent)
 {
@@ -56,20 +29,20 @@ int Geometry::WhiteIndex(NOTES n) const
 {
     if (IsBlackKey(n)) return -1;
     const int octave = (n - range.FirstNote) / 12;
-    return 7 * octave + WhitesBefore[FromC(n)];
+    return 7 * octave + WhitesBelow(FromC(n));
 }
 
 NOTES Geometry::WhiteKeyAt(int index) const
 {
     if (index < 0 || index >= range.WhiteKeys()) return -1;
-    return range.FirstNote + 12 * (index / 7) + WhiteSemitones[index % 7];
+    return range.FirstNote + 12 * (index / 7) + WhiteKeySemitones(index % 7);
 }
 
 int Geometry::KeyX(NOTES n) const
 {
     if (!IsBlackKey(n)) return WhiteIndex(n) * WhiteWidth;
     const NOTES c = n - FromC(n);
-    return BlackOffsets[FromC(n)] * Width / range.WhiteUnits + ((c - range.FirstNote) / 12) * WhiteWidth * 7;
+    return BlackKeyOffset(FromC(n)) * Width / range.WhiteUnits + ((c - range.FirstNote) / 12) * WhiteWidth * 7;
 }
 
 int Geometry::KeyWidth(NOTES n) const { return IsBlackKey(n) ? BlackWidth : WhiteWidth; }
