@@ -5,14 +5,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <cctype>
-#include <cstdint>
 #include <cstring>
 
 #include "app/components/keyboard/keyboard_painter.h"
 #include "app/components/keyboard/keyboard_record.h"
 #include "app/components/keyboard/keyboard_settings_dialog.h"
 #include "app/components/shared/label_strips.h"
+#include "app/components/shared/typing_map.h"
 #include "app/studio/chord_names_line.h"
 #include "app/studio/component_types.h"
 #include "controls/font_size_mapper.h"
@@ -22,9 +21,6 @@ using namespace KeyboardLayout;
 
 namespace {
 
-constexpr char TypingKeys[] = "1234567890QWERTYUIOPASDFGHJKL;ZXCVBNM,./";
-constexpr int TypingColumns = 10;
-constexpr int BlackSemitones[7] = {-1, 1, 3, -1, 6, 8, 10};
 constexpr int AutoRepeat = 1;
 
 // The label font's measures, taken once.
@@ -129,50 +125,15 @@ void KeyboardClient::SetNote(NOTES note, bool on)
     InvalidateFound();
 }
 
-char KeyboardClient::KeyChar(unsigned key)
-{
-    switch (key) {
-    case Qt::Key_Semicolon: return ';';
-    case Qt::Key_Comma: return ',';
-    case Qt::Key_Period: return '.';
-    case Qt::Key_Slash: return '/';
-    default: break;
-    }
-    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return static_cast<char>(key);
-    return 0;
-}
+char KeyboardClient::KeyChar(unsigned virtualKey) { return TypingMap::KeyChar(virtualKey); }
 
-bool KeyboardClient::FindTypingKey(char c, int& row, int& column)
-{
-    if (c == 0) return false;
-    const char* at = std::strchr(TypingKeys, std::toupper(static_cast<unsigned char>(c)));
-    if (!at) return false;
-    const int index = static_cast<int>(at - TypingKeys);
-    row = index / TypingColumns;
-    column = index % TypingColumns;
-    return true;
-}
+bool KeyboardClient::FindTypingKey(char c, int& row, int& column) { return TypingMap::FindTypingKey(c, row, column); }
 
 NOTES KeyboardClient::TypedNote(int column, int row) const
 {
-    NOTES note = 0;
-    if (TypingMethod == 0) {
-        note = FirstNote + TypingColumns * row + column;
-    } else {
-        if (row >= 2) {
-            row -= 2;
-            column += TypingColumns;
-        }
-        const NOTES octave = FirstNote + (column / 7) * 12;
-        if (row == 1) {
-            note = octave + WhiteKeySemitones(column % 7);
-        } else {
-            if (BlackSemitones[column % 7] < 0) return 0;
-            note = octave + BlackSemitones[column % 7];
-        }
-    }
-    if (note < FirstNote || note >= FirstNote + KeyCount) return 0;
-    return note;
+    const int semitones = TypingMap::Semitones(TypingMethod, row, column);
+    if (semitones < 0 || semitones >= KeyCount) return 0;
+    return FirstNote + semitones;
 }
 
 void KeyboardClient::MoveChord(int semitones)

@@ -5,30 +5,22 @@
 
 #include <algorithm>
 
+#include "app/components/shared/typing_map.h"
+
 namespace TypingPicture {
 namespace {
 
-constexpr int Columns = 10;
-constexpr char KeyCaps[2][Columns + 1] = {"1234567890", "QWERTYUIOP"};
 constexpr const char* Names[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
-constexpr int WhiteSemitones[7] = {0, 2, 4, 5, 7, 9, 11};
-constexpr int BlackSemitones[7] = {-1, 1, 3, -1, 6, 8, 10};
-
-int Semitone(int id, int row, int column)
-{
-    if (id == Chromatic) return (Columns * row + column) % 12;
-    if (row == 1) return WhiteSemitones[column % 7];
-    return BlackSemitones[column % 7];
-}
+constexpr int Columns = TypingMap::Columns;
 
 }  // namespace
 
 QString CellText(int id, int row, int column)
 {
-    if (id == ComputerKeys) return QString(QChar::fromLatin1(KeyCaps[row][column]));
-    const int semitone = Semitone(id, row, column);
+    if (id == ComputerKeys) return QString(QChar::fromLatin1(TypingMap::KeyAt(row, column)));
+    const int semitone = TypingMap::Semitones(id == Chromatic ? TypingMap::Chromatic : TypingMap::Accidental, row, column);
     if (semitone < 0) return QString();
-    return QString::fromLatin1(Names[semitone]).replace(QLatin1Char('#'), QChar(0x266F));
+    return QString::fromLatin1(Names[semitone % 12]).replace(QLatin1Char('#'), QChar(0x266F));
 }
 
 void Paint(QPainter& p, int id, const QRectF& rect, const QPalette& palette)
