@@ -70,10 +70,16 @@ void mmMDIChildClient::SaveSettings(char*& out, int& remaining)
     record.storedIconY = StoredIconY;
     std::uint8_t bytes[BaseSettingsRecord::Size];
     record.Encode(bytes);
-    if (!ToString(bytes, BaseSettingsRecord::Size, out, remaining)) return;
-    const int written = 2 + 2 * BaseSettingsRecord::Size;
+    AppendRecord(bytes, BaseSettingsRecord::Size, out, remaining);
+}
+
+bool mmMDIChildClient::AppendRecord(const void* bytes, int size, char*& out, int& remaining)
+{
+    if (!ToString(bytes, size, out, remaining)) return false;
+    const int written = 2 + 2 * size;
     out += written;
     remaining -= written;
+    return true;
 }
 
 void mmMDIChildClient::LoadSettings(char*& in, int& remaining)

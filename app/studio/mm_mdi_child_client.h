@@ -51,6 +51,10 @@ public:
     int MinTrackHeight = 0;
 
 protected:
+    // Appends one record of the settings line as hex and moves past it;
+    // false when it does not fit (the encoder reports it).
+    static bool AppendRecord(const void* bytes, int size, char*& out, int& remaining);
+
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

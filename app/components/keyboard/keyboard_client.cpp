@@ -271,10 +271,7 @@ void KeyboardClient::SaveSettings(char*& out, int& remaining)
     record.LabelFlags = LabelFlags;
     std::uint8_t bytes[KeyboardRecord::Size];
     record.Encode(bytes);
-    if (!ToString(bytes, KeyboardRecord::Size, out, remaining)) return;
-    const int written = 2 + 2 * KeyboardRecord::Size;
-    out += written;
-    remaining -= written;
+    AppendRecord(bytes, KeyboardRecord::Size, out, remaining);
 }
 
 void KeyboardClient::LoadSettings(char*& in, int& remaining)
