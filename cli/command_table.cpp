@@ -17,8 +17,9 @@ const CliCommand commands[] = {
     {"devices", "", "list the MIDI output and input devices with their numbers", RunDevicesCommand},
     {"play", "[--device ID|--wav FILE] [--program P] [--ms MS] NOTE...",
      "sound the chord for MS ms (default 500), or render it into a WAV file", RunPlayCommand},
-    {"studio", "[--json] FILE",
-     "the components of a studio file (type, title, placement, settings, chord, links) as JSON",
+    {"studio", "[--json] [--layout] FILE",
+     "the components of a studio file (type, title, placement, settings, chord, links) as JSON; "
+     "--layout adds each icon's position in the Connections window",
      RunStudioCommand},
     {"fingerings", "[--tuning N] [--frets F] [--capo C] [--span S] [--count K] [--any-bass] NOTE...",
      "the K best (10) fingerings on tuning N (from 0) with F fret positions (13), one per line: frets from "

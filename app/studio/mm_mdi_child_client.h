@@ -53,9 +53,9 @@ public:
     int MinTrackHeight = 0;
 
 protected:
-    // Appends a settings record to a studio line as a hex record, moving out
-    // past it; a record that does not fit is reported and left out.
-    static void AppendRecord(const std::uint8_t* bytes, int size, char*& out, int& remaining);
+    // Appends one record of the settings line as hex and moves past it;
+    // false when it does not fit (the encoder reports it).
+    static bool AppendRecord(const void* bytes, int size, char*& out, int& remaining);
 
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -65,6 +65,9 @@ protected:
 private:
     mmMDIChild* frame_ = nullptr;
 };
+
+// The frame of a component, or null.
+mmMDIChild* FrameOfComponent(const ComponentNode* node);
 
 // During a load, the list index of the last component that existed before it
 // (0 when none): stored link ends are counted from there.
