@@ -431,7 +431,8 @@ void GuitarClient::SaveSettings(char*& out, int& remaining)
     record.typingMethod = TypingMethod;
     std::uint8_t bytes[GuitarSettingsRecord::Size];
     record.Encode(bytes);
-    AppendRecord(bytes, GuitarSettingsRecord::Size, out, remaining);
+    // The list's record may only follow a record of the Guitar's own.
+    if (!AppendRecord(bytes, GuitarSettingsRecord::Size, out, remaining)) return;
     std::uint8_t list[ListRecordSize];
     PutLE(list, ShowFingerings ? ListShown : 0, ListRecordSize);
     AppendRecord(list, ListRecordSize, out, remaining);
