@@ -11,7 +11,8 @@ bool ReadChordNotes(const std::vector<std::string>& notes, chord& c, const std::
 {
     for (const std::string& text : notes) {
         NOTES n = NoNote;
-        if (!ParseNote(text.c_str(), &n)) {
+        // A zero byte would cut the word short and pass off its start as the note.
+        if (text.find('\0') != std::string::npos || !ParseNote(text.c_str(), &n)) {
             std::fprintf(stderr, "%s: %snot a note: '%s'\n", ProgramName, context.c_str(), text.c_str());
             return false;
         }
