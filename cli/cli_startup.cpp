@@ -16,19 +16,23 @@
 namespace {
 
 // Text of key=value lines under [section] headers: a binary or UTF-16 file
-// holds zero bytes, and one that is not empty has at least one section.
+// holds zero bytes, and one with anything but blank lines and comments has a
+// section.
 bool LooksLikeSettings(const std::string& bytes)
 {
     if (bytes.find('\0') != std::string::npos) return false;
-    if (bytes.find_first_not_of(" \t\r\n") == std::string::npos) return true;
+    bool onlyComments = true;
     for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t start = bytes.find_first_not_of(" \t", at);
-        if (start != std::string::npos && bytes[start] == '[') return true;
-        const std::size_t end = bytes.find('\n', at);
-        if (end == std::string::npos) break;
+        std::size_t end = bytes.find('\n', at);
+        if (end == std::string::npos) end = bytes.size();
+        const std::size_t start = bytes.find_first_not_of(" \t\r", at);
+        if (start < end) {
+            if (bytes[start] == '[') return true;
+            if (bytes[start] != ';') onlyComments = false;
+        }
         at = end + 1;
     }
-    return false;
+    return onlyComments;
 }
 
 // A FIFO, a device, a folder or a file of another kind gives no settings; its
