@@ -22,9 +22,16 @@ int UsageError(const std::string& problem)
     return ExitUsage;
 }
 
+namespace {
+int reportedMessages = 0;
+}
+
+int ReportedMessageCount() { return reportedMessages; }
+
 void InstallErrorPresenter()
 {
     SetErrorPresenter([](const ErrorReport& report) {
+        ++reportedMessages;
         std::fprintf(stderr, "%s: %d: %s\n", ProgramName, report.number, report.text.c_str());
         std::fflush(stderr);
     });

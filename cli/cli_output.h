@@ -15,3 +15,5 @@ int UsageError(const std::string& problem);
 
 // Messages of the library appear on standard error as "cantrel-cli: NNN: text".
 void InstallErrorPresenter();
+// How many messages have appeared so far.
+int ReportedMessageCount();

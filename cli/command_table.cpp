@@ -7,13 +7,13 @@ const CliCommand commands[] = {
      RunTextCommand},
     {"name", "NOTE... | --batch",
      "every name of the chord, one per line; --batch: one chord per input line, names tab-separated",
-     RunNameCommand},
-    {"keys", "NOTE...", "every key that holds all the notes, one per line", RunKeysCommand},
-    {"scales", "NOTE...", "every scale and root that holds all the notes, one per line", RunScalesCommand},
+     RunNameCommand, NeedsChords},
+    {"keys", "NOTE...", "every key that holds all the notes, one per line", RunKeysCommand, NeedsKeys},
+    {"scales", "NOTE...", "every scale and root that holds all the notes, one per line", RunScalesCommand, NeedsScales},
     {"strings", "[--tuning N] [--frets F] [--capo C] NOTE... | --batch",
      "lay the notes on the strings of tuning N (from 0) as the Guitar does: one line per string; "
      "--batch: one chord per input line, its strings tab-separated",
-     RunStringsCommand},
+     RunStringsCommand, NeedsTunings},
     {"devices", "", "list the MIDI output and input devices with their numbers", RunDevicesCommand},
     {"play", "[--device ID|--wav FILE] [--program P] [--ms MS] NOTE...",
      "sound the chord for MS ms (default 500), or render it into a WAV file", RunPlayCommand},
@@ -24,7 +24,7 @@ const CliCommand commands[] = {
     {"fingerings", "[--tuning N] [--frets F] [--capo C] [--span S] [--count K] [--any-bass] NOTE...",
      "the K best (10) fingerings on tuning N (from 0) with F fret positions (13), one per line: frets from "
      "the last string to string 0, x silent; the lowest note is the bass unless --any-bass",
-     RunFingeringsCommand},
+     RunFingeringsCommand, NeedsTunings},
     {"monitor", "[--device ID]", "print the events arriving at a MIDI input until Ctrl+C", RunMonitorCommand},
 };
 

@@ -1,4 +1,5 @@
 // cantrel-cli: the theory engine from the command line.
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,17 @@ int main(int argc, char** argv)
     const CliCommand* command = FindCliCommand(args.front());
     if (!command) return UsageError("unknown command '" + args.front() + "'");
 
-    if (!StartCore(options)) return ExitFailure;
+    if (!StartCore(options, *command)) return ExitFailure;
     args.erase(args.begin());
-    return command->run(args);
+    const int messagesBefore = ReportedMessageCount();
+    int status = command->run(args);
+    // What a command reported (a broken studio line, a device that failed)
+    // makes its answer incomplete, however much of it was written.
+    if (status == ExitOk && ReportedMessageCount() > messagesBefore) status = ExitFailure;
+    // A full disk or a closed pipe must not pass for an answer.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "%s: cannot write the output\n", ProgramName);
+        if (status == ExitOk) status = ExitFailure;
+    }
+    return status;
 }

@@ -1,5 +1,5 @@
 // ParseNote on arbitrary bytes: never reads past the text, and what it accepts
-// is a note of octave 1 to 11 that its own name reads back as.
+// is a note from A1 to G11 that its own name reads back as.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,13 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (end < text.c_str() || end > text.c_str() + text.size() || *end != '\0') std::abort();
-    // Lowest "Abb1", highest "G##11".
-    if (n < -2 || n > 132) std::abort();
-    if (n >= 0 && n <= 130) {
-        char name[chord::FullNoteNameSize];
-        chord::GetFullNoteName(n, name);
-        NOTES back = NoNote;
-        if (!ParseNote(name, &back) || back != n) std::abort();
-    }
+    if (n < LowestNote || n > HighestNote) std::abort();
+    char name[chord::FullNoteNameSize];
+    chord::GetFullNoteName(n, name);
+    NOTES back = NoNote;
+    if (!ParseNote(name, &back) || back != n) std::abort();
     return 0;
 }

@@ -38,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (t.strings[i] != NoNote) std::abort();
     for (int i = 0; i < t.count; ++i) {
         const NOTES n = t.strings[i];
-        if (n < -2 || n > 132) std::abort();
-        if (n < 0 || n > 130) continue;
+        if (n < LowestNote || n > HighestNote) std::abort();
         char name[chord::FullNoteNameSize];
         chord::GetFullNoteName(n, name);
         NOTES back = NoNote;

@@ -2,6 +2,7 @@
 # Builds the fuzz targets (clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each one for a while.
 #   scripts/fuzz.sh [SECONDS]      seconds per target, 60 by default
+#   FUZZ_JOBS=N                    targets run at once (default: one per core)
 # The corpus of each target is kept in build-fuzz/corpus/<target>.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,16 +23,36 @@ fi
 cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz -j2
 
+jobs=${FUZZ_JOBS:-$(nproc)}
+
+# Runs one target; its log ends in a line "fuzz-result: ok" or "failed".
+run_target() {
+  local name=$1 corpus=build-fuzz/corpus/$1 log=build-fuzz/$1.log
+  mkdir -p "$corpus"
+  if "build-fuzz/$name" -max_total_time="$seconds_per_target" -print_final_stats=1 \
+      -artifact_prefix="build-fuzz/$name-" "$corpus" >"$log" 2>&1; then
+    echo "fuzz-result: ok" >>"$log"
+  else
+    echo "fuzz-result: failed" >>"$log"
+  fi
+}
+
+names=()
+for source in fuzz/fuzz_*.cpp; do
+  names+=("$(basename "$source" .cpp)")
+done
+for name in "${names[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || true; done
+  echo "fuzz: running $name for ${seconds_per_target}s"
+  run_target "$name" &
+done
+wait
+
 failed=()
 summary=()
-for source in fuzz/fuzz_*.cpp; do
-  name=$(basename "$source" .cpp)
-  corpus=build-fuzz/corpus/$name
+for name in "${names[@]}"; do
   log=build-fuzz/$name.log
-  mkdir -p "$corpus"
-  echo "fuzz: running $name for ${seconds_per_target}s"
-  if ! "build-fuzz/$name" -max_total_time="$seconds_per_target" -print_final_stats=1 \
-      -artifact_prefix="build-fuzz/$name-" "$corpus" >"$log" 2>&1; then
+  if ! grep -q "^fuzz-result: ok" "$log"; then
     failed+=("$name")
     tail -n 30 "$log"
   fi

@@ -33,6 +33,7 @@
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
 #include "core/services/qt/help_window.h"
+#include "core/theory/default_definitions.h"
 #include "core/theory/definition_lists.h"
 
 namespace {
@@ -87,6 +88,7 @@ bool mmApp::Start()
     if (options_.banner) banner_ = ShowStartBanner();
 
     if (!InitializeFileNames()) return false;
+    RestoreMissingDefinitions();
     ReadNamingPreferences();
     listsInitialized_ = true;
     if (!InitializeChordList() || !InitializeTuningList() || !InitializeScaleList() || !InitializeKeyList())
@@ -191,9 +193,14 @@ void mmApp::OpenFirstStudio(const QString& studioArgument)
         path = remembered;
     }
     if (!path.empty()) {
-        studio_->SetStudioName(path.c_str());
-        if (studio_->LoadStudio(path.c_str(), true, showHelp)) return;
-        studio_->SetStudioName("");
+        // A studio is remembered only once it has loaded: one named on the
+        // command line that fails leaves the remembered one as it was, and a
+        // remembered one that is gone is forgotten.
+        if (studio_->LoadStudio(path.c_str(), true, showHelp)) {
+            studio_->SetStudioName(path.c_str());
+            return;
+        }
+        if (studioArgument.isEmpty()) studio_->SetStudioName("");
     }
 
     const char* templatePath = GetStudioTemplateFileName();

@@ -4,6 +4,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#include <dirent.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -67,6 +70,38 @@ mode_t ModeForNewFile()
     return 0666 & ~mask;
 }
 
+struct TargetParts {
+    std::string folder;  // ending in '/'
+    std::string name;
+};
+
+TargetParts SplitTarget(const std::string& path)
+{
+    const std::string target = ResolveTarget(path);
+    const auto slash = target.rfind('/');
+    if (slash == std::string::npos)
+        return {"./", target};
+    return {target.substr(0, slash + 1), target.substr(slash + 1)};
+}
+
+// mkostemp's pattern: "." name "." and six letters or digits.
+constexpr char TemporarySuffix[] = ".XXXXXX";
+constexpr std::size_t TemporaryRandomLength = 6;
+
+bool IsTemporaryOf(const std::string& entry, const std::string& name)
+{
+    const std::size_t prefix = 1 + name.size() + 1;
+    if (entry.size() != prefix + TemporaryRandomLength || entry[0] != '.' ||
+        entry.compare(1, name.size(), name) != 0 || entry[prefix - 1] != '.')
+        return false;
+    for (std::size_t i = prefix; i < entry.size(); ++i) {
+        const char c = entry[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
 void SyncFolder(const std::string& folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -124,19 +159,17 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, File
 {
     if (path.empty())
         return false;
-    const std::string target = ResolveTarget(path);
-    const auto slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    const auto [folder, name] = SplitTarget(path);
     if (name.empty())
         return false;
+    const std::string target = folder + name;
 
     // A file its owner made read-only stays as it is, as it would if it were
     // written in place; the folder being writable is not enough.
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
         return false;
 
-    std::string temporary = folder + "." + name + ".XXXXXX";
+    std::string temporary = folder + "." + name + TemporarySuffix;
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -155,4 +188,29 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, File
     if (written != nullptr)
         *written = IdentityOf(target);
     return true;
+}
+
+std::string ReplacementFolder(const std::string& path)
+{
+    return SplitTarget(path).folder;
+}
+
+void RemoveStaleTemporaries(const std::string& path)
+{
+    const auto [folder, name] = SplitTarget(path);
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    const uid_t self = ::geteuid();
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsTemporaryOf(entry->d_name, name))
+            continue;
+        // Only regular files of our own user: never another user's file
+        // that happens to match the name.
+        struct stat st;
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            st.st_uid == self)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }

@@ -30,3 +30,13 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& id
 // left behind (unless the process dies in between).
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            FileIdentity* written = nullptr);
+
+// The folder that a replacement of path writes into (that of a symbolic
+// link's target), ending in '/'.
+std::string ReplacementFolder(const std::string& path);
+
+// Removes the temporary files that replacements of path left behind when
+// their process was killed between writing and renaming. Only safe while no
+// other replacement of path can be under way (the caller holds the
+// FolderLock that every writer of ours takes).
+void RemoveStaleTemporaries(const std::string& path);

@@ -1,5 +1,6 @@
 #include "core/services/file_names.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -63,16 +64,44 @@ std::string FolderOf(const char* file)
     return folder;
 }
 
-// Writes and flushes the probe entry; the entry is removed again when it
-// could be written. A flush is asked for explicitly so that the probe
-// reaches the disk even inside a batch.
-bool ProbeWrite(const char* ini)
+// Whether the settings file can be rewritten, found out without rewriting
+// it: another process may be writing it at this moment, and a rewrite from a
+// copy read now would undo that. A rewrite needs the file writable and its
+// folder open to a new file (the atomic replacement). A missing file is
+// created empty when that is allowed.
+bool CanRewrite(const char* ini, SettingsAccess access)
 {
-    if (!WritePrivateProfileString("Section", "Entry", "String", ini) ||
-        !WritePrivateProfileString(nullptr, nullptr, nullptr, ini))
+    const std::string folder = FolderOf(ini);
+    if (::faccessat(AT_FDCWD, folder.empty() ? "." : folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
         return false;
-    WritePrivateProfileString("Section", nullptr, nullptr, ini);
-    return WritePrivateProfileString(nullptr, nullptr, nullptr, ini);
+    if (::faccessat(AT_FDCWD, ini, F_OK, AT_EACCESS) == 0)
+        return ::faccessat(AT_FDCWD, ini, W_OK, AT_EACCESS) == 0 && Exists(ini);
+    if (access == SettingsAccess::ReadOnly)
+        return true;
+    // O_EXCL: a file another process has just made is left alone.
+    const int fd = ::open(ini, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    return errno == EEXIST;
+}
+
+// Whether folder exists or could be made: its nearest existing ancestor is a
+// folder that can be written.
+bool CouldMakeFolder(const std::string& folder)
+{
+    std::filesystem::path path(folder);
+    std::error_code error;
+    while (!path.empty() && !std::filesystem::exists(path, error)) {
+        if (error)
+            return false;  // a path below a regular file
+        if (path == path.parent_path())
+            break;
+        path = path.parent_path();
+    }
+    return std::filesystem::is_directory(path, error) &&
+           ::faccessat(AT_FDCWD, path.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 // A read-only installation would otherwise start from an empty per-user
@@ -147,7 +176,7 @@ const char* GetUserSettingsDirectory()
     return userSettingsDirectory;
 }
 
-bool InitializeFileNames()
+bool InitializeFileNames(SettingsAccess access)
 {
     iniFileName[0] = sheetTemplateFileName[0] = studioTemplateFileName[0] = '\0';
     // An unknown folder (too long a path, no home) is no place at all, never
@@ -162,23 +191,33 @@ bool InitializeFileNames()
     if (!libraryCopyExists && !userCopyExists)
         Error(MessageIniMissing);
 
-    // The library's folder comes first, unless it has no settings file while
-    // the user has one.
-    if (!libraryIni.empty() && (libraryCopyExists || !userCopyExists) && SetPath(iniFileName, libraryIni) &&
-        ProbeWrite(iniFileName)) {
+    auto use = [](const std::string& ini) {
+        if (!SetPath(iniFileName, ini))
+            return false;
         ReadTemplatePaths();
         return true;
-    }
+    };
 
-    if (!userIni.empty()) {
+    // The library's folder comes first, unless it has no settings file while
+    // the user has one.
+    if (!libraryIni.empty() && (libraryCopyExists || !userCopyExists) &&
+        CanRewrite(libraryIni.c_str(), access) && use(libraryIni))
+        return true;
+
+    if (access == SettingsAccess::ReadOnly) {
+        // Where the program would read: its per-user copy, or, before it has
+        // made one, the copy beside the library that it would be seeded from.
+        if (!userCopyExists && libraryCopyExists && use(libraryIni))
+            return true;
+        if (!userIni.empty() && (userCopyExists || CouldMakeFolder(userFolder)) && use(userIni))
+            return true;
+    } else if (!userIni.empty()) {
         std::error_code ignored;
         std::filesystem::create_directories(userFolder, ignored);
         if (!userCopyExists && libraryCopyExists)
             SeedFrom(libraryIni, userIni);
-        if (SetPath(iniFileName, userIni) && ProbeWrite(iniFileName)) {
-            ReadTemplatePaths();
+        if (CanRewrite(userIni.c_str(), access) && use(userIni))
             return true;
-        }
     }
 
     iniFileName[0] = '\0';

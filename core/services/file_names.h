@@ -7,10 +7,14 @@
 
 constexpr std::size_t PathSize = 256;
 
+enum class SettingsAccess { ReadWrite, ReadOnly };
+
 // Fixes the settings path: beside the cantrelcore library when that place can
 // be written, else $XDG_CONFIG_HOME/cantrel (seeded from the copy beside the
-// library). False (after message 408) when neither can be written.
-bool InitializeFileNames();
+// library). False (after message 408) when neither can be written. Whether a
+// place can be written is found out without writing the file; ReadOnly
+// makes no file or folder at all and picks the file the program would read.
+bool InitializeFileNames(SettingsAccess access = SettingsAccess::ReadWrite);
 
 // Uses `iniPath` as the settings file without probing or seeding (the command
 // line's --ini). Template paths are derived from its folder.

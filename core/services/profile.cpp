@@ -10,14 +10,37 @@
 #include <utility>
 
 #include "core/services/atomic_file.h"
+#include "core/services/folder_lock.h"
 #include "core/services/profile_document.h"
 
 namespace {
+
+// One change a caller made, kept until it is on disk, so that it can be made
+// again on a copy another process wrote in the meantime.
+struct ProfileChange {
+    enum class Kind { Set, DeleteKey, DeleteSection };
+    Kind kind;
+    std::string section;
+    std::string key;
+    std::string value;
+
+    // True when the document changed.
+    bool ApplyTo(ProfileDocument& document) const
+    {
+        switch (kind) {
+        case Kind::Set: document.Set(section, key, value); return true;
+        case Kind::DeleteKey: return document.DeleteKey(section, key);
+        case Kind::DeleteSection: return document.DeleteSection(section);
+        }
+        return false;
+    }
+};
 
 struct CachedFile {
     ProfileDocument document;
     FileIdentity identity;  // of the disk copy the document matches
     bool dirty = false;
+    std::vector<ProfileChange> pending;  // made since that disk copy was read
     // The file is there but could not be read: the empty document stands for
     // nothing, and writing it would replace every entry.
     bool unreadable = false;
@@ -29,6 +52,7 @@ struct ProfileCache {
     int batchDepth = 0;
     std::function<void()> scheduler;
     std::size_t rewrites = 0;
+    bool changesStayInMemory = false;
 };
 
 ProfileCache& Cache()
@@ -71,25 +95,54 @@ CachedFile& Load(ProfileCache& cache, const std::string& path)
     file.unreadable = !ReadWholeFile(path, bytes, file.identity) && IdentityOf(path).exists;
     file.document = ProfileDocument::Parse(bytes);
     file.dirty = false;
+    file.pending.clear();
     return file;
 }
 
-// Writes a pending change of path to disk. A failed rewrite drops the parsed
-// copy, so memory again agrees with the old file that is still on disk.
-// Lock held.
+// Writes the pending changes of path to disk, under the folder lock that
+// every process of ours takes for it: the file is read again under the lock,
+// and when another process has rewritten it since our copy was read, our
+// changes are made again on its copy, so that neither loses the other's keys.
+// A file that has gone is written whole from our copy, and a folder that has
+// gone is made again. A failed rewrite drops the parsed copy, so memory again
+// agrees with the old file that is still on disk. Cache lock held.
 bool Rewrite(ProfileCache& cache, const std::string& path)
 {
     auto it = cache.files.find(path);
     if (it == cache.files.end() || !it->second.dirty)
         return true;
+    if (cache.changesStayInMemory)
+        return true;
+    CachedFile& file = it->second;
+    const std::string folder = ReplacementFolder(path);
+    std::error_code ignored;
+    if (!std::filesystem::exists(folder, ignored))
+        std::filesystem::create_directories(folder, ignored);
+
+    FolderLock lock(folder);
+    const FileIdentity onDisk = IdentityOf(path);
+    if (onDisk.exists && onDisk != file.identity) {
+        std::string bytes;
+        FileIdentity read;
+        if (!ReadWholeFile(path, bytes, read)) {
+            cache.files.erase(it);
+            return false;
+        }
+        ProfileDocument current = ProfileDocument::Parse(bytes);
+        for (const ProfileChange& change : file.pending)
+            change.ApplyTo(current);
+        file.document = std::move(current);
+    }
     FileIdentity written;
-    if (!ReplaceFileAtomically(path, it->second.document.Serialize(), &written)) {
+    if (!ReplaceFileAtomically(path, file.document.Serialize(), &written)) {
         cache.files.erase(it);
         return false;
     }
+    RemoveStaleTemporaries(path);
     ++cache.rewrites;
-    it->second.identity = written;
-    it->second.dirty = false;
+    file.identity = written;
+    file.dirty = false;
+    file.pending.clear();
     return true;
 }
 
@@ -124,11 +177,9 @@ bool IsWritableKey(std::string_view key)
            key.front() != '[' && key.front() != ';';
 }
 
-// Applies change to the parsed copy of file; change returns whether it
-// changed anything. Then writes at once, or leaves it to the batch or the
-// installed scheduler.
-template <typename Change>
-bool ChangeFile(const char* file, Change change)
+// Makes change on the parsed copy of file, then writes at once, or leaves it
+// to the batch or the installed scheduler.
+bool ChangeFile(const char* file, ProfileChange change)
 {
     ProfileCache& cache = Cache();
     const std::string path = CacheKey(file);
@@ -139,8 +190,9 @@ bool ChangeFile(const char* file, Change change)
         CachedFile& cached = Load(cache, path);
         if (cached.unreadable)
             return false;
-        if (!change(cached.document))
+        if (!change.ApplyTo(cached.document))
             return true;
+        cached.pending.push_back(std::move(change));
         const bool wasDirty = cached.dirty;
         cached.dirty = true;
         if (cache.batchDepth > 0)
@@ -262,18 +314,16 @@ bool WritePrivateProfileString(const char* section, const char* key, const char*
         std::lock_guard lock(cache.mutex);
         return Rewrite(cache, path);
     }
+    using Kind = ProfileChange::Kind;
     if (key == nullptr)
-        return ChangeFile(file, [&](ProfileDocument& doc) { return doc.DeleteSection(section); });
+        return ChangeFile(file, {Kind::DeleteSection, section, {}, {}});
     if (value == nullptr)
-        return ChangeFile(file, [&](ProfileDocument& doc) { return doc.DeleteKey(section, key); });
+        return ChangeFile(file, {Kind::DeleteKey, section, key, {}});
     if (!IsWritableSection(section) || !IsWritableKey(key) || HasLineBreak(value))
         return false;
     // Always a change, even to the same value: a write must really reach the
-    // disk (the settings probe relies on it).
-    return ChangeFile(file, [&](ProfileDocument& doc) {
-        doc.Set(section, key, value);
-        return true;
-    });
+    // disk.
+    return ChangeFile(file, {Kind::Set, section, key, value});
 }
 
 bool WriteProfileSection(const char* section,
@@ -345,6 +395,12 @@ void SetProfileFlushScheduler(std::function<void()> schedule)
 {
     std::lock_guard lock(Cache().mutex);
     Cache().scheduler = std::move(schedule);
+}
+
+void SetProfileChangesStayInMemory(bool stay)
+{
+    std::lock_guard lock(Cache().mutex);
+    Cache().changesStayInMemory = stay;
 }
 
 std::size_t ProfileRewriteCount()

@@ -3,7 +3,10 @@
 // entry by entry. Sections and keys match without regard to case; a missing
 // file or key gives the default. Each file is kept parsed in memory and
 // rewritten atomically (temporary file in the same folder, then rename), so
-// the old file stays whole until the new one is complete.
+// the old file stays whole until the new one is complete. Every rewrite holds
+// an advisory lock shared by all processes of ours and makes the caller's
+// changes on the file as it is on disk at that moment, so that two processes
+// writing different keys of one file never lose each other's.
 //
 // Writes go to disk at once, except inside a ProfileBatch or while a flush
 // scheduler is installed: then a burst of writes costs one rewrite.
@@ -69,6 +72,11 @@ public:
 // The program installs a scheduler that flushes before it waits for the user
 // again; it is called once each time a file first gets a pending change.
 void SetProfileFlushScheduler(std::function<void()> schedule);
+
+// A run that must leave the settings files as they are (the command line's
+// reading commands) keeps every change in its parsed copies, where reads see
+// it, and never writes them to disk.
+void SetProfileChangesStayInMemory(bool stay);
 
 // Diagnostics: how many times a profile file has been rewritten in this run.
 std::size_t ProfileRewriteCount();

@@ -4,6 +4,7 @@
 
 #include "core/theory/entry_fields.h"
 #include "core/theory/entry_parsers.h"
+#include "core/theory/notes.h"
 
 int ParseKeyEntry(const char* text, KeyNameTag* record)
 {
@@ -28,9 +29,9 @@ int ParseKeyEntry(const char* text, KeyNameTag* record)
         cell[0] = token[0];
         cell[1] = token[0] ? token[1] : '\0';
         cell[2] = '\0';
-        NOTES ignored;
-        if (!ParseNote(token, &ignored)) return 0;
-        // ParseNote has accepted the letter: one of A-G, either case.
+        // Only the letter and its sign count here, never an octave.
+        if (!IsNoteSpelling(token)) return 0;
+        // Accepted as a note: the letter is one of A-G, either case.
         const int letter = std::toupper(static_cast<unsigned char>(token[0])) - 'A';
         // Only + and - alter the letter; # and b are read but leave it natural.
         const int change = token[1] == '+' ? 1 : token[1] == '-' ? 11 : 0;

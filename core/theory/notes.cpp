@@ -30,46 +30,71 @@ int NaturalPitchClass(char letter)
 
 void ResetParseNoteOctave() { rememberedOctave = StartOctave; }
 
-const char* ParseNote(const char* text, NOTES* out)
-{
-    NOTES ignored;
-    if (!out) out = &ignored;
-    *out = NoNote;
-    if (!text) return nullptr;
+namespace {
 
-    const int letter = NaturalPitchClass(text[0]);
-    if (letter < 0) return nullptr;
-
+// One note as written: its letter, accidentals and octave. Nullptr when text
+// is not exactly one note; else a pointer to its terminating zero.
+struct WrittenNote {
+    int letter = -1;
     int accidentals = 0;
-    int octave = rememberedOctave;
+    int octave = StartOctave;
     bool octaveWritten = false;
+    NOTES Value() const { return letter + 12 * (octave - 1) + accidentals; }
+};
+
+const char* ReadWrittenNote(const char* text, WrittenNote& note)
+{
+    if (!text) return nullptr;
+    note.letter = NaturalPitchClass(text[0]);
+    if (note.letter < 0) return nullptr;
+    note.octave = rememberedOctave;
     const char* p = text + 1;
     for (; *p; ++p) {
         const char c = *p;
         if (c == '#' || c == '+') {
-            if (++accidentals > MaxAccidentals) return nullptr;
+            if (++note.accidentals > MaxAccidentals) return nullptr;
         } else if (c == 'b' || c == '-') {
-            if (--accidentals < -MaxAccidentals) return nullptr;
+            if (--note.accidentals < -MaxAccidentals) return nullptr;
         } else if (c == 'N' || c == 'n') {
-            accidentals = 0;
+            note.accidentals = 0;
         } else if (IsDigit(c)) {
             // Digits next to each other form one octave number, so that the
             // names this program writes for octaves 10 and 11 read back; a
             // digit after anything else starts again.
             if (IsDigit(p[-1]))
-                octave = octave * 10 + (c - '0');
+                note.octave = note.octave * 10 + (c - '0');
             else
-                octave = c - '0';
-            if (octave < 1 || octave > HighestOctave) return nullptr;
-            octaveWritten = true;
+                note.octave = c - '0';
+            if (note.octave < 1 || note.octave > HighestOctave) return nullptr;
+            note.octaveWritten = true;
         } else {
             return nullptr;
         }
     }
-
-    if (octaveWritten) rememberedOctave = octave;
-    *out = letter + 12 * (octave - 1) + accidentals;
     return p;
+}
+
+} // namespace
+
+const char* ParseNote(const char* text, NOTES* out)
+{
+    NOTES ignored;
+    if (!out) out = &ignored;
+    *out = NoNote;
+    WrittenNote note;
+    const char* end = ReadWrittenNote(text, note);
+    // Below A1 ("Ab1" would be -1, the value of no note) or above G11 there
+    // is no note to name, sound or store.
+    if (!end || note.Value() < LowestNote || note.Value() > HighestNote) return nullptr;
+    if (note.octaveWritten) rememberedOctave = note.octave;
+    *out = note.Value();
+    return end;
+}
+
+bool IsNoteSpelling(const char* text)
+{
+    WrittenNote note;
+    return ReadWrittenNote(text, note) != nullptr;
 }
 
 int NoteValue(const char* text)

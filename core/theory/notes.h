@@ -7,6 +7,9 @@
 using NOTES = std::int32_t;
 
 constexpr NOTES NoNote = -1;
+// The notes there are: A1 up to G11 (MIDI note 127).
+constexpr NOTES LowestNote = 0;
+constexpr NOTES HighestNote = 130;
 
 // Pitch class 0..11 of any note value (the same as (n + 120) % 12 for every
 // value down to -120, and still in range for values below).
@@ -17,10 +20,15 @@ int NaturalPitchClass(char letter);
 
 // Parses exactly one note written with an optional octave digit ("C#4", "Db",
 // "c##4", "C#n4"). Returns a pointer to the terminating zero, or nullptr on
-// failure, with *out = -1. Octaves run from 1 to 11 ("G11" is the highest MIDI
-// note). A note without a digit takes the octave of the last note parsed with
-// one (process-wide, 6 at start).
+// failure, with *out = -1. Octaves run from 1 to 11, and a note that falls
+// outside LowestNote..HighestNote ("Ab1", "G##11") fails. A note without a
+// digit takes the octave of the last note parsed with one (process-wide, 6 at
+// start).
 const char* ParseNote(const char* text, NOTES* out);
+
+// Whether text is written as one note, whatever octave it would take; the
+// remembered octave stays as it is (for spellings such as key letters).
+bool IsNoteSpelling(const char* text);
 
 // Resets the remembered octave to its start value (6).
 void ResetParseNoteOctave();

@@ -1,8 +1,8 @@
 #pragma once
-// The whole program on the offscreen platform: a scratch library folder
-// holding a copy of the default cantrel.ini (and, when asked, the compressed
-// templates), a scratch per-user folder, the capture MIDI backend, messages
-// recorded, help topics recorded instead of shown.
+// The whole program on the offscreen platform: the test's scratch library
+// folder holding a copy of the default cantrel.ini (and, when asked, the
+// compressed templates), a scratch per-user folder, the capture MIDI backend,
+// messages recorded, help topics recorded instead of shown.
 
 #include <gtest/gtest.h>
 
@@ -25,6 +25,7 @@
 #include "core/services/qt/help_viewer.h"
 #include "support/error_recorder.h"
 #include "support/scratch_dir.h"
+#include "support/test_settings.h"
 
 class RecordingHelpViewer : public HelpViewer {
 public:
@@ -36,13 +37,7 @@ class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ForgetProfiles();
-        libraryDir = scratch.Path() + "/lib";
-        std::filesystem::create_directories(libraryDir);
-        std::filesystem::copy_file(std::string(CANTREL_OUTPUT_DIR) + "/cantrel.ini", libraryDir + "/cantrel.ini");
-        std::filesystem::create_directory_symlink(std::string(CANTREL_OUTPUT_DIR) + "/help", libraryDir + "/help");
-        setenv("CANTREL_LIBRARY_DIR", libraryDir.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (scratch.Path() + "/config").c_str(), 1);
+        libraryDir = TestSettings::LibraryDir();
         SetHelpViewer(&help);
     }
 
@@ -50,9 +45,6 @@ protected:
     {
         app.reset();
         SetHelpViewer(nullptr);
-        ForgetProfiles();
-        unsetenv("CANTREL_LIBRARY_DIR");
-        unsetenv("XDG_CONFIG_HOME");
     }
 
     // Copies the shipped compressed templates beside the library.

@@ -11,6 +11,7 @@
 #include "core/services/atomic_file.h"
 #include "core/services/file_names.h"
 #include "core/services/szdd.h"
+#include "core/theory/definition_lists.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -76,6 +77,46 @@ TEST_F(StartupTest, RememberedAndCommandLineStudiosOpen)
     EXPECT_EQ(studio->StudioPath(), given);
     EXPECT_EQ(frame->windowTitle(), "Cantrel Studio - blues");
     EXPECT_EQ(IniValue("Files", "OpenStudio"), given);
+}
+
+TEST_F(StartupTest, AStudioFromTheCommandLineThatFailsLeavesTheRememberedOne)
+{
+    ShipTemplates();
+    const std::string remembered = scratch.Write("jazz.cts", "[Windows]\n0=513\n");
+    WritePrivateProfileString("Files", "OpenStudio", remembered.c_str(), (libraryDir + "/cantrel.ini").c_str());
+    FlushProfiles();
+    StartShown(QuietOptions(), QString::fromStdString(scratch.Write("broken.cts", "[Other]\nx=1\n")));
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{407});
+    EXPECT_TRUE(studio->StudioPath().empty());
+    EXPECT_EQ(IniValue("Files", "OpenStudio"), remembered);
+}
+
+TEST_F(StartupTest, LostDefinitionSectionsComeBackOnceAtTheNextStart)
+{
+    // The settings file deleted while the program ran: only what was written
+    // after is there. A section the user emptied stays empty.
+    const std::string ini = libraryDir + "/cantrel.ini";
+    std::filesystem::remove(ini);
+    scratch.Write("few.ini", "[Global]\nInitialPos=\n[Scales]\n");
+    std::filesystem::copy_file(scratch.File("few.ini"), ini);
+    Start();
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{449});
+    EXPECT_EQ(errors.reports[0].text,
+              "The definitions of [Chords], [Tunings], [Keys] were missing from cantrel.ini and have been "
+              "restored from the ones Cantrel Studio comes with.");
+    EXPECT_GT(CountChordDefinitions(), 30);
+    EXPECT_GT(CountTunings(), 10);
+    EXPECT_GT(CountKeys(), 10);
+    EXPECT_EQ(CountScales(), 0);
+    app.reset();
+    ForgetProfiles();
+
+    errors.Clear();
+    const FileIdentity restored = IdentityOf(ini);
+    Start();
+    EXPECT_TRUE(errors.Empty()) << "told once: they are in the file now";
+    EXPECT_GT(CountChordDefinitions(), 30);
+    EXPECT_EQ(IdentityOf(ini), restored);
 }
 
 TEST_F(StartupTest, NoTemplateAnywhereReports437AndRunsEmpty)

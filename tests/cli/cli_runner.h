@@ -18,12 +18,14 @@ struct CliResult {
     std::string err;
 };
 
-// `input` becomes standard input (empty: /dev/null).
-inline CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "")
+// `input` becomes standard input (empty: /dev/null); standard output goes to
+// `outputTo` when given (out then stays empty).
+inline CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "",
+                        const std::string& outputTo = "")
 {
     ScratchDir scratch;
     const std::string program = CANTREL_OUTPUT_DIR "/cantrel-cli";
-    const std::string outPath = scratch.File("stdout");
+    const std::string outPath = outputTo.empty() ? scratch.File("stdout") : outputTo;
     const std::string errPath = scratch.File("stderr");
 
     std::vector<char*> argv;
@@ -35,7 +37,8 @@ inline CliResult RunCli(const std::vector<std::string>& args, const std::string&
     posix_spawn_file_actions_init(&actions);
     const std::string inPath = input.empty() ? std::string("/dev/null") : scratch.Write("stdin", input);
     posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | (outputTo.empty() ? O_TRUNC : 0),
+                                     0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 
     CliResult result;

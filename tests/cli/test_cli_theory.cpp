@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "support/test_settings.h"
 #include "cli/cli_runner.h"
 #include "support/scoped_environment.h"
 #include "support/scratch_dir.h"
 
 namespace {
 
-const std::string DefaultSettings = std::string(CANTREL_OUTPUT_DIR) + "/cantrel.ini";
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -31,7 +31,7 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line)
 
 TEST(CliTheory, NamesChordsWithTheDefaultDefinitions)
 {
-    CliResult r = RunCli({"--ini", DefaultSettings, "name", "C5", "E5", "G5"});
+    CliResult r = RunCli({"--ini", TestSettings::File(), "name", "C5", "E5", "G5"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "");
     const auto names = Lines(r.out);
@@ -39,9 +39,9 @@ TEST(CliTheory, NamesChordsWithTheDefaultDefinitions)
     EXPECT_EQ(names.front(), "C");
 
     // Notes without a digit take the octave before them: G4 B4 D5 F5.
-    r = RunCli({"--ini", DefaultSettings, "name", "G4", "B", "D5", "F"});
+    r = RunCli({"--ini", TestSettings::File(), "name", "G4", "B", "D5", "F"});
     EXPECT_EQ(Lines(r.out).front(), "G7");
-    r = RunCli({"--ini", DefaultSettings, "--diff-bass", "--bass-style", "name", "E5", "G5", "C6"});
+    r = RunCli({"--ini", TestSettings::File(), "--diff-bass", "--bass-style", "name", "E5", "G5", "C6"});
     EXPECT_EQ(Lines(r.out).front(), "C/E");
 }
 
@@ -85,13 +85,13 @@ TEST(CliTheory, BatchWritesOneLinePerChord)
 
 TEST(CliTheory, KeysAndScalesHoldingTheNotes)
 {
-    CliResult r = RunCli({"--ini", DefaultSettings, "scales", "C5", "E5", "G5"});
+    CliResult r = RunCli({"--ini", TestSettings::File(), "scales", "C5", "E5", "G5"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto scales = Lines(r.out);
     EXPECT_TRUE(Contains(scales, "C Major") && Contains(scales, "F Major") && Contains(scales, "G Major")) << r.out;
     EXPECT_EQ(scales.front(), "C Major");
 
-    r = RunCli({"--ini", DefaultSettings, "keys", "F#5"});
+    r = RunCli({"--ini", TestSettings::File(), "keys", "F#5"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto keys = Lines(r.out);
     for (const char* key : {"G Major", "D Major", "A Major", "E Major", "B Major", "F# Major", "C# Major",
@@ -104,14 +104,14 @@ TEST(CliTheory, KeysAndScalesHoldingTheNotes)
 TEST(CliTheory, BadNotesAndBadSettings)
 {
     for (const char* command : {"name", "keys", "scales"}) {
-        CliResult r = RunCli({"--ini", DefaultSettings, command, "C4", "Q4"});
+        CliResult r = RunCli({"--ini", TestSettings::File(), command, "C4", "Q4"});
         EXPECT_EQ(r.exitCode, 2) << command;
         EXPECT_EQ(r.out, "") << command;
         EXPECT_NE(r.err.find("cantrel-cli: not a note: 'Q4'"), std::string::npos) << r.err;
-        r = RunCli({"--ini", DefaultSettings, command});
+        r = RunCli({"--ini", TestSettings::File(), command});
         EXPECT_EQ(r.exitCode, 2) << command;
     }
-    std::vector<std::string> thirteen{"--ini", DefaultSettings, "name"};
+    std::vector<std::string> thirteen{"--ini", TestSettings::File(), "name"};
     for (int i = 0; i < 13; ++i) thirteen.push_back("A" + std::to_string(i % 9 + 1) + (i >= 9 ? "#" : ""));
     EXPECT_EQ(RunCli(thirteen).exitCode, 2) << "a 13th note would silently drop the first";
 

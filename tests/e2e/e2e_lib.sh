@@ -23,10 +23,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The settings and templates the installation ships, in a scratch library folder.
+# The settings and templates the installation ships, in a scratch library
+# folder. The settings come from the source tree: the copy beside the build
+# holds whatever the program last wrote there.
 mkdir -p "$scratch/lib" "$scratch/config" "$scratch/run"
 chmod 700 "$scratch/run"
-cp "$bin/cantrel.ini" "$bin"/*GARES.\!CT "$scratch/lib/"
+cp "$(dirname "${BASH_SOURCE[0]}")/../../data/cantrel.ini" "$bin"/*GARES.\!CT "$scratch/lib/"
 ln -s "$bin/help" "$scratch/lib/help"
 export CANTREL_LIBRARY_DIR=$scratch/lib XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run
 export QT_QPA_PLATFORM=xcb

@@ -312,10 +312,70 @@ TEST(Profile, TheOldFileSurvivesACrashBeforeTheRename)
     EXPECT_EQ(dir.Read("cantrel.ini"), Sample);
     EXPECT_EQ(OtherFiles(dir.Path(), "cantrel.ini").size(), 1u) << "the dead writer's temporary file";
 
-    // The program goes on with the intact file, and the leftover is no harm.
+    // The program goes on with the intact file; its next save removes the
+    // dead writer's leftover, and only that: another file's stays.
+    dir.Write(".other.ini.Ab12Cd", "another file's temporary");
     EXPECT_EQ(Get(ini, "Midi", "Velocity"), "64");
     ASSERT_TRUE(WritePrivateProfileString("Midi", "Velocity", "90", ini.c_str()));
     EXPECT_EQ(GetPrivateProfileInt("Midi", "Velocity", 0, ini.c_str()), 90);
+    EXPECT_EQ(OtherFiles(dir.Path(), "cantrel.ini"), std::vector<std::string>{".other.ini.Ab12Cd"});
+}
+
+TEST(Profile, TwoProcessesWritingAtOnceLoseNoKey)
+{
+    // In memory where there is such a folder: the disk would make each of the
+    // 3000 rewrites wait, and it is the locking that is tested here.
+    ScratchDir dir(std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path());
+    const std::string ini = dir.Write("cantrel.ini", "[Chords]\n1=\"\",\"Major\", 1 3 5\n");
+    ForgetProfiles();
+    constexpr int WritesEach = 1500;
+    // Each writer sets its own keys, one rewrite per key, both at once.
+    auto startWriter = [&](const char* section) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            for (int i = 0; i < WritesEach; ++i)
+                if (!WritePrivateProfileString(section, std::to_string(i).c_str(), "v", ini.c_str())) _exit(1);
+            _exit(0);
+        }
+        return pid;
+    };
+    const pid_t writers[] = {startWriter("First"), startWriter("Second")};
+    for (pid_t pid : writers) {
+        ASSERT_GT(pid, 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(GetProfileKeyNames(ini, "First").size(), std::size_t(WritesEach));
+    EXPECT_EQ(GetProfileKeyNames(ini, "Second").size(), std::size_t(WritesEach));
+    EXPECT_EQ(Get(ini, "Chords", "1"), "\"\",\"Major\", 1 3 5");
+    EXPECT_TRUE(OtherFiles(dir.Path(), "cantrel.ini").empty());
+}
+
+TEST(Profile, ASettingsFolderDeletedWhileInUseIsMadeAgain)
+{
+    ScratchDir dir;
+    const std::string folder = dir.File("settings");
+    std::filesystem::create_directory(folder);
+    const std::string ini = dir.Write("settings/cantrel.ini", Sample);
+    EXPECT_EQ(Get(ini, "Midi", "Velocity"), "64");
+    std::filesystem::remove_all(folder);
+    ASSERT_TRUE(WritePrivateProfileString("Midi", "Mute", "1", ini.c_str()));
+    ForgetProfiles();
+    EXPECT_EQ(Get(ini, "Midi", "Mute"), "1");
+}
+
+TEST(Profile, ChangesThatStayInMemoryNeverReachTheDisk)
+{
+    ScratchDir dir;
+    const std::string ini = dir.Write("cantrel.ini", Sample);
+    SetProfileChangesStayInMemory(true);
+    EXPECT_TRUE(WritePrivateProfileString("Midi", "Velocity", "90", ini.c_str()));
+    EXPECT_TRUE(FlushProfiles());
+    EXPECT_EQ(Get(ini, "Midi", "Velocity"), "90") << "this run sees its own change";
+    ForgetProfiles();
+    SetProfileChangesStayInMemory(false);
+    EXPECT_EQ(dir.Read("cantrel.ini"), Sample);
 }
 
 TEST(Profile, ARewriteKeepsPermissionsAndFollowsSymbolicLinks)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/test_settings.h"
 #include "definition_fixture.h"
 #include "reference_naming.h"
 
@@ -190,7 +191,7 @@ TEST_F(ChordNaming, EditedDefinitionsNameAfterTheChangeIsAnnounced)
 TEST_F(ChordNaming, AgreesWithTheRulesNoteByNoteOnEverySetAndSwitch)
 {
     ReleaseChordList();
-    const std::string defaults = std::string(CANTREL_OUTPUT_DIR) + "/cantrel.ini";
+    const std::string defaults = TestSettings::File();
     ForgetProfiles();
     UseINIFileName(defaults.c_str());
     ASSERT_TRUE(InitializeChordList());

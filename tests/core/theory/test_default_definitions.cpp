@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "support/test_settings.h"
 #include "core/services/profile.h"
 #include "definition_fixture.h"
 
 namespace {
 
-const std::string DefaultSettings = std::string(CANTREL_OUTPUT_DIR) + "/cantrel.ini";
 
 class DefaultDefinitions : public DefinitionTest {
 protected:
@@ -20,7 +20,7 @@ protected:
     {
         DefinitionTest::SetUp();
         ForgetProfiles();
-        UseINIFileName(DefaultSettings.c_str());
+        UseINIFileName(TestSettings::File().c_str());
         ASSERT_TRUE(InitializeChordList());
         ASSERT_TRUE(InitializeTuningList());
         ASSERT_TRUE(InitializeScaleList());
@@ -29,7 +29,7 @@ protected:
 
     static std::size_t Entries(const char* section)
     {
-        return GetProfileKeyNames(DefaultSettings, section).size();
+        return GetProfileKeyNames(TestSettings::File(), section).size();
     }
 
     // Names of a chord given in this system's note values.

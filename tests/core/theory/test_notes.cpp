@@ -38,7 +38,6 @@ TEST_F(ParseNoteTest, ReadsLettersAccidentalsAndOctaves)
     EXPECT_EQ(Parse("E-4"), 42);
     EXPECT_EQ(Parse("C#n4"), 39);
     EXPECT_EQ(Parse("C4#5"), 52);  // a later digit replaces the earlier one
-    EXPECT_EQ(Parse("Ab1"), -1);   // not wrapped into the octave
     EXPECT_EQ(Parse("B#1"), 3);
     EXPECT_EQ(Parse("C10"), 111);  // octaves 10 and 11 read back as written
     EXPECT_EQ(Parse("G11"), 130);
@@ -47,7 +46,9 @@ TEST_F(ParseNoteTest, ReadsLettersAccidentalsAndOctaves)
 TEST_F(ParseNoteTest, RejectsWhatIsNotOneNote)
 {
     for (const char* bad : {"", "H4", "C###4", "Cbbb4", "C 4", "C0", "C4 ", " C4", "C4x", "#4", "C\xC2\xBB",
-                            "C\xAB", "A12", "C45", "C01"})
+                            "C\xAB", "A12", "C45", "C01",
+                            // outside A1..G11: "Ab1" would be -1, the value of no note
+                            "Ab1", "Abb1", "G#11", "G##11"})
         EXPECT_EQ(Parse(bad), -100) << '"' << bad << '"';
     NOTES n = 7;
     EXPECT_EQ(ParseNote(nullptr, &n), nullptr);
@@ -62,6 +63,11 @@ TEST_F(ParseNoteTest, NoteWithoutOctaveTakesTheLastWrittenOne)
     // A failed note does not move the remembered octave.
     EXPECT_EQ(Parse("C9x"), -100);
     EXPECT_EQ(Parse("Bb"), 13);
+    // In octave 1 "Ab" is no note, but still a note's spelling (key letters).
+    EXPECT_EQ(Parse("A1"), 0);
+    EXPECT_EQ(Parse("Ab"), -100);
+    EXPECT_TRUE(IsNoteSpelling("Ab"));
+    EXPECT_FALSE(IsNoteSpelling("Ax"));
 }
 
 TEST(NoteValue, ReadsThePitchClassAtTheStart)

@@ -1,0 +1,17 @@
+#pragma once
+// The definitions the program comes with, built into it, and their return to
+// a settings file that has lost a definition section altogether (deleted
+// while the program ran, or cut short by hand). A section the user emptied is
+// the user's choice and stays empty.
+
+#include <string>
+#include <vector>
+
+// The four definition sections, in the order they are loaded.
+const std::vector<std::string>& DefinitionSections();
+
+// Writes every definition section missing from the settings file
+// (GetINIFileName) with its default entries, and tells the user once
+// (message 449, naming them). Returns the sections restored. Nothing happens
+// to a file that cannot be read.
+std::vector<std::string> RestoreMissingDefinitions();
