@@ -27,6 +27,8 @@
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
 #include "core/services/qt/help_window.h"
+#include "core/services/qt/system_clipboard.h"
+#include "core/theory/clipboard.h"
 #include "core/theory/definition_lists.h"
 
 namespace {
@@ -38,6 +40,9 @@ constexpr std::size_t ProfileValueSize = 256;
 mmApp* instance = nullptr;
 
 const char* const NoSoundText = "No sound output was found: Cantrel Studio runs silent.";
+
+// Cut, Copy and Paste of chords go through the desktop's clipboard.
+SystemClipboard systemClipboard;
 
 }  // namespace
 
@@ -66,6 +71,7 @@ bool mmApp::Start()
 {
     if (options_.errorDialog) InstallErrorDialogPresenter();
     SetGadgetGlyphProvider([](int picture) { return CommandIcon(picture); });
+    SetClipboardAccess(&systemClipboard);
     // Settings changed while a command runs reach the disk before the
     // program waits for the user again.
     SetProfileFlushScheduler([] { QTimer::singleShot(0, [] { FlushProfiles(); }); });
@@ -78,6 +84,7 @@ bool mmApp::Start()
             return false;
         }
     }
+    qApp->installEventFilter(this);
     if (options_.banner) banner_ = ShowStartBanner();
 
     if (!InitializeFileNames()) return false;
@@ -118,7 +125,6 @@ void mmApp::InitMainWindow()
     mainWindow_->CanClose = [this] { return CanClose(); };
     PlaceMainWindow();
     if (!noSoundNotice_.isEmpty()) mainWindow_->ShowNoSoundNotice(noSoundNotice_);
-    qApp->installEventFilter(this);
 }
 
 void mmApp::PlaceMainWindow()
@@ -213,6 +219,12 @@ bool mmApp::CanClose()
 
 bool mmApp::eventFilter(QObject* watched, QEvent* event)
 {
+    // The banner stays above every window: a message or question coming up
+    // under it would hold the input while nobody can see it. It goes first.
+    if (event->type() == QEvent::Show && banner_ && watched != banner_ && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && widget->isModal()) banner_->close();
+    }
     // A key press reaches the program's window first, then travels to the
     // widgets; it is taken at the window, so it is seen once.
     if (event->type() == QEvent::KeyPress && watched->isWindowType() && mainWindow_) {
@@ -242,6 +254,7 @@ void mmApp::Shutdown()
     FlushProfiles();
     SetProfileFlushScheduler({});
     SetGadgetGlyphProvider({});
+    if (GetClipboardAccess() == &systemClipboard) SetClipboardAccess(nullptr);
     lock_.reset();
 }
 
