@@ -1,7 +1,9 @@
 #include "cli/chord_arguments.h"
 
 #include <cstdio>
+#include <iostream>
 
+#include "cli/cli_exit_codes.h"
 #include "cli/cli_output.h"
 #include "core/theory/chord.h"
 #include "core/theory/notes.h"
@@ -36,4 +38,21 @@ std::vector<std::string> SplitWords(const std::string& line)
         at = end;
     }
     return words;
+}
+
+int ForEachInputChord(const std::function<void(const chord&)>& use)
+{
+    int status = ExitOk;
+    std::string line;
+    for (int number = 1; std::getline(std::cin, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        ResetParseNoteOctave();
+        chord c;
+        if (!ReadChordNotes(SplitWords(line), c, "line " + std::to_string(number) + ": ")) {
+            status = ExitUsage;
+            c.Clear();
+        }
+        use(c);
+    }
+    return status;
 }

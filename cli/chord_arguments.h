@@ -1,6 +1,7 @@
 #pragma once
 // Reading a chord from note arguments ("C4 E G" is C4 E4 G4).
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,13 @@ enum class ExtraNotes { Refuse, DropOldest };
 // e.g. "line 3: ".
 bool ReadChordNotes(const std::vector<std::string>& notes, chord& c, const std::string& context = "",
                     ExtraNotes extra = ExtraNotes::Refuse);
+
+// Reads one chord per line of standard input and hands each to `use`. Each
+// line stands alone (a note without octave does not take one from the line
+// before). A bad line is reported with its number and handed on empty, so
+// that output lines stay paired with input lines. Returns the exit status:
+// usage error after a bad line, else success.
+int ForEachInputChord(const std::function<void(const chord&)>& use);
 
 // The blank- or tab-separated words of a line.
 std::vector<std::string> SplitWords(const std::string& line);

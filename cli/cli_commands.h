@@ -23,6 +23,7 @@ int RunTextCommand(const std::vector<std::string>& args);
 int RunNameCommand(const std::vector<std::string>& args);
 int RunKeysCommand(const std::vector<std::string>& args);
 int RunScalesCommand(const std::vector<std::string>& args);
+int RunStringsCommand(const std::vector<std::string>& args);
 int RunDevicesCommand(const std::vector<std::string>& args);
 int RunPlayCommand(const std::vector<std::string>& args);
 int RunMonitorCommand(const std::vector<std::string>& args);

@@ -1,7 +1,6 @@
 // cantrel-cli name NOTE... : every name of the chord, one per line, in order.
 // cantrel-cli name --batch : one chord per input line, its names tab-separated.
 #include <cstdio>
-#include <iostream>
 #include <string>
 
 #include "cli/chord_arguments.h"
@@ -27,31 +26,12 @@ void PrintNames(const chord& c, char separator)
     if (!first || separator == '\t') std::putchar('\n');
 }
 
-int NameBatch()
-{
-    int status = ExitOk;
-    std::string line;
-    for (int number = 1; std::getline(std::cin, line); ++number) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        // Each line stands alone: a note without octave does not inherit one
-        // from the line before.
-        ResetParseNoteOctave();
-        chord c;
-        // A bad line still gets its (empty) output line, so lines stay paired.
-        if (!ReadChordNotes(SplitWords(line), c, "line " + std::to_string(number) + ": ")) {
-            status = ExitUsage;
-            c.Clear();
-        }
-        PrintNames(c, '\t');
-    }
-    return status;
-}
-
 } // namespace
 
 int RunNameCommand(const std::vector<std::string>& args)
 {
-    if (args.size() == 1 && args.front() == "--batch") return NameBatch();
+    if (args.size() == 1 && args.front() == "--batch")
+        return ForEachInputChord([](const chord& c) { PrintNames(c, '\t'); });
     if (args.empty()) return UsageError("name needs at least one note, or --batch");
     chord c;
     if (!ReadChordNotes(args, c)) return ExitUsage;

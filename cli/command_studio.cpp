@@ -1,9 +1,11 @@
-// cantrel-cli studio [--json] FILE : the components of a studio file as one
-// JSON object, in file order.
+// cantrel-cli studio [--json] [--layout] FILE : the components of a studio
+// file as one JSON object, in file order; with --layout each also gives the
+// position of its icon in the Connections window right after loading.
 #include <cstdio>
 #include <string>
 
 #include "app/studio/chord_record.h"
+#include "app/studio/studio_file_layout.h"
 #include "app/studio/studio_file_reader.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_exit_codes.h"
@@ -17,9 +19,10 @@ namespace {
 constexpr int ShowField = 2;
 constexpr int NormalField = 7;
 
-std::string ComponentJson(const StudioComponentLine& line)
+// iconPos: the JSON of the icon position, empty when not asked for.
+std::string ComponentJson(const StudioComponentLine& line, const DecodedComponentLine& decoded,
+                          const std::string& iconPos)
 {
-    const DecodedComponentLine decoded = DecodeComponentLine(line.line);
     const BaseSettingsRecord& base = decoded.base;
     chord notes;
     if (decoded.baseRead) ChordRecord::Decode(base.chordBytes, notes);
@@ -35,6 +38,7 @@ std::string ComponentJson(const StudioComponentLine& line)
     json += ", \"passThrough\": " + std::to_string(base.passThrough);
     json += ", \"manualPosition\": " + std::to_string(base.manualPosition);
     json += ", \"icon\": [" + std::to_string(base.storedIconX) + ", " + std::to_string(base.storedIconY) + "]";
+    if (!iconPos.empty()) json += ", \"iconPos\": " + iconPos;
     json += ", \"notes\": [";
     for (int i = 0; i < chord::Slots; ++i) json += (i ? ", " : "") + std::to_string(notes.notes[i]);
     json += "], \"program\": " + std::to_string(notes.program);
@@ -56,17 +60,36 @@ std::string ComponentJson(const StudioComponentLine& line)
 int RunStudioCommand(const std::vector<std::string>& args)
 {
     std::string path;
+    bool withLayout = false;
     for (const std::string& arg : args) {
         if (arg == "--json") continue;
+        if (arg == "--layout") {
+            withLayout = true;
+            continue;
+        }
         if (!path.empty()) return UsageError("studio takes one file");
         path = arg;
     }
     if (path.empty()) return UsageError("studio needs a studio file");
     StudioFileContents contents;
     if (!ReadStudioFile(path, contents)) return ExitFailure;
+    std::vector<DecodedComponentLine> decoded;
+    for (const StudioComponentLine& line : contents.components) decoded.push_back(DecodeComponentLine(line.line));
+    std::vector<LayoutComponent> layout;
+    // A studio that would not load shows no icons: their positions are null.
+    const bool loads = withLayout && LayOutStudioFile(contents, decoded, layout);
+    if (withLayout && !loads)
+        std::fprintf(stderr, "cantrel-cli: %s names a component type the program does not make; it would not load\n",
+                     path.c_str());
     std::string json = "{\"components\": [";
-    for (std::size_t i = 0; i < contents.components.size(); ++i)
-        json += (i ? ",\n  " : "\n  ") + ComponentJson(contents.components[i]);
+    for (std::size_t i = 0; i < contents.components.size(); ++i) {
+        std::string iconPos;
+        if (loads)
+            iconPos = "[" + std::to_string(layout[i].iconX) + ", " + std::to_string(layout[i].iconY) + "]";
+        else if (withLayout)
+            iconPos = "null";
+        json += (i ? ",\n  " : "\n  ") + ComponentJson(contents.components[i], decoded[i], iconPos);
+    }
     json += contents.components.empty() ? "]}" : "\n]}";
     std::printf("%s\n", json.c_str());
     return ExitOk;

@@ -10,11 +10,16 @@ const CliCommand commands[] = {
      RunNameCommand},
     {"keys", "NOTE...", "every key that holds all the notes, one per line", RunKeysCommand},
     {"scales", "NOTE...", "every scale and root that holds all the notes, one per line", RunScalesCommand},
+    {"strings", "[--tuning N] [--frets F] [--capo C] NOTE... | --batch",
+     "lay the notes on the strings of tuning N (from 0) as the Guitar does: one line per string; "
+     "--batch: one chord per input line, its strings tab-separated",
+     RunStringsCommand},
     {"devices", "", "list the MIDI output and input devices with their numbers", RunDevicesCommand},
     {"play", "[--device ID|--wav FILE] [--program P] [--ms MS] NOTE...",
      "sound the chord for MS ms (default 500), or render it into a WAV file", RunPlayCommand},
-    {"studio", "[--json] FILE",
-     "the components of a studio file (type, title, placement, settings, chord, links) as JSON",
+    {"studio", "[--json] [--layout] FILE",
+     "the components of a studio file (type, title, placement, settings, chord, links) as JSON; "
+     "--layout adds each icon's position in the Connections window",
      RunStudioCommand},
     {"monitor", "[--device ID]", "print the events arriving at a MIDI input until Ctrl+C", RunMonitorCommand},
 };

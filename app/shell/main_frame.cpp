@@ -41,12 +41,11 @@ constexpr int ComponentCommands[] = {
 };
 
 // Commands whose windows come with later parts of the program (the
-// Connections window, the preferences, the list editors, the Find dialog):
-// disabled until a handler is installed for them.
+// Connections window, the preferences, the list editors): disabled until a
+// handler is installed for them.
 constexpr int PendingCommands[] = {
     ShellCommand::Connections, ShellCommand::AutomaticPositioning, ShellCommand::ManualPositioning,
     ShellCommand::Preferences, ShellCommand::ChordList,            ShellCommand::TuningList,
-    ComponentCommand::Find,
 };
 
 constexpr int CheckedCommands[] = {ComponentCommand::Sound, ComponentCommand::Notes, ComponentCommand::Chord,

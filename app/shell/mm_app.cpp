@@ -11,12 +11,18 @@
 
 #include <cstdio>
 
+#include "app/dialogs/chord_list/edit_chord_dialog.h"
+#include "app/dialogs/tuning_list/edit_tuning_dialog.h"
+#include "app/dialogs/preferences/naming_preferences.h"
+#include "app/dialogs/preferences/preferences_dialog.h"
 #include "app/shell/about_dialog.h"
 #include "app/shell/command_icons.h"
 #include "app/shell/error_dialog.h"
 #include "app/shell/main_frame.h"
+#include "app/shell/shell_commands.h"
 #include "app/shell/single_instance.h"
 #include "app/shell/template_studio.h"
+#include "app/studio/connections/connections_commands.h"
 #include "app/studio/mm_mdi_client.h"
 #include "app/studio/studio_commands.h"
 #include "app/studio/studio_modified.h"
@@ -88,6 +94,7 @@ bool mmApp::Start()
     if (options_.banner) banner_ = ShowStartBanner();
 
     if (!InitializeFileNames()) return false;
+    ReadNamingPreferences();
     listsInitialized_ = true;
     if (!InitializeChordList() || !InitializeTuningList() || !InitializeScaleList() || !InitializeKeyList())
         return false;
@@ -123,6 +130,10 @@ void mmApp::InitMainWindow()
     studio_ = new mmMDIClient;
     mainWindow_ = new mmMainFrame(studio_);
     mainWindow_->CanClose = [this] { return CanClose(); };
+    mainWindow_->SetCommandHandler(ShellCommand::ChordList, [this] { RunChordListEditor(mainWindow_); });
+    mainWindow_->SetCommandHandler(ShellCommand::TuningList, [this] { RunTuningListEditor(mainWindow_); });
+    InstallConnectionsCommands(mainWindow_);
+    mainWindow_->SetCommandHandler(ShellCommand::Preferences, [this] { RunPreferencesDialog(mainWindow_); });
     PlaceMainWindow();
     if (!noSoundNotice_.isEmpty()) mainWindow_->ShowNoSoundNotice(noSoundNotice_);
 }

@@ -1,5 +1,6 @@
 #include "app/studio/list_box_transfer.h"
 
+#include <QComboBox>
 #include <QListWidget>
 
 void MoveIntoListWidget(const TListBoxData& data, QListWidget* widget)
@@ -17,4 +18,11 @@ void MoveOutOfListWidget(const QListWidget* widget, TListBoxData& data)
 {
     data.Clear();
     for (int i = 0; i < widget->count(); ++i) data.AddString(widget->item(i)->text().toStdString(), widget->item(i)->isSelected());
+}
+
+void MoveIntoComboBox(const TComboBoxData& data, QComboBox* widget)
+{
+    widget->clear();
+    for (const std::string& text : data.strings) widget->addItem(QString::fromStdString(text));
+    widget->setCurrentIndex(data.selectionIndex);
 }

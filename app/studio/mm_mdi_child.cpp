@@ -11,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "app/dialogs/search/search_dialog.h"
 #include "app/shell/command_icons.h"
 #include "app/shell/studio_style.h"
 #include "app/studio/component_commands.h"
@@ -171,6 +172,7 @@ bool mmMDIChild::Command(int id, Qt::KeyboardModifiers modifiers)
     case ComponentCommand::Chord: c->SetMode(ChordMode); return true;
     case ComponentCommand::ModeButtonNotes: c->SetMode(ChordMode); return true;
     case ComponentCommand::ModeButtonChord: c->SetMode(NotesMode); return true;
+    case ComponentCommand::Find: Find(); return true;
     case ComponentCommand::GetIn: PullInputs(c); return true;
     case ComponentCommand::PutOut: PutOut(c); return true;
     case ComponentCommand::ChangeSettings:
@@ -220,6 +222,18 @@ int mmMDIChild::CommandChecked(int id) const
     case ComponentCommand::Chord: return client_->Mode == ChordMode ? 1 : 0;
     default: return -1;
     }
+}
+
+void mmMDIChild::Find()
+{
+    mmMDIChildClient* c = client_;
+    unsigned word = 0;
+    unsigned optional = 0;
+    if (!RunSearchDialog(this, word, optional, c->FindArg1, c->FindArg2, c->FindArg3)) return;
+    c->FindResult = static_cast<int>(optional);
+    c->ShowFound(static_cast<int>(word));
+    // The choice and what it found are kept in the studio file.
+    MarkStudioModified();
 }
 
 void mmMDIChild::PlayHalfSecond()

@@ -37,6 +37,9 @@ public:
 
     // Swaps the tool-bar button oldId for newId.
     void ReplaceGadget(int oldId, int newId);
+    // Runs the Search dialog on the client's Find settings and shows what it
+    // found.
+    void Find();
     // Plays the chord for half a second (space down, wait, space up).
     void PlayHalfSecond();
 

@@ -20,6 +20,12 @@ int& StudioLinkBase()
     return base;
 }
 
+mmMDIChild* FrameOfComponent(const ComponentNode* node)
+{
+    auto* client = dynamic_cast<const mmMDIChildClient*>(node);
+    return client ? client->Frame() : nullptr;
+}
+
 mmMDIChildClient::mmMDIChildClient(int typeId, QWidget* parent) : QWidget(parent), ComponentNode(typeId)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -70,10 +76,16 @@ void mmMDIChildClient::SaveSettings(char*& out, int& remaining)
     record.storedIconY = StoredIconY;
     std::uint8_t bytes[BaseSettingsRecord::Size];
     record.Encode(bytes);
-    if (!ToString(bytes, BaseSettingsRecord::Size, out, remaining)) return;
-    const int written = 2 + 2 * BaseSettingsRecord::Size;
+    AppendRecord(bytes, BaseSettingsRecord::Size, out, remaining);
+}
+
+bool mmMDIChildClient::AppendRecord(const void* bytes, int size, char*& out, int& remaining)
+{
+    if (!ToString(bytes, size, out, remaining)) return false;
+    const int written = 2 + 2 * size;
     out += written;
     remaining -= written;
+    return true;
 }
 
 void mmMDIChildClient::LoadSettings(char*& in, int& remaining)

@@ -2,6 +2,8 @@
 // The component proper: the client window of a component frame. It is a node
 // of the link graph, and the concrete components override its operations.
 
+#include <cstdint>
+
 #include <QRect>
 #include <QWidget>
 
@@ -51,6 +53,10 @@ public:
     int MinTrackHeight = 0;
 
 protected:
+    // Appends one record of the settings line as hex and moves past it;
+    // false when it does not fit (the encoder reports it).
+    static bool AppendRecord(const void* bytes, int size, char*& out, int& remaining);
+
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -59,6 +65,9 @@ protected:
 private:
     mmMDIChild* frame_ = nullptr;
 };
+
+// The frame of a component, or null.
+mmMDIChild* FrameOfComponent(const ComponentNode* node);
 
 // During a load, the list index of the last component that existed before it
 // (0 when none): stored link ends are counted from there.

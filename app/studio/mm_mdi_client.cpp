@@ -13,10 +13,12 @@
 #include "app/studio/chord_names_line.h"
 #include "app/studio/component_factory.h"
 #include "app/studio/component_node.h"
+#include "app/studio/component_titles.h"
 #include "app/studio/connections_refresh.h"
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/new_component_dialog.h"
+#include "app/studio/show_scale_notes.h"
 #include "app/studio/help_topics.h"
 #include "app/studio/studio_commands.h"
 #include "app/studio/studio_file_reader.h"
@@ -43,12 +45,6 @@ QString DecodeStoredText(const std::string& bytes)
     QString text = QString::fromUtf8(bytes);
     if (text.contains(QChar::ReplacementCharacter)) return QString::fromLatin1(bytes);
     return text;
-}
-
-mmMDIChild* FrameOf(ComponentNode* node)
-{
-    auto* client = dynamic_cast<mmMDIChildClient*>(node);
-    return client ? client->Frame() : nullptr;
 }
 
 // Frames become active as they are shown, and a load leaves its last frame
@@ -103,6 +99,7 @@ mmMDIClient::mmMDIClient(QWidget* parent) : QMdiArea(parent)
     setObjectName("studio");
     instance = this;
     ReadMaxChords();
+    ReadShowScaleNotes();
     AskToSave = AskWithMessageBox;
     ChooseFile = [this](bool save, const QString& start) {
         const QString filter = QtFileFilter(StringResource(AppStrings(), StudioFilterString));
@@ -132,7 +129,7 @@ QList<mmMDIChild*> mmMDIClient::Frames() const
 {
     QList<mmMDIChild*> frames;
     for (ComponentNode* n = FirstComponent(); n; n = n->Next)
-        if (mmMDIChild* frame = FrameOf(n)) frames << frame;
+        if (mmMDIChild* frame = FrameOfComponent(n)) frames << frame;
     return frames;
 }
 
@@ -147,9 +144,9 @@ bool mmMDIClient::SaveStudio(const char* path)
         if (!frame) continue;
         const std::string key = std::to_string(++n);
         // Automatic titles (ending in the mark) are made again on loading.
-        const std::string title = frame->windowTitle().toStdString();
-        const bool automatic = title.empty() || static_cast<unsigned char>(title.back()) == 0xA0;
-        written = WritePrivateProfileString(StudioFile::Titles, key.c_str(), automatic ? "" : title.c_str(), path);
+        const QString title = frame->windowTitle();
+        const std::string kept = IsAutomaticTitle(title) ? std::string() : title.toStdString();
+        written = WritePrivateProfileString(StudioFile::Titles, key.c_str(), kept.c_str(), path);
 
         char line[StudioFile::LineBufferSize] = {};
         char* out = line;
@@ -282,10 +279,10 @@ void mmMDIClient::CloseAllFrames()
     // The area activates the next frame whenever the active one goes, and
     // lays out the minimised frames again; it passes hidden frames over.
     for (ComponentNode* node = FirstComponent(); node; node = node->Next)
-        if (mmMDIChild* frame = FrameOf(node)) frame->hide();
+        if (mmMDIChild* frame = FrameOfComponent(node)) frame->hide();
     // Each frame takes its component, and the component its links, along.
     while (ComponentNode* node = LastComponent()) {
-        mmMDIChild* frame = FrameOf(node);
+        mmMDIChild* frame = FrameOfComponent(node);
         if (!frame) break;
         delete frame;
     }

@@ -276,6 +276,26 @@ bool WritePrivateProfileString(const char* section, const char* key, const char*
     });
 }
 
+bool WriteProfileSection(const char* section,
+                         const std::vector<std::pair<std::string, std::string>>& entries,
+                         const char* file)
+{
+    if (section == nullptr || file == nullptr || *file == '\0' || !IsWritableSection(section))
+        return false;
+    for (const auto& [key, value] : entries)
+        if (!IsWritableKey(key) || HasLineBreak(value))
+            return false;
+    ProfileCache& cache = Cache();
+    const std::string path = CacheKey(file);
+    std::lock_guard lock(cache.mutex);
+    CachedFile& cached = Load(cache, path);
+    if (cached.unreadable)
+        return false;
+    cached.document.ReplaceEntries(section, entries);
+    cached.dirty = true;
+    return Rewrite(cache, path);
+}
+
 std::vector<std::string> GetProfileSectionNames(const std::string& file)
 {
     return ReadDocument(file, [](const ProfileDocument& doc) { return doc.SectionNames(); });

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Value of key in section, or def. Surrounding blanks of the value are dropped.
@@ -32,6 +33,15 @@ int GetPrivateProfileInt(const char* section, const char* key, int def, const ch
 // Returns false when the change could not be made or written.
 bool WritePrivateProfileString(const char* section, const char* key, const char* value,
                                const char* file);
+
+// Replaces every entry of section with entries ("key=value", the value
+// written as given, blanks and all) in one atomic rewrite that reaches the
+// disk before this returns; the rest of the file stays byte for byte, and the
+// section keeps its place and comments. False, with the file as it was, when
+// an entry could not be read back or the rewrite failed.
+bool WriteProfileSection(const char* section,
+                         const std::vector<std::pair<std::string, std::string>>& entries,
+                         const char* file);
 
 // The names of all sections, and of all keys of one section, in file order.
 std::vector<std::string> GetProfileSectionNames(const std::string& file);

@@ -147,6 +147,18 @@ const ProfileDocument::Section* ProfileDocument::FindSection(std::string_view na
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
+ProfileDocument::Section& ProfileDocument::SectionForWriting(std::string_view name)
+{
+    if (Section* found = FindSection(name))
+        return *found;
+    Section& section = sections_.emplace_back();
+    section.added = true;
+    section.name = name;
+    section.header = "[" + section.name + "]";
+    sectionIndex_.try_emplace(section.name, sections_.size() - 1);
+    return section;
+}
+
 void ProfileDocument::IndexKeys(Section& section)
 {
     section.keys.clear();
@@ -188,14 +200,7 @@ void ProfileDocument::Set(std::string_view sectionName, std::string_view keyName
     keyName = TrimProfileBlanks(keyName);
     value = TrimProfileBlanks(value);
 
-    Section* section = FindSection(sectionName);
-    if (section == nullptr) {
-        section = &sections_.emplace_back();
-        section->added = true;
-        section->name = sectionName;
-        section->header = "[" + section->name + "]";
-        sectionIndex_.try_emplace(section->name, sections_.size() - 1);
-    }
+    Section* section = &SectionForWriting(sectionName);
     auto it = section->keys.find(keyName);
     if (it != section->keys.end()) {
         Line& line = section->lines[it->second];
@@ -243,6 +248,37 @@ bool ProfileDocument::DeleteSection(std::string_view sectionName)
     sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
     IndexSections();
     return true;
+}
+
+void ProfileDocument::ReplaceEntries(std::string_view sectionName,
+                                     const std::vector<std::pair<std::string, std::string>>& entries)
+{
+    sectionName = TrimProfileBlanks(sectionName);
+    Section* section = &SectionForWriting(sectionName);
+    std::vector<Line> lines;
+    lines.reserve(section->lines.size() + entries.size());
+    bool placed = false;
+    auto place = [&] {
+        for (const auto& [key, value] : entries) {
+            Line& line = lines.emplace_back();
+            line.key = TrimProfileBlanks(key);
+            line.value = TrimProfileBlanks(value);
+            line.text = line.key + "=" + value;
+        }
+        placed = true;
+    };
+    for (Line& line : section->lines) {
+        if (line.removed) continue;
+        if (!line.IsEntry()) {
+            lines.push_back(std::move(line));
+            continue;
+        }
+        if (!placed) place();
+    }
+    if (!placed) place();
+    section->lines = std::move(lines);
+    section->removedLines = 0;
+    IndexKeys(*section);
 }
 
 std::vector<std::string> ProfileDocument::SectionNames() const

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class ProfileDocument {
@@ -27,6 +28,12 @@ public:
     // True when something was removed.
     bool DeleteKey(std::string_view section, std::string_view key);
     bool DeleteSection(std::string_view section);
+    // Every entry of section gives way to entries, written "key=value" as
+    // given (blanks inside the value kept, so columns line up). The section
+    // keeps its place and its comments; the new entries stand where its first
+    // entry stood. A missing section is added at the end.
+    void ReplaceEntries(std::string_view section,
+                        const std::vector<std::pair<std::string, std::string>>& entries);
 
     // Names in file order, each once.
     std::vector<std::string> SectionNames() const;
@@ -63,6 +70,8 @@ private:
 
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
+    // The section of that name, added at the end of the file when missing.
+    Section& SectionForWriting(std::string_view name);
     static void IndexKeys(Section& section);
     static void CompactIfSparse(Section& section);
     void IndexSections();

@@ -26,6 +26,20 @@ void ReleaseChordList()
     ChordDefinitionsChanged();
 }
 
+bool InsertChordDefinition(int after, ChordNameTag* record)
+{
+    if (!chords.InsertAfter(after, record)) return false;
+    ChordDefinitionsChanged();
+    return true;
+}
+
+bool DeleteChordDefinition(int i)
+{
+    if (!chords.RemoveAt(i)) return false;
+    ChordDefinitionsChanged();
+    return true;
+}
+
 int CountChordDefinitions() { return chords.count; }
 
 ChordNameTag* GetChordDefinition(int i) { return chords.At(i); }

@@ -36,6 +36,15 @@ TuningNameTag* GetTuning(int i);
 ScaleNameTag* GetScale(int i);
 KeyNameTag* GetKey(int i);
 
+// A list editor's Add and Delete: link a new record (allocated with new)
+// behind the i-th one, or unlink and free the i-th one. The first record is
+// never deleted. False when there is no such record (the new one is then
+// not taken). Naming sees a chord change at once.
+bool InsertChordDefinition(int after, ChordNameTag* record);
+bool DeleteChordDefinition(int i);
+bool InsertTuning(int after, TuningNameTag* record);
+bool DeleteTuning(int i);
+
 // A list editor that changed chord records in place (intervals, flags, or
 // the links) calls this so that naming sees the change at once. Loading and
 // releasing the list do it themselves.

@@ -14,6 +14,10 @@ constexpr int DefinitionSlots = 12;
 // Flag of an interval that players may leave out.
 constexpr std::uint8_t OptionalInterval = 1;
 
+// The widest interval an entry can spell: "13#", 22 semitones. ("14", 23
+// semitones, has a name but no degree the reader accepts.)
+constexpr int WidestInterval = 22;
+
 // One chord type, such as "m7" (1 3b 5? 7b).
 struct ChordNameTag {
     char name[15];         // suffix written after the root in chord names; may be empty

@@ -8,8 +8,8 @@
 namespace {
 
 constexpr int MajorSteps[KeyLetters] = {2, 2, 1, 2, 2, 2, 1};
-// The minor form this engine draws is the ascending melodic minor.
-constexpr int MinorSteps[KeyLetters] = {2, 1, 2, 2, 2, 1, 2};
+// The natural minor, as the [Keys] list spells every minor key.
+constexpr int MinorSteps[KeyLetters] = {2, 1, 2, 2, 1, 2, 2};
 
 // Pitch-set word of a key record: its tonic and its seven pitch classes.
 std::uint32_t KeyWord(const KeyNameTag& key)

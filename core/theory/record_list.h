@@ -19,6 +19,34 @@ struct RecordList {
         ++count;
     }
 
+    // Links record directly behind the i-th record (a list editor's Add);
+    // false, record not taken, when there is no i-th record.
+    bool InsertAfter(int i, Record* record)
+    {
+        Record* at = At(i);
+        if (!at) return false;
+        record->next = at->next;
+        at->next = record;
+        if (tail == at) tail = record;
+        ++count;
+        return true;
+    }
+
+    // Unlinks and frees the i-th record. The first one is never removed, so
+    // the head that callers may hold stays valid; false when i is 0 or there
+    // is no such record.
+    bool RemoveAt(int i)
+    {
+        Record* before = i > 0 ? At(i - 1) : nullptr;
+        if (!before || !before->next) return false;
+        Record* gone = before->next;
+        before->next = gone->next;
+        if (tail == gone) tail = before;
+        --count;
+        delete gone;
+        return true;
+    }
+
     // Frees every record reachable from head, also those an editor linked in
     // without updating tail and count.
     void Release()

@@ -19,6 +19,10 @@ int InitializeTuningList()
 
 void ReleaseTuningList() { tunings.Release(); }
 
+bool InsertTuning(int after, TuningNameTag* record) { return tunings.InsertAfter(after, record); }
+
+bool DeleteTuning(int i) { return tunings.RemoveAt(i); }
+
 int CountTunings() { return tunings.count; }
 
 TuningNameTag* GetTuning(int i) { return tunings.At(i); }

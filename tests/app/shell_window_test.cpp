@@ -140,6 +140,7 @@ TEST_F(MainWindowTest, AcceleratorsReachTheirCommands)
 
 TEST_F(MainWindowTest, PendingCommandsAreDisabledUntilHandled)
 {
+    frame->SetCommandHandler(20005, nullptr);  // as before the program installs its own
     EXPECT_FALSE(Action(20005)->isEnabled());
     int runs = 0;
     frame->SetCommandHandler(20005, [&] { ++runs; });

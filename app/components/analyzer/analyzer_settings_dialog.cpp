@@ -17,6 +17,7 @@
 #include "app/components/analyzer/analyzer_client.h"
 #include "app/components/analyzer/analyzer_label_pictures.h"
 #include "app/studio/component_types.h"
+#include "app/studio/list_box_transfer.h"
 #include "controls/led_button.h"
 #include "core/midi/midi_dev.h"
 #include "core/services/qt/tmidi_button.h"
@@ -57,8 +58,7 @@ AnalyzerSettingsDialog::AnalyzerSettingsDialog(QWidget* parent, const AnalyzerCl
     program_ = Named(new QComboBox(this), ProgramId);
     TComboBoxData programs;
     MidiDev::FillMIDIList(programs, analyzer->Chord.program);
-    for (const std::string& name : programs.strings) program_->addItem(QString::fromStdString(name));
-    program_->setCurrentIndex(programs.selectionIndex);
+    MoveIntoComboBox(programs, program_);
     auto* programLabel = new QLabel(QStringLiteral("&Program"), this);
     programLabel->setBuddy(program_);
     auto* test = Named(new TMIDIButton(this, program_, MidiDev::lastmidi, QStringLiteral("&Test")), TestButtonId);

@@ -438,3 +438,23 @@ TEST(Profile, APipeInPlaceOfTheFileIsNeitherWaitedForNorReplaced)
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_TRUE(std::filesystem::is_fifo(ini));
 }
+
+TEST(Profile, ASectionRewriteKeepsItsPlaceItsCommentsAndTheBlanksOfItsValues)
+{
+    ScratchDir dir;
+    const std::string ini = dir.Write("cantrel.ini", Sample);
+    const std::size_t rewrites = ProfileRewriteCount();
+    ASSERT_TRUE(WriteProfileSection("chords", {{"1", "  \"M\", 1 3 5 "}, {"2", " \"m\", 1 3b 5"}}, ini.c_str()));
+    EXPECT_EQ(ProfileRewriteCount(), rewrites + 1);
+    EXPECT_EQ(dir.Read("cantrel.ini"),
+              "; Cantrel settings\n\n[Chords]\n1=  \"M\", 1 3 5 \n2= \"m\", 1 3b 5\n; a comment inside\n\n"
+              "[Midi]\nOutDeviceID=-1\nVelocity=64\n");
+    EXPECT_EQ(Get(ini, "Chords", "1"), "\"M\", 1 3 5");
+
+    // An entry that could not be read back refuses the whole rewrite.
+    EXPECT_FALSE(WriteProfileSection("Chords", {{"1", "x"}, {"2", "two\nlines"}}, ini.c_str()));
+    EXPECT_EQ(Get(ini, "Chords", "1"), "\"M\", 1 3 5");
+    // A missing section is added at the end; an empty list leaves it bare.
+    ASSERT_TRUE(WriteProfileSection("Tunings", {}, ini.c_str()));
+    EXPECT_TRUE(dir.Read("cantrel.ini").ends_with("Velocity=64\n\n[Tunings]\n"));
+}

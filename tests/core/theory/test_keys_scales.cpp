@@ -108,7 +108,8 @@ TEST_F(KeysAndScales, NoteNamesOfScaleRootsFollowTheAccidentalSetting)
 TEST(KeyAndScaleBits, SevenStepsFromTheTonic)
 {
     EXPECT_EQ(chord::GetKeyBits(3, 1), Word(3, {0, 2, 3, 5, 7, 8, 10}));
-    EXPECT_EQ(chord::GetKeyBits(3, 0), Word(3, {0, 1, 3, 5, 6, 8, 10}));
+    // C minor is C D Eb F G Ab Bb: Ab (11), not A (0).
+    EXPECT_EQ(chord::GetKeyBits(3, 0), Word(3, {1, 3, 5, 6, 8, 10, 11}));
     EXPECT_EQ(chord::GetKeyBits(3 + 36, 1), chord::GetKeyBits(3, 1));
     EXPECT_EQ(chord::GetKeyBits(-9, 1), chord::GetKeyBits(3, 1));
 

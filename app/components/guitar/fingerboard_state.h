@@ -1,0 +1,16 @@
+#pragma once
+// What the fingerboard shows besides its geometry: the tuning, the notes the
+// strings play, the capo, the board flags, the mode and the Find display.
+
+#include "core/theory/chord.h"
+
+struct FingerboardState {
+    const chord* tuning = nullptr;  // open strings
+    const chord* played = nullptr;  // slot s: the note string s plays, or -1
+    int stringCount = 0;
+    int capo = 0;
+    int boardFlags = 0;
+    bool notesMode = false;  // strings not played are not marked
+    int findKind = 0;        // pitch-set word of the Find display, 0: none
+    int findResult = 0;      // its optional notes
+};

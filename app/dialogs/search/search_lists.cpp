@@ -1,0 +1,57 @@
+#include "app/dialogs/search/search_lists.h"
+
+#include "core/theory/chord.h"
+#include "core/theory/definition_lists.h"
+
+void FillSearchRootList(TListBoxData& d)
+{
+    d.Clear();
+    for (int pitchClass = 0; pitchClass < 12; ++pitchClass) {
+        char name[chord::NoteNameSize] = {};
+        chord::GetNoteName(pitchClass, name);
+        d.AddString(name);
+    }
+}
+
+void FillSearchNameList(TListBoxData& d, int kind)
+{
+    d.Clear();
+    switch (kind) {
+    case SearchKind::Chord:
+        for (const ChordNameTag* def = GetChordDefinition(0); def; def = def->next) {
+            d.AddString(std::string(def->name) + '\t' + def->description);
+            d.AddItemData(reinterpret_cast<std::uintptr_t>(def));
+        }
+        break;
+    case SearchKind::Scale:
+        for (const ScaleNameTag* scale = GetScale(0); scale; scale = scale->next) {
+            d.AddString(scale->name);
+            d.AddItemData(reinterpret_cast<std::uintptr_t>(scale));
+        }
+        break;
+    case SearchKind::Key:
+        d.AddString("Major");
+        d.AddItemData(1);
+        d.AddString("Minor");
+        d.AddItemData(0);
+        break;
+    default: break;
+    }
+}
+
+unsigned SearchWord(int kind, int root, std::uintptr_t itemData, unsigned* optional)
+{
+    unsigned none = 0;
+    unsigned& extra = optional ? *optional : none;
+    extra = 0;
+    switch (kind) {
+    case SearchKind::Chord:
+        if (!itemData) return 0;
+        return chord::GetChordBits(root, reinterpret_cast<const ChordNameTag*>(itemData), &extra);
+    case SearchKind::Scale:
+        if (!itemData) return 0;
+        return chord::GetScaleBits(root, reinterpret_cast<const ScaleNameTag*>(itemData));
+    case SearchKind::Key: return chord::GetKeyBits(root, itemData != 0 ? 1 : 0);
+    default: return 0;
+    }
+}
