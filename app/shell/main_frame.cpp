@@ -28,6 +28,7 @@
 #include "core/midi/midi_dev.h"
 #include "core/services/profile.h"
 #include "core/services/qt/help_viewer.h"
+#include "core/services/qt/help_window.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ mmMainFrame::mmMainFrame(mmMDIClient* studio) : studio_(studio)
     statusBar()->setSizeGripEnabled(true);
 
     connect(studio_, &QMdiArea::subWindowActivated, this, &mmMainFrame::UpdateCommands);
+    HelpWindow::Instance()->SetAnchor(this, menuBar());
     ShowSoundState();
     UpdateCommands();
 }

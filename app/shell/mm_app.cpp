@@ -18,6 +18,7 @@
 #include "app/shell/about_dialog.h"
 #include "app/shell/command_icons.h"
 #include "app/shell/error_dialog.h"
+#include "app/shell/instance_channel.h"
 #include "app/shell/main_frame.h"
 #include "app/shell/shell_commands.h"
 #include "app/shell/single_instance.h"
@@ -84,11 +85,20 @@ bool mmApp::Start()
 
     if (options_.singleInstance) {
         lock_ = std::make_unique<SingleInstanceLock>();
+        const QString channelPath = lock_->ChannelPath();
         if (!lock_->Acquire()) {
             lock_.reset();
-            Error(SecondInstanceMessage);
+            // The running program opens the studio and comes forward; 445
+            // only when it does not answer.
+            const QString studio =
+                studioArgument_.isEmpty() ? QString() : QFileInfo(studioArgument_).absoluteFilePath();
+            handedOver_ = InstanceChannel::HandOver(channelPath, studio);
+            if (!handedOver_) Error(SecondInstanceMessage);
             return false;
         }
+        channel_ = std::make_unique<InstanceChannel>(channelPath);
+        channel_->Received = [this](const QString& studio) { TakeOver(studio); };
+        channel_->Listen();
     }
     qApp->installEventFilter(this);
     if (options_.banner) banner_ = ShowStartBanner();
@@ -211,6 +221,20 @@ void mmApp::OpenFirstStudio(const QString& studioArgument)
         Error(TemplateMissingMessage);
 }
 
+void mmApp::TakeOver(const QString& studio)
+{
+    if (!mainWindow_) return;
+    if (mainWindow_->isMinimized()) mainWindow_->showNormal();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+    if (studio.isEmpty()) return;
+    // After the answer has gone: the save prompt may wait for the user.
+    QTimer::singleShot(0, mainWindow_, [this, path = studio.toStdString()] {
+        if (studio_->LoadStudio(path.c_str(), true, true)) studio_->SetStudioName(path.c_str());
+        mainWindow_->UpdateCommands();
+    });
+}
+
 bool mmApp::CanClose()
 {
     if (StudioModified()) {
@@ -265,6 +289,7 @@ void mmApp::Shutdown()
     FlushProfiles();
     SetProfileFlushScheduler({});
     SetGadgetGlyphProvider({});
+    channel_.reset();
     if (GetClipboardAccess() == &systemClipboard) SetClipboardAccess(nullptr);
     lock_.reset();
 }
@@ -272,6 +297,7 @@ void mmApp::Shutdown()
 int mmApp::Run(const QString& studioArgument)
 {
     int code = 1;
+    SetStudioArgument(studioArgument);
     if (Start()) {
         InitMainWindow();
         // The program ends with its main window, whatever else is open.
@@ -282,5 +308,5 @@ int mmApp::Run(const QString& studioArgument)
         code = QApplication::exec();
     }
     Shutdown();
-    return code;
+    return handedOver_ ? 0 : code;
 }
