@@ -37,10 +37,11 @@ void InstanceChannel::Answer()
             }
             if (!socket->canReadLine()) return;
             const QString studio = QString::fromUtf8(socket->readLine()).trimmed();
+            // Taken before it is answered: the answer says it arrived.
+            if (Received) Received(studio);
             socket->write(Answered);
             socket->flush();
             socket->disconnectFromServer();
-            if (Received) Received(studio);
         });
     }
 }
