@@ -7,20 +7,25 @@
 #include <QPolygonF>
 
 #include "resources/controls/palette_glyphs.h"
+#include "resources/controls/picture_colours.h"
 
 namespace CommandPicture {
 
 Inks InksFor(const QPalette& palette, bool enabled)
 {
-    const QPalette::ColorGroup group = enabled ? QPalette::Active : QPalette::Disabled;
     Inks inks;
-    inks.ink = palette.color(group, QPalette::WindowText);
-    inks.paper = palette.color(group, QPalette::Base);
+    inks.ink = palette.color(QPalette::Active, QPalette::WindowText);
+    inks.paper = palette.color(QPalette::Active, QPalette::Base);
     inks.accent = palette.color(QPalette::Active, QPalette::Highlight);
-    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    const bool dark = IsDarkPalette(palette);
     inks.soft = dark ? inks.accent.darker(160) : inks.accent.lighter(170);
     inks.alarm = dark ? QColor(0xff, 0x6b, 0x6b) : QColor(0xc6, 0x28, 0x28);
     if (!enabled) {
+        // A disabled picture is drawn in one colour between the window's and
+        // its text's: dimmed, yet seen. The palette's own disabled text is
+        // in many themes, dark ones above all, nearly the window's colour.
+        inks.ink = MixColours(palette.color(QPalette::Window), inks.ink, 0.4);
+        inks.paper = palette.color(QPalette::Disabled, QPalette::Base);
         inks.accent = inks.ink;
         inks.soft = inks.paper;
         inks.alarm = inks.ink;

@@ -1,7 +1,8 @@
 #pragma once
 // The error dialog (9099, "Cantrel Studio Error"): the message, OK, and Help
 // at the topic numbered like the message. Installed as the presenter of every
-// Error the program reports.
+// Error the program reports. A notice (453: no studio help) shows as
+// information, under the program's name.
 
 #include "core/services/error.h"
 #include "core/services/qt/h_dialog.h"

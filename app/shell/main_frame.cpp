@@ -19,6 +19,7 @@
 #include "app/shell/main_menu.h"
 #include "app/shell/main_tool_bar.h"
 #include "app/shell/shell_commands.h"
+#include "app/shell/window_menu.h"
 #include "app/studio/component_commands.h"
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_client.h"
@@ -27,6 +28,7 @@
 #include "core/midi/midi_dev.h"
 #include "core/services/profile.h"
 #include "core/services/qt/help_viewer.h"
+#include "core/services/qt/help_window.h"
 
 namespace {
 
@@ -84,6 +86,7 @@ mmMainFrame::mmMainFrame(mmMDIClient* studio) : studio_(studio)
     actions_->Action(ShellCommand::Exit)->setShortcut(QKeySequence(Qt::AltModifier | Qt::Key_F4));
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, &mmMainFrame::UpdateCommands);
+    windowList_ = std::make_unique<WindowList>(menuBar()->findChild<QMenu*>(QStringLiteral("menuWindow")), studio_);
 
     toolBar_ = BuildMainToolBar(this, *actions_);
     addToolBar(Qt::TopToolBarArea, toolBar_);
@@ -93,6 +96,7 @@ mmMainFrame::mmMainFrame(mmMDIClient* studio) : studio_(studio)
     statusBar()->setSizeGripEnabled(true);
 
     connect(studio_, &QMdiArea::subWindowActivated, this, &mmMainFrame::UpdateCommands);
+    HelpWindow::Instance()->SetAnchor(this, menuBar());
     ShowSoundState();
     UpdateCommands();
 }
@@ -145,14 +149,26 @@ void mmMainFrame::Command(int id)
     UpdateCommands();
 }
 
+QString mmMainFrame::DisabledReason(int id) const
+{
+    if (id == ShellCommand::Delete) return QStringLiteral("Each component deletes with its own Del key.");
+    if (IsPending(id)) return QStringLiteral("Not part of this version yet.");
+    if (!Contains(ComponentCommands, id)) return QString();
+    mmMDIChild* active = mmMDIChild::ActiveComponent();
+    if (!active) return QStringLiteral("Open or create a component first.");
+    if (!active->Acts(id)) return QStringLiteral("Splitters and Joiners only pass chords on.");
+    return QString();
+}
+
 void mmMainFrame::UpdateCommands()
 {
     mmMDIChild* active = mmMDIChild::ActiveComponent();
     for (int id : actions_->Ids()) {
         QAction* action = actions_->Find(id);
-        bool enabled = !IsPending(id) && id != ShellCommand::Delete;
-        if (Contains(ComponentCommands, id)) enabled = enabled && active != nullptr;
-        action->setEnabled(enabled);
+        const QString reason = DisabledReason(id);
+        action->setEnabled(reason.isEmpty());
+        const QString hint = CommandHint(id);
+        action->setStatusTip(reason.isEmpty() ? hint : hint + QStringLiteral("  (") + reason + ')');
     }
     for (int id : {ComponentCommand::Sound, ComponentCommand::Notes, ComponentCommand::Chord})
         actions_->Find(id)->setChecked(active && active->CommandChecked(id) == 1);

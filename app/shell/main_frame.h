@@ -16,6 +16,7 @@
 
 class mmMDIClient;
 class QToolBar;
+class WindowList;
 
 class mmMainFrame : public QMainWindow {
     Q_OBJECT
@@ -34,8 +35,13 @@ public:
     // (the Connections window, the preferences and list editors); until then
     // such a command is shown disabled.
     void SetCommandHandler(int id, std::function<void()> handler);
-    // Enables, disables and checks the commands for the present state.
+    // Enables, disables and checks the commands for the present state; a
+    // disabled command's status text says why.
     void UpdateCommands();
+    // Why command id cannot be carried out now; empty when it can.
+    QString DisabledReason(int id) const;
+    // The Window menu's list of component windows.
+    WindowList& Windows() { return *windowList_; }
 
     // F1: the help of the active component, else the contents.
     void ShowOnlineHelp();
@@ -70,6 +76,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     std::unique_ptr<CommandActions> actions_;
     QHash<int, std::function<void()>> handlers_;
+    std::unique_ptr<WindowList> windowList_;
 };
 
 // A file dropped on the main window.

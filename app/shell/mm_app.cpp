@@ -18,6 +18,7 @@
 #include "app/shell/about_dialog.h"
 #include "app/shell/command_icons.h"
 #include "app/shell/error_dialog.h"
+#include "app/shell/instance_channel.h"
 #include "app/shell/main_frame.h"
 #include "app/shell/shell_commands.h"
 #include "app/shell/single_instance.h"
@@ -34,6 +35,8 @@
 #include "core/services/profile.h"
 #include "core/services/qt/help_window.h"
 #include "core/theory/default_definitions.h"
+#include "core/services/qt/system_clipboard.h"
+#include "core/theory/clipboard.h"
 #include "core/theory/definition_lists.h"
 
 namespace {
@@ -45,6 +48,9 @@ constexpr std::size_t ProfileValueSize = 256;
 mmApp* instance = nullptr;
 
 const char* const NoSoundText = "No sound output was found: Cantrel Studio runs silent.";
+
+// Cut, Copy and Paste of chords go through the desktop's clipboard.
+SystemClipboard systemClipboard;
 
 }  // namespace
 
@@ -73,18 +79,29 @@ bool mmApp::Start()
 {
     if (options_.errorDialog) InstallErrorDialogPresenter();
     SetGadgetGlyphProvider([](int picture) { return CommandIcon(picture); });
+    SetClipboardAccess(&systemClipboard);
     // Settings changed while a command runs reach the disk before the
     // program waits for the user again.
     SetProfileFlushScheduler([] { QTimer::singleShot(0, [] { FlushProfiles(); }); });
 
     if (options_.singleInstance) {
         lock_ = std::make_unique<SingleInstanceLock>();
+        const QString channelPath = lock_->ChannelPath();
         if (!lock_->Acquire()) {
             lock_.reset();
-            Error(SecondInstanceMessage);
+            // The running program opens the studio and comes forward; 445
+            // only when it does not answer.
+            const QString studio =
+                studioArgument_.isEmpty() ? QString() : QFileInfo(studioArgument_).absoluteFilePath();
+            handedOver_ = InstanceChannel::HandOver(channelPath, studio);
+            if (!handedOver_) Error(SecondInstanceMessage);
             return false;
         }
+        channel_ = std::make_unique<InstanceChannel>(channelPath);
+        channel_->Received = [this](const QString& studio) { TakeOver(studio); };
+        channel_->Listen();
     }
+    qApp->installEventFilter(this);
     if (options_.banner) banner_ = ShowStartBanner();
 
     if (!InitializeFileNames()) return false;
@@ -131,7 +148,6 @@ void mmApp::InitMainWindow()
     mainWindow_->SetCommandHandler(ShellCommand::Preferences, [this] { RunPreferencesDialog(mainWindow_); });
     PlaceMainWindow();
     if (!noSoundNotice_.isEmpty()) mainWindow_->ShowNoSoundNotice(noSoundNotice_);
-    qApp->installEventFilter(this);
 }
 
 void mmApp::PlaceMainWindow()
@@ -212,6 +228,20 @@ void mmApp::OpenFirstStudio(const QString& studioArgument)
         Error(TemplateMissingMessage);
 }
 
+void mmApp::TakeOver(const QString& studio)
+{
+    if (!mainWindow_) return;
+    if (mainWindow_->isMinimized()) mainWindow_->showNormal();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+    if (studio.isEmpty()) return;
+    // After the answer has gone: the save prompt may wait for the user.
+    QTimer::singleShot(0, mainWindow_, [this, path = studio.toStdString()] {
+        if (studio_->LoadStudio(path.c_str(), true, true)) studio_->SetStudioName(path.c_str());
+        mainWindow_->UpdateCommands();
+    });
+}
+
 bool mmApp::CanClose()
 {
     if (StudioModified()) {
@@ -231,6 +261,12 @@ bool mmApp::CanClose()
 
 bool mmApp::eventFilter(QObject* watched, QEvent* event)
 {
+    // The banner stays above every window: a message or question coming up
+    // under it would hold the input while nobody can see it. It goes first.
+    if (event->type() == QEvent::Show && banner_ && watched != banner_ && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && widget->isModal()) banner_->close();
+    }
     // A key press reaches the program's window first, then travels to the
     // widgets; it is taken at the window, so it is seen once.
     if (event->type() == QEvent::KeyPress && watched->isWindowType() && mainWindow_) {
@@ -260,12 +296,15 @@ void mmApp::Shutdown()
     FlushProfiles();
     SetProfileFlushScheduler({});
     SetGadgetGlyphProvider({});
+    channel_.reset();
+    if (GetClipboardAccess() == &systemClipboard) SetClipboardAccess(nullptr);
     lock_.reset();
 }
 
 int mmApp::Run(const QString& studioArgument)
 {
     int code = 1;
+    SetStudioArgument(studioArgument);
     if (Start()) {
         InitMainWindow();
         // The program ends with its main window, whatever else is open.
@@ -276,5 +315,5 @@ int mmApp::Run(const QString& studioArgument)
         code = QApplication::exec();
     }
     Shutdown();
-    return code;
+    return handedOver_ ? 0 : code;
 }

@@ -18,6 +18,7 @@
 #include "app/shell/main_frame.h"
 #include "controls/window_placement_record.h"
 
+class InstanceChannel;
 class mmMDIClient;
 class SingleInstanceLock;
 
@@ -37,8 +38,13 @@ public:
 
     static mmApp* Instance();
 
-    // Start-up up to the main window: false when it stopped (exit code 1).
+    // Start-up up to the main window: false when it stopped (exit code 1),
+    // or when the program already running took over (HandedOver).
     bool Start();
+    // The studio a start names on its command line; a second start hands it
+    // over to the running program. Set before Start.
+    void SetStudioArgument(const QString& studio) { studioArgument_ = studio; }
+    bool HandedOver() const { return handedOver_; }
     // Builds the studio client and the main window, placed as remembered.
     void InitMainWindow();
     // Shows the main window and opens the first studio: studioArgument, else
@@ -75,9 +81,14 @@ private:
     void PlaceMainWindow();
     void ShowMainWindow();
     void OpenFirstStudio(const QString& studioArgument);
+    // A second start's studio (empty: none) opens here and the window comes forward.
+    void TakeOver(const QString& studio);
 
     Options options_;
     std::unique_ptr<SingleInstanceLock> lock_;
+    std::unique_ptr<InstanceChannel> channel_;
+    QString studioArgument_;
+    bool handedOver_ = false;
     QPointer<AboutDialog> banner_;
     QPointer<mmMainFrame> mainWindow_;
     mmMDIClient* studio_ = nullptr;

@@ -26,3 +26,10 @@ bool SingleInstanceLock::Acquire()
     lock_->setStaleLockTime(0);
     return lock_->tryLock(0);
 }
+
+QString SingleInstanceLock::ChannelPath() const
+{
+    QString path = path_;
+    path.chop(int(QStringLiteral(".lock").size()));
+    return path + QStringLiteral(".socket");
+}

@@ -17,6 +17,8 @@ public:
     // True when this process now holds the lock.
     bool Acquire();
     QString Path() const { return path_; }
+    // Where the program holding the lock listens for later starts.
+    QString ChannelPath() const;
 
 private:
     QString path_;

@@ -83,10 +83,9 @@ mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile, 
     auto* frame = new mmMDIChild(component, titleLater ? QString() : title);
     if (titleLater) frame->HoldCloseShortcut();
     AddToArea(client, frame);
-    frame->resize(frame->sizeHint().expandedTo(QSize(240, 160)));
+    frame->resize(frame->sizeHint());
     if (!fromFile) {
-        const bool router = component->TypeId == ComponentType::Splitter || component->TypeId == ComponentType::Joiner;
-        if (router)
+        if (PassesChordsOnly(component->TypeId))
             frame->showMinimized();
         else if (maximise)
             frame->showMaximized();

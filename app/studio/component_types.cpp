@@ -25,3 +25,5 @@ int TypeOfKind(int kind)
         if (k.kind == kind && kind != ComponentKind::Sheet) return k.type;
     return 0;
 }
+
+bool PassesChordsOnly(int typeId) { return typeId == ComponentType::Splitter || typeId == ComponentType::Joiner; }

@@ -25,6 +25,10 @@ constexpr int Analyzer = 24;
 constexpr int NotesMode = 23007;
 constexpr int ChordMode = 23008;
 
+// Splitters and Joiners only pass chords on: they have no sound, mode,
+// settings or tool-bar buttons of their own beside their connections.
+bool PassesChordsOnly(int typeId);
+
 // The kind of a type id; any other value is returned unchanged.
 int KindOfType(int typeOrKind);
 // The type id of a kind, 0 for a kind no component has.

@@ -81,8 +81,7 @@ mmMDIChild::mmMDIChild(mmMDIChildClient* client, const QString& title, QWidget* 
     client_->setParent(body_);
     client_->SetFrame(this);
     client_->Mode = ChordMode;
-    const bool router = client_->TypeId == ComponentType::Splitter || client_->TypeId == ComponentType::Joiner;
-    client_->SoundOn = router ? 0 : 1;
+    client_->SoundOn = PassesChordsOnly(client_->TypeId) ? 0 : 1;
     toolBar_ = new QToolBar(body_);
     toolBar_->setOrientation(Qt::Vertical);
     toolBar_->setObjectName("componentToolBar");
@@ -123,8 +122,7 @@ void mmMDIChild::AddButton(int command, int picture)
 
 void mmMDIChild::BuildToolBar()
 {
-    const int type = client_->TypeId;
-    if (type != ComponentType::Splitter && type != ComponentType::Joiner) {
+    if (!PassesChordsOnly(client_->TypeId)) {
         AddButton(ComponentCommand::PutOut);
         AddButton(ComponentCommand::GetIn);
         AddButton(ComponentCommand::Find);
@@ -163,6 +161,8 @@ bool mmMDIChild::Command(int id, Qt::KeyboardModifiers modifiers)
 {
     mmMDIChildClient* c = client_;
     if (!c) return false;
+    // Keys reach every component; they do nothing where the command does not act.
+    if (!Acts(id)) return true;
     const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
     switch (id) {
     case ComponentCommand::Sound: c->SetSound(c->SoundOn ? 0 : 1); return true;
@@ -195,6 +195,21 @@ bool mmMDIChild::Command(int id, Qt::KeyboardModifiers modifiers)
             PlayHalfSecond();
         return true;
     default: return false;
+    }
+}
+
+bool mmMDIChild::Acts(int id) const
+{
+    if (!client_) return false;
+    if (!PassesChordsOnly(client_->TypeId)) return true;
+    switch (id) {
+    case ComponentCommand::Sound:
+    case ComponentCommand::Play:
+    case ComponentCommand::Reset:
+    case ComponentCommand::Notes:
+    case ComponentCommand::Chord:
+    case ComponentCommand::ChangeSettings: return false;
+    default: return true;
     }
 }
 
@@ -265,9 +280,25 @@ void mmMDIChild::LayoutBody(const QSize& size)
     MarkStudioModified();
 }
 
+QSize mmMDIChild::sizeHint() const
+{
+    if (normalGeometry_.isValid()) return normalGeometry_.size();
+    return QMdiSubWindow::sizeHint().expandedTo(DefaultSize);
+}
+
 void mmMDIChild::RememberNormalGeometry()
 {
     if (!isMinimized() && !isMaximized() && isVisible()) normalGeometry_ = geometry();
+}
+
+void mmMDIChild::changeEvent(QEvent* event)
+{
+    // A frame minimised before it was ever shown normally (a new Splitter or
+    // Joiner) comes back at the place and size it had before; without this
+    // its title strip in the icon row was saved as its normal rectangle.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !normalGeometry_.isValid())
+        normalGeometry_ = geometry();
+    QMdiSubWindow::changeEvent(event);
 }
 
 void mmMDIChild::moveEvent(QMoveEvent* event)
@@ -314,8 +345,14 @@ void mmMDIChild::RestorePlacement(char*& in, int& remaining)
 {
     WindowPlacementRecord saved;
     if (saved.FromHex(in)) {
-        const WindowPlacementRecord pixels = PlacementFromSaved(saved, SavedCoordinates::PrimaryScreenWidth());
+        WindowPlacementRecord pixels = PlacementFromSaved(saved, SavedCoordinates::PrimaryScreenWidth());
         minimizedPosition_ = pixels.minimizedPosition;
+        // Files written before minimised frames kept their normal rectangle
+        // hold a title strip there; such a frame comes back at the size a
+        // new one has.
+        if (pixels.normalPosition.width() < SmallestNormalSize.width() ||
+            pixels.normalPosition.height() < SmallestNormalSize.height())
+            pixels.normalPosition.setSize(DefaultSize);
         normalGeometry_ = pixels.normalPosition;
         switch (pixels.showCommand) {
         case WindowPlacementRecord::ShowMinimized:

@@ -29,6 +29,9 @@ public:
 
     // Carries out a component command; false for an id it does not handle.
     bool Command(int id, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Whether command id does anything on this component: the sound, play,
+    // reset, mode and settings commands do nothing on a Splitter or Joiner.
+    bool Acts(int id) const;
     // 1 or 0 for the checked commands (sound, notes, chord), -1 for others.
     int CommandChecked(int id) const;
 
@@ -61,7 +64,16 @@ public:
     // Lays out client and tool bar for a body of the given size.
     void LayoutBody(const QSize& size);
 
+    // The size the frame had last while shown normally, else the size a new
+    // component starts at: the area's cascade and tile take it, and without
+    // it they shrank every frame to a title strip.
+    QSize sizeHint() const override;
+    static constexpr QSize DefaultSize{240, 160};
+    // A normal rectangle smaller than this cannot show a component.
+    static constexpr QSize SmallestNormalSize{100, 60};
+
 protected:
+    void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "app/studio/chord_names_line.h"
@@ -28,6 +29,7 @@
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
 #include "core/services/qt/help_viewer.h"
+#include "core/services/qt/progress.h"
 #include "resources/app/app_strings.h"
 
 namespace {
@@ -38,6 +40,18 @@ constexpr int NoStudioHelp = 453;
 constexpr int StudioFilterString = 26;
 
 mmMDIClient* instance = nullptr;
+
+// Studios of this many components show their progress while they load or save.
+constexpr int LargeStudio = 100;
+
+// A progress strip over the main window for a large studio, else nothing.
+std::unique_ptr<Progress> ProgressFor(QWidget* area, int components, int steps)
+{
+    if (components < LargeStudio) return nullptr;
+    auto progress = std::make_unique<Progress>(area->window());
+    progress->SetDenom(steps);
+    return progress;
+}
 
 // Titles written by the old platform are Windows-1252 bytes.
 QString DecodeStoredText(const std::string& bytes)
@@ -138,7 +152,9 @@ bool mmMDIClient::SaveStudio(const char* path)
     ProfileBatch batch;
     bool written = WritePrivateProfileString(StudioFile::Windows, StudioFile::VersionKey, StudioFile::Version, path);
     int n = 0;
+    const std::unique_ptr<Progress> progress = ProgressFor(this, ComponentCount(), ComponentCount());
     for (ComponentNode* node = FirstComponent(); node && written; node = node->Next) {
+        if (progress) progress->Update(n);
         auto* client = dynamic_cast<mmMDIChildClient*>(node);
         mmMDIChild* frame = client ? client->Frame() : nullptr;
         if (!frame) continue;
@@ -194,7 +210,10 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
     const ConnectionsRefreshHold refreshOnce;
     std::vector<mmMDIChild*> created;
     QStringList titles;
+    const int count = int(contents.components.size());
+    const std::unique_ptr<Progress> progress = ProgressFor(this, count, 2 * count);
     for (const StudioComponentLine& line : contents.components) {
+        if (progress) progress->Update(long(created.size()));
         QString title;
         mmMDIChild* frame = CreateComponent(this, line.typeId, true, &title);
         if (!frame) {
@@ -213,7 +232,7 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
         for (QMdiSubWindow* frame : maximized) frame->showNormal();
         setActiveSubWindow(nullptr);
     }
-    RestoreFrames(contents, base, created);
+    RestoreFrames(contents, base, created, progress.get());
     for (std::size_t i = 0; i < created.size(); ++i) {
         created[i]->setWindowTitle(titles[qsizetype(i)]);
         created[i]->ReleaseCloseShortcut();
@@ -235,7 +254,8 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
     return true;
 }
 
-void mmMDIClient::RestoreFrames(const StudioFileContents& contents, int base, const std::vector<mmMDIChild*>& created)
+void mmMDIClient::RestoreFrames(const StudioFileContents& contents, int base, const std::vector<mmMDIChild*>& created,
+                                Progress* progress)
 {
     if (created.empty()) return;
     // A frame becomes active when it is shown, and the area then lowers every
@@ -247,6 +267,7 @@ void mmMDIClient::RestoreFrames(const StudioFileContents& contents, int base, co
     for (std::size_t n = 0; n < created.size() && n < contents.components.size(); ++n) {
         const StudioComponentLine& line = contents.components[n];
         mmMDIChild* frame = created[n];
+        if (progress) progress->Update(long(created.size() + n));
         std::vector<char> text(line.line.begin(), line.line.end());
         text.push_back(0);
         char* in = text.data();

@@ -12,6 +12,7 @@
 #include <vector>
 
 class mmMDIChild;
+class Progress;
 struct StudioFileContents;
 
 class mmMDIClient : public QMdiArea {
@@ -70,7 +71,9 @@ private:
     void CloseAllFrames();
     // The restore pass of a load over the frames just created for contents;
     // base: how many components the studio held before.
-    void RestoreFrames(const StudioFileContents& contents, int base, const std::vector<mmMDIChild*>& created);
+    // progress: the strip of a large studio, or null.
+    void RestoreFrames(const StudioFileContents& contents, int base, const std::vector<mmMDIChild*>& created,
+                       Progress* progress);
     // Lays out the minimised frames once, as the area does after any frame's
     // change of state.
     void ArrangeMinimizedFrames();

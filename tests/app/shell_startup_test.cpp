@@ -2,6 +2,11 @@
 #include <QAction>
 #include <QStatusBar>
 
+#include <QListWidget>
+
+#include "app/components/analyzer/analysis_lines.h"
+#include "app/components/analyzer/analyzer_client.h"
+#include "app/components/analyzer/history_list.h"
 #include "app/shell/single_instance.h"
 #include "app/studio/component_links.h"
 #include "app/studio/component_types.h"
@@ -38,12 +43,47 @@ TEST_F(StartupTest, FirstStartMakesTheTemplateAndOpensIt)
     std::string expanded;
     ASSERT_TRUE(ExpandSzdd(shipped, expanded));
     EXPECT_EQ(made, expanded);
-    EXPECT_EQ(TypesOf(studio), (std::vector<int>{ComponentType::Splitter, ComponentType::Joiner}));
-    // The template's Splitter feeds its Joiner.
-    EXPECT_EQ(NthOutputOf(studio->Frames()[0]->Client(), 0), studio->Frames()[1]->Client());
+    // A Keyboard feeding, through a pass-through Splitter, a Guitar and an
+    // Analyzer that names chords.
+    EXPECT_EQ(TypesOf(studio), (std::vector<int>{ComponentType::Keyboard, ComponentType::Guitar,
+                                                 ComponentType::Analyzer, ComponentType::Splitter}));
+    const QList<mmMDIChild*> frames = studio->Frames();
+    mmMDIChildClient* splitter = frames[3]->Client();
+    EXPECT_EQ(NthOutputOf(frames[0]->Client(), 0), splitter);
+    EXPECT_EQ(NthOutputOf(splitter, 0), frames[1]->Client());
+    EXPECT_EQ(NthOutputOf(splitter, 1), frames[2]->Client());
+    EXPECT_EQ(splitter->PassThrough, 1);
+    EXPECT_EQ(static_cast<AnalyzerClient*>(frames[2]->Client())->OutputView, AnalyzerView::Chord);
     EXPECT_TRUE(studio->StudioPath().empty());
     EXPECT_EQ(frame->windowTitle(), "Cantrel Studio");
     EXPECT_FALSE(StudioModified());
+    EXPECT_TRUE(errors.Empty());
+
+    // The first start after installation opens Getting Started, once.
+    ASSERT_EQ(help.shown.size(), 1u);
+    EXPECT_EQ(help.shown[0].second, 150);
+    EXPECT_EQ(IniValue("Global", "Welcome"), "0");
+    frame->Command(124);  // Studio/New: the template again, without the welcome
+    EXPECT_EQ(help.shown.size(), 1u);
+    EXPECT_EQ(TypesOf(studio).size(), 4u);
+}
+
+TEST_F(StartupTest, OneChordTravelsTheFirstStudio)
+{
+    ShipTemplates();
+    StartShown();
+    const QList<mmMDIChild*> frames = studio->Frames();
+    ASSERT_EQ(frames.size(), 4);
+    mmMDIChildClient* keyboard = frames[0]->Client();
+    auto* analyzer = static_cast<AnalyzerClient*>(frames[2]->Client());
+    for (NOTES n : {63, 67, 70}) keyboard->Chord.AddNote(n);  // C E G
+    studio->setActiveSubWindow(frames[0]);
+    frame->Command(23004);  // Put out
+    EXPECT_GE(frames[1]->Client()->Chord.CountNotes(), 3);  // laid out on the strings
+    ASSERT_EQ(analyzer->HistoryList()->count(), 1);
+    ASSERT_GT(analyzer->AnalysisList()->count(), 0);
+    EXPECT_TRUE(analyzer->AnalysisList()->item(0)->text().startsWith("C")) << analyzer->AnalysisList()->item(0)->text().toStdString();
+    EXPECT_TRUE(frame->statusBar()->currentMessage().startsWith("C")) << frame->statusBar()->currentMessage().toStdString();
     EXPECT_TRUE(errors.Empty());
 }
 
@@ -55,7 +95,7 @@ TEST_F(StartupTest, RememberedStudioThatIsGoneFallsBackToTheTemplate)
     FlushProfiles();
     StartShown();
     EXPECT_EQ(errors.Numbers(), std::vector<int>{407});
-    EXPECT_EQ(TypesOf(studio).size(), 2u);
+    EXPECT_EQ(TypesOf(studio).size(), 4u);
     EXPECT_TRUE(studio->StudioPath().empty());
     EXPECT_EQ(frame->windowTitle(), "Cantrel Studio");
     EXPECT_EQ(IniValue("Files", "OpenStudio"), "");

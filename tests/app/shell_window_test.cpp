@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "app/shell/shell_commands.h"
+#include "app/shell/window_menu.h"
 #include "app/studio/component_types.h"
 #include "app/studio/studio_modified.h"
 #include "core/midi/capture_backend.h"
@@ -73,11 +74,14 @@ TEST_F(MainWindowTest, MenuHoldsEveryItemInOrderWithItsTextAndHint)
             if (item->isSeparator()) continue;
             EXPECT_EQ(item->objectName(), QStringLiteral("cmd%1").arg(item->data().toInt()));
             EXPECT_FALSE(item->statusTip().isEmpty()) << "no hint for " << item->data().toInt();
+            // A disabled command says why in its hint.
+            if (!item->isEnabled())
+                EXPECT_NE(item->statusTip(), CommandHint(item->data().toInt())) << item->data().toInt();
         }
     }
     EXPECT_EQ(Action(24310)->text(), "E&xit\tAlt+F4");
     EXPECT_EQ(Action(23010)->text(), "&Find chord, etc...\tCtrl+F");
-    EXPECT_EQ(Action(20005)->statusTip(), "Set general preferences: music, chords, notation...");
+    EXPECT_TRUE(Action(20005)->statusTip().startsWith("Set general preferences: music, chords, notation..."));
 }
 
 TEST_F(MainWindowTest, ToolBarHasItsButtonsInOrderWithPictures)
@@ -101,7 +105,7 @@ TEST_F(MainWindowTest, CommandsNeedingAComponentFollowTheActiveOne)
     EXPECT_FALSE(Action(101)->isEnabled());
     EXPECT_TRUE(Action(124)->isEnabled());
     EXPECT_FALSE(Action(24325)->isEnabled());  // Delete has no handler
-    NewComponent(ComponentKind::Splitter);
+    NewComponent(ComponentKind::Analyzer);
     EXPECT_TRUE(Action(24322)->isEnabled());
     EXPECT_TRUE(Action(101)->isEnabled());
     EXPECT_FALSE(Action(24325)->isEnabled());
@@ -109,7 +113,7 @@ TEST_F(MainWindowTest, CommandsNeedingAComponentFollowTheActiveOne)
 
 TEST_F(MainWindowTest, AcceleratorsReachTheirCommands)
 {
-    mmMDIChild* component = NewComponent(ComponentKind::Splitter);
+    mmMDIChild* component = NewComponent(ComponentKind::Analyzer);
     ASSERT_NE(component, nullptr);
     mmMDIChildClient* client = component->Client();
 
@@ -221,6 +225,34 @@ TEST_F(MainWindowTest, WindowCommandsArrangeAndCloseComponents)
     frame->Command(24365);
     EXPECT_EQ(studio->subWindowList().size(), 0);
     EXPECT_GT(before, 0);
+}
+
+TEST_F(MainWindowTest, WindowMenuListsTheComponentsAndActivatesTheChosenOne)
+{
+    QMenu* menu = frame->menuBar()->findChild<QMenu*>("menuWindow");
+    ASSERT_NE(menu, nullptr);
+    auto listed = [&] {
+        emit menu->aboutToShow();
+        QStringList entries;
+        for (QAction* a : frame->Windows().Entries()) entries << (a->isChecked() ? "*" : "") + a->text();
+        return entries;
+    };
+    EXPECT_TRUE(listed().isEmpty());
+    mmMDIChild* first = NewComponent(ComponentKind::Analyzer);
+    NewComponent(ComponentKind::Splitter);  // starts minimised
+    NewComponent(ComponentKind::Analyzer);
+    studio->Frames()[1]->setWindowTitle("Bass");
+    EXPECT_EQ(listed(), QStringList({"&1 Analyzer 1", "&2 Bass", "*&3 Analyzer 3"}));
+    EXPECT_EQ(menu->actions().size(), 4 + 1 + 3);  // the commands, a separator, the windows
+
+    frame->Windows().Entries()[0]->trigger();
+    EXPECT_EQ(mmMDIChild::ActiveComponent(), first);
+    frame->Windows().Entries()[1]->trigger();  // a minimised one comes back
+    EXPECT_FALSE(studio->Frames()[1]->isMinimized());
+    EXPECT_EQ(listed(), QStringList({"&1 Analyzer 1", "*&2 Bass", "&3 Analyzer 3"}));
+
+    delete first;
+    EXPECT_EQ(listed().size(), 2);
 }
 
 TEST_F(MainWindowTest, DroppedFilesOpenStudiosOnly)

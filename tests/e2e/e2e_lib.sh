@@ -73,7 +73,9 @@ keys_to() {
 start_program() {
   "$bin/cantrel" "$@" 2>>"$scratch/stderr.log" &
   pid=$!
-  main=$(wait_window '^Cantrel Studio') || fail "the main window did not appear"
+  # Its caption is the program's name, with the studio's after " - "; the
+  # help window's begins the same way.
+  main=$(wait_window '^Cantrel Studio( - .*)?$') || fail "the main window did not appear"
   # The banner comes up over the main window; OK closes it.
   if banner=$(wait_window '^About Cantrel Studio$'); then
     keys_to "$banner" Return

@@ -38,7 +38,8 @@ for c in json.load(sys.stdin)["components"]:
     print(c["typeId"], sorted((l["slot"], l["from"], l["to"]) for l in c["links"]))'
 }
 
-# First run: the template studio (a Splitter feeding a Joiner), two more
+# First run: the template studio (a Keyboard through a pass-through Splitter
+# to a Guitar and an Analyzer), two more
 # components through the menu, then Save As.
 start_program
 new_component s
@@ -50,7 +51,7 @@ quit_program
 
 [ -f "$scratch/e2e.cts" ] || fail "Save As wrote no file"
 saved=$(types_of "$scratch/e2e.cts")
-[ "$(echo "$saved" | cut -d' ' -f1 | tr '\n' ' ')" = "1006 1007 1006 1007 " ] ||
+[ "$(echo "$saved" | cut -d' ' -f1 | tr '\n' ' ')" = "1004 1003 9019 1006 1006 1007 " ] ||
   fail "the saved studio holds: $saved"
 grep -qi "^InitialPos=2C" "$scratch/lib/cantrel.ini" || fail "no InitialPos after exit"
 

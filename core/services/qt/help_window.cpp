@@ -1,8 +1,14 @@
 #include "core/services/qt/help_window.h"
 
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 HelpWindow* HelpWindow::Instance()
 {
@@ -16,20 +22,71 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window)
     setWindowTitle(tr("Cantrel Studio Help"));
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(true);
+    bar_ = new QToolBar(this);
+    QAction* back = bar_->addAction(tr("Back"), browser_, &QTextBrowser::backward);
+    back->setObjectName("helpBack");
+    back->setShortcut(QKeySequence::Back);
+    back->setEnabled(false);
+    QAction* forward = bar_->addAction(tr("Forward"), browser_, &QTextBrowser::forward);
+    forward->setObjectName("helpForward");
+    forward->setShortcut(QKeySequence::Forward);
+    forward->setEnabled(false);
+    bar_->addAction(tr("Contents"), this, &HelpWindow::ShowContents)->setObjectName("helpContents");
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar_);
     layout->addWidget(browser_);
     resize(560, 480);
 }
 
+void HelpWindow::SetAnchor(QWidget* anchor, QWidget* keepVisible)
+{
+    anchor_ = anchor;
+    keepVisible_ = keepVisible;
+}
+
+QRect HelpWindow::PlaceBeside(const QRect& anchor, int reservedTop, const QRect& screen, const QSize& size)
+{
+    const int width = std::min(size.width(), screen.width());
+    const int height = std::min(size.height(), screen.height());
+    QRect r(0, 0, width, height);
+    const int top = std::clamp(anchor.top(), screen.top(), screen.bottom() - height + 1);
+    if (anchor.right() + width < screen.right() + 1) {
+        r.moveTopLeft(QPoint(anchor.right() + 1, top));  // right of the window
+    } else if (anchor.left() - width >= screen.left()) {
+        r.moveTopLeft(QPoint(anchor.left() - width, top));  // left of it
+    } else {
+        // No room beside it: over its right part, below its menu bar.
+        r.moveTopLeft(QPoint(screen.right() - width + 1, anchor.top() + reservedTop));
+        r.setBottom(std::min(r.bottom(), screen.bottom()));
+    }
+    return r;
+}
+
+void HelpWindow::ShowContents() { ShowTopic(book_, 0); }
+
 bool HelpWindow::ShowTopic(const std::string& book, int context)
 {
+    book_ = book;
     std::string page = HelpPageFor(book, context);
     if (page.empty()) {
         browser_->setHtml(tr("<p>There is no help page for topic %1.</p>").arg(context));
     } else {
         browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(page)));
     }
+    if (!isVisible() && anchor_) {
+        QScreen* screen = anchor_->screen() ? anchor_->screen() : QGuiApplication::primaryScreen();
+        const QRect frame = anchor_->frameGeometry();
+        const int reservedTop =
+            keepVisible_ ? keepVisible_->mapToGlobal(QPoint(0, keepVisible_->height())).y() - frame.top() : 0;
+        const QRect placed = PlaceBeside(frame, reservedTop, screen->availableGeometry(), size());
+        resize(placed.size());
+        move(placed.topLeft());
+    }
+    if (isMinimized()) showNormal();
     show();
     raise();
     activateWindow();

@@ -1,12 +1,16 @@
 #pragma once
 // The help window: one top-level browser over the HTML help pages, reused for
-// every topic.
+// every topic, with Back, Forward and Contents. It opens beside the program's
+// main window, never over that window's menu bar, and comes to the front
+// whenever a topic is asked for again.
 
+#include <QPointer>
 #include <QWidget>
 
 #include "core/services/qt/help_viewer.h"
 
 class QTextBrowser;
+class QToolBar;
 
 class HelpWindow : public QWidget {
     Q_OBJECT
@@ -14,13 +18,30 @@ public:
     // The one help window of the run, created on first use.
     static HelpWindow* Instance();
 
+    // The window help opens beside (the program's main window), and the part
+    // of it that help must leave uncovered when there is no room beside it
+    // (its menu bar).
+    void SetAnchor(QWidget* anchor, QWidget* keepVisible);
+
     // Shows the page of the topic; false when the book has no page for it.
     bool ShowTopic(const std::string& book, int context);
     QString CurrentPage() const;
+    QTextBrowser* Browser() const { return browser_; }
+
+    // Where the help window goes for an anchor at `anchor` (frame, global),
+    // keeping `reservedTop` pixels of its top free, on a screen whose free
+    // area is `screen`, for a help window of `size`.
+    static QRect PlaceBeside(const QRect& anchor, int reservedTop, const QRect& screen, const QSize& size);
 
 private:
     HelpWindow();
+    void ShowContents();
+
     QTextBrowser* browser_;
+    QToolBar* bar_;
+    std::string book_;
+    QPointer<QWidget> anchor_;
+    QPointer<QWidget> keepVisible_;
 };
 
 // The default viewer: shows topics in the help window.

@@ -1,0 +1,72 @@
+// The help window: placed beside the main window and never over its menu
+// bar, brought back when asked again, with Back, Forward and Contents.
+#include <QAction>
+#include <QFileInfo>
+#include <QTextBrowser>
+
+#include "core/services/qt/help_window.h"
+#include "resources/core/core_strings.h"
+#include "shell_fixture.h"
+
+namespace {
+
+TEST(HelpWindowPlacement, BesideTheMainWindowNeverOverItsMenuBar)
+{
+    const QRect screen(0, 0, 1280, 800);
+    const QSize size(560, 480);
+    struct Case {
+        QRect anchor;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {QRect(0, 0, 700, 600), QPoint(700, 0)},        // room on the right
+        {QRect(600, 40, 680, 600), QPoint(40, 40)},     // room on the left only
+        {QRect(0, 0, 1280, 800), QPoint(720, 50)},      // maximised: below its menu bar
+        {QRect(200, 700, 900, 100), QPoint(720, 750)},  // low on the screen: cut short
+    };
+    for (const Case& c : cases) {
+        const QRect placed = HelpWindow::PlaceBeside(c.anchor, 50, screen, size);
+        EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y();
+        EXPECT_FALSE(placed.intersects(QRect(c.anchor.topLeft(), QSize(c.anchor.width(), 50))));
+        EXPECT_EQ(placed.topLeft(), c.expected);
+    }
+}
+
+using HelpWindowTest = ShellTest;
+
+TEST_F(HelpWindowTest, BackForwardContentsAndBackToTheFront)
+{
+    HelpWindow* help = HelpWindow::Instance();
+    auto action = [&](const char* name) { return help->findChild<QAction*>(name); };
+    auto page = [&] { return QFileInfo(help->CurrentPage()).fileName(); };
+    help->ShowTopic(std::string(), 150);
+    help->ShowTopic(std::string(), 152);
+    EXPECT_EQ(page(), "152.html");
+    ASSERT_TRUE(action("helpBack")->isEnabled());
+    action("helpBack")->trigger();
+    EXPECT_EQ(page(), "150.html");
+    action("helpForward")->trigger();
+    EXPECT_EQ(page(), "152.html");
+    action("helpContents")->trigger();
+    EXPECT_EQ(page(), "index.html");
+
+    help->showMinimized();
+    help->ShowTopic(std::string(), 150);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isMinimized());
+    help->close();
+}
+
+TEST(HelpPages, EveryMessageDialogAndComponentHasItsPage)
+{
+    std::vector<int> topics = {1,    150,  152,  24382, 1003, 1004, 1006, 1007, 9019, 5000, 5001, 5002,
+                               5003, 5004, 5005, 5006,  8999, 9002, 9007, 9040, 9099, 9299};
+    for (const StringTableEntry& message : MessageStrings()) topics.push_back(message.id);
+    const std::string folder = std::string(CANTREL_SOURCE_DIR) + "/data/help/";
+    for (int topic : topics) {
+        const QString page = QString::fromStdString(folder + std::to_string(topic) + ".html");
+        EXPECT_TRUE(QFileInfo::exists(page)) << "no help page for " << topic;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,39 @@
+// The progress strip: fills in proportion, repaints at most twice a second
+// however often it is told, and holds the wait cursor while it lives.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QTest>
+
+#include "core/services/qt/progress.h"
+
+namespace {
+
+TEST(ProgressStrip, FillsInProportionAndRepaintsAtMostTwiceASecond)
+{
+    QWidget window;
+    window.resize(400, 300);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    {
+        Progress progress(&window);
+        EXPECT_EQ(progress.geometry(), QRect(0, 0, 400, 300));
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        progress.SetDenom(1000);
+        for (long i = 0; i <= 500; ++i) progress.Update(i);
+        EXPECT_EQ(progress.FilledWidth(), 200);
+        EXPECT_EQ(progress.Repaints(), 0);  // all within the first half second
+
+        QTest::qWait(int(Progress::RepaintInterval.count()) + 20);
+        for (long i = 500; i <= 1000; ++i) progress.Update(i);
+        EXPECT_EQ(progress.Repaints(), 1);
+        EXPECT_EQ(progress.FilledWidth(), 400);
+        progress.Update(5000);  // beyond the end stays at the end
+        EXPECT_EQ(progress.FilledWidth(), 400);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace
