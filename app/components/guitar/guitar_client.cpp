@@ -15,6 +15,7 @@
 #include "app/components/guitar/guitar_settings_record.h"
 #include "app/components/guitar/shape_moves.h"
 #include "app/components/guitar/string_markers.h"
+#include "app/components/shared/live_midi_input.h"
 #include "app/components/shared/typing_map.h"
 #include "app/studio/chord_names_line.h"
 #include "app/studio/component_types.h"
@@ -43,7 +44,9 @@ int CountPlayed(const chord& c, int strings)
 
 }  // namespace
 
-GuitarClient::GuitarClient() : mmMDIChildClient(ComponentType::Guitar)
+GuitarClient::GuitarClient()
+    : mmMDIChildClient(ComponentType::Guitar),
+      live_(new LiveMidiInput(this, [this](const chord& c) { LayOnStrings(c); }))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     SetDefaultTuning(Tuning);
@@ -162,6 +165,12 @@ void GuitarClient::ModeChanged()
 
 void GuitarClient::TakeChord(const chord& c)
 {
+    LayOnStrings(c);
+    if (SoundOn) Chord.TimedSound(ArrivalSoundMs);
+}
+
+void GuitarClient::LayOnStrings(const chord& c)
+{
     InvalidateAllMarkers();
     const chord laid = AssignStrings(c, Tuning, StringCount, FretCount, CapoFret);
     std::copy(std::begin(laid.notes), std::end(laid.notes), Chord.notes);
@@ -170,7 +179,6 @@ void GuitarClient::TakeChord(const chord& c)
     Chord.soundCount = 0;
     Chord.midiOutput = 0;
     InvalidateAllMarkers();
-    if (SoundOn) Chord.TimedSound(ArrivalSoundMs);
 }
 
 void GuitarClient::CutChord()
@@ -329,6 +337,7 @@ GuitarClient::Settings GuitarClient::CurrentSettings() const
     s.fretCount = FretCount;
     s.capoFret = CapoFret;
     s.boardFlags = BoardFlags;
+    s.liveInput = live_->Setting();
     return s;
 }
 
@@ -352,6 +361,7 @@ void GuitarClient::ApplySettings(const Settings& settings)
     Chord.SetKey(NoNote);
     BoardFlags = settings.boardFlags & DialogFlags;
     TabString = 0;
+    live_->Apply(settings.liveInput);
     update();
 }
 
@@ -375,6 +385,7 @@ void GuitarClient::SaveSettings(char*& out, int& remaining)
     std::uint8_t bytes[GuitarSettingsRecord::Size];
     record.Encode(bytes);
     AppendRecord(bytes, GuitarSettingsRecord::Size, out, remaining);
+    live_->Setting().Append(out, remaining);
 }
 
 void GuitarClient::LoadSettings(char*& in, int& remaining)
@@ -397,5 +408,7 @@ void GuitarClient::LoadSettings(char*& in, int& remaining)
     TypingMethod = record.typingMethod != 0 ? GuitarTyping::Fingerboard : GuitarTyping::Tablature;
     TabString = 0;
     ResetToOpenStrings();
+    LiveInputSetting live;
+    if (live.Read(in, remaining)) live_->Apply(live);
     update();
 }

@@ -8,7 +8,10 @@
 
 #include "app/components/guitar/fingerboard_geometry.h"
 #include "app/components/guitar/fingerboard_state.h"
+#include "app/components/shared/live_input_setting.h"
 #include "app/studio/mm_mdi_child_client.h"
+
+class LiveMidiInput;
 
 class GuitarClient : public mmMDIChildClient {
     Q_OBJECT
@@ -53,6 +56,8 @@ public:
     void LoadSettings(char*& in, int& remaining) override;
     void CutChord() override;
     void TakeChord(const chord& c) override;
+    // Lays c's notes on the strings as an arriving chord, without sounding.
+    void LayOnStrings(const chord& c);
     void KeyDown(int key, int repeat, int flags) override;
     void KeyUp(int key, int repeat, int flags) override;
     virtual void MouseDown(Qt::KeyboardModifiers keys, QPoint& point);
@@ -67,9 +72,13 @@ public:
         int fretCount = DefaultFretCount;
         int capoFret = 0;
         int boardFlags = BoardFlag::Default;
+        LiveInputSetting liveInput;
     };
     Settings CurrentSettings() const;
     void ApplySettings(const Settings& settings);
+
+    // The notes held on the MIDI instrument of the Preferences, when on.
+    LiveMidiInput& LiveInput() const { return *live_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,4 +94,5 @@ private:
     bool CtrlHeld() const { return keyModifiers_ & Qt::ControlModifier; }
 
     Qt::KeyboardModifiers keyModifiers_;
+    LiveMidiInput* live_;
 };

@@ -5,6 +5,7 @@
 #include "app/components/guitar/guitar_client.h"
 #include "core/services/qt/h_dialog.h"
 
+class LiveInputBoxes;
 class QCheckBox;
 class QComboBox;
 class QRadioButton;
@@ -16,6 +17,7 @@ public:
     static constexpr int ResourceId = 5002;
 
     GuitarSettingsDialog(QWidget* parent, const GuitarClient::Settings& current, const chord& tuning);
+    ~GuitarSettingsDialog() override;
 
     // What the controls hold now.
     GuitarClient::Settings Chosen() const;
@@ -39,4 +41,5 @@ private:
     QCheckBox* notes_;
     QCheckBox* spelling_;
     QCheckBox* moveOpen_;
+    LiveInputBoxes* liveInput_;
 };
