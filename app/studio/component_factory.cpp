@@ -5,6 +5,7 @@
 #include "app/components/analyzer/analyzer_client.h"
 #include "app/components/guitar/guitar_client.h"
 #include "app/components/joiner_client.h"
+#include "app/components/keyboard/keyboard_client.h"
 #include "app/components/splitter_client.h"
 #include "app/studio/component_node.h"
 #include "app/studio/component_titles.h"
@@ -26,19 +27,12 @@ struct KindFactory {
 };
 
 KindFactory factories[] = {
-    {ComponentKind::Keyboard, nullptr},
+    {ComponentKind::Keyboard, [] { return static_cast<mmMDIChildClient*>(new KeyboardClient); }},
     {ComponentKind::Guitar, [] { return static_cast<mmMDIChildClient*>(new GuitarClient); }},
     {ComponentKind::Splitter, [] { return static_cast<mmMDIChildClient*>(new SplitterClient); }},
     {ComponentKind::Joiner, [] { return static_cast<mmMDIChildClient*>(new JoinerClient); }},
     {ComponentKind::Analyzer, [] { return static_cast<mmMDIChildClient*>(new AnalyzerClient); }},
 };
-
-ComponentFactory FactoryOf(int kind)
-{
-    for (const KindFactory& k : factories)
-        if (k.kind == kind) return k.factory;
-    return nullptr;
-}
 
 // On every addition the area compares each of its frames with each other
 // one, to keep frames that stay on top above the new one: adding grows with
@@ -56,6 +50,13 @@ void AddToArea(QMdiArea* area, QMdiSubWindow* frame)
 
 }  // namespace
 
+ComponentFactory ComponentFactoryOf(int kind)
+{
+    for (const KindFactory& k : factories)
+        if (k.kind == kind) return k.factory;
+    return nullptr;
+}
+
 void SetComponentFactory(int kind, ComponentFactory factory)
 {
     for (KindFactory& k : factories)
@@ -67,7 +68,7 @@ mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile, 
     if (!client) return nullptr;
     if (ComponentCount() == 0) client->TitleCounter = 1;
     const int kind = KindOfType(kindOrType);
-    ComponentFactory factory = FactoryOf(kind);
+    ComponentFactory factory = ComponentFactoryOf(kind);
     if (!factory) {
         Error(UndeterminedWindowType);
         return nullptr;

@@ -17,6 +17,8 @@ using ComponentFactory = mmMDIChildClient* (*)();
 // Installs the factory of a kind (ComponentKind::...). Splitter, Joiner and Analyzer
 // come installed; the other components install theirs at start-up.
 void SetComponentFactory(int kind, ComponentFactory factory);
+// The factory installed for a kind, or null.
+ComponentFactory ComponentFactoryOf(int kind);
 
 // Creates a component of a kind or type id into client: title "<name> <n>"
 // with the automatic-title mark U+00A0, frame hidden when fromFile. Null after

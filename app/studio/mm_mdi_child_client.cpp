@@ -79,12 +79,13 @@ void mmMDIChildClient::SaveSettings(char*& out, int& remaining)
     AppendRecord(bytes, BaseSettingsRecord::Size, out, remaining);
 }
 
-void mmMDIChildClient::AppendRecord(const std::uint8_t* bytes, int size, char*& out, int& remaining)
+bool mmMDIChildClient::AppendRecord(const void* bytes, int size, char*& out, int& remaining)
 {
-    if (!ToString(bytes, size, out, remaining)) return;
+    if (!ToString(bytes, size, out, remaining)) return false;
     const int written = 2 + 2 * size;
     out += written;
     remaining -= written;
+    return true;
 }
 
 void mmMDIChildClient::LoadSettings(char*& in, int& remaining)

@@ -53,9 +53,9 @@ public:
     int MinTrackHeight = 0;
 
 protected:
-    // Appends a settings record to a studio line as a hex record, moving out
-    // past it; a record that does not fit is reported and left out.
-    static void AppendRecord(const std::uint8_t* bytes, int size, char*& out, int& remaining);
+    // Appends one record of the settings line as hex and moves past it;
+    // false when it does not fit (the encoder reports it).
+    static bool AppendRecord(const void* bytes, int size, char*& out, int& remaining);
 
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -79,6 +79,7 @@ protected:
     {
         iniPath = scratch.Write("cantrel.ini", "[Global]\nMaxChords=5\n");
         UseINIFileName(iniPath.c_str());
+        keyboardFactory = ComponentFactoryOf(ComponentKind::Keyboard);
         SetComponentFactory(ComponentKind::Keyboard, [] { return static_cast<mmMDIChildClient*>(new RecordingClient); });
         studio = new mmMDIClient;
         studio->resize(800, 600);
@@ -96,7 +97,7 @@ protected:
     {
         studio->AskToSave = [] { return QMessageBox::No; };
         delete studio;
-        SetComponentFactory(ComponentKind::Keyboard, nullptr);
+        SetComponentFactory(ComponentKind::Keyboard, keyboardFactory);
         ForgetProfiles();
     }
 
@@ -119,6 +120,7 @@ protected:
     SplitterClient* Splitter(const char* title = nullptr) { return Create<SplitterClient>(ComponentKind::Splitter, title); }
     JoinerClient* Joiner(const char* title = nullptr) { return Create<JoinerClient>(ComponentKind::Joiner, title); }
 
+    ComponentFactory keyboardFactory = nullptr;  // the program's own, back after the test
     ScratchDir scratch;
     std::string iniPath;
     ErrorRecorder errors;

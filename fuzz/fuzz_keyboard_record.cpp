@@ -1,0 +1,41 @@
+// The Keyboard's record of a studio line on arbitrary text: whatever the hex
+// record holds, the Keyboard it gives starts on a C inside the MIDI range,
+// ends on a white key, holds every note it was given that a MIDI keyboard
+// has, and has a typing method and label rows it knows.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "app/components/keyboard/keyboard_range.h"
+#include "app/components/keyboard/keyboard_record.h"
+#include "core/services/error.h"
+#include "core/services/hex_record.h"
+
+using namespace KeyboardLayout;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const bool quiet = [] {
+        SetErrorPresenter([](const ErrorReport&) {});
+        return true;
+    }();
+    (void)quiet;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    std::uint8_t bytes[KeyboardRecord::Size];
+    int used = 0;
+    if (!FromString(text.c_str(), bytes, KeyboardRecord::Size, used)) return 0;
+    KeyboardRecord stored;
+    stored.Decode(bytes);
+    const KeyboardRecord r = stored.Sane();
+    const Range range = MakeRange(r.FirstNote, r.KeyCount);
+    if (!IsC(r.FirstNote) || r.FirstNote < LowestNote || r.KeyCount < 1) std::abort();
+    if (IsBlackKey(r.FirstNote + r.KeyCount - 1) || r.FirstNote + r.KeyCount - 1 > HighestNote + 1) std::abort();
+    if (range.FirstNote != r.FirstNote || range.KeyCount != r.KeyCount || range.WhiteUnits <= 0) std::abort();
+    const long long wantedLast = static_cast<long long>(stored.FirstNote) + stored.KeyCount - 1;
+    if (stored.FirstNote >= LowestNote && stored.KeyCount > 0 && wantedLast <= HighestNote &&
+        (stored.FirstNote < r.FirstNote || wantedLast > r.FirstNote + r.KeyCount - 1))
+        std::abort();
+    if ((r.TypingMethod != 0 && r.TypingMethod != 1) || (r.LabelFlags & ~3)) std::abort();
+    return 0;
+}
