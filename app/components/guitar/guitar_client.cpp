@@ -385,7 +385,9 @@ void GuitarClient::SaveSettings(char*& out, int& remaining)
     std::uint8_t bytes[GuitarSettingsRecord::Size];
     record.Encode(bytes);
     AppendRecord(bytes, GuitarSettingsRecord::Size, out, remaining);
-    live_->Setting().Append(out, remaining);
+    std::uint8_t live[LiveInputSetting::RecordSize];
+    live_->Setting().Encode(live);
+    AppendRecord(live, LiveInputSetting::RecordSize, out, remaining);
 }
 
 void GuitarClient::LoadSettings(char*& in, int& remaining)

@@ -124,8 +124,6 @@ GuitarSettingsDialog::GuitarSettingsDialog(QWidget* parent, const GuitarClient::
     buttons->setGeometry(Place(8, 248, 210, 16));
 }
 
-GuitarSettingsDialog::~GuitarSettingsDialog() { delete liveInput_; }
-
 QRect GuitarSettingsDialog::Place(int x, int y, int w, int h) const
 {
     return DialogUnits::Of(this).MapRect(x, y, x + w, y + h);

@@ -17,7 +17,6 @@ public:
     static constexpr int ResourceId = 5002;
 
     GuitarSettingsDialog(QWidget* parent, const GuitarClient::Settings& current, const chord& tuning);
-    ~GuitarSettingsDialog() override;
 
     // What the controls hold now.
     GuitarClient::Settings Chosen() const;

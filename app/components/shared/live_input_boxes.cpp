@@ -3,7 +3,8 @@
 #include <QCheckBox>
 
 LiveInputBoxes::LiveInputBoxes(QWidget* dialog, QRect inputPlace, QRect putOutPlace, const LiveInputSetting& current)
-    : input_(new QCheckBox(QStringLiteral("MIDI input"), dialog)),
+    : QObject(dialog),
+      input_(new QCheckBox(QStringLiteral("MIDI input"), dialog)),
       putOut_(new QCheckBox(QStringLiteral("Put out each chord"), dialog))
 {
     input_->setObjectName(QStringLiteral("id%1").arg(InputId));

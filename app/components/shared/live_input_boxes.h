@@ -3,6 +3,7 @@
 // MIDI input: "MIDI input" (control 130) and "Put out each chord" (131),
 // which counts only while the input is on.
 
+#include <QObject>
 #include <QRect>
 
 #include "app/components/shared/live_input_setting.h"
@@ -10,7 +11,7 @@
 class QCheckBox;
 class QWidget;
 
-class LiveInputBoxes {
+class LiveInputBoxes : public QObject {
 public:
     static constexpr int InputId = 130;
     static constexpr int PutOutId = 131;

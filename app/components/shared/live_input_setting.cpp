@@ -20,16 +20,6 @@ void LiveInputSetting::Decode(const std::uint8_t* in)
     putOutEach = flags & PutOutFlag;
 }
 
-void LiveInputSetting::Append(char*& out, int& remaining) const
-{
-    std::uint8_t bytes[RecordSize];
-    Encode(bytes);
-    if (!ToString(bytes, RecordSize, out, remaining)) return;
-    const int written = 2 + 2 * RecordSize;
-    out += written;
-    remaining -= written;
-}
-
 bool LiveInputSetting::Read(char*& in, int& remaining)
 {
     if (!in || remaining <= 0 || *in == '\0') return false;

@@ -15,9 +15,6 @@ struct LiveInputSetting {
 
     bool operator==(const LiveInputSetting&) const = default;
 
-    // Appends the record to a studio line as a hex record, moving `out` past
-    // it; a record that does not fit is reported and left out.
-    void Append(char*& out, int& remaining) const;
     // Reads the record when the line holds one more; false (and nothing
     // consumed) at the end of the line.
     bool Read(char*& in, int& remaining);

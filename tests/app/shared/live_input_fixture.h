@@ -10,15 +10,10 @@
 
 #include "app/components/shared/live_midi_input.h"
 #include "app/guitar/guitar_fixture.h"
+#include "app/shared/midi_messages.h"
 #include "core/midi/capture_backend.h"
+#include "core/midi/midi_dev.h"
 #include "core/midi/midi_input.h"
-
-inline std::uint32_t NoteOn(int midi, int velocity = 100, int channel = 0)
-{
-    return static_cast<std::uint32_t>(0x90 | channel) | (midi << 8) | (velocity << 16);
-}
-inline std::uint32_t NoteOff(int midi, int channel = 0) { return static_cast<std::uint32_t>(0x80 | channel) | (midi << 8); }
-inline std::uint32_t SustainPedal(bool down) { return 0xB0u | (64u << 8) | ((down ? 127u : 0u) << 16); }
 
 class LiveInputTest : public GuitarTest {
 protected:
@@ -28,9 +23,15 @@ protected:
         capture = backend.get();
         SetMidiBackend(std::move(backend));
         GuitarTest::SetUp();
+        // Two chord types, so that the status bar has names to show.
+        scratch.Write("cantrel.ini", std::string("[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m\",\"Minor\", 1 3b 5\n") +
+                                         GuitarTunings);
+        ForgetProfiles();
+        InitializeChordList();
     }
     void TearDown() override
     {
+        ReleaseChordList();
         GuitarTest::TearDown();
         MidiDev::ReleaseDevices();
         SetMidiBackend(nullptr);
@@ -43,13 +44,7 @@ protected:
         g->ApplySettings(s);
     }
 
-    // Sends the messages from input 0 and hands them to the components'
-    // inputs, as the event loop would, without painting anything.
-    void Play(std::initializer_list<std::uint32_t> messages)
-    {
-        for (std::uint32_t m : messages) capture->Feed(0, {m, 0, false});
-        QCoreApplication::sendPostedEvents(nullptr, MidiInputEventType());
-    }
+    void Play(std::initializer_list<std::uint32_t> messages) { PlayInto(*capture, messages); }
 
     CaptureBackend* capture = nullptr;
 };

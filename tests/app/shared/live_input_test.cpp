@@ -38,22 +38,22 @@ TEST_F(LiveInputTest, NotesModeShowsExactlyWhatSoundsWithThePedalHoldingReleased
     Play({NoteOn(C), NoteOn(E, 90, 3), NoteOn(G, 1, 9)});
     EXPECT_EQ(Strings(guitar), CMajorOnStrings);
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back(), ChordNamesLine(guitar->Chord, MaxChords()));
-    EXPECT_NE(lines.back(), "");
+    EXPECT_EQ(lines.back(), "C");
 
     // A note-on without velocity lets go of E; a note-off on another
     // channel than the one holding G does not.
     Play({NoteOn(E, 0, 3), NoteOff(G, 2)});
-    EXPECT_EQ(Strings(guitar), (std::vector<NOTES>{70, -1, 63, -1, -1, -1}));
+    EXPECT_EQ(Strings(guitar), (std::vector<NOTES>{70, 63, -1, -1, -1, -1}));
     EXPECT_EQ(lines.back(), ChordNamesLine(guitar->Chord, MaxChords()));
+    EXPECT_NE(lines.back(), "C");
 
     // The pedal holds what is let go under it, until it comes up.
     Play({SustainPedal(true), NoteOff(C), NoteOff(G, 9)});
-    EXPECT_EQ(Strings(guitar), (std::vector<NOTES>{70, -1, 63, -1, -1, -1}));
+    EXPECT_EQ(Strings(guitar), (std::vector<NOTES>{70, 63, -1, -1, -1, -1}));
     Play({NoteOn(E)});
     EXPECT_EQ(Strings(guitar), CMajorOnStrings);
     Play({SustainPedal(false)});
-    EXPECT_EQ(Strings(guitar), (std::vector<NOTES>{-1, 67, -1, -1, -1, -1}));
+    EXPECT_EQ(Strings(guitar), (std::vector<NOTES>{67, -1, -1, -1, -1, -1}));
     Play({NoteOff(E)});
     EXPECT_EQ(Strings(guitar), Silent);
     SetChordNamesSink({});
@@ -67,7 +67,9 @@ TEST_F(LiveInputTest, ChordModeKeepsALetGoChordUntilTheNextPressAndPutsOutOnlyCh
     SwitchOn(guitar, true);
     ASSERT_EQ(guitar->Mode, ChordMode);
 
-    Play({NoteOn(C), NoteOn(E), NoteOn(G)});
+    Play({NoteOn(C)});
+    Play({NoteOn(E)});
+    Play({NoteOn(G)});
     EXPECT_EQ(Strings(guitar), CMajorOnStrings);
     ASSERT_EQ(downstream->arrivals.size(), 3u) << "one chord put out for each change";
     EXPECT_EQ(downstream->arrivals.back().notes, (std::vector<NOTES>{70, 67, 63}));
