@@ -14,7 +14,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -107,6 +106,7 @@ int main(int argc, char** argv)
     MidiDev::SetMidiSettings(device, MidiDev::Mapper, 0, 64);
 
     QApplication app(argc, argv);
+    // Each change names the chord for the status bar, as in the program.
     std::string namesLine;
     SetChordNamesSink([&namesLine](const std::string& line) { namesLine = line; });
     KeyboardClient keyboard;
@@ -160,7 +160,6 @@ int main(int argc, char** argv)
         latencies.push_back(std::chrono::duration<double, std::milli>(painted - arrival).count());
     }
     Report(latencies);
-    std::printf("names at the end: %s\n", namesLine.c_str());
 
     live.Apply({});
     SetChordNamesSink(nullptr);

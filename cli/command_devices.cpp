@@ -35,7 +35,9 @@ int RunDevicesCommand(const std::vector<std::string>& args)
     PrintDevices("Output devices:", outputs, MidiDev::PrimaryDevice);
     PrintDevices("Input devices:", inputs, -1);
     std::printf("Own ports of %s (while the program runs):\n", MidiClientName);
-    for (const std::string& port : CurrentMidiBackend().OwnPortsOnTheSystem()) std::printf("       %s\n", port.c_str());
+    const auto own = CurrentMidiBackend().OwnPortsOnTheSystem();
+    for (const std::string& port : own) std::printf("       %s\n", port.c_str());
+    if (own.empty()) std::printf("       none now\n");
     const MidiStatus ports = CurrentMidiBackend().PortStatus();
     if (!ports.Ok())
         std::fprintf(stderr, "%s: no MIDI ports: %s\n", ProgramName, ports.detail.c_str());
