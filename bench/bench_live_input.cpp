@@ -92,8 +92,7 @@ int main(int argc, char** argv)
     const std::string ini = dir + "/cantrel.ini";
     std::filesystem::copy_file(CANTREL_SOURCE_DIR "/data/cantrel.ini", ini);
     UseINIFileName(ini.c_str());
-    InitializeChordList();
-    InitializeTuningList();
+    InitializeChordList();  // the names every change writes for the status bar
 
     // The instrument: another program's port on the server.
     RtMidiOut keys(RtMidi::UNIX_JACK, "Cantrel Bench Keys");
@@ -166,8 +165,6 @@ int main(int argc, char** argv)
     MidiDev::ReleaseDevices();
     SetMidiBackend(nullptr);
     ReleaseChordList();
-    ReleaseTuningList();
-    ReleaseInstruments();
     std::filesystem::remove_all(dir);
     return 0;
 }

@@ -137,6 +137,16 @@ TEST_F(LiveInputTest, TheSettingsDialogSwitchesTheInputAndTheStudioKeepsIt)
     guitar = loaded;
     Play({NoteOn(C), NoteOn(E), NoteOn(G)});
     EXPECT_EQ(Strings(loaded), CMajorOnStrings);
+
+    // Another input chosen in the Preferences: the Guitar plays from it, and
+    // the keys still down on the old one are forgotten.
+    MidiDev::SetMidiSettings(2, MidiDev::Mapper, 0, 64);
+    LiveMidiInput::FollowPreferences();
+    EXPECT_EQ(loaded->LiveInput().Device(), 2);
+    EXPECT_FALSE(capture->Feed(0, {NoteOn(C + 12), 0, false}));
+    capture->Feed(2, {NoteOn(C), 0, false});
+    QCoreApplication::sendPostedEvents(nullptr, MidiInputEventType());
+    EXPECT_EQ(Strings(loaded), (std::vector<NOTES>{-1, 63, -1, -1, -1, -1}));
     EXPECT_TRUE(errors.Empty());
 }
 
