@@ -117,6 +117,18 @@ std::unique_ptr<Client> NewClient(RtMidi::Api api, std::string& warning)
     return client;
 }
 
+// A client of each direction, both reporting to `errors`. Throws what
+// RtMidi throws.
+void NewWatchedPair(RtMidi::Api api, std::unique_ptr<RtMidiOut>& out, std::unique_ptr<RtMidiIn>& in,
+                    ErrorSlot& errors)
+{
+    std::string warning;
+    out = NewClient<RtMidiOut>(api, warning);
+    in = NewClient<RtMidiIn>(api, warning);
+    errors.Watch(*out);
+    errors.Watch(*in);
+}
+
 bool HasAlsaSequencer() { return access("/dev/snd/seq", F_OK) == 0; }
 
 bool Compiled(RtMidi::Api api)
@@ -384,11 +396,7 @@ public:
     MidiStatus Open(RtMidi::Api api)
     {
         try {
-            std::string warning;
-            out_ = NewClient<RtMidiOut>(api, warning);
-            in_ = NewClient<RtMidiIn>(api, warning);
-            errors_.Watch(*out_);
-            errors_.Watch(*in_);
+            NewWatchedPair(api, out_, in_, errors_);
             in_->ignoreTypes(true, false, false);
             in_->setCallback(&OwnMidiPorts::Receive, this);
             start_ = std::chrono::steady_clock::now();
@@ -479,11 +487,7 @@ struct RtMidiPorts::Listing {
         api = ChooseApi(system, status);
         if (api == RtMidi::UNSPECIFIED) return false;
         try {
-            std::string warning;
-            out = NewClient<RtMidiOut>(api, warning);
-            in = NewClient<RtMidiIn>(api, warning);
-            errors.Watch(*out);
-            errors.Watch(*in);
+            NewWatchedPair(api, out, in, errors);
         } catch (const RtMidiError& e) {
             out.reset();
             in.reset();
