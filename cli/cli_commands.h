@@ -28,3 +28,4 @@ int RunDevicesCommand(const std::vector<std::string>& args);
 int RunPlayCommand(const std::vector<std::string>& args);
 int RunMonitorCommand(const std::vector<std::string>& args);
 int RunStudioCommand(const std::vector<std::string>& args);
+int RunFingeringsCommand(const std::vector<std::string>& args);

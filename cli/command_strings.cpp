@@ -5,25 +5,21 @@
 // cantrel-cli strings --batch [--tuning N] [--frets F] [--capo C]
 //   one chord per input line, its strings on one line separated by tabs.
 #include <cstdio>
+#include <iterator>
 
 #include "cli/chord_arguments.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_exit_codes.h"
 #include "cli/cli_output.h"
-#include "cli/sound_options.h"
+#include "cli/neck_options.h"
 #include "core/theory/chord.h"
-#include "core/theory/definition_lists.h"
 #include "core/theory/notes.h"
 #include "core/theory/string_assignment.h"
 
 namespace {
 
-constexpr int DefaultFretPositions = 13;  // frets 0-12
-
 struct StringsRequest {
-    long tuning = 0;
-    long frets = DefaultFretPositions;
-    long capo = 0;
+    NeckOptions neck;
     bool batch = false;
     chord notes;
 };
@@ -33,27 +29,11 @@ int ReadRequest(const std::vector<std::string>& args, StringsRequest& request)
     std::vector<std::pair<std::string, std::string>> options;
     std::vector<std::string> words;
     std::string problem;
-    const std::vector<SoundOption> known = {
-        {"--tuning", true}, {"--frets", true}, {"--capo", true}, {"--batch", false}};
+    std::vector<SoundOption> known = {{"--batch", false}};
+    known.insert(known.end(), std::begin(NeckOptionNames), std::end(NeckOptionNames));
     if (!SplitSoundOptions(args, known, options, words, problem)) return UsageError(problem);
-    const long tunings = CountTunings();
-    if (tunings == 0) return UsageError("the settings file holds no tunings");
-    std::string capoText;
-    for (const auto& [name, value] : options) {
-        if (name == "--tuning") {
-            if (!ReadSoundNumber(name, value, 0, tunings - 1, request.tuning, problem)) return UsageError(problem);
-        } else if (name == "--batch") {
-            request.batch = true;
-        } else if (name == "--frets") {
-            if (!ReadSoundNumber(name, value, MinFretPositions, MaxFretPositions, request.frets, problem))
-                return UsageError(problem);
-        } else {
-            capoText = value;
-        }
-    }
-    // The capo's range follows the number of frets, wherever --frets stands.
-    if (!capoText.empty() && !ReadSoundNumber("--capo", capoText, 0, request.frets - 1, request.capo, problem))
-        return UsageError(problem);
+    if (!ReadNeckOptions(options, request.neck, problem)) return UsageError(problem);
+    request.batch = !options.empty();  // --batch is all that is left
     if (request.batch) {
         if (!words.empty()) return UsageError("strings --batch reads its notes from standard input");
         return ExitOk;
@@ -89,11 +69,9 @@ int RunStringsCommand(const std::vector<std::string>& args)
 {
     StringsRequest request;
     if (const int status = ReadRequest(args, request); status != ExitOk) return status;
-    const TuningNameTag* record = GetTuning(static_cast<int>(request.tuning));
-    chord tuning;
-    for (int s = 0; s < chord::Slots; ++s) tuning.notes[s] = record->strings[s];
-    const int frets = static_cast<int>(request.frets);
-    const int capo = static_cast<int>(request.capo);
+    const chord& tuning = request.neck.strings;
+    const int frets = static_cast<int>(request.neck.fretPositions);
+    const int capo = static_cast<int>(request.neck.capo);
     if (request.batch)
         return ForEachInputChord([&](const chord& notes) { PrintLayout(notes, tuning, frets, capo, '\t'); });
     PrintLayout(request.notes, tuning, frets, capo, '\n');

@@ -12,7 +12,7 @@
 #include "app/components/analyzer/analysis_lines.h"
 #include "app/components/analyzer/history_record.h"
 #include "app/components/analyzer/pitch_set_word.h"
-#include "app/components/analyzer/quiet_hex_record.h"
+#include "app/components/shared/quiet_hex_record.h"
 #include "core/services/error.h"
 #include "core/services/file_names.h"
 #include "core/theory/definition_lists.h"

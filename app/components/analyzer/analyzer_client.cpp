@@ -12,7 +12,7 @@
 #include "app/components/analyzer/history_record.h"
 #include "app/components/analyzer/pitch_set_word.h"
 #include "app/components/analyzer/play_queue.h"
-#include "app/components/analyzer/quiet_hex_record.h"
+#include "app/components/shared/quiet_hex_record.h"
 #include "app/studio/byte_fields.h"
 #include "app/studio/chord_names_line.h"
 #include "app/studio/component_types.h"

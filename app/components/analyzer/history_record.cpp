@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/components/analyzer/quiet_hex_record.h"
+#include "app/components/shared/quiet_hex_record.h"
 #include "app/studio/chord_record.h"
 #include "app/studio/component_types.h"
 #include "core/services/hex_record.h"

@@ -9,24 +9,33 @@
 #include <iterator>
 
 #include "app/components/guitar/find_display.h"
+#include "app/components/guitar/fingering_list.h"
 #include "app/components/guitar/fingerboard_painter.h"
 #include "app/components/guitar/fret_typing.h"
 #include "app/components/guitar/guitar_settings_dialog.h"
 #include "app/components/guitar/guitar_settings_record.h"
 #include "app/components/guitar/shape_moves.h"
+#include "app/components/shared/quiet_hex_record.h"
 #include "app/components/guitar/string_markers.h"
 #include "app/components/shared/live_midi_input.h"
 #include "app/components/shared/typing_map.h"
+#include "app/studio/byte_fields.h"
 #include "app/studio/chord_names_line.h"
 #include "app/studio/component_types.h"
 #include "controls/font_size_mapper.h"
 #include "core/services/hex_record.h"
 #include "core/theory/definition_lists.h"
+#include "core/theory/ranked_fingerings.h"
 #include "core/theory/string_assignment.h"
 
 namespace {
 
 constexpr unsigned long ArrivalSoundMs = 500;
+// The Guitar's second record in a studio line, after the 100 bytes of its
+// settings: 32-bit flags, of which bit 0 shows the Fingerings list. A line
+// without it (an older studio) keeps the list hidden.
+constexpr int ListRecordSize = 4;
+constexpr std::uint32_t ListShown = 1;
 
 // The default GUI font's measures, taken once.
 const FontSizeMapper& GuiFontSize()
@@ -46,9 +55,12 @@ int CountPlayed(const chord& c, int strings)
 
 GuitarClient::GuitarClient()
     : mmMDIChildClient(ComponentType::Guitar),
+      fingerings_(new FingeringList(this)),
       live_(new LiveMidiInput(this, [this](const chord& c) { LayOnStrings(c); }))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    fingerings_->hide();
+    connect(fingerings_, &FingeringList::Chosen, this, &GuitarClient::PlayListedFingering);
     SetDefaultTuning(Tuning);
     if (const TuningNameTag* first = GetTuning(0)) Tuning.instrument = static_cast<std::int16_t>(first->instrument);
     Chord.instrument = 0;
@@ -70,7 +82,49 @@ void GuitarClient::LayoutContents() { FretUnits = ::FretUnits(FretCount); }
 
 FingerboardGeometry GuitarClient::Geometry() const
 {
-    return FingerboardGeometry(size(), StringCount, FretCount, BoardFlags, GuiFontSize().AverageCharWidth());
+    // The Fingerings list takes its width off the right of the board.
+    const QSize board = ShowFingerings ? size() - QSize(fingerings_->PreferredWidth(StringCount), 0) : size();
+    return FingerboardGeometry(board, StringCount, FretCount, BoardFlags, GuiFontSize().AverageCharWidth());
+}
+
+void GuitarClient::PlaceFingerings()
+{
+    const int width = fingerings_->PreferredWidth(StringCount);
+    fingerings_->setGeometry(this->width() - width, 0, width, height());
+    fingerings_->setVisible(ShowFingerings);
+    RefreshFingerings();
+}
+
+void GuitarClient::resizeEvent(QResizeEvent* event)
+{
+    mmMDIChildClient::resizeEvent(event);
+    PlaceFingerings();
+}
+
+void GuitarClient::RefreshFingerings()
+{
+    if (!ShowFingerings) return;
+    FingeringQuestion question;
+    question.pitchSet = FindKind ? static_cast<unsigned>(FindKind) : BassPitchSet(Chord);
+    std::copy(std::begin(Tuning.notes), std::end(Tuning.notes), question.tuning.begin());
+    question.fretPositions = FretCount;
+    question.capo = CapoFret;
+    fingerings_->Answer(question);
+}
+
+void GuitarClient::PlayListedFingering(const Fingering& fingering)
+{
+    InvalidateAllMarkers();
+    PlayFingering(fingering, Tuning, Chord);
+    Chord.SetKey(NoNote);
+    InvalidateAllMarkers();
+    if (SoundOn) Chord.TimedSound(ArrivalSoundMs);
+}
+
+void GuitarClient::ShowFound(int kind)
+{
+    mmMDIChildClient::ShowFound(kind);
+    RefreshFingerings();
 }
 
 FingerboardState GuitarClient::State() const
@@ -124,6 +178,7 @@ void GuitarClient::PaintMarkers(int string)
         region += MarkerOf(g, state, string).rect;
     }
     update(region);
+    RefreshFingerings();
 }
 
 void GuitarClient::InvalidateAllMarkers()
@@ -337,6 +392,7 @@ GuitarClient::Settings GuitarClient::CurrentSettings() const
     s.fretCount = FretCount;
     s.capoFret = CapoFret;
     s.boardFlags = BoardFlags;
+    s.showFingerings = ShowFingerings;
     s.liveInput = live_->Setting();
     return s;
 }
@@ -361,6 +417,8 @@ void GuitarClient::ApplySettings(const Settings& settings)
     Chord.SetKey(NoNote);
     BoardFlags = settings.boardFlags & DialogFlags;
     TabString = 0;
+    ShowFingerings = settings.showFingerings ? 1 : 0;
+    PlaceFingerings();
     live_->Apply(settings.liveInput);
     update();
 }
@@ -384,7 +442,11 @@ void GuitarClient::SaveSettings(char*& out, int& remaining)
     record.typingMethod = TypingMethod;
     std::uint8_t bytes[GuitarSettingsRecord::Size];
     record.Encode(bytes);
-    AppendRecord(bytes, GuitarSettingsRecord::Size, out, remaining);
+    // The list's record may only follow a record of the Guitar's own.
+    if (!AppendRecord(bytes, GuitarSettingsRecord::Size, out, remaining)) return;
+    std::uint8_t list[ListRecordSize];
+    PutLE(list, ShowFingerings ? ListShown : 0, ListRecordSize);
+    if (!AppendRecord(list, ListRecordSize, out, remaining)) return;
     std::uint8_t live[LiveInputSetting::RecordSize];
     live_->Setting().Encode(live);
     AppendRecord(live, LiveInputSetting::RecordSize, out, remaining);
@@ -409,7 +471,14 @@ void GuitarClient::LoadSettings(char*& in, int& remaining)
     BoardFlags = record.boardFlags;
     TypingMethod = record.typingMethod != 0 ? GuitarTyping::Fingerboard : GuitarTyping::Tablature;
     TabString = 0;
+    std::uint8_t list[ListRecordSize];
+    if (ReadHexRecordQuietly(in, remaining, list, ListRecordSize, used)) {
+        in += used;
+        remaining -= used;
+        ShowFingerings = (GetLE32(list) & ListShown) ? 1 : 0;
+    }
     ResetToOpenStrings();
+    PlaceFingerings();
     LiveInputSetting live;
     if (live.Read(in, remaining)) live_->Apply(live);
     update();

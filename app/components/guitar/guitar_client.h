@@ -11,7 +11,10 @@
 #include "app/components/shared/live_input_setting.h"
 #include "app/studio/mm_mdi_child_client.h"
 
+class FingeringList;
+struct Fingering;
 class LiveMidiInput;
+class QResizeEvent;
 
 class GuitarClient : public mmMDIChildClient {
     Q_OBJECT
@@ -30,6 +33,7 @@ public:
     int TypingMethod = 0;  // GuitarTyping::Tablature or Fingerboard
     int TabString = 0;     // strings typed so far in Tablature
     int StringCount = 0;
+    int ShowFingerings = 0;  // the "Fingerings" list beside the fingerboard
 
     void SetFretCount(int n);
     void CountStrings();
@@ -40,13 +44,18 @@ public:
     // The fret and string under (x, y), or both -1.
     void FretFromPoint(int& x, int& y) const;
     // Repaints the marker of `string` (of every string while a Find display
-    // shows, since its cells follow the notes) and the label column.
+    // shows, since its cells follow the notes) and the label column; the
+    // Fingerings list follows the chord.
     void PaintMarkers(int string);
     void InvalidateAllMarkers();
     // The fret and string a typed character plays; false when none.
     bool TypedFret(char c, int& fret, int& string);
 
     FingerboardGeometry Geometry() const;
+    FingeringList* Fingerings() const { return fingerings_; }
+    // Fills the Fingerings list for the found chord while Find shows one,
+    // else for the chord on the strings, unless it already shows them.
+    void RefreshFingerings();
     FingerboardState State() const;
 
     void LayoutContents() override;
@@ -55,6 +64,7 @@ public:
     void SaveSettings(char*& out, int& remaining) override;
     void LoadSettings(char*& in, int& remaining) override;
     void CutChord() override;
+    void ShowFound(int kind) override;
     void TakeChord(const chord& c) override;
     // Lays c's notes on the strings as an arriving chord, without sounding.
     void LayOnStrings(const chord& c);
@@ -72,6 +82,7 @@ public:
         int fretCount = DefaultFretCount;
         int capoFret = 0;
         int boardFlags = BoardFlag::Default;
+        int showFingerings = 0;
         LiveInputSetting liveInput;
     };
     Settings CurrentSettings() const;
@@ -85,6 +96,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Silences the strings whose notes their strings no longer reach.
@@ -92,7 +104,11 @@ private:
     void PlayClickedFret(Qt::KeyboardModifiers keys, int fret, int string);
     void MoveByArrow(int key, int repeat);
     bool CtrlHeld() const { return keyModifiers_ & Qt::ControlModifier; }
+    // The strings take the fingering clicked in the list, and it sounds.
+    void PlayListedFingering(const Fingering& fingering);
+    void PlaceFingerings();
 
     Qt::KeyboardModifiers keyModifiers_;
+    FingeringList* fingerings_;
     LiveMidiInput* live_;
 };

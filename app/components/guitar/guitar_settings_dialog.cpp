@@ -106,6 +106,8 @@ GuitarSettingsDialog::GuitarSettingsDialog(QWidget* parent, const GuitarClient::
                          flags & BoardFlag::ShowNotes);
     spelling_ = AddButton<QCheckBox>(108, QStringLiteral("Spelling beside strings"), Place(116, 157, 106, 10),
                             flags & BoardFlag::ShowSpelling);
+    fingerings_ = AddButton<QCheckBox>(FingeringsId, QStringLiteral("&Fingerings list"), Place(116, 166, 106, 9),
+                                       current.showFingerings != 0);
 
     auto* fretsLabel = new QLabel(QStringLiteral("Number of Frets"), this);
     fretsLabel->setGeometry(Place(8, 180, 90, 9));
@@ -166,6 +168,7 @@ GuitarClient::Settings GuitarSettingsDialog::Chosen() const
                         (notes_->isChecked() ? BoardFlag::ShowNotes : 0) |
                         (spelling_->isChecked() ? BoardFlag::ShowSpelling : 0) |
                         (moveOpen_->isChecked() ? BoardFlag::ArrowsMoveOpen : 0);
+    chosen.showFingerings = fingerings_->isChecked() ? 1 : 0;
     chosen.liveInput = liveInput_->Chosen();
     return chosen;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // "Guitar/Strings Settings" (dialog 5002): sound and MIDI program, mode,
-// typing method, instrument and tuning, frets, capo and the board options.
+// typing method, instrument and tuning, frets, capo, the board options and
+// the Fingerings list.
 
 #include "app/components/guitar/guitar_client.h"
 #include "core/services/qt/h_dialog.h"
@@ -15,6 +16,8 @@ class GuitarSettingsDialog : public HDialog {
     Q_OBJECT
 public:
     static constexpr int ResourceId = 5002;
+    // The check box that shows the Fingerings list beside the fingerboard.
+    static constexpr int FingeringsId = 116;
 
     GuitarSettingsDialog(QWidget* parent, const GuitarClient::Settings& current, const chord& tuning);
 
@@ -40,5 +43,6 @@ private:
     QCheckBox* notes_;
     QCheckBox* spelling_;
     QCheckBox* moveOpen_;
+    QCheckBox* fingerings_;
     LiveInputBoxes* liveInput_;
 };

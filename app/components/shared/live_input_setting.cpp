@@ -1,7 +1,7 @@
 #include "app/components/shared/live_input_setting.h"
 
 #include "app/studio/byte_fields.h"
-#include "core/services/hex_record.h"
+#include "app/components/shared/quiet_hex_record.h"
 
 namespace {
 constexpr std::uint32_t OnFlag = 1;
@@ -25,7 +25,7 @@ bool LiveInputSetting::Read(char*& in, int& remaining)
     if (!in || remaining <= 0 || *in == '\0') return false;
     std::uint8_t bytes[RecordSize];
     int used = 0;
-    if (!FromString(in, bytes, RecordSize, used)) return false;
+    if (!ReadHexRecordQuietly(in, remaining, bytes, RecordSize, used)) return false;
     in += used;
     remaining -= used;
     Decode(bytes);

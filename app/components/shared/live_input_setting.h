@@ -16,7 +16,8 @@ struct LiveInputSetting {
     bool operator==(const LiveInputSetting&) const = default;
 
     // Reads the record when the line holds one more; false (and nothing
-    // consumed) at the end of the line.
+    // consumed, nothing said) at the end of the line or when what follows
+    // is no such record.
     bool Read(char*& in, int& remaining);
 
     void Encode(std::uint8_t* out) const;

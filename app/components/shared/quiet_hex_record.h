@@ -1,5 +1,5 @@
 #pragma once
-// Reading a hex record of the Analyzer's own studio lines without a word to
+// Reading a hex record of a component's own studio line without a word to
 // the user: a studio file made by an older program, or damaged, simply lacks
 // what does not read.
 

@@ -1,4 +1,4 @@
-#include "app/components/analyzer/quiet_hex_record.h"
+#include "app/components/shared/quiet_hex_record.h"
 
 #include "core/services/hex_record.h"
 

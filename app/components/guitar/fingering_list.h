@@ -1,0 +1,48 @@
+#pragma once
+// The "Fingerings" list beside the fingerboard: the best fingerings of the
+// Guitar's chord, or of the chord Find found, on its tuning, best first.
+// Clicking a line hands that fingering to the Guitar.
+
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+#include "core/theory/ranked_fingerings.h"
+
+class QListWidget;
+
+// What the list answers: a chord as its pitch-set word (root, the bass, in
+// the low 4 bits), on a tuning with its fret positions and capo.
+struct FingeringQuestion {
+    unsigned pitchSet = 0;
+    std::array<NOTES, chord::Slots> tuning{};
+    int fretPositions = 0;
+    int capo = 0;
+    bool operator==(const FingeringQuestion&) const = default;
+};
+
+class FingeringList : public QWidget {
+    Q_OBJECT
+public:
+    // Lines shown at the most.
+    static constexpr int Lines = 24;
+
+    explicit FingeringList(QWidget* parent = nullptr);
+
+    // Fills the list with the best fingerings of the question, unless it
+    // shows them already (so that a click keeps its line).
+    void Answer(const FingeringQuestion& question);
+    const std::vector<Fingering>& Shown() const { return fingerings_; }
+    QListWidget* List() const { return list_; }
+    // The width it takes beside a fingerboard of so many strings.
+    int PreferredWidth(int strings) const;
+
+signals:
+    void Chosen(const Fingering& fingering);
+
+private:
+    QListWidget* list_;
+    FingeringQuestion answered_;
+    std::vector<Fingering> fingerings_;
+};

@@ -1,0 +1,174 @@
+// The search behind FindRankedFingerings: string by string from the last slot
+// to string 0, every choice of silent, open or a fret that sounds one of the
+// chord's pitch classes, cutting a branch as soon as it breaks the span, needs
+// a fifth finger, can no longer sound every pitch class or can no longer put
+// the bass lowest. The two strings of a course (neighbours tuned to the same
+// pitch class, as on a 12-string guitar or a mandolin) are fretted alike: one
+// fingertip presses both. What survives is judged by the ranking rules.
+#include <algorithm>
+#include <bit>
+#include <vector>
+
+#include "core/theory/fingering_playability.h"
+#include "core/theory/ranked_fingerings.h"
+
+namespace {
+
+constexpr unsigned AllPitchClasses = 0xFFF;
+
+class FingeringSearch {
+public:
+    FingeringSearch(const FingeringRequest& request, std::vector<Fingering>& found)
+        : request_(request), found_(found), strings_(static_cast<int>(request.openStrings.size())),
+          open_(request.openStrings), groupsAtFret_(request.frets + 1, 0)
+    {
+        root_ = request.root != NoPitchClass ? request.root : request.bass;
+        for (int s = 0; s < strings_; ++s) {
+            for (int fret = request.capo + 1; fret <= request.frets; ++fret)
+                if (Wanted(open_[s] + fret)) fretChoices_[s].push_back(fret);
+            openPc_[s] = PitchClass(open_[s]);
+            courseWithNext_[s] = s + 1 < strings_ && PitchClass(open_[s]) == PitchClass(open_[s + 1]);
+            // The lowest note strings 0..s can still sound.
+            lowestFrom_[s] = open_[s] + request.capo;
+            if (s > 0) lowestFrom_[s] = std::min(lowestFrom_[s], lowestFrom_[s - 1]);
+        }
+        frets_.fill(NotPlayedFret);
+    }
+
+    void Run() { Visit(strings_ - 1); }
+
+private:
+    bool Wanted(NOTES n) const { return (request_.pitchClasses >> PitchClass(n)) & 1u; }
+
+    // Strings 0..slot are still to choose.
+    void Visit(int slot)
+    {
+        const unsigned missing = request_.pitchClasses & ~covered_;
+        if (std::popcount(missing) > slot + 1) return;
+        if (request_.bass != NoPitchClass && lowest_ != NoNote && PitchClass(lowest_) != request_.bass &&
+            (slot < 0 || lowest_ < lowestFrom_[slot]))
+            return;  // a wrong bass that no string left can go below
+        if (slot < 0) {
+            Judge();
+            return;
+        }
+        if (courseWithNext_[slot]) {
+            Follow(slot, frets_[slot + 1]);
+            return;
+        }
+        Visit(slot - 1);  // silent
+        if (Wanted(open_[slot] + request_.capo)) Sound(slot, request_.capo);
+        for (int fret : fretChoices_[slot]) {
+            if (frettedHighest_ >= 0 &&
+                std::max(frettedHighest_, fret) - std::min(frettedLowest_, fret) >= request_.span)
+                continue;
+            Fret(slot, fret);
+        }
+    }
+
+    // The string sounds as its course partner does.
+    void Follow(int slot, int fret)
+    {
+        if (fret == NotPlayedFret) Visit(slot - 1);
+        else if (fret == request_.capo) Sound(slot, fret);
+        else Fret(slot, fret);
+    }
+
+    void Sound(int slot, int fret)
+    {
+        const NOTES note = open_[slot] + fret;
+        const int pc = PitchClass(note);
+        const unsigned coveredBefore = covered_;
+        const NOTES lowestBefore = lowest_;
+        if (soundingPerPitchClass_[pc]++ == 0) covered_ |= 1u << pc;
+        if (lowest_ == NoNote || note < lowest_) lowest_ = note;
+        frets_[slot] = fret;
+        Visit(slot - 1);
+        frets_[slot] = NotPlayedFret;
+        --soundingPerPitchClass_[pc];
+        covered_ = coveredBefore;
+        lowest_ = lowestBefore;
+    }
+
+    void Fret(int slot, int fret)
+    {
+        // A finger may press the neighbouring string at the same fret too.
+        const bool newFinger = !(slot + 1 < strings_ && frets_[slot + 1] == fret);
+        const int lowestBefore = frettedLowest_, highestBefore = frettedHighest_;
+        if (frettedHighest_ < 0) {
+            frettedLowest_ = frettedHighest_ = fret;
+        } else {
+            frettedLowest_ = std::min(frettedLowest_, fret);
+            frettedHighest_ = std::max(frettedHighest_, fret);
+        }
+        if (newFinger) {
+            ++groupsAtFret_[fret];
+            ++groups_;
+        }
+        // At least: one finger (or barre) on the lowest fret, one for each
+        // other group of neighbouring strings at one fret.
+        if (groups_ - groupsAtFret_[frettedLowest_] + 1 <= MaxFretFingers) Sound(slot, fret);
+        if (newFinger) {
+            --groupsAtFret_[fret];
+            --groups_;
+        }
+        frettedLowest_ = lowestBefore;
+        frettedHighest_ = highestBefore;
+    }
+
+    void Judge()
+    {
+        const Playability playability = JudgePlayability(frets_.data(), openPc_, strings_, request_.capo,
+                                                         request_.bass != NoPitchClass, root_);
+        if (playability.fingers > MaxFretFingers) return;
+        Fingering& fingering = found_.emplace_back();
+        fingering.frets = frets_;
+        fingering.strings = strings_;
+        fingering.fingers = playability.fingers;
+        fingering.cost = playability.cost;
+    }
+
+    const FingeringRequest& request_;
+    std::vector<Fingering>& found_;
+    const int strings_;
+    const std::vector<NOTES>& open_;
+    int root_ = NoPitchClass;
+    std::vector<int> fretChoices_[chord::Slots];
+    NOTES lowestFrom_[chord::Slots] = {};
+    bool courseWithNext_[chord::Slots] = {};
+    int openPc_[chord::Slots] = {};
+
+    std::array<int, chord::Slots> frets_;
+    int soundingPerPitchClass_[12] = {};
+    unsigned covered_ = 0;
+    NOTES lowest_ = NoNote;
+    int frettedLowest_ = 0, frettedHighest_ = -1;
+    std::vector<int> groupsAtFret_;
+    int groups_ = 0;
+};
+
+bool Searchable(const FingeringRequest& r)
+{
+    const auto strings = r.openStrings.size();
+    const bool bassSounds = r.bass == NoPitchClass || (r.bass >= 0 && r.bass < 12 && ((r.pitchClasses >> r.bass) & 1u));
+    const bool rootValid = r.root == NoPitchClass || (r.root >= 0 && r.root < 12);
+    return r.pitchClasses != 0 && (r.pitchClasses & ~AllPitchClasses) == 0 && bassSounds && rootValid &&
+           strings > 0 && strings <= static_cast<std::size_t>(chord::Slots) && r.frets >= 0 && r.frets <= MaxNeckFrets && r.capo >= 0 &&
+           r.capo <= r.frets && r.span >= 1 &&
+           std::none_of(r.openStrings.begin(), r.openStrings.end(), [](NOTES n) { return n == NoNote; });
+}
+
+} // namespace
+
+std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std::size_t count)
+{
+    std::vector<Fingering> found;
+    if (!Searchable(request) || count == 0) return found;
+    FingeringSearch(request, found).Run();
+    // Best first. The search meets fingerings silent before open before
+    // fretted, lower frets first, from the last string slot on; equals keep
+    // that order, so it never depends on the sorting.
+    std::stable_sort(found.begin(), found.end(), [](const Fingering& a, const Fingering& b) { return a.cost < b.cost; });
+    if (found.size() > count) found.resize(count);
+    return found;
+}
