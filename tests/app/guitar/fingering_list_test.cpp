@@ -94,8 +94,8 @@ TEST_F(GuitarTest, FingeringsListIsKeptInItsOwnRecordAfterTheGuitars)
     int remaining = sizeof line;
     guitar->SaveSettings(out, remaining);
     const std::string saved = line;
-    ASSERT_EQ(saved.size(), 2u + 240 + 2 + 200 + 2 + 8);
-    EXPECT_EQ(saved.substr(444), "0401000000");
+    ASSERT_EQ(saved.size(), 2u + 240 + 2 + 200 + 2 + 8 + 2 + 8);
+    EXPECT_EQ(saved.substr(444), "0401000000" "0400000000") << "the list's record, then the MIDI input's";
 
     GuitarClient* restored = NewGuitar();
     char* in = line;

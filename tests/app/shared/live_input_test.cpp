@@ -110,14 +110,14 @@ TEST_F(LiveInputTest, TheSettingsDialogSwitchesTheInputAndTheStudioKeepsIt)
     EXPECT_TRUE(guitar->LiveInput().Listening());
     EXPECT_EQ(guitar->LiveInput().Setting(), (LiveInputSetting{true, true}));
 
-    // The record comes after the Guitar's own; a line without it is an
-    // older file and loads with the input off.
+    // The record comes after the Guitar's own and the Fingerings list's; a
+    // line without it is an older file and loads with the input off.
     char line[1024] = {};
     char* out = line;
     int remaining = sizeof line;
     guitar->SaveSettings(out, remaining);
     const std::string saved = line;
-    ASSERT_EQ(saved.size(), 2u + 240 + 2 + 200 + 2 + 8);
+    ASSERT_EQ(saved.size(), 2u + 240 + 2 + 200 + 2 + 8 + 2 + 8);
     EXPECT_EQ(saved.substr(saved.size() - 10), "0403000000");
     GuitarClient* older = NewGuitar();
     std::string withoutRecord = saved.substr(0, saved.size() - 10);
