@@ -112,17 +112,13 @@ TEST_F(LiveInputTest, TheSettingsDialogSwitchesTheInputAndTheStudioKeepsIt)
 
     // The record comes after the Guitar's own and the Fingerings list's; a
     // line without it is an older file and loads with the input off.
-    char line[1024] = {};
-    char* out = line;
-    int remaining = sizeof line;
-    guitar->SaveSettings(out, remaining);
-    const std::string saved = line;
+    const std::string saved = SettingsLine(guitar);
     ASSERT_EQ(saved.size(), 2u + 240 + 2 + 200 + 2 + 8 + 2 + 8);
     EXPECT_EQ(saved.substr(saved.size() - 10), "0403000000");
     GuitarClient* older = NewGuitar();
     std::string withoutRecord = saved.substr(0, saved.size() - 10);
     char* in = withoutRecord.data();
-    remaining = static_cast<int>(withoutRecord.size());
+    int remaining = static_cast<int>(withoutRecord.size());
     older->LoadSettings(in, remaining);
     EXPECT_FALSE(older->LiveInput().Setting().on);
     EXPECT_FALSE(older->LiveInput().Listening());
