@@ -1,5 +1,7 @@
 // cantrel-cli devices : the MIDI output and input devices with their numbers,
-// as the preferences list them; "*" marks the one the settings choose.
+// as the preferences list them; "*" marks the one the settings choose. Then
+// the ports a running program offers as its own, for other programs to
+// connect to.
 #include <cstdio>
 
 #include "cli/cli_commands.h"
@@ -7,6 +9,7 @@
 #include "cli/cli_output.h"
 #include "core/midi/midi_backend.h"
 #include "core/midi/midi_dev.h"
+#include "core/midi/rtmidi_ports.h"
 
 namespace {
 
@@ -31,6 +34,10 @@ int RunDevicesCommand(const std::vector<std::string>& args)
     MidiDev::FillMidiDevList(inputs, 1, false);
     PrintDevices("Output devices:", outputs, MidiDev::PrimaryDevice);
     PrintDevices("Input devices:", inputs, -1);
+    std::printf("Own ports of %s (while the program runs):\n", MidiClientName);
+    const auto own = CurrentMidiBackend().OwnPortsOnTheSystem();
+    for (const std::string& port : own) std::printf("       %s\n", port.c_str());
+    if (own.empty()) std::printf("       none now\n");
     const MidiStatus ports = CurrentMidiBackend().PortStatus();
     if (!ports.Ok())
         std::fprintf(stderr, "%s: no MIDI ports: %s\n", ProgramName, ports.detail.c_str());

@@ -28,6 +28,7 @@
 #include "app/studio/studio_commands.h"
 #include "app/studio/studio_modified.h"
 #include "controls/replace_gadget.h"
+#include "core/midi/midi_backend.h"
 #include "core/midi/midi_dev.h"
 #include "core/midi/midi_failure.h"
 #include "core/services/error.h"
@@ -132,6 +133,11 @@ void mmApp::CreatePrimaryMidi()
             std::fprintf(stderr, "%s\n", report.text.c_str());
         }
     });
+    // Our own ports first: other programs and patch bays find them under our
+    // plain client name. Without a MIDI system the notice above says enough.
+    const MidiStatus own = CurrentMidiBackend().OfferOwnPorts();
+    if (!own.Ok() && own.failure != MidiFailure::NoDriver)
+        std::fprintf(stderr, "cantrel: no MIDI ports of our own: %s\n", own.detail.c_str());
     new MidiDev;  // registers itself; released by MidiDev::ReleaseDevices
     midiCreated_ = true;
     SetErrorPresenter(presenter);

@@ -55,6 +55,12 @@ public:
     // Why the system's ports cannot be listed, when they cannot.
     virtual MidiStatus PortStatus() { return {}; }
 
+    // Offers the program's own input and output ports to other programs;
+    // once they are, they are listed last among the inputs and outputs.
+    virtual MidiStatus OfferOwnPorts() { return {MidiFailure::NoDriver, "no MIDI ports"}; }
+    // The own ports that running programs of ours offer, by their system names.
+    virtual std::vector<std::string> OwnPortsOnTheSystem() { return {}; }
+
     // Opens output `id` (-1 and up). On failure returns null with the reason
     // in `status`. A port may also come back together with a failure that is
     // worth telling the user (the synthesizer without audio output).

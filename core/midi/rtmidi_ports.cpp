@@ -3,6 +3,7 @@
 #include <rtmidi/RtMidi.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cctype>
 #include <chrono>
@@ -13,8 +14,13 @@
 
 #include "core/midi/input_relay.h"
 #include "core/midi/jack_log.h"
+#include "core/midi/port_names.h"
 
 const char* const MidiClientName = "Cantrel Studio";
+const char* const OwnInputPortName = "In";
+const char* const OwnOutputPortName = "Out";
+
+std::string OwnPortName(const char* port) { return std::string(MidiClientName) + ":" + port; }
 
 namespace {
 
@@ -111,6 +117,18 @@ std::unique_ptr<Client> NewClient(RtMidi::Api api, std::string& warning)
     return client;
 }
 
+// A client of each direction, both reporting to `errors`. Throws what
+// RtMidi throws.
+void NewWatchedPair(RtMidi::Api api, std::unique_ptr<RtMidiOut>& out, std::unique_ptr<RtMidiIn>& in,
+                    ErrorSlot& errors)
+{
+    std::string warning;
+    out = NewClient<RtMidiOut>(api, warning);
+    in = NewClient<RtMidiIn>(api, warning);
+    errors.Watch(*out);
+    errors.Watch(*in);
+}
+
 bool HasAlsaSequencer() { return access("/dev/snd/seq", F_OK) == 0; }
 
 bool Compiled(RtMidi::Api api)
@@ -195,6 +213,17 @@ bool IsOwnPort(const std::string& name)
     return at < name.size() && name[at] == ':';
 }
 
+// Whether one of our ports is a program's own input or output rather than
+// a connection it made to another program's port ("Input", "Output").
+bool IsOfferedPort(const std::string& name)
+{
+    const std::string stable = StablePortName(name);
+    const auto colon = stable.find(':');
+    if (colon == std::string::npos) return false;
+    const std::string port = stable.substr(colon + 1);
+    return port == OwnInputPortName || port == OwnOutputPortName;
+}
+
 struct PortEntry {
     unsigned rtIndex;
     std::string name;
@@ -222,7 +251,12 @@ unsigned RtIndexOf(RtMidi& client, int id)
 
 class PortOutput : public MidiOutputPort {
 public:
-    explicit PortOutput(std::unique_ptr<RtMidiOut> out) : out_(std::move(out)) { errors_.Watch(*out_); }
+    explicit PortOutput(std::unique_ptr<RtMidiOut> out) : owned_(std::move(out)), out_(owned_.get())
+    {
+        errors_.Watch(*out_);
+    }
+    // Sends through a client that lives on after this port (our own port).
+    explicit PortOutput(RtMidiOut& out) : out_(&out) { errors_.Watch(*out_); }
 
     MidiStatus Open(unsigned index) { return OpenPort(*out_, errors_, index, "Output"); }
 
@@ -253,7 +287,8 @@ public:
 
 private:
     ErrorSlot errors_;  // outlives the client that reports to it
-    std::unique_ptr<RtMidiOut> out_;
+    std::unique_ptr<RtMidiOut> owned_;
+    RtMidiOut* out_;
 };
 
 // Bytes a message with this status byte has; 0 for long data (system
@@ -274,6 +309,23 @@ int ShortMessageLength(std::uint8_t status)
     case 0xF2: return 3;
     default: return 1;
     }
+}
+
+// One short message of RtMidi's as our input delivers it; false for long
+// data and empty messages.
+bool ReadShortMessage(const std::vector<unsigned char>* bytes, std::chrono::steady_clock::time_point start,
+                      MidiInputMessage& m)
+{
+    if (!bytes || bytes->empty()) return false;
+    const std::uint8_t status = (*bytes)[0];
+    const int expected = ShortMessageLength(status);
+    if (bytes->size() > 3 || (status >= 0x80 && expected == 0)) return false;  // long data
+    m = {};
+    for (std::size_t i = 0; i < bytes->size(); ++i) m.message |= static_cast<std::uint32_t>((*bytes)[i]) << (8 * i);
+    m.invalid = expected != static_cast<int>(bytes->size());
+    m.time = static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
+    return true;
 }
 
 class PortInput : public MidiInputPort {
@@ -311,18 +363,8 @@ private:
     static void Receive(double, std::vector<unsigned char>* bytes, void* data)
     {
         auto* self = static_cast<PortInput*>(data);
-        if (!self->started_ || !bytes || bytes->empty()) return;
-        const std::uint8_t status = (*bytes)[0];
-        const int expected = ShortMessageLength(status);
-        if (bytes->size() > 3 || (status >= 0x80 && expected == 0)) return;  // long data
         MidiInputMessage m;
-        for (std::size_t i = 0; i < bytes->size(); ++i)
-            m.message |= static_cast<std::uint32_t>((*bytes)[i]) << (8 * i);
-        m.invalid = expected != static_cast<int>(bytes->size());
-        m.time = static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                                std::chrono::steady_clock::now() - self->start_)
-                                                .count());
-        self->relay_.Pass(m);
+        if (self->started_ && ReadShortMessage(bytes, self->start_, m)) self->relay_.Pass(m);
     }
 
     MidiInputRelay relay_;
@@ -334,6 +376,100 @@ private:
 
 } // namespace
 
+// The program's own ports, "Cantrel Studio:In" and "Cantrel Studio:Out",
+// there for as long as the backend lives, whether anyone listens or not, so
+// that connections other programs make to them stay.
+class OwnMidiPorts {
+public:
+    class InputTap;
+
+    ~OwnMidiPorts()
+    {
+        // No callback runs once the input is gone.
+        try {
+            if (in_) in_->closePort();
+        } catch (const std::exception&) {
+        }
+        in_.reset();
+    }
+
+    MidiStatus Open(RtMidi::Api api)
+    {
+        try {
+            NewWatchedPair(api, out_, in_, errors_);
+            in_->ignoreTypes(true, false, false);
+            in_->setCallback(&OwnMidiPorts::Receive, this);
+            start_ = std::chrono::steady_clock::now();
+            out_->openVirtualPort(OwnOutputPortName);
+            in_->openVirtualPort(OwnInputPortName);
+        } catch (const RtMidiError& e) {
+            in_.reset();
+            out_.reset();
+            return {FailureOf(e.getType(), true), Trimmed(e.getMessage())};
+        }
+        RtMidiError::Type type;
+        std::string text;
+        if (errors_.Take(type, text)) {
+            in_.reset();
+            out_.reset();
+            return {FailureOf(type, true), Trimmed(text)};
+        }
+        return {};
+    }
+
+    RtMidiOut& Output() { return *out_; }
+    std::unique_ptr<MidiInputPort> Tap(MidiInputHandler handler, void* context);
+
+private:
+    friend class InputTap;
+    static void Receive(double, std::vector<unsigned char>* bytes, void* data);
+
+    ErrorSlot errors_;
+    std::mutex mutex_;  // the taps, against the input's thread
+    std::vector<InputTap*> taps_;
+    std::chrono::steady_clock::time_point start_;
+    std::unique_ptr<RtMidiOut> out_;
+    std::unique_ptr<RtMidiIn> in_;
+};
+
+// What comes in at our own input, for the one who opened it as a device.
+class OwnMidiPorts::InputTap : public MidiInputPort {
+public:
+    InputTap(OwnMidiPorts& own, MidiInputHandler handler, void* context) : own_(own), relay_(handler, context)
+    {
+        std::lock_guard lock(own_.mutex_);
+        own_.taps_.push_back(this);
+    }
+    ~InputTap() override
+    {
+        std::lock_guard lock(own_.mutex_);
+        own_.taps_.erase(std::find(own_.taps_.begin(), own_.taps_.end(), this));
+    }
+    void Start() override { started_ = true; }
+
+private:
+    friend class OwnMidiPorts;
+    OwnMidiPorts& own_;
+    MidiInputRelay relay_;
+    std::atomic<bool> started_{false};
+};
+
+std::unique_ptr<MidiInputPort> OwnMidiPorts::Tap(MidiInputHandler handler, void* context)
+{
+    return std::make_unique<InputTap>(*this, handler, context);
+}
+
+void OwnMidiPorts::Receive(double, std::vector<unsigned char>* bytes, void* data)
+{
+    auto* self = static_cast<OwnMidiPorts*>(data);
+    MidiInputMessage m;
+    if (!ReadShortMessage(bytes, self->start_, m)) return;
+    // Taken only for a moment by opening and closing, never while waiting.
+    std::lock_guard lock(self->mutex_);
+    for (InputTap* tap : self->taps_)
+        if (tap->started_) tap->relay_.Pass(m);
+}
+
 // One client of each direction kept for listing the ports.
 struct RtMidiPorts::Listing {
     MidiPortSystem system = MidiPortSystem::Automatic;
@@ -342,6 +478,7 @@ struct RtMidiPorts::Listing {
     std::unique_ptr<RtMidiOut> out;
     std::unique_ptr<RtMidiIn> in;
     ErrorSlot errors;  // listing problems are seen as no ports
+    std::unique_ptr<OwnMidiPorts> own;  // once offered
 
     bool Ready()
     {
@@ -350,11 +487,7 @@ struct RtMidiPorts::Listing {
         api = ChooseApi(system, status);
         if (api == RtMidi::UNSPECIFIED) return false;
         try {
-            std::string warning;
-            out = NewClient<RtMidiOut>(api, warning);
-            in = NewClient<RtMidiIn>(api, warning);
-            errors.Watch(*out);
-            errors.Watch(*in);
+            NewWatchedPair(api, out, in, errors);
         } catch (const RtMidiError& e) {
             out.reset();
             in.reset();
@@ -385,13 +518,49 @@ std::vector<std::string> NamesOf(const std::vector<PortEntry>& ports)
 std::vector<std::string> RtMidiPorts::OutputNames()
 {
     if (!listing_->Ready()) return {};
-    return NamesOf(ForeignPorts(*listing_->out));
+    auto names = NamesOf(ForeignPorts(*listing_->out));
+    if (listing_->own) names.push_back(OwnPortName(OwnOutputPortName));
+    return names;
 }
 
 std::vector<std::string> RtMidiPorts::InputNames()
 {
     if (!listing_->Ready()) return {};
-    return NamesOf(ForeignPorts(*listing_->in));
+    auto names = NamesOf(ForeignPorts(*listing_->in));
+    if (listing_->own) names.push_back(OwnPortName(OwnInputPortName));
+    return names;
+}
+
+MidiStatus RtMidiPorts::OfferOwnPorts()
+{
+    if (listing_->own) return {};
+    // Before the listing clients when possible: JACK gives the first client
+    // of a name the plain name and numbers the others.
+    MidiStatus status;
+    const RtMidi::Api api = listing_->api != RtMidi::UNSPECIFIED ? listing_->api : ChooseApi(listing_->system, status);
+    if (api == RtMidi::UNSPECIFIED) return status;
+    auto own = std::make_unique<OwnMidiPorts>();
+    status = own->Open(api);
+    if (!status.Ok()) return status;
+    listing_->own = std::move(own);
+    if (!listing_->Ready()) return listing_->status;
+    return {};
+}
+
+bool RtMidiPorts::OwnPortsOffered() const { return listing_->own != nullptr; }
+
+std::vector<std::string> RtMidiPorts::OwnPortsOnTheSystem()
+{
+    std::vector<std::string> names;
+    if (!listing_->Ready()) return names;
+    for (RtMidi* client : {static_cast<RtMidi*>(listing_->in.get()), static_cast<RtMidi*>(listing_->out.get())}) {
+        const unsigned count = client->getPortCount();
+        for (unsigned i = 0; i < count; ++i) {
+            const std::string name = client->getPortName(i);
+            if (IsOwnPort(name) && IsOfferedPort(name)) names.push_back(name);
+        }
+    }
+    return names;
 }
 
 MidiStatus RtMidiPorts::Status()
@@ -406,6 +575,8 @@ std::unique_ptr<MidiOutputPort> RtMidiPorts::OpenOutput(int id, MidiStatus& stat
         status = listing_->status;
         return nullptr;
     }
+    if (listing_->own && id == static_cast<int>(ForeignPorts(*listing_->out).size()))
+        return std::make_unique<PortOutput>(listing_->own->Output());
     const unsigned index = RtIndexOf(*listing_->out, id);
     if (index == NoPort) {
         status = {MidiFailure::BadDeviceId, "no output port " + std::to_string(id)};
@@ -431,6 +602,8 @@ std::unique_ptr<MidiInputPort> RtMidiPorts::OpenInput(int id, MidiInputHandler h
         status = listing_->status;
         return nullptr;
     }
+    if (listing_->own && id == static_cast<int>(ForeignPorts(*listing_->in).size()))
+        return listing_->own->Tap(handler, context);
     const unsigned index = RtIndexOf(*listing_->in, id);
     if (index == NoPort) {
         status = {MidiFailure::BadDeviceId, "no input port " + std::to_string(id)};

@@ -11,6 +11,13 @@
 
 // The name other programs see for our sequencer client.
 extern const char* const MidiClientName;
+// The program's own ports under that client, which other programs connect to.
+extern const char* const OwnInputPortName;
+extern const char* const OwnOutputPortName;
+// "Cantrel Studio:In", as our own lists name it.
+std::string OwnPortName(const char* port);
+
+class OwnMidiPorts;
 
 // Where the ports come from. Automatic: the ALSA sequencer when the machine
 // has one, else a running JACK server.
@@ -24,11 +31,19 @@ public:
     RtMidiPorts& operator=(const RtMidiPorts&) = delete;
 
     // Names of the ports other programs offer, numbered from 0. Our own
-    // ports are left out.
+    // ports are left out, except the two this object offers, listed last.
     std::vector<std::string> OutputNames();
     std::vector<std::string> InputNames();
     // Why there are no ports at all, when the MIDI system is missing.
     MidiStatus Status();
+
+    // Offers the program's own input and output to other programs. From
+    // then on they are listed last and open like the other ports.
+    MidiStatus OfferOwnPorts();
+    bool OwnPortsOffered() const;
+    // The own ports that running programs of ours offer, as the MIDI system
+    // names them.
+    std::vector<std::string> OwnPortsOnTheSystem();
 
     std::unique_ptr<MidiOutputPort> OpenOutput(int id, MidiStatus& status);
     std::unique_ptr<MidiInputPort> OpenInput(int id, MidiInputHandler handler, void* context,

@@ -12,6 +12,8 @@ public:
     std::string MapperName() override;
     std::vector<std::string> InputNames() override;
     MidiStatus PortStatus() override;
+    MidiStatus OfferOwnPorts() override { return ports_.OfferOwnPorts(); }
+    std::vector<std::string> OwnPortsOnTheSystem() override { return ports_.OwnPortsOnTheSystem(); }
     std::unique_ptr<MidiOutputPort> OpenOutput(int id, MidiStatus& status) override;
     std::unique_ptr<MidiInputPort> OpenInput(int id, MidiInputHandler handler, void* context,
                                              MidiStatus& status) override;

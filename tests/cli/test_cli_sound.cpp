@@ -49,7 +49,9 @@ TEST_F(CliSound, DevicesListsOutputsAndInputsWithTheirNumbers)
               "    0  Capture Input 0\n"
               "    1  Capture Input 1\n"
               "    2  Capture Input 2\n"
-              "    3  Capture Input 3\n");
+              "    3  Capture Input 3\n"
+              "Own ports of Cantrel Studio (while the program runs):\n"
+              "       none now\n");
     EXPECT_EQ(Run({"devices", "extra"}).exitCode, 2);
 }
 

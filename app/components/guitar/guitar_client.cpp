@@ -17,6 +17,7 @@
 #include "app/components/guitar/shape_moves.h"
 #include "app/components/shared/quiet_hex_record.h"
 #include "app/components/guitar/string_markers.h"
+#include "app/components/shared/live_midi_input.h"
 #include "app/components/shared/typing_map.h"
 #include "app/studio/byte_fields.h"
 #include "app/studio/chord_names_line.h"
@@ -52,7 +53,10 @@ int CountPlayed(const chord& c, int strings)
 
 }  // namespace
 
-GuitarClient::GuitarClient() : mmMDIChildClient(ComponentType::Guitar), fingerings_(new FingeringList(this))
+GuitarClient::GuitarClient()
+    : mmMDIChildClient(ComponentType::Guitar),
+      fingerings_(new FingeringList(this)),
+      live_(new LiveMidiInput(this, [this](const chord& c) { LayOnStrings(c); }))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     fingerings_->hide();
@@ -216,6 +220,12 @@ void GuitarClient::ModeChanged()
 
 void GuitarClient::TakeChord(const chord& c)
 {
+    LayOnStrings(c);
+    if (SoundOn) Chord.TimedSound(ArrivalSoundMs);
+}
+
+void GuitarClient::LayOnStrings(const chord& c)
+{
     InvalidateAllMarkers();
     const chord laid = AssignStrings(c, Tuning, StringCount, FretCount, CapoFret);
     std::copy(std::begin(laid.notes), std::end(laid.notes), Chord.notes);
@@ -224,7 +234,6 @@ void GuitarClient::TakeChord(const chord& c)
     Chord.soundCount = 0;
     Chord.midiOutput = 0;
     InvalidateAllMarkers();
-    if (SoundOn) Chord.TimedSound(ArrivalSoundMs);
 }
 
 void GuitarClient::CutChord()
@@ -384,6 +393,7 @@ GuitarClient::Settings GuitarClient::CurrentSettings() const
     s.capoFret = CapoFret;
     s.boardFlags = BoardFlags;
     s.showFingerings = ShowFingerings;
+    s.liveInput = live_->Setting();
     return s;
 }
 
@@ -409,6 +419,7 @@ void GuitarClient::ApplySettings(const Settings& settings)
     TabString = 0;
     ShowFingerings = settings.showFingerings ? 1 : 0;
     PlaceFingerings();
+    live_->Apply(settings.liveInput);
     update();
 }
 
@@ -435,7 +446,10 @@ void GuitarClient::SaveSettings(char*& out, int& remaining)
     if (!AppendRecord(bytes, GuitarSettingsRecord::Size, out, remaining)) return;
     std::uint8_t list[ListRecordSize];
     PutLE(list, ShowFingerings ? ListShown : 0, ListRecordSize);
-    AppendRecord(list, ListRecordSize, out, remaining);
+    if (!AppendRecord(list, ListRecordSize, out, remaining)) return;
+    std::uint8_t live[LiveInputSetting::RecordSize];
+    live_->Setting().Encode(live);
+    AppendRecord(live, LiveInputSetting::RecordSize, out, remaining);
 }
 
 void GuitarClient::LoadSettings(char*& in, int& remaining)
@@ -465,5 +479,7 @@ void GuitarClient::LoadSettings(char*& in, int& remaining)
     }
     ResetToOpenStrings();
     PlaceFingerings();
+    LiveInputSetting live;
+    if (live.Read(in, remaining)) live_->Apply(live);
     update();
 }

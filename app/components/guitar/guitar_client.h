@@ -8,10 +8,12 @@
 
 #include "app/components/guitar/fingerboard_geometry.h"
 #include "app/components/guitar/fingerboard_state.h"
+#include "app/components/shared/live_input_setting.h"
 #include "app/studio/mm_mdi_child_client.h"
 
 class FingeringList;
 struct Fingering;
+class LiveMidiInput;
 class QResizeEvent;
 
 class GuitarClient : public mmMDIChildClient {
@@ -64,6 +66,8 @@ public:
     void CutChord() override;
     void ShowFound(int kind) override;
     void TakeChord(const chord& c) override;
+    // Lays c's notes on the strings as an arriving chord, without sounding.
+    void LayOnStrings(const chord& c);
     void KeyDown(int key, int repeat, int flags) override;
     void KeyUp(int key, int repeat, int flags) override;
     virtual void MouseDown(Qt::KeyboardModifiers keys, QPoint& point);
@@ -79,9 +83,13 @@ public:
         int capoFret = 0;
         int boardFlags = BoardFlag::Default;
         int showFingerings = 0;
+        LiveInputSetting liveInput;
     };
     Settings CurrentSettings() const;
     void ApplySettings(const Settings& settings);
+
+    // The notes held on the MIDI instrument of the Preferences, when on.
+    LiveMidiInput& LiveInput() const { return *live_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -102,4 +110,5 @@ private:
 
     Qt::KeyboardModifiers keyModifiers_;
     FingeringList* fingerings_;
+    LiveMidiInput* live_;
 };

@@ -11,6 +11,7 @@
 
 #include "app/components/guitar/fret_typing.h"
 #include "app/components/guitar/typing_pictures.h"
+#include "app/components/shared/live_input_boxes.h"
 #include "app/studio/component_types.h"
 #include "controls/dialog_units.h"
 #include "controls/my_hslider.h"
@@ -25,7 +26,7 @@ namespace {
 constexpr int SliderThumb = 32000;
 // The dialog template, in dialog units.
 constexpr int DialogWidth = 226;
-constexpr int DialogHeight = 258;
+constexpr int DialogHeight = 272;
 
 void MoveIntoComboBox(const TComboBoxData& data, QComboBox* combo)
 {
@@ -119,8 +120,10 @@ GuitarSettingsDialog::GuitarSettingsDialog(QWidget* parent, const GuitarClient::
     capo_->setValue(current.capoFret);
     connect(frets_, &QSlider::valueChanged, capo_, [this](int frets) { capo_->setMaximum(frets); });
 
+    liveInput_ = new LiveInputBoxes(this, Place(8, 218, 100, 10), Place(116, 218, 106, 10), current.liveInput);
+
     QDialogButtonBox* buttons = CreateButtonBox();
-    buttons->setGeometry(Place(8, 234, 210, 16));
+    buttons->setGeometry(Place(8, 248, 210, 16));
 }
 
 QRect GuitarSettingsDialog::Place(int x, int y, int w, int h) const
@@ -166,5 +169,6 @@ GuitarClient::Settings GuitarSettingsDialog::Chosen() const
                         (spelling_->isChecked() ? BoardFlag::ShowSpelling : 0) |
                         (moveOpen_->isChecked() ? BoardFlag::ArrowsMoveOpen : 0);
     chosen.showFingerings = fingerings_->isChecked() ? 1 : 0;
+    chosen.liveInput = liveInput_->Chosen();
     return chosen;
 }

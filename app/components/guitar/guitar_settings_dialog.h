@@ -6,6 +6,7 @@
 #include "app/components/guitar/guitar_client.h"
 #include "core/services/qt/h_dialog.h"
 
+class LiveInputBoxes;
 class QCheckBox;
 class QComboBox;
 class QRadioButton;
@@ -43,4 +44,5 @@ private:
     QCheckBox* spelling_;
     QCheckBox* moveOpen_;
     QCheckBox* fingerings_;
+    LiveInputBoxes* liveInput_;
 };

@@ -11,6 +11,7 @@
 #include "app/components/keyboard/keyboard_record.h"
 #include "app/components/keyboard/keyboard_settings_dialog.h"
 #include "app/components/shared/label_strips.h"
+#include "app/components/shared/live_midi_input.h"
 #include "app/components/shared/typing_map.h"
 #include "app/studio/chord_names_line.h"
 #include "app/studio/component_types.h"
@@ -32,7 +33,9 @@ const FontSizeMapper& LabelFont()
 
 }  // namespace
 
-KeyboardClient::KeyboardClient() : mmMDIChildClient(ComponentType::Keyboard)
+KeyboardClient::KeyboardClient()
+    : mmMDIChildClient(ComponentType::Keyboard),
+      live_(new LiveMidiInput(this, [this](const chord& c) { LayOnKeys(c); }))
 {
     // Every paint covers its whole area, and only the keys that change are
     // repainted.
@@ -237,13 +240,18 @@ void KeyboardClient::MouseDown(Qt::KeyboardModifiers keys, QPoint& point)
 
 void KeyboardClient::TakeChord(const chord& c)
 {
+    LayOnKeys(c);
+    if (SoundOn) Chord.TimedSound(500);
+}
+
+void KeyboardClient::LayOnKeys(const chord& c)
+{
     Chord.SetKey(-1);
     InvalidateChordKeys();
     std::memcpy(Chord.notes, c.notes, sizeof Chord.notes);
     for (NOTES n : c.notes)
         if (n != NoNote && (n < FirstNote || n >= FirstNote + KeyCount)) Chord.RemoveNote(n);
     InvalidateChordKeys();
-    if (SoundOn) Chord.TimedSound(500);
 }
 
 void KeyboardClient::CutChord()
@@ -272,6 +280,9 @@ void KeyboardClient::SaveSettings(char*& out, int& remaining)
     std::uint8_t bytes[KeyboardRecord::Size];
     record.Encode(bytes);
     AppendRecord(bytes, KeyboardRecord::Size, out, remaining);
+    std::uint8_t live[LiveInputSetting::RecordSize];
+    live_->Setting().Encode(live);
+    AppendRecord(live, LiveInputSetting::RecordSize, out, remaining);
 }
 
 void KeyboardClient::LoadSettings(char*& in, int& remaining)
@@ -291,6 +302,8 @@ void KeyboardClient::LoadSettings(char*& in, int& remaining)
     TypingMethod = record.TypingMethod;
     LabelFlags = record.LabelFlags;
     Chord.Clear();
+    LiveInputSetting live;
+    if (live.Read(in, remaining)) live_->Apply(live);
     update();
 }
 

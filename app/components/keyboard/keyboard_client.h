@@ -6,8 +6,10 @@
 #include <QRegion>
 
 #include "app/components/keyboard/keyboard_geometry.h"
+#include "app/components/shared/live_input_setting.h"
 #include "app/studio/mm_mdi_child_client.h"
 
+class LiveMidiInput;
 class QPainter;
 struct KeyboardPicture;
 
@@ -45,10 +47,15 @@ public:
     void LoadSettings(char*& in, int& remaining) override;
     void CutChord() override;
     void TakeChord(const chord& c) override;
+    // Shows c's notes on the keys as an arriving chord, without sounding.
+    void LayOnKeys(const chord& c);
     void KeyDown(int key, int repeat, int flags) override;
     void KeyUp(int key, int repeat, int flags) override;
     virtual void PaintFound(QPainter& dc);
     virtual void MouseDown(Qt::KeyboardModifiers keys, QPoint& point);
+
+    // The notes held on the MIDI instrument of the Preferences, when on.
+    LiveMidiInput& LiveInput() const { return *live_; }
 
     // What the last paints covered, for tests and benchmarks.
     const QRegion& PaintedRegion() const { return painted_; }
@@ -71,4 +78,5 @@ private:
 
     Qt::KeyboardModifiers modifiers_;
     QRegion painted_;
+    LiveMidiInput* live_;
 };

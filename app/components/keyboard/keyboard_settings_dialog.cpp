@@ -10,6 +10,8 @@
 #include "app/components/keyboard/keyboard_client.h"
 #include "app/components/keyboard/tkey_slider.h"
 #include "app/components/keyboard/typing_pictures.h"
+#include "app/components/shared/live_input_boxes.h"
+#include "app/components/shared/live_midi_input.h"
 #include "app/studio/component_types.h"
 #include "controls/dialog_units.h"
 #include "controls/led_check_box.h"
@@ -73,9 +75,13 @@ KeyboardSettingsDialog::KeyboardSettingsDialog(QWidget* parent, KeyboardClient* 
     showSpelling_ = Placed(new QCheckBox(QStringLiteral("Show spelling underneath keys"), this), 108, 8, 202, 200, 12);
     showSpelling_->setChecked(keyboard->LabelFlags & KeyboardClient::ShowSpelling);
 
+    const DialogUnits units = DialogUnits::Of(this);
+    liveInput_ = new LiveInputBoxes(this, units.MapRect(8, 214, 100, 226), units.MapRect(110, 214, 214, 226),
+                                    keyboard->LiveInput().Setting());
+
     QDialogButtonBox* buttons = CreateButtonBox();
-    Placed(buttons, 0, 8, 218, 208, 16);
-    const QRect all = DialogUnits::Of(this).MapRect(0, 0, 220, 240);
+    Placed(buttons, 0, 8, 232, 208, 16);
+    const QRect all = units.MapRect(0, 0, 220, 254);
     setFixedSize(all.size());
 }
 
@@ -89,6 +95,7 @@ void KeyboardSettingsDialog::Apply()
     k->SetRange(12 * start_->value() + 3, 6 * octaves_->value());
     k->LabelFlags = (showNotes_->isChecked() ? KeyboardClient::ShowNotes : 0) |
                     (showSpelling_->isChecked() ? KeyboardClient::ShowSpelling : 0);
+    k->LiveInput().Apply(liveInput_->Chosen());
 }
 
 int RunKeyboardSettingsDialog(KeyboardClient* keyboard)

@@ -5,6 +5,7 @@
 #include "core/services/qt/h_dialog.h"
 
 class KeyboardClient;
+class LiveInputBoxes;
 class LEDCheckBox;
 class QCheckBox;
 class QComboBox;
@@ -32,6 +33,7 @@ private:
     TKeySlider* octaves_;
     QCheckBox* showNotes_;
     QCheckBox* showSpelling_;
+    LiveInputBoxes* liveInput_;
 };
 
 // Runs the dialog on keyboard; 1 when the user pressed OK (and the settings

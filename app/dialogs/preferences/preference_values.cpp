@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/components/shared/live_midi_input.h"
 #include "app/dialogs/preferences/naming_preferences.h"
 #include "app/studio/chord_names_line.h"
 #include "app/studio/mm_mdi_child.h"
@@ -99,5 +100,6 @@ void ApplyPreferences(const PreferenceValues& v)
     WriteNamingPreferences();
     batch.Commit();
 
+    LiveMidiInput::FollowPreferences();
     RedrawComponents();
 }

@@ -89,17 +89,13 @@ TEST_F(GuitarTest, FingeringsListIsKeptInItsOwnRecordAfterTheGuitars)
     settings.showFingerings = 1;
     guitar->ApplySettings(settings);
 
-    char line[1024] = {};
-    char* out = line;
-    int remaining = sizeof line;
-    guitar->SaveSettings(out, remaining);
-    const std::string saved = line;
-    ASSERT_EQ(saved.size(), 2u + 240 + 2 + 200 + 2 + 8);
-    EXPECT_EQ(saved.substr(444), "0401000000");
+    std::string saved = SettingsLine(guitar);
+    ASSERT_EQ(saved.size(), 2u + 240 + 2 + 200 + 2 + 8 + 2 + 8);
+    EXPECT_EQ(saved.substr(444), "0401000000" "0400000000") << "the list's record, then the MIDI input's";
 
     GuitarClient* restored = NewGuitar();
-    char* in = line;
-    remaining = static_cast<int>(saved.size());
+    char* in = saved.data();
+    int remaining = static_cast<int>(saved.size());
     restored->LoadSettings(in, remaining);
     EXPECT_EQ(remaining, 0);
     EXPECT_TRUE(restored->Fingerings()->isVisible());

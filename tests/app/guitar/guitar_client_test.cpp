@@ -239,7 +239,8 @@ TEST_F(GuitarTest, StudioRecordRoundTripStartsOnTheOpenStrings)
     char* out = line;
     int remaining = sizeof line;
     guitar->SaveSettings(out, remaining);
-    EXPECT_EQ(std::string(line).size(), 2u + 240 + 2 + 200 + 2 + 8) << "and the Fingerings list's record";
+    EXPECT_EQ(std::string(line).size(), 2u + 240 + 2 + 200 + 2 + 8 + 2 + 8)
+        << "the Guitar's record, the Fingerings list's, then that of its MIDI input";
     EXPECT_EQ(std::string(line).substr(242, 2), "64");
 
     GuitarClient* restored = NewGuitar();

@@ -60,6 +60,16 @@ protected:
         return QPoint(geometry.LeftHanded() ? x + geometry.WireWidth + 9 : x - 10, y);
     }
 
+    // The component's settings line, as the studio file holds it.
+    static std::string SettingsLine(mmMDIChildClient* c)
+    {
+        char line[1024] = {};
+        char* out = line;
+        int remaining = sizeof line;
+        c->SaveSettings(out, remaining);
+        return line;
+    }
+
     void Type(const char* keys)
     {
         for (const char* k = keys; *k; ++k) QTest::keyClick(guitar, *k);

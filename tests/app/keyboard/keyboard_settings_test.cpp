@@ -92,8 +92,9 @@ TEST_F(KeyboardTest, StudioRecordRoundTripStartsWithoutNotes)
     int remaining = sizeof line;
     keyboard->SaveSettings(out, remaining);
     const std::string text(line);
-    ASSERT_EQ(text.size(), 2 + 240 + 2 + 32u);
-    EXPECT_EQ(text.substr(242), "10" "3C000000" "1B000000" "01000000" "01000000");
+    ASSERT_EQ(text.size(), 2 + 240 + 2 + 32 + 2 + 8u);
+    // The keyboard's record, then that of its MIDI input (off).
+    EXPECT_EQ(text.substr(242), "10" "3C000000" "1B000000" "01000000" "01000000" "04" "00000000");
 
     auto load = [&](const std::string& record) {
         auto* k = Create<KeyboardClient>(ComponentKind::Keyboard);

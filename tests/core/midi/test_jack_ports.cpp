@@ -439,3 +439,94 @@ TEST_F(JackPortsTest, TheSynthesizerPlaysThroughJackAudio)
 }
 
 } // namespace
+
+namespace {
+
+// Another program connecting to ports it finds by name, as a patch bay would.
+class ConnectingProgram {
+public:
+    ConnectingProgram() : out_(RtMidi::UNIX_JACK, "Cantrel Test Player"), in_(RtMidi::UNIX_JACK, "Cantrel Test Recorder")
+    {
+        in_.setCallback(
+            [](double, std::vector<unsigned char>* m, void* self) {
+                auto* me = static_cast<ConnectingProgram*>(self);
+                std::lock_guard lock(me->mutex_);
+                me->received_.emplace_back(m->begin(), m->end());
+            },
+            this);
+    }
+    static bool Connect(RtMidi& client, const std::string& name)
+    {
+        for (unsigned i = 0; i < client.getPortCount(); ++i)
+            if (client.getPortName(i) == name) {
+                client.openPort(i);
+                return true;
+            }
+        return false;
+    }
+    bool SendTo(const std::string& name) { return Connect(out_, name); }
+    bool ListenTo(const std::string& name) { return Connect(in_, name); }
+    void Send(const Bytes& m) { out_.sendMessage(&m); }
+    std::vector<Bytes> Received()
+    {
+        std::lock_guard lock(mutex_);
+        return received_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<Bytes> received_;
+    RtMidiOut out_;
+    RtMidiIn in_;
+};
+
+std::string Named(const std::vector<std::string>& names, const std::string& port)
+{
+    for (const auto& n : names)
+        if (n.size() > port.size() && n.compare(n.size() - port.size(), port.size(), port) == 0) return n;
+    return {};
+}
+
+// Our own input and output: other programs connect to them; we list them
+// last, so the preferences can choose them like any port.
+TEST_F(JackPortsTest, OurOwnPortsTakeConnectionsFromOtherPrograms)
+{
+    MidiBackend& backend = CurrentMidiBackend();
+    const MidiStatus offered = backend.OfferOwnPorts();
+    ASSERT_TRUE(offered.Ok()) << offered.detail;
+    const auto inputs = backend.InputNames();
+    const auto outputs = backend.OutputNames();
+    ASSERT_FALSE(inputs.empty());
+    ASSERT_FALSE(outputs.empty());
+    EXPECT_EQ(inputs.back(), "Cantrel Studio:In");
+    EXPECT_EQ(outputs.back(), "Cantrel Studio:Out");
+    const auto onServer = backend.OwnPortsOnTheSystem();
+    const std::string ownIn = Named(onServer, ":In");
+    const std::string ownOut = Named(onServer, ":Out");
+    EXPECT_EQ(ownOut, "Cantrel Studio:Out") << "the first of our clients has the plain name";
+    EXPECT_THAT(ownIn, testing::StartsWith("Cantrel Studio"));
+    EXPECT_EQ(onServer.size(), 2u) << testing::PrintToString(onServer);
+
+    ConnectingProgram player;
+    ASSERT_TRUE(player.SendTo(ownIn));
+    ASSERT_TRUE(player.ListenTo(ownOut));
+    ASSERT_EQ(InitializeMidiInput(static_cast<int>(inputs.size()) - 1, &listener), 1);
+    ASSERT_TRUE(WaitUntilConnected([&player](std::uint8_t i) { player.Send({0x8F, i, 0}); }, {&listener}));
+    player.Send({0x90, 60, 100});
+    ASSERT_TRUE(WaitForEvents(listener, 1));
+    EXPECT_EQ(BytesOf(listener.received), (std::vector<Bytes>{{0x90, 60, 100}}));
+
+    MidiDev* device = MidiDev::MidiOut(static_cast<int>(outputs.size()) - 1);
+    ASSERT_TRUE(device && device->handle);
+    QElapsedTimer clock;
+    clock.start();
+    while (player.Received().empty() && clock.elapsed() < 2000) {
+        device->Note(0, 63, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_FALSE(player.Received().empty());
+    EXPECT_EQ(player.Received().front(), (Bytes{0x80, 60, 0}));
+    EXPECT_TRUE(errors.Empty());
+}
+
+}  // namespace
