@@ -29,11 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     stored.Decode(bytes);
     const KeyboardRecord r = stored.Sane();
     const Range range = MakeRange(r.FirstNote, r.KeyCount);
-    if (!IsC(r.FirstNote) || r.FirstNote < LowestNote || r.KeyCount < 1) std::abort();
-    if (IsBlackKey(r.FirstNote + r.KeyCount - 1) || r.FirstNote + r.KeyCount - 1 > HighestNote + 1) std::abort();
+    if (!IsC(r.FirstNote) || r.FirstNote < LowestKey || r.KeyCount < 1) std::abort();
+    if (IsBlackKey(r.FirstNote + r.KeyCount - 1) || r.FirstNote + r.KeyCount - 1 > HighestKey + 1) std::abort();
     if (range.FirstNote != r.FirstNote || range.KeyCount != r.KeyCount || range.WhiteUnits <= 0) std::abort();
     const long long wantedLast = static_cast<long long>(stored.FirstNote) + stored.KeyCount - 1;
-    if (stored.FirstNote >= LowestNote && stored.KeyCount > 0 && wantedLast <= HighestNote &&
+    if (stored.FirstNote >= LowestKey && stored.KeyCount > 0 && wantedLast <= HighestKey &&
         (stored.FirstNote < r.FirstNote || wantedLast > r.FirstNote + r.KeyCount - 1))
         std::abort();
     if ((r.TypingMethod != 0 && r.TypingMethod != 1) || (r.LabelFlags & ~3)) std::abort();

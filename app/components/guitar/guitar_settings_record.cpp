@@ -4,13 +4,11 @@
 
 #include "app/studio/byte_fields.h"
 #include "app/studio/chord_record.h"
+#include "core/theory/notes.h"
 #include "core/theory/string_assignment.h"
 
 namespace {
 constexpr int FieldsOffset = ChordRecord::Size;
-// The notes the tuning list can name: C1 ... G11.
-constexpr NOTES LowestNote = 0;
-constexpr NOTES HighestNote = 131;
 }  // namespace
 
 void GuitarSettingsRecord::Encode(std::uint8_t* out) const

@@ -19,9 +19,9 @@ int WhiteKeySemitones(int whiteIndex) { return WhiteSemitones[whiteIndex]; }
 Range MakeRange(NOTES firstNote, int keyCount)
 {
     // Values from a damaged file are kept to what a MIDI keyboard can play.
-    const NOTES first = std::clamp<NOTES>(firstNote, LowestNote, HighestNote);
+    const NOTES first = std::clamp<NOTES>(firstNote, LowestKey, HighestKey);
     const long long wantedLast = static_cast<long long>(firstNote) + std::max(keyCount, 1) - 1;
-    NOTES last = static_cast<NOTES>(std::clamp<long long>(wantedLast, first, HighestNote));
+    NOTES last = static_cast<NOTES>(std::clamp<long long>(wantedLast, first, HighestKey));
     Range r;
     r.FirstNote = first - FromC(first);
     if (IsBlackKey(last)) ++last;

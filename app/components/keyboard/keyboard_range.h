@@ -10,8 +10,8 @@ constexpr int WhiteKeyUnits = 54;
 constexpr int BlackKeyUnits = 31;
 constexpr int OctaveUnits = 7 * WhiteKeyUnits;
 // The extreme notes a keyboard may show (MIDI 0 to 127).
-constexpr NOTES LowestNote = 3;
-constexpr NOTES HighestNote = 130;
+constexpr NOTES LowestKey = 3;
+constexpr NOTES HighestKey = 130;
 
 // Pitch class counted from C (C 0 ... B 11).
 int FromC(NOTES n);
