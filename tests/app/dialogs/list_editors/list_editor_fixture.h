@@ -2,6 +2,10 @@
 // The whole program on scratch settings, with a list editor to drive: its
 // controls by id, its list lines, and the beeps it gives.
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,6 +14,7 @@
 
 #include "app/dialogs/list_editor/definition_list_editor.h"
 #include "app/shell_fixture.h"
+#include "support/test_settings.h"
 
 class ListEditorTest : public ShellTest {
 public:
@@ -36,9 +41,13 @@ protected:
     // Replaces the settings file before the program starts.
     void UseSettings(const std::string& contents)
     {
-        scratch.Write("lib/cantrel.ini", contents);
+        std::ofstream(TestSettings::File(), std::ios::binary | std::ios::trunc) << contents;
     }
-    std::string Settings() const { return scratch.Read("lib/cantrel.ini"); }
+    std::string Settings() const
+    {
+        std::ifstream in(TestSettings::File(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
 
     void Watch(DefinitionListEditor& editor) { editor.Beep = [this] { ++beeps; }; }
     static void Select(DefinitionListEditor& editor, int line)
