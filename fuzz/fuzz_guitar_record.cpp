@@ -12,6 +12,7 @@
 #include "core/services/error.h"
 #include "core/services/hex_record.h"
 #include "core/theory/string_assignment.h"
+#include "fuzz/quiet_errors.h"
 
 namespace {
 
@@ -34,11 +35,7 @@ void CheckOnNeck(const chord& played, const GuitarSettingsRecord& r, int strings
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const bool quiet = [] {
-        SetErrorPresenter([](const ErrorReport&) {});
-        return true;
-    }();
-    (void)quiet;
+    DropErrorMessages();
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::uint8_t bytes[GuitarSettingsRecord::Size];
     int used = 0;

@@ -8,14 +8,11 @@
 
 #include "core/services/error.h"
 #include "core/services/hex_record.h"
+#include "fuzz/quiet_errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const bool silent = [] {
-        SetErrorPresenter([](const ErrorReport&) {});
-        return true;
-    }();
-    (void)silent;
+    DropErrorMessages();
     if (size == 0)
         return 0;
     const int len = data[0];  // 0..255

@@ -11,16 +11,13 @@
 #include "app/components/keyboard/keyboard_record.h"
 #include "core/services/error.h"
 #include "core/services/hex_record.h"
+#include "fuzz/quiet_errors.h"
 
 using namespace KeyboardLayout;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const bool quiet = [] {
-        SetErrorPresenter([](const ErrorReport&) {});
-        return true;
-    }();
-    (void)quiet;
+    DropErrorMessages();
     const std::string text(reinterpret_cast<const char*>(data), size);
     std::uint8_t bytes[KeyboardRecord::Size];
     int used = 0;

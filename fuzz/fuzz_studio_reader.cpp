@@ -12,6 +12,7 @@
 #include "app/studio/studio_file_reader.h"
 #include "core/services/error.h"
 #include "core/services/profile.h"
+#include "fuzz/quiet_errors.h"
 
 namespace {
 
@@ -30,11 +31,7 @@ const std::string& ScratchFile()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const bool quiet = [] {
-        SetErrorPresenter([](const ErrorReport&) {});
-        return true;
-    }();
-    (void)quiet;
+    DropErrorMessages();
     ResetUnknownErrorNumbers();
     std::FILE* f = std::fopen(ScratchFile().c_str(), "wb");
     if (!f) return 0;
