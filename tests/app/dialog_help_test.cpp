@@ -4,6 +4,7 @@
 // a message box that bypasses the dialog base, fails here.
 #include <QApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QWindow>
@@ -92,13 +93,42 @@ TEST(DialogSourcesTest, EveryDialogIsBuiltOnTheDialogBase)
     // Qt's own boxes and plain dialogs have no help; the desktop's file
     // chooser (QFileDialog) is the one dialog that is not ours.
     const std::regex helpless(R"(QMessageBox::(question|warning|information|critical|about)\s*\(|)"
-                              R"(\bQ(InputDialog|ErrorMessage|ProgressDialog)\b|\bnew\s+Q(MessageBox|Dialog)\b|)"
+                              R"(\bQ(InputDialog|ErrorMessage|ProgressDialog|ColorDialog|FontDialog)\b|\bnew\s+Q(MessageBox|Dialog)\b|)"
                               R"(\bQ(MessageBox|Dialog)\s+\w+\s*[({;]|public\s+Q(MessageBox|Dialog)\b)");
     for (const fs::path& file : SourceFiles()) {
         if (file.filename() == "h_dialog.h") continue;  // the base itself
         const std::string text = ReadAll(file);
         EXPECT_FALSE(std::regex_search(text, helpless)) << file << " shows a dialog without help";
     }
+}
+
+TEST(MessageDialogTest, AnswersWithTheButtonChosenAndEscapeNeverDropsTheStudio)
+{
+    struct Case {
+        const char* press;  // a control id, or "Escape"
+        QDialogButtonBox::StandardButton chosen;
+    };
+    const Case cases[] = {{"id6", QDialogButtonBox::Yes},
+                          {"id7", QDialogButtonBox::No},
+                          {"id2", QDialogButtonBox::Cancel},
+                          {"Escape", QDialogButtonBox::Cancel}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.press);
+        MessageDialog ask(nullptr, StudioCommand::Save, MessageDialog::Kind::Question, "Save Studio", "Save it?",
+                          QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel,
+                          QDialogButtonBox::Yes);
+        ask.show();
+        if (std::string(c.press) == "Escape")
+            QTest::keyClick(&ask, Qt::Key_Escape);
+        else
+            QTest::mouseClick(ask.findChild<QPushButton*>(c.press), Qt::LeftButton);
+        EXPECT_FALSE(ask.isVisible());
+        EXPECT_EQ(ask.Chosen(), c.chosen);
+    }
+    ErrorDialog error(nullptr, ErrorReport{"There was an error opening the MIDI device (x) for input: y", 451, 451});
+    EXPECT_EQ(error.windowTitle().toStdString(), "Cantrel Studio Error");
+    EXPECT_EQ(error.findChild<QLabel*>("id1000")->text().toStdString(),
+              "There was an error opening the MIDI device (x) for input: y");
 }
 
 class DialogHelpTest : public ShellTest {
