@@ -61,11 +61,8 @@ AboutDialog::AboutDialog(QWidget* parent) : HDialog(parent, AboutDialogId)
     pictures->addStretch();
     layout->addLayout(pictures);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("id1"));
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    QDialogButtonBox* buttons = CreateButtonBox(false);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     layout->addWidget(buttons);
 }
 

@@ -1,13 +1,13 @@
 #pragma once
-// The error dialog (9099, "Cantrel Studio Error"): the message, OK, and Help
-// at the topic numbered like the message. Installed as the presenter of every
-// Error the program reports. A notice (453: no studio help) shows as
-// information, under the program's name.
+// The error dialog ("Cantrel Studio Error"): the message, OK, and Help at the
+// topic numbered like the message. Installed as the presenter of every Error
+// the program reports. A notice (453: no studio help) shows as information,
+// under the program's name.
 
 #include "core/services/error.h"
-#include "core/services/qt/h_dialog.h"
+#include "core/services/qt/message_dialog.h"
 
-class ErrorDialog : public HDialog {
+class ErrorDialog : public MessageDialog {
     Q_OBJECT
 public:
     ErrorDialog(QWidget* parent, const ErrorReport& report);

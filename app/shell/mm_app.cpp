@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -34,6 +35,7 @@
 #include "core/services/error.h"
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
+#include "core/services/qt/h_dialog.h"
 #include "core/services/qt/help_window.h"
 #include "core/theory/default_definitions.h"
 #include "core/services/qt/system_clipboard.h"
@@ -52,6 +54,14 @@ const char* const NoSoundText = "No sound output was found: Cantrel Studio runs 
 
 // Cut, Copy and Paste of chords go through the desktop's clipboard.
 SystemClipboard systemClipboard;
+
+// The window of a dialog that answers F1 itself.
+bool IsDialogWindow(const QWindow* window)
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->windowHandle() == window) return qobject_cast<HDialog*>(top) != nullptr;
+    return false;
+}
 
 }  // namespace
 
@@ -274,10 +284,13 @@ bool mmApp::eventFilter(QObject* watched, QEvent* event)
         if (widget->isWindow() && widget->isModal()) banner_->close();
     }
     // A key press reaches the program's window first, then travels to the
-    // widgets; it is taken at the window, so it is seen once.
+    // widgets; it is taken at the window, so it is seen once. A dialog opens
+    // its own topic: the component's would only come first and crowd the
+    // help window's history.
     if (event->type() == QEvent::KeyPress && watched->isWindowType() && mainWindow_) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F1 && !key->isAutoRepeat()) mainWindow_->ShowOnlineHelp();
+        if (key->key() == Qt::Key_F1 && !key->isAutoRepeat() && !IsDialogWindow(static_cast<QWindow*>(watched)))
+            mainWindow_->ShowOnlineHelp();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -29,6 +29,7 @@
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
 #include "core/services/qt/help_viewer.h"
+#include "core/services/qt/message_dialog.h"
 #include "core/services/qt/progress.h"
 #include "resources/app/app_strings.h"
 
@@ -40,18 +41,6 @@ constexpr int NoStudioHelp = 453;
 constexpr int StudioFilterString = 26;
 
 mmMDIClient* instance = nullptr;
-
-// Studios of this many components show their progress while they load or save.
-constexpr int LargeStudio = 100;
-
-// A progress strip over the main window for a large studio, else nothing.
-std::unique_ptr<Progress> ProgressFor(QWidget* area, int components, int steps)
-{
-    if (components < LargeStudio) return nullptr;
-    auto progress = std::make_unique<Progress>(area->window());
-    progress->SetDenom(steps);
-    return progress;
-}
 
 // Titles written by the old platform are Windows-1252 bytes.
 QString DecodeStoredText(const std::string& bytes)
@@ -80,14 +69,17 @@ void ActivateLoaded(QMdiArea* area, mmMDIChild* frame)
     }
 }
 
-QMessageBox::StandardButton AskWithMessageBox()
-{
-    return QMessageBox::question(nullptr, QStringLiteral("Save Studio"),
-                                 QStringLiteral("The studio has been modified.  Do you wish to save it?"),
-                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-}
-
 }  // namespace
+
+QMessageBox::StandardButton AskToSaveStudio()
+{
+    const QDialogButtonBox::StandardButton answer = MessageDialog::Ask(
+        nullptr, StudioCommand::Save, MessageDialog::Kind::Question, QStringLiteral("Save Studio"),
+        QStringLiteral("The studio has been modified.  Do you wish to save it?"),
+        QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel, QDialogButtonBox::Yes);
+    // Both name their buttons with the same values.
+    return static_cast<QMessageBox::StandardButton>(answer);
+}
 
 QString QtFileFilter(const char* filter)
 {
@@ -114,7 +106,7 @@ mmMDIClient::mmMDIClient(QWidget* parent) : QMdiArea(parent)
     instance = this;
     ReadMaxChords();
     ReadShowScaleNotes();
-    AskToSave = AskWithMessageBox;
+    AskToSave = AskToSaveStudio;
     ChooseFile = [this](bool save, const QString& start) {
         const QString filter = QtFileFilter(StringResource(AppStrings(), StudioFilterString));
         return save ? QFileDialog::getSaveFileName(this, QString(), start, filter)
@@ -152,7 +144,7 @@ bool mmMDIClient::SaveStudio(const char* path)
     ProfileBatch batch;
     bool written = WritePrivateProfileString(StudioFile::Windows, StudioFile::VersionKey, StudioFile::Version, path);
     int n = 0;
-    const std::unique_ptr<Progress> progress = ProgressFor(this, ComponentCount(), ComponentCount());
+    const std::unique_ptr<Progress> progress = Progress::ForLongWork(this, ComponentCount(), ComponentCount());
     for (ComponentNode* node = FirstComponent(); node && written; node = node->Next) {
         if (progress) progress->Update(n);
         auto* client = dynamic_cast<mmMDIChildClient*>(node);
@@ -211,7 +203,7 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
     std::vector<mmMDIChild*> created;
     QStringList titles;
     const int count = int(contents.components.size());
-    const std::unique_ptr<Progress> progress = ProgressFor(this, count, 2 * count);
+    const std::unique_ptr<Progress> progress = Progress::ForLongWork(this, count, 2 * count);
     for (const StudioComponentLine& line : contents.components) {
         if (progress) progress->Update(long(created.size()));
         QString title;

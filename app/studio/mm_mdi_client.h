@@ -85,3 +85,7 @@ private:
 
 // The Windows-style filter "text|pattern|text|pattern" as a Qt file-dialog filter.
 QString QtFileFilter(const char* filter);
+
+// "Save Studio": asks whether to save the modified studio (Yes, No, Cancel,
+// and Help on saving studios). The studio's AskToSave unless a test replaces it.
+QMessageBox::StandardButton AskToSaveStudio();

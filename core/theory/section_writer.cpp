@@ -91,7 +91,7 @@ std::string TuningEntryValue(int key, const TuningNameTag& tuning, const char* i
     return out;
 }
 
-bool WriteChordSection()
+bool WriteChordSection(const RecordsDone& recordWritten)
 {
     std::size_t longestName = 0;
     std::size_t longestDescription = 0;
@@ -101,12 +101,14 @@ bool WriteChordSection()
     }
     Entries entries;
     int key = 1;
-    for (const ChordNameTag* d = GetChordDefinition(0); d; d = d->next, ++key)
+    for (const ChordNameTag* d = GetChordDefinition(0); d; d = d->next, ++key) {
         entries.emplace_back(std::to_string(key), ChordEntryValue(key, *d, longestName, longestDescription));
+        if (recordWritten) recordWritten(key);
+    }
     return WriteProfileSection("Chords", entries, GetINIFileName());
 }
 
-bool WriteTuningSection()
+bool WriteTuningSection(const RecordsDone& recordWritten)
 {
     // Padding counts every instrument of the table, used or not.
     std::size_t longestInstrument = 0;
@@ -119,8 +121,10 @@ bool WriteTuningSection()
     }
     Entries entries;
     int key = 1;
-    for (const TuningNameTag* t = GetTuning(0); t; t = t->next, ++key)
+    for (const TuningNameTag* t = GetTuning(0); t; t = t->next, ++key) {
         entries.emplace_back(std::to_string(key), TuningEntryValue(key, *t, GetInstrument(t->instrument),
                                                                    longestInstrument, longestName));
+        if (recordWritten) recordWritten(key);
+    }
     return WriteProfileSection("Tunings", entries, GetINIFileName());
 }

@@ -4,6 +4,7 @@
 // order, padded into columns, and readable again by the entry parsers.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "core/theory/definition_records.h"
@@ -25,9 +26,11 @@ std::string TuningEntryValue(int key, const TuningNameTag& tuning, const char* i
 // Rewrites the whole section of the settings file (GetINIFileName) from the
 // live list, in one atomic rewrite that leaves the other sections as they
 // are. False, with the file unchanged, when it could not be written.
-bool WriteChordSection();
+// recordWritten, when given, is told how many records are done as they are.
+using RecordsDone = std::function<void(long done)>;
+bool WriteChordSection(const RecordsDone& recordWritten = {});
 // Also turns double quotes in tuning names into apostrophes in the records.
-bool WriteTuningSection();
+bool WriteTuningSection(const RecordsDone& recordWritten = {});
 
 // Characters of UTF-8 text (the columns it takes).
 std::size_t TextColumns(const char* text);

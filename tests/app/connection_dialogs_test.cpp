@@ -1,7 +1,6 @@
 // The Change Connections dialogs of ordinary components (5004), the Splitter
-// (5006) and the Joiner (5005), the New Component dialog, and the dialog base.
+// (5006) and the Joiner (5005), the New Component dialog, and the help pages.
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QListWidget>
 #include <QRadioButton>
@@ -9,7 +8,6 @@
 
 #include "app/components/joiner_connections_dialog.h"
 #include "app/components/splitter_connections_dialog.h"
-#include "app/shell/error_dialog.h"
 #include "app/studio/change_connections_dialog.h"
 #include "app/studio/connections_dialog.h"
 #include "app/studio/new_component_dialog.h"
@@ -17,11 +15,6 @@
 #include "studio_fixture.h"
 
 namespace {
-
-struct RecordingViewer : HelpViewer {
-    void ShowHelp(const std::string&, int context) override { contexts.push_back(context); }
-    std::vector<int> contexts;
-};
 
 void Choose(ConnectionsDialog& dialog, int listId, const QString& title)
 {
@@ -135,21 +128,6 @@ TEST_F(ConnectionDialogsTest, NewComponentDialogRemembersTheLastChoice)
     EXPECT_EQ(third.ChosenKind(), ComponentKind::Joiner);
     third.findChild<QRadioButton*>("id102")->setChecked(true);
     third.accept();
-}
-
-TEST(DialogHelpTest, F1AndTheHelpButtonOpenTheDialogsTopic)
-{
-    RecordingViewer viewer;
-    SetHelpViewer(&viewer);
-    NewComponentDialog dialog(nullptr);
-    QTest::keyClick(&dialog, Qt::Key_F1);
-    ErrorDialog error(nullptr, ErrorReport{"There was an error opening the MIDI device (x) for input: y", 451, 451});
-    EXPECT_EQ(error.windowTitle(), "Cantrel Studio Error");
-    EXPECT_EQ(error.findChild<QLabel*>("id1000")->text().toStdString(),
-              "There was an error opening the MIDI device (x) for input: y");
-    QTest::mouseClick(error.findChild<QPushButton*>("id9"), Qt::LeftButton);
-    EXPECT_EQ(viewer.contexts, (std::vector<int>{9002, 451}));
-    SetHelpViewer(nullptr);
 }
 
 TEST(HelpPagesTest, AnUnknownContextShowsTheIndex)

@@ -172,7 +172,7 @@ void EditChordDialog::RecordsEdited()
     DefinitionListEditor::RecordsEdited();
 }
 
-bool EditChordDialog::SaveRecords() { return WriteChordSection(); }
+bool EditChordDialog::SaveRecords(const RecordsDone& recordWritten) { return WriteChordSection(recordWritten); }
 
 void EditChordDialog::ReloadRecords()
 {

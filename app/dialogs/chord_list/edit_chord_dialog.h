@@ -31,7 +31,7 @@ protected:
     void ShowRecord(int line) override;
     void AddRecordAfter(int line) override;
     void DeleteRecord(int line) override;
-    bool SaveRecords() override;
+    bool SaveRecords(const RecordsDone& recordWritten) override;
     void ReloadRecords() override;
     void RecordsEdited() override;
 

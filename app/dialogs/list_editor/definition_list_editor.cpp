@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -13,9 +12,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "app/studio/definition_lists_changed.h"
 #include "controls/dialog_units.h"
+#include "core/services/qt/message_dialog.h"
+#include "core/services/qt/progress.h"
 
 DefinitionListEditor::DefinitionListEditor(QWidget* parent, int resId, const QString& title,
                                            const QString& listCaption, int tabStop)
@@ -24,9 +26,10 @@ DefinitionListEditor::DefinitionListEditor(QWidget* parent, int resId, const QSt
     setWindowTitle(title);
     Beep = [] { QApplication::beep(); };
     ReportSaveFailure = [this] {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("cantrel.ini could not be written, so the list is not saved. "
-                                            "Your changes are still here: try OK again, or Cancel to drop them."));
+        MessageDialog::Ask(this, HelpContext(), MessageDialog::Kind::Warning, windowTitle(),
+                           QStringLiteral("cantrel.ini could not be written, so the list is not saved. "
+                                          "Your changes are still here: try OK again, or Cancel to drop them."),
+                           QDialogButtonBox::Ok, QDialogButtonBox::Ok);
     };
 
     list_ = new QTreeWidget(this);
@@ -140,12 +143,23 @@ void DefinitionListEditor::Delete()
 
 void DefinitionListEditor::done(int result)
 {
-    if (result == Accepted && !SaveRecords()) {
-        ReportSaveFailure();
-        return;
+    // A long list takes a while to write and read back: the strip shows it going.
+    const long records = list_->topLevelItemCount();
+    std::unique_ptr<Progress> progress;
+    if (result == Accepted) {
+        progress = Progress::ForLongWork(this, records, records);
+        const bool saved = SaveRecords([&progress](long written) {
+            if (progress) progress->Update(written);
+        });
+        if (!saved) {
+            progress.reset();
+            ReportSaveFailure();
+            return;
+        }
     }
     ReloadRecords();
     DefinitionListsChanged();
+    progress.reset();
     HDialog::done(result);
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/services/qt/h_dialog.h"
+#include "core/theory/section_writer.h"
 
 class QBoxLayout;
 class QPushButton;
@@ -64,8 +65,9 @@ protected:
     virtual void AddRecordAfter(int line) = 0;
     // Unlinks and frees the record on `line` (never 0).
     virtual void DeleteRecord(int line) = 0;
-    // Writes the list's section; false when the file could not be written.
-    virtual bool SaveRecords() = 0;
+    // Writes the list's section, telling recordWritten of each record done;
+    // false when the file could not be written.
+    virtual bool SaveRecords(const RecordsDone& recordWritten) = 0;
     // Releases the list and loads it again from the settings file.
     virtual void ReloadRecords() = 0;
     // A record was changed in place.

@@ -187,7 +187,7 @@ void EditTuningDialog::AddRecordAfter(int line)
 
 void EditTuningDialog::DeleteRecord(int line) { DeleteTuning(line); }
 
-bool EditTuningDialog::SaveRecords() { return WriteTuningSection(); }
+bool EditTuningDialog::SaveRecords(const RecordsDone& recordWritten) { return WriteTuningSection(recordWritten); }
 
 void EditTuningDialog::ReloadRecords()
 {

@@ -25,7 +25,7 @@ protected:
     void ShowRecord(int line) override;
     void AddRecordAfter(int line) override;
     void DeleteRecord(int line) override;
-    bool SaveRecords() override;
+    bool SaveRecords(const RecordsDone& recordWritten) override;
     void ReloadRecords() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

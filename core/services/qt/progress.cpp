@@ -35,6 +35,14 @@ Progress::Progress(QWidget* parent) : QWidget(parent)
     lastRepaint_ = std::chrono::steady_clock::now();
 }
 
+std::unique_ptr<Progress> Progress::ForLongWork(QWidget* over, long items, long steps)
+{
+    if (items < LongWork || !over) return nullptr;
+    auto progress = std::make_unique<Progress>(over->window());
+    progress->SetDenom(steps);
+    return progress;
+}
+
 Progress::~Progress()
 {
     releaseMouse();

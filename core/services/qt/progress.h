@@ -8,11 +8,18 @@
 #include <QWidget>
 
 #include <chrono>
+#include <memory>
 
 class Progress : public QWidget {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds RepaintInterval{500};
+    // Work of this many items or more shows its progress.
+    static constexpr long LongWork = 100;
+
+    // A strip over the window of `over` for work of `items` items done in
+    // `steps` steps; null when the work is too short to wait for.
+    static std::unique_ptr<Progress> ForLongWork(QWidget* over, long items, long steps);
 
     explicit Progress(QWidget* parent);
     ~Progress() override;
