@@ -201,25 +201,28 @@ int main(int argc, char** argv)
     std::printf("groups of Keyboard -> pass-through Splitter -> Guitar and Joiner, Guitar -> Joiner -> Analyzer "
                 "(%d history lines); median of %d, wall ms (processor ms)\n",
                 HistoryLines, Repeats);
-    std::printf("%7s %17s %17s %15s %15s %10s %8s %6s %8s %8s\n", "studio", "save", "load", "settle", "close",
-                "file-only", "rewrites", "loaded", "save/c", "load/c");
+    std::printf("%7s %17s %17s %15s %15s %10s %8s %6s %13s %13s\n", "studio", "save", "load", "settle", "close",
+                "file-only", "rewrites", "loaded", "save us/comp", "load us/comp");
     for (int count : sizes) {
         const std::string path = folder + "/studio" + std::to_string(count) + ".cts";
         const Figures f = Measure(studio, count, path);
         auto both = [](const Span& s) {
             char text[40];
-            std::snprintf(text, sizeof text, "%.1f (%.1f)", s.wall, s.cpu);
+            std::snprintf(text, sizeof text, s.wall < 100 ? "%.1f (%.1f)" : "%.0f (%.0f)", s.wall, s.cpu);
             return std::string(text);
         };
-        std::printf("%7d %17s %17s %15s %15s %10.1f %8zu %6d %5.0f us %5.0f us\n", count, both(f.save).c_str(),
+        std::printf("%7d %17s %17s %15s %15s %10.1f %8zu %6d %13s %13s\n", count, both(f.save).c_str(),
                     both(f.load).c_str(), both(f.settle).c_str(), both(f.close).c_str(), f.read.wall, f.rewrites,
-                    f.loaded, 1000 * f.save.wall / count, 1000 * f.load.wall / count);
+                    f.loaded, both({1000 * f.save.wall / count, 1000 * f.save.cpu / count}).c_str(),
+                    both({1000 * f.load.wall / count, 1000 * f.load.cpu / count}).c_str());
         if (count == 100) {
             at100 = f;
         } else if (count == 1000 && at100.loaded) {
-            std::printf("growth 100 -> 1000 (wall): save x%.1f, load x%.1f, close x%.1f, file-only x%.1f (linear: x10)\n",
-                        f.save.wall / at100.save.wall, f.load.wall / at100.load.wall, f.close.wall / at100.close.wall,
-                        f.read.wall / at100.read.wall);
+            std::printf("growth 100 -> 1000, wall (processor): save x%.1f (x%.1f), load x%.1f (x%.1f), settle x%.1f "
+                        "(x%.1f), close x%.1f (x%.1f), file-only x%.1f (linear: x10)\n",
+                        f.save.wall / at100.save.wall, f.save.cpu / at100.save.cpu, f.load.wall / at100.load.wall,
+                        f.load.cpu / at100.load.cpu, f.settle.wall / at100.settle.wall, f.settle.cpu / at100.settle.cpu,
+                        f.close.wall / at100.close.wall, f.close.cpu / at100.close.cpu, f.read.wall / at100.read.wall);
         }
         if (count == 1000)
             std::printf("goal under 1000 ms each (wall): save %s, load %s\n", f.save.wall < 1000 ? "met" : "MISSED",
