@@ -21,7 +21,6 @@
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/note_flow.h"
 #include "app/studio/studio_modified.h"
-#include "controls/replace_gadget.h"
 #include "controls/saved_coordinates.h"
 
 namespace {
@@ -113,9 +112,18 @@ mmMDIChild::~mmMDIChild()
 
 void mmMDIChild::AddButton(int command, int picture)
 {
-    QAction* action = toolBar_->addAction(ButtonTextOf(command));
+    // Made whole before the bar makes its button for it: each change after
+    // that reaches the button too.
+    auto* action = new QAction(toolBar_);
+    ShowCommand(action, command, picture);
+    toolBar_->addAction(action);
+}
+
+void mmMDIChild::ShowCommand(QAction* action, int command, int picture)
+{
     action->setData(command);
     action->setObjectName(QStringLiteral("cmd%1").arg(command));
+    action->setText(ButtonTextOf(command));
     action->setToolTip(ButtonTextOf(command));
     action->setIcon(CommandIcon(picture == -1 ? command : picture));
 }
@@ -138,23 +146,15 @@ void mmMDIChild::BuildToolBar()
 
 void mmMDIChild::ReplaceGadget(int oldId, int newId)
 {
-    QAction* action = ::ReplaceGadget(toolBar_, oldId, newId, -1);
-    if (!action) return;
-    // The replacement is looked up by name in the whole main window, so it
-    // may be another component's button: each frame keeps buttons of its own.
-    if (action->parent() != toolBar_) {
-        const QList<QAction*> actions = toolBar_->actions();
-        const qsizetype index = actions.indexOf(action);
-        QAction* own = new QAction(action->icon(), action->text(), toolBar_);
-        own->setObjectName(action->objectName());
-        own->setData(newId);
-        toolBar_->insertAction(index + 1 < actions.size() ? actions[index + 1] : nullptr, own);
-        toolBar_->removeAction(action);
-        action = own;
+    // The button stays where it is and shows the other command. Each frame
+    // keeps buttons of its own: nothing is looked up beyond this bar, whose
+    // window holds a bar for every component of the studio.
+    for (QAction* action : toolBar_->actions()) {
+        if (!action->isSeparator() && action->data().toInt() == oldId) {
+            ShowCommand(action, newId);
+            return;
+        }
     }
-    action->setIcon(CommandIcon(newId));
-    action->setText(ButtonTextOf(newId));
-    action->setToolTip(ButtonTextOf(newId));
 }
 
 bool mmMDIChild::Command(int id, Qt::KeyboardModifiers modifiers)

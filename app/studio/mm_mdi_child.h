@@ -80,6 +80,9 @@ protected:
 private:
     void BuildToolBar();
     void AddButton(int command, int picture = -1);
+    // Makes a tool-bar button show and carry out command, with the picture
+    // numbered picture (-1: the command's own).
+    static void ShowCommand(QAction* action, int command, int picture = -1);
     void RememberNormalGeometry();
 
     mmMDIChildClient* client_;

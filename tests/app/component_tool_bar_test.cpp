@@ -42,7 +42,10 @@ TEST_F(ComponentToolBarTest, EveryButtonShowsItsPictureAndTip)
 TEST_F(ComponentToolBarTest, SwitchButtonsTakeThePictureOfTheirNewState)
 {
     mmMDIChild* frame = Recorder()->Frame();
-    frame->Client()->SetSound(1);
+    mmMDIChild* other = Recorder()->Frame();
+    for (mmMDIChild* f : {frame, other}) f->Client()->SetSound(1);
+    const QList<QAction*> before = frame->ComponentToolBar()->actions();
+    const qsizetype soundPlace = before.indexOf(Button(frame, 23006));
     frame->Command(102);
     ASSERT_NE(Button(frame, 23007), nullptr);
     EXPECT_EQ(Picture(Button(frame, 23007)->icon()), Picture(CommandIcon(23007)));
@@ -50,6 +53,18 @@ TEST_F(ComponentToolBarTest, SwitchButtonsTakeThePictureOfTheirNewState)
     ASSERT_NE(Button(frame, 23005), nullptr);
     EXPECT_EQ(Picture(Button(frame, 23005)->icon()), Picture(CommandIcon(23005)));
     EXPECT_EQ(Button(frame, 23005)->toolTip(), "Sound");
+
+    // Each button stays in its place on its own frame; the other frame keeps
+    // its buttons, and the switched one acts on its own component.
+    const QList<QAction*> after = frame->ComponentToolBar()->actions();
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(after.indexOf(Button(frame, 23005)), soundPlace);
+    for (QAction* action : after) EXPECT_EQ(action->parent(), frame->ComponentToolBar());
+    EXPECT_NE(Button(other, 23006), nullptr);
+    EXPECT_NE(Button(other, 23008), nullptr);
+    frame->Command(23005, Qt::ControlModifier);
+    EXPECT_EQ(frame->Client()->SoundOn, 1);
+    EXPECT_NE(Button(frame, 23006), nullptr);
 }
 
 TEST_F(ComponentToolBarTest, PicturesAreDistinctAndDrawnInLightAndDarkThemes)

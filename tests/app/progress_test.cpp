@@ -1,5 +1,6 @@
 // The progress strip: fills in proportion, repaints at most twice a second
-// however often it is told, and holds the wait cursor while it lives.
+// however often it is told, and the strip alone, not the window below it; it
+// holds the wait cursor while it lives.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,10 +11,22 @@
 
 namespace {
 
+// A widget below the strip that counts how often it is painted.
+class PaintCounter : public QWidget {
+public:
+    using QWidget::QWidget;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
 TEST(ProgressStrip, FillsInProportionAndRepaintsAtMostTwiceASecond)
 {
     QWidget window;
     window.resize(400, 300);
+    PaintCounter below(&window);
+    below.setGeometry(0, 40, 400, 260);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     {
@@ -27,8 +40,10 @@ TEST(ProgressStrip, FillsInProportionAndRepaintsAtMostTwiceASecond)
         EXPECT_EQ(progress.Repaints(), 0);  // all within the first half second
 
         QTest::qWait(int(Progress::RepaintInterval.count()) + 20);
+        const int paintsBelow = below.paints;
         for (long i = 500; i <= 1000; ++i) progress.Update(i);
         EXPECT_EQ(progress.Repaints(), 1);
+        EXPECT_EQ(below.paints, paintsBelow);
         EXPECT_EQ(progress.FilledWidth(), 400);
         progress.Update(5000);  // beyond the end stays at the end
         EXPECT_EQ(progress.FilledWidth(), 400);

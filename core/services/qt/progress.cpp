@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int TileWidth = 16;
+constexpr int StripHeight = 20;
 
 // One tile of the strip: a bevelled block in the highlight colour.
 void PaintTile(QPainter& p, const QRect& r, const QPalette& palette)
@@ -62,7 +63,8 @@ void Progress::Update(long done)
     const auto now = std::chrono::steady_clock::now();
     if (filled_ == painted_ || now - lastRepaint_ <= RepaintInterval) return;
     const int from = std::min(filled_, painted_), to = std::max(filled_, painted_);
-    repaint(QRect(from, 0, to - from, height()));
+    // The strip alone: below it, the whole window would be painted again.
+    repaint(QRect(from, 0, to - from, std::min(height(), StripHeight)));
     lastRepaint_ = now;
     ++repaints_;
 }
@@ -71,7 +73,7 @@ void Progress::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     // Only the strip is painted: the window below shows through.
-    const int stripHeight = std::min(height(), 20);
+    const int stripHeight = std::min(height(), StripHeight);
     for (int x = 0; x < filled_; x += TileWidth) {
         const QRect tile(x, 0, std::min(TileWidth, filled_ - x), stripHeight);
         if (tile.intersects(event->rect())) PaintTile(p, tile, palette());
