@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class chord;
@@ -26,5 +27,5 @@ bool ReadChordNotes(const std::vector<std::string>& notes, chord& c, const std::
 // usage error after a bad line, else success.
 int ForEachInputChord(const std::function<void(const chord&)>& use);
 
-// The blank- or tab-separated words of a line.
-std::vector<std::string> SplitWords(const std::string& line);
+// The blank- or tab-separated words of a line, into `words` (emptied first).
+void SplitWords(std::string_view line, std::vector<std::string_view>& words);
