@@ -1,7 +1,9 @@
 #include "cli/chord_arguments.h"
 
 #include <cstdio>
+#include <span>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 #include "cli/cli_exit_codes.h"
@@ -18,15 +20,14 @@ struct NoteProblem {
     std::string_view word;
 };
 
+// Adds the notes of `words`, each followed by a zero byte.
 NoteProblem AddNotes(const std::vector<std::string_view>& words, chord& c, ExtraNotes extra)
 {
-    std::string text;
     for (std::string_view word : words) {
         NOTES n = NoNote;
-        text.assign(word);
         // ParseNote reads up to a zero byte: a word with one inside would pass
         // off its start as the note.
-        if (ParseNote(text.c_str(), &n) != text.c_str() + text.size()) return {NoteProblem::NotANote, word};
+        if (ParseNote(word.data(), &n) != word.data() + word.size()) return {NoteProblem::NotANote, word};
         // A chord holds 12 notes; a 13th pushes out the first.
         if (extra == ExtraNotes::Refuse && c.CountNotes() == chord::Slots && c.FindNote(n) < 0)
             return {NoteProblem::TooManyNotes, word};
@@ -44,6 +45,25 @@ void Report(const NoteProblem& problem, const std::string& context)
     } else if (problem.kind == NoteProblem::TooManyNotes) {
         std::fprintf(stderr, "%s: %sa chord holds at most %d different notes\n", ProgramName, context.c_str(),
                      chord::Slots);
+    }
+}
+
+// The blank- or tab-separated words of a line, into `words` (emptied first),
+// each ended by a zero byte written over what follows it.
+void SplitWords(std::span<char> line, std::vector<std::string_view>& words)
+{
+    words.clear();
+    const auto separates = [](char c) { return c == ' ' || c == '\t'; };
+    for (std::size_t at = 0; at < line.size();) {
+        if (separates(line[at])) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at + 1;
+        while (end < line.size() && !separates(line[end])) ++end;
+        words.emplace_back(line.data() + at, end - at);
+        line.data()[end] = '\0';
+        at = end + 1;
     }
 }
 
@@ -66,28 +86,12 @@ bool ReadChordNotes(const std::vector<std::string>& notes, chord& c, const std::
     return problem.kind == NoteProblem::None;
 }
 
-void SplitWords(std::string_view line, std::vector<std::string_view>& words)
-{
-    words.clear();
-    const auto separates = [](char c) { return c == ' ' || c == '\t'; };
-    for (std::size_t at = 0; at < line.size();) {
-        if (separates(line[at])) {
-            ++at;
-            continue;
-        }
-        std::size_t end = at + 1;
-        while (end < line.size() && !separates(line[end])) ++end;
-        words.push_back(line.substr(at, end - at));
-        at = end;
-    }
-}
-
 int ForEachInputChord(const std::function<void(const chord&)>& use)
 {
     UseLargeOutputBlocks();
     InputLines input;
     int status = ExitOk;
-    std::string_view line;
+    std::span<char> line;
     std::vector<std::string_view> words;
     for (int number = 1;; ++number) {
         const InputLines::Read read = input.Next(line);

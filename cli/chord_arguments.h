@@ -3,7 +3,6 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class chord;
@@ -26,6 +25,3 @@ bool ReadChordNotes(const std::vector<std::string>& notes, chord& c, const std::
 // that output lines stay paired with input lines. Returns the exit status:
 // usage error after a bad line, else success.
 int ForEachInputChord(const std::function<void(const chord&)>& use);
-
-// The blank- or tab-separated words of a line, into `words` (emptied first).
-void SplitWords(std::string_view line, std::vector<std::string_view>& words);

@@ -11,8 +11,9 @@ constexpr std::size_t Block = 64 * 1024;
 
 } // namespace
 
-// Room for the longest line that is kept and a whole block behind it.
-InputLines::InputLines() : buffer_(MaxLine + 1 + Block) {}
+// Room for the longest line that is kept with its line end, a whole block
+// behind it, and a byte behind a last line without a line end.
+InputLines::InputLines() : buffer_(MaxLine + 1 + Block + 1) {}
 
 bool InputLines::Fill()
 {
@@ -24,7 +25,7 @@ bool InputLines::Fill()
         begin_ = 0;
     }
     for (;;) {
-        const ssize_t got = ::read(STDIN_FILENO, buffer_.data() + end_, buffer_.size() - end_);
+        const ssize_t got = ::read(STDIN_FILENO, buffer_.data() + end_, buffer_.size() - 1 - end_);
         if (got > 0) {
             end_ += static_cast<std::size_t>(got);
             return true;
@@ -49,11 +50,11 @@ void InputLines::SkipRestOfLine()
     }
 }
 
-InputLines::Read InputLines::Next(std::string_view& line)
+InputLines::Read InputLines::Next(std::span<char>& line)
 {
     std::size_t searched = begin_;
     for (;;) {
-        const char* data = buffer_.data();
+        char* data = buffer_.data();
         const void* lineEnd = std::memchr(data + searched, '\n', end_ - searched);
         const bool complete = lineEnd != nullptr || atEnd_;
         const std::size_t length =
@@ -65,8 +66,8 @@ InputLines::Read InputLines::Next(std::string_view& line)
         }
         if (complete) {
             if (!lineEnd && length == 0) return Read::End;
-            line = std::string_view(data + begin_, length);
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            line = std::span<char>(data + begin_, length);
+            if (!line.empty() && line.back() == '\r') line = line.first(length - 1);
             begin_ += length + (lineEnd ? 1 : 0);
             return Read::Line;
         }

@@ -3,7 +3,7 @@
 // blocks, without a line end (LF, or CR LF), each line on its own.
 
 #include <cstddef>
-#include <string_view>
+#include <span>
 #include <vector>
 
 class InputLines {
@@ -15,10 +15,11 @@ public:
     enum class Read { Line, TooLong, End };
 
     InputLines();
-    // The next line; it stays valid until the next call. Before waiting for
-    // more input, what has been written to standard output goes out, so that
-    // a program that writes a line and waits for its answer gets it.
-    Read Next(std::string_view& line);
+    // The next line; it stays valid until the next call, and the caller may
+    // change its bytes and the one byte behind it. Before waiting for more
+    // input, what has been written to standard output goes out, so that a
+    // program that writes a line and waits for its answer gets it.
+    Read Next(std::span<char>& line);
     // Whether reading stopped on an error rather than at the end.
     bool Failed() const { return failed_; }
 
