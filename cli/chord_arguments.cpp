@@ -23,13 +23,17 @@ struct NoteProblem {
 // Adds the notes of `words`, each followed by a zero byte.
 NoteProblem AddNotes(const std::vector<std::string_view>& words, chord& c, ExtraNotes extra)
 {
-    for (std::string_view word : words) {
+    // Notes held before the i-th word: at most `held` + i.
+    const std::size_t held = static_cast<std::size_t>(c.CountNotes());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string_view word = words[i];
         NOTES n = NoNote;
         // ParseNote reads up to a zero byte: a word with one inside would pass
         // off its start as the note.
         if (ParseNote(word.data(), &n) != word.data() + word.size()) return {NoteProblem::NotANote, word};
         // A chord holds 12 notes; a 13th pushes out the first.
-        if (extra == ExtraNotes::Refuse && c.CountNotes() == chord::Slots && c.FindNote(n) < 0)
+        if (extra == ExtraNotes::Refuse && held + i >= chord::Slots && c.CountNotes() == chord::Slots &&
+            c.FindNote(n) < 0)
             return {NoteProblem::TooManyNotes, word};
         c.AddNote(n);
     }
