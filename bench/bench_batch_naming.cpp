@@ -1,8 +1,10 @@
 // `cantrel-cli name --batch` over every pitch-class set with every one of its
 // notes as the bass (24,576 chords, each voiced upward within an octave from
 // its bass), as a whole process: reading the notes, naming, writing the names.
-// Each run is a fresh process on a generated input file; the same process on
-// an empty input gives its start-up, which the per-set figures leave out. In
+// Each run is a fresh process on a generated input file, paired with a run on
+// an empty input that gives its start-up; the per-set figures are the median
+// of the paired differences, so that a machine busy with other work in one
+// round does not count as the start-up of another. In
 // the same run the library names the same chords itself, through the search
 // (FindFirstName, FindNextName) and through the batch table.
 //
@@ -66,9 +68,15 @@ bool WriteInput(const std::vector<chord>& chords, const std::string& path)
 }
 
 struct ProcessTime {
-    double wall = 1e9;  // seconds
-    double cpu = 1e9;   // user + system seconds
+    double wall = 0;  // seconds
+    double cpu = 0;   // user + system seconds
 };
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
 
 // This environment, with the libraries looked for beside `cli` first.
 std::vector<std::string> CliEnvironment(const std::string& cli)
@@ -82,7 +90,7 @@ std::vector<std::string> CliEnvironment(const std::string& cli)
 
 // Runs `cli` once on `input`; false when it did not end with success.
 bool RunCli(const std::string& cli, const std::string& ini, const std::string& input, const std::string& output,
-            ProcessTime& best)
+            ProcessTime& time)
 {
     const char* argv[] = {cli.c_str(), "--ini", ini.c_str(), "name", "--batch", nullptr};
     static const std::vector<std::string> variables = CliEnvironment(cli);
@@ -103,8 +111,8 @@ bool RunCli(const std::string& cli, const std::string& ini, const std::string& i
     if (wait4(pid, &status, 0, &usage) != pid) return false;
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    best.wall = std::min(best.wall, wall);
-    best.cpu = std::min(best.cpu, seconds(usage.ru_utime) + seconds(usage.ru_stime));
+    time.wall = wall;
+    time.cpu = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
@@ -153,11 +161,16 @@ int main(int argc, char** argv)
     const double sets = static_cast<double>(chords.size());
     if (!WriteInput(chords, input)) return 1;
 
-    ProcessTime empty, full;
+    std::vector<double> startWall, startCpu, setWall, setCpu;  // start-up; per set without it
     bool ok = true;
     for (int r = 0; r < ProcessRounds && ok; ++r) {
+        ProcessTime empty, full;
         ok = RunCli(cli, ini, "/dev/null", output, empty) && RunCli(cli, ini, input, output, full);
         ok = ok && CountLines(output) == static_cast<long>(chords.size());
+        startWall.push_back(empty.wall);
+        startCpu.push_back(empty.cpu);
+        setWall.push_back((full.wall - empty.wall) / sets);
+        setCpu.push_back((full.cpu - empty.cpu) / sets);
     }
     std::error_code ignored;
     fs::remove_all(scratch, ignored);
@@ -180,12 +193,12 @@ int main(int argc, char** argv)
     const double tableFilling = LibraryMicroseconds(chords, 1, nameFromTable);
     const double table = LibraryMicroseconds(chords, LibraryRounds, nameFromTable);
 
-    std::printf("%s name --batch, %.0f chords (every pitch-class set, every bass), best of %d runs:\n",
+    std::printf("%s name --batch, %.0f chords (every pitch-class set, every bass), median of %d runs:\n",
                 cli.c_str(), sets, ProcessRounds);
-    std::printf("  whole process per set:  %.3f us wall, %.3f us cpu (start-up left out)\n",
-                (full.wall - empty.wall) * 1e6 / sets, (full.cpu - empty.cpu) * 1e6 / sets);
-    std::printf("  start-up (empty input): %.1f ms wall, %.1f ms cpu\n", empty.wall * 1e3, empty.cpu * 1e3);
-    std::printf("  whole run:              %.1f ms wall, %.1f ms cpu\n", full.wall * 1e3, full.cpu * 1e3);
+    std::printf("  whole process per set:  %.3f us cpu, %.3f us wall (start-up left out)\n", Median(setCpu) * 1e6,
+                Median(setWall) * 1e6);
+    std::printf("  start-up (empty input): %.1f ms cpu, %.1f ms wall\n", Median(startCpu) * 1e3,
+                Median(startWall) * 1e3);
     std::printf("library only (of this build), per set (%d definitions, %.2f names per set):\n", CountChordDefinitions(),
                 static_cast<double>(names) / LibraryRounds / sets);
     std::printf("  search (FindFirstName, FindNextName): %.3f us\n", plain);

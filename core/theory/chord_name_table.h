@@ -13,6 +13,7 @@
 // chord of that shape by moving them to its lowest note. It follows the
 // chord definitions and the no-root switch (changing either empties it); the
 // other switches and the accidentals take effect as each name is written.
+// Like the definition lists, it serves one thread.
 
 #include <string>
 

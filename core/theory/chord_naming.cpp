@@ -106,7 +106,7 @@ int NextMatch(const ChordDefinitionIndex& index, int pass, const ChordPitches& c
     return -1;
 }
 
-// The parts of the name that definition `match` gives on the current root.
+// The parts of the name that `definition` gives on the current root.
 ChordNameParts NameParts(const CHORD_FIND_BUF& buf, const ChordNameTag* definition, const ChordPitches& chord,
                          unsigned extraBit)
 {
