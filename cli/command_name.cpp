@@ -28,8 +28,10 @@ void PrintNames(const chord& c, char separator, std::string& text)
 int RunNameCommand(const std::vector<std::string>& args)
 {
     std::string text;
-    if (args.size() == 1 && args.front() == "--batch")
+    if (args.size() == 1 && args.front() == "--batch") {
+        FillChordNameTable();
         return ForEachInputChord([&text](const chord& c) { PrintNames(c, '\t', text); });
+    }
     if (args.empty()) return UsageError("name needs at least one note, or --batch");
     chord c;
     if (!ReadChordNotes(args, c)) return ExitUsage;

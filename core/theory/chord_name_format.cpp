@@ -12,9 +12,14 @@ public:
     explicit NameWriter(char* out) : out_(out) { out_[0] = '\0'; }
     void Append(const char* text)
     {
-        while (*text && used_ + 1 < chord::ChordNameSize) out_[used_++] = *text++;
-        out_[used_] = '\0';
+        // Counted in a local: every character written could otherwise be
+        // the count itself, for all the compiler knows.
+        std::size_t used = used_;
+        while (*text && used + 1 < chord::ChordNameSize) out_[used++] = *text++;
+        out_[used] = '\0';
+        used_ = used;
     }
+    std::size_t Length() const { return used_; }
     void AppendNote(NOTES n)
     {
         char name[chord::NoteNameSize];
@@ -36,7 +41,7 @@ private:
 
 } // namespace
 
-void FormatChordName(const ChordNameParts& parts, char* out)
+std::size_t FormatChordName(const ChordNameParts& parts, char* out)
 {
     NameWriter name(out);
     name.AppendNote(parts.root);
@@ -64,4 +69,5 @@ void FormatChordName(const ChordNameParts& parts, char* out)
         name.Append(" (No Root)");
         break;
     }
+    return name.Length();
 }

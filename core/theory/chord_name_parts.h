@@ -4,6 +4,8 @@
 // its bass or added-note part names. The written form depends on the naming
 // switches and the accidentals in force when it is written.
 
+#include <cstddef>
+
 #include "core/theory/notes.h"
 
 struct ChordNameTag;
@@ -27,5 +29,5 @@ struct ChordNameParts {
 
 // Writes the name into out (chord::ChordNameSize bytes), cutting what does
 // not fit: "C7", "C7 (E Bass)" or "C7/E", "C7 (Add D)" or "C7 (Add 9)",
-// "C7 (No Root)".
-void FormatChordName(const ChordNameParts& parts, char* out);
+// "C7 (No Root)". Returns its length.
+std::size_t FormatChordName(const ChordNameParts& parts, char* out);

@@ -34,6 +34,11 @@ public:
         return names;
     }
 
+    void FillAll()
+    {
+        for (unsigned shape = 0; shape < Shapes; ++shape) Names(shape);
+    }
+
 private:
     void FollowDefinitions()
     {
@@ -71,6 +76,12 @@ private:
     int noRoot_ = -1;
     std::array<ShapeNames, Shapes> shapes_;
 };
+
+ChordNameTable& Table()
+{
+    static ChordNameTable table;
+    return table;
+}
 
 // The shape of c and its lowest note, when c is voiced within an octave with
 // each pitch class once.
@@ -113,9 +124,9 @@ public:
     void Add(const ChordNameParts& parts)
     {
         char name[chord::ChordNameSize];
-        FormatChordName(parts, name);
+        const std::size_t length = FormatChordName(parts, name);
         if (!empty_) out_ += separator_;
-        out_ += name;
+        out_.append(name, length);
         empty_ = false;
     }
 
@@ -127,13 +138,14 @@ private:
 
 } // namespace
 
+void FillChordNameTable() { Table().FillAll(); }
+
 void AppendChordNames(const chord& c, char separator, std::string& out)
 {
-    static ChordNameTable table;
     NameList list(separator, out);
     unsigned shape = 0;
     NOTES lowest = NoNote;
-    const ShapeNames* names = FindShape(c, shape, lowest) ? &table.Names(shape) : nullptr;
+    const ShapeNames* names = FindShape(c, shape, lowest) ? &Table().Names(shape) : nullptr;
     if (!names || !names->covered) {
         CHORD_FIND_BUF search;
         StartChordNameSearch(c, search);

@@ -9,8 +9,8 @@
 // every note has been a root before the added-note pass, that pass tries the
 // lowest missing pitch class counted from A, so such shapes are left to the
 // search. The table holds, per shape, the names the search finds on the
-// lowest note A1, found the first time the shape is asked for, and names a
-// chord of that shape by moving them to its lowest note. It follows the
+// lowest note A1, found the first time the shape is asked for (or all at
+// once), and names a chord of that shape by moving them to its lowest note. It follows the
 // chord definitions and the no-root switch (changing either empties it); the
 // other switches and the accidentals take effect as each name is written.
 // Like the definition lists, it serves one thread.
@@ -18,6 +18,11 @@
 #include <string>
 
 class chord;
+
+// Searches the names of every shape now, under the current definitions and
+// switches: about 2,000 searches, which a batch pays for before its first
+// chord rather than line by line.
+void FillChordNameTable();
 
 // Appends every name of c to out, separated by `separator`: the names
 // FindFirstName and FindNextName give, in their order. Chords the table does

@@ -91,6 +91,7 @@ TEST_F(ChordNameTable, NamesEverySetAndBassAsTheSearchDoesUnderEveryDefinitionLi
     UseINIFileName(TestSettings::File().c_str());
     ASSERT_TRUE(InitializeChordList());
     ASSERT_GT(CountChordDefinitions(), 50);
+    FillChordNameTable();  // as a batch does; later changes fill it shape by shape
     checkEverySwitch("default definitions");
 
     // A list edited in place, as the chord list editor does.
