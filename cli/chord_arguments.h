@@ -25,6 +25,3 @@ bool ReadChordNotes(const std::vector<std::string>& notes, chord& c, const std::
 // that output lines stay paired with input lines. Returns the exit status:
 // usage error after a bad line, else success.
 int ForEachInputChord(const std::function<void(const chord&)>& use);
-
-// The blank- or tab-separated words of a line.
-std::vector<std::string> SplitWords(const std::string& line);

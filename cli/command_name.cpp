@@ -8,33 +8,33 @@
 #include "cli/cli_exit_codes.h"
 #include "cli/cli_output.h"
 #include "core/theory/chord.h"
-#include "core/theory/notes.h"
+#include "core/theory/chord_name_table.h"
 
 namespace {
 
-// Every name of c in order, separated by `separator`, then a line end.
-void PrintNames(const chord& c, char separator)
+// Every name of c in order, separated by `separator`, then a line end; `text`
+// is room to build them in, kept from chord to chord.
+void PrintNames(const chord& c, char separator, std::string& text)
 {
-    CHORD_FIND_BUF search;
-    char name[chord::ChordNameSize];
-    bool first = true;
-    for (int found = c.FindFirstName(name, search); found; found = c.FindNextName(name, search)) {
-        if (!first) std::putchar(separator);
-        std::fputs(name, stdout);
-        first = false;
-    }
-    if (!first || separator == '\t') std::putchar('\n');
+    text.clear();
+    AppendChordNames(c, separator, text);
+    // A batch answers every line, also one without a name.
+    if (!text.empty() || separator == '\t') text += '\n';
+    std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
 } // namespace
 
 int RunNameCommand(const std::vector<std::string>& args)
 {
-    if (args.size() == 1 && args.front() == "--batch")
-        return ForEachInputChord([](const chord& c) { PrintNames(c, '\t'); });
+    std::string text;
+    if (args.size() == 1 && args.front() == "--batch") {
+        FillChordNameTable();
+        return ForEachInputChord([&text](const chord& c) { PrintNames(c, '\t', text); });
+    }
     if (args.empty()) return UsageError("name needs at least one note, or --batch");
     chord c;
     if (!ReadChordNotes(args, c)) return ExitUsage;
-    PrintNames(c, '\n');
+    PrintNames(c, '\n', text);
     return ExitOk;
 }

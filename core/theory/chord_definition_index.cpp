@@ -42,6 +42,7 @@ const ChordDefinitionIndex& CurrentChordDefinitionIndex()
 
 void ChordDefinitionIndex::Build(const ChordNameTag* head)
 {
+    ++generation_;
     records_.clear();
     intervals_.clear();
     for (const ChordNameTag* d = head; d; d = d->next) records_.push_back(d);

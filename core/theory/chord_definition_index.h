@@ -21,6 +21,9 @@ public:
     void Build(const ChordNameTag* head);
 
     int Size() const { return static_cast<int>(records_.size()); }
+    // Changes with every Build, so that what was worked out from one list
+    // can tell that the list has changed since.
+    unsigned Generation() const { return generation_; }
     int Words() const { return words_; }
     const ChordNameTag* Record(int position) const { return records_[position]; }
     // List position of a record, or -1 when it is not in the list.
@@ -67,6 +70,7 @@ private:
         return halves_[(w * 2 + 1) * HalfMasks + ((intervals >> HalfBits) & (HalfMasks - 1))];
     }
 
+    unsigned generation_ = 0;
     int words_ = 0;
     std::vector<const ChordNameTag*> records_;
     std::vector<unsigned> intervals_;

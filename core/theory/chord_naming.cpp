@@ -9,15 +9,16 @@
 // at once as 12-bit interval masks (see ChordDefinitionIndex).
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 #include "core/theory/chord.h"
 #include "core/theory/chord_definition_index.h"
+#include "core/theory/chord_name_search.h"
 #include "core/theory/definition_lists.h"
 
 namespace {
 
-enum Pass { ExactPass = 0, BassPass = 1, AddedPass = 2, NoRootPass = 3, Finished = 4 };
+enum Pass { ExactPass = ExactNamePass, BassPass = BassNamePass, AddedPass = AddedNamePass,
+            NoRootPass = NoRootNamePass, Finished = 4 };
 
 // Entry flags of the search state.
 constexpr std::uint8_t NamedFlag = 2;   // has been the root of a name
@@ -105,66 +106,21 @@ int NextMatch(const ChordDefinitionIndex& index, int pass, const ChordPitches& c
     return -1;
 }
 
-// Writes a name into the caller's ChordNameSize bytes, cutting what does not fit.
-class NameWriter {
-public:
-    explicit NameWriter(char* out) : out_(out) { out_[0] = '\0'; }
-    void Append(const char* text)
-    {
-        while (*text && used_ + 1 < chord::ChordNameSize) out_[used_++] = *text++;
-        out_[used_] = '\0';
-    }
-    void AppendNote(NOTES n)
-    {
-        char name[chord::NoteNameSize];
-        chord::GetNoteName(n, name);
-        Append(name);
-    }
-    // "C7 (E Bass)" or "C7/E".
-    void AppendBass(NOTES bass)
-    {
-        Append(chord::Config_BassStyle ? "/" : " (");
-        AppendNote(bass);
-        if (!chord::Config_BassStyle) Append(" Bass)");
-    }
-
-private:
-    char* out_;
-    std::size_t used_ = 0;
-};
-
-void WriteName(char* out, const CHORD_FIND_BUF& buf, const ChordNameTag& definition,
-               const ChordPitches& chord, unsigned extraBit)
+// The parts of the name that `definition` gives on the current root.
+ChordNameParts NameParts(const CHORD_FIND_BUF& buf, const ChordNameTag* definition, const ChordPitches& chord,
+                         unsigned extraBit)
 {
-    const NOTES root = buf.entries[buf.index];
-    NameWriter name(out);
-    name.AppendNote(root);
-    name.Append(definition.name);
-    switch (buf.pass) {
-    case ExactPass:
-        if (chord::Config_DiffBass && buf.index != 0) name.AppendBass(buf.entries[0]);
-        break;
-    case BassPass:
-        name.AppendBass(buf.entries[0]);
-        break;
-    case AddedPass: {
-        const int pc = (PitchClass(root) + std::countr_zero(extraBit)) % PitchClasses;
-        const NOTES added = buf.entries[chord.lowestEntry[pc]];
-        name.Append(" (Add ");
-        if (chord::Config_AddStyle) {
-            char interval[chord::ScaleNameSize];
-            chord::GetScaleName(root, added, static_cast<long long>(added) - root >= 12, interval);
-            name.Append(interval);
-        } else {
-            name.AppendNote(added);
-        }
-        name.Append(")");
-        break;
+    ChordNameParts parts;
+    parts.pass = buf.pass;
+    parts.root = buf.entries[buf.index];
+    parts.bass = buf.entries[0];
+    parts.rootIsLowest = buf.index == 0;
+    parts.definition = definition;
+    if (buf.pass == AddedPass) {
+        const int pc = (PitchClass(parts.root) + std::countr_zero(extraBit)) % PitchClasses;
+        parts.added = buf.entries[chord.lowestEntry[pc]];
     }
-    case NoRootPass:
-        name.Append(" (No Root)");
-        break;
-    }
+    return parts;
 }
 
 // Index moved past entries carrying the pass's skip flags, from `from` on.
@@ -227,26 +183,19 @@ bool PrepareEntries(const NOTES (&notes)[chord::Slots], CHORD_FIND_BUF& buf)
 
 } // namespace
 
-int chord::FindFirstName(char* out, CHORD_FIND_BUF& buf) const
+void StartChordNameSearch(const chord& c, CHORD_FIND_BUF& buf)
 {
-    char ignored[ChordNameSize];
-    if (!out) out = ignored;
-    out[0] = '\0';
     const ChordDefinitionIndex& index = CurrentChordDefinitionIndex();
-    const bool hasNotes = PrepareEntries(notes, buf);
+    const bool hasNotes = PrepareEntries(c.notes, buf);
     buf.index = 0;
     buf.entry = index.Size() > 0 ? index.Record(0) : nullptr;
     // An empty chord has no name, whatever the definitions allow.
     buf.pass = hasNotes ? ExactPass : Finished;
     buf.bits = static_cast<std::uint32_t>(PitchClass(buf.entries[0]));
-    return FindNextName(out, buf);
 }
 
-int chord::FindNextName(char* out, CHORD_FIND_BUF& buf) const
+int NextChordName(CHORD_FIND_BUF& buf, ChordNameParts& parts)
 {
-    char ignored[ChordNameSize];
-    if (!out) out = ignored;
-    out[0] = '\0';
     if (buf.count < 1 || buf.count > MaxEntries) return 0;
 
     const ChordPitches pitches = ReadPitches(buf);
@@ -273,7 +222,7 @@ int chord::FindNextName(char* out, CHORD_FIND_BUF& buf) const
         const int match = NextMatch(index, buf.pass, pitches, root, bass, position);
         if (match >= 0) {
             const unsigned extra = Relative(pitches.present, root) & ~index.Intervals(match);
-            WriteName(out, buf, *index.Record(match), pitches, extra);
+            parts = NameParts(buf, index.Record(match), pitches, extra);
             buf.flags[buf.index] |= NamedFlag;
             found = true;
             position = buf.pass == NoRootPass ? index.NextRootOptional(match + 1) : match + 1;
@@ -289,6 +238,23 @@ int chord::FindNextName(char* out, CHORD_FIND_BUF& buf) const
     if (found) return 1;
     buf.bits = static_cast<std::uint32_t>(bass);
     return 0;
+}
+
+int chord::FindFirstName(char* out, CHORD_FIND_BUF& buf) const
+{
+    StartChordNameSearch(*this, buf);
+    return FindNextName(out, buf);
+}
+
+int chord::FindNextName(char* out, CHORD_FIND_BUF& buf) const
+{
+    char ignored[ChordNameSize];
+    if (!out) out = ignored;
+    out[0] = '\0';
+    ChordNameParts parts;
+    if (!NextChordName(buf, parts)) return 0;
+    FormatChordName(parts, out);
+    return 1;
 }
 
 unsigned chord::GetChordBits(NOTES root, const ChordNameTag* def, unsigned* optional)

@@ -1,6 +1,11 @@
 // cantrel-cli name, keys and scales.
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -81,6 +86,41 @@ TEST(CliTheory, BatchWritesOneLinePerChord)
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.out, "C\tAm7 (No Root)\n\nC\tAm7 (No Root)\n") << "a bad line keeps its place";
     EXPECT_NE(r.err.find("cantrel-cli: line 2: not a note: 'X4'"), std::string::npos) << r.err;
+}
+
+TEST(CliTheory, BatchAnswersALineBeforeWaitingForTheNext)
+{
+    // A program that writes a chord and waits for its names gets them, also
+    // through a pipe.
+    ScratchDir scratch;
+    const std::string ini = scratch.Write("cantrel.ini", "[Chords]\n1=\"\",\"Major\", 1 3 5\n");
+    int toCli[2], fromCli[2];
+    ASSERT_EQ(pipe(toCli), 0);
+    ASSERT_EQ(pipe(fromCli), 0);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_adddup2(&files, toCli[0], 0);
+    posix_spawn_file_actions_adddup2(&files, fromCli[1], 1);
+    for (int fd : {toCli[0], toCli[1], fromCli[0], fromCli[1]}) posix_spawn_file_actions_addclose(&files, fd);
+    const std::string program = CANTREL_OUTPUT_DIR "/cantrel-cli";
+    const char* argv[] = {program.c_str(), "--ini", ini.c_str(), "name", "--batch", nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, program.c_str(), &files, nullptr, const_cast<char**>(argv), environ), 0);
+    posix_spawn_file_actions_destroy(&files);
+    close(toCli[0]);
+    close(fromCli[1]);
+
+    ASSERT_EQ(write(toCli[1], "C4 E4 G4\n", 9), 9);
+    std::string answer;
+    pollfd reply{fromCli[0], POLLIN, 0};
+    char byte = 0;
+    while (answer.find('\n') == std::string::npos && poll(&reply, 1, 30000) == 1 && read(fromCli[0], &byte, 1) == 1)
+        answer += byte;
+    close(toCli[1]);
+    close(fromCli[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_EQ(answer, "C\n");
 }
 
 TEST(CliTheory, KeysAndScalesHoldingTheNotes)
