@@ -14,7 +14,7 @@ packages=(
   # for librtmidi-dev; jackd2 also runs the real-port tests
   libjack-jackd2-dev jackd2 librtmidi-dev
   libgtest-dev libgmock-dev
-  xvfb xauth x11-utils imagemagick xdotool
+  xvfb xauth x11-utils imagemagick xdotool openbox
   mscompress
 )
 

@@ -22,7 +22,7 @@
 
 namespace {
 
-// Rectangles in a screen `width` wide (4:3), scaled to the screen the tool
+// Rectangles in a screen `width` wide, scaled to the screen the tool
 // runs on: the studio file keeps them in fractions of the screen width.
 QRect Scaled(double x, double y, double w, double h, int width, int actualWidth)
 {
@@ -54,8 +54,11 @@ int main(int argc, char** argv)
     mmMDIClient* studio = app.StudioClient();
     const int actual = QGuiApplication::primaryScreen()->size().width();
 
-    // The studio's area below the menu and tool bar, above the icon row.
-    const double area = width * 3 / 4 - 150;
+    // The studio's area below the menu and tool bar, above the icon row, on
+    // a wide screen (16:9): the file keeps places in fractions of the screen's
+    // width, and on the squarer screens of the same width the windows then
+    // still fit, where a 4:3 layout would hide the Guitar's lowest strings.
+    const double area = width * 9 / 16 - 150;
     const double top = area * 0.34;
     auto place = [&](int kind, const QRect& r) {
         mmMDIChild* frame = CreateComponent(studio, kind, false);
@@ -63,14 +66,16 @@ int main(int argc, char** argv)
         frame->setGeometry(r);
         return frame->Client();
     };
-    mmMDIChildClient* keyboard = place(ComponentKind::Keyboard, Scaled(0, 0, width - 8, top, width, actual));
+    // The Keyboard comes last: the frame restored last is the active one, and
+    // the first notes typed must reach it.
+    mmMDIChild* splitterFrame = CreateComponent(studio, ComponentKind::Splitter, false);
+    mmMDIChildClient* splitter = splitterFrame->Client();
+    splitter->PassThrough = 1;
     mmMDIChildClient* guitar = place(ComponentKind::Guitar, Scaled(0, top, width * 0.58, area - top, width, actual));
     auto* analyzer = static_cast<AnalyzerClient*>(
         place(ComponentKind::Analyzer, Scaled(width * 0.58, top, width * 0.42 - 8, area - top, width, actual)));
     analyzer->OutputView = AnalyzerView::Chord;
-    mmMDIChild* splitterFrame = CreateComponent(studio, ComponentKind::Splitter, false);
-    mmMDIChildClient* splitter = splitterFrame->Client();
-    splitter->PassThrough = 1;
+    mmMDIChildClient* keyboard = place(ComponentKind::Keyboard, Scaled(0, 0, width - 8, top, width, actual));
 
     Connect(keyboard, 0, splitter, 0);
     Connect(splitter, 0, guitar, 0);

@@ -125,7 +125,7 @@ void mmMainFrame::Command(int id)
     case ShellCommand::Exit: close(); break;
     case ShellCommand::AllSoundOff: ToggleAllSoundOff(); break;
     case ShellCommand::Toolbar: toolBar_->setHidden(!toolBar_->isHidden()); break;
-    case ShellCommand::Cascade: studio_->cascadeSubWindows(); break;
+    case ShellCommand::Cascade: studio_->CascadeFrames(); break;
     case ShellCommand::Tile: studio_->tileSubWindows(); break;
     case ShellCommand::ArrangeIcons: ArrangeIcons(); break;
     case ShellCommand::CloseChildren: studio_->closeAllSubWindows(); break;

@@ -24,6 +24,7 @@
 #include "app/shell/shell_commands.h"
 #include "app/shell/single_instance.h"
 #include "app/shell/template_studio.h"
+#include "app/shell/window_dump.h"
 #include "app/studio/connections/connections_commands.h"
 #include "app/studio/mm_mdi_client.h"
 #include "app/studio/studio_commands.h"
@@ -162,6 +163,7 @@ void mmApp::InitMainWindow()
     mainWindow_->SetCommandHandler(ShellCommand::TuningList, [this] { RunTuningListEditor(mainWindow_); });
     InstallConnectionsCommands(mainWindow_);
     mainWindow_->SetCommandHandler(ShellCommand::Preferences, [this] { RunPreferencesDialog(mainWindow_); });
+    OfferWindowDump(mainWindow_);
     PlaceMainWindow();
     if (!noSoundNotice_.isEmpty()) mainWindow_->ShowNoSoundNotice(noSoundNotice_);
 }

@@ -6,6 +6,7 @@
 
 #include "app/studio/base_settings_record.h"
 #include "app/studio/change_connections_dialog.h"
+#include "app/studio/chord_names_line.h"
 #include "app/studio/chord_record.h"
 #include "app/studio/component_commands.h"
 #include "app/studio/component_types.h"
@@ -18,6 +19,11 @@ int& StudioLinkBase()
 {
     static int base = 0;
     return base;
+}
+
+void mmMDIChildClient::ShowChordNamesWhenActive() const
+{
+    if (frame_ && frame_ == mmMDIChild::ActiveComponent()) ShowChordNames(Chord);
 }
 
 mmMDIChild* FrameOfComponent(const ComponentNode* node)

@@ -49,6 +49,11 @@ public:
     void SetMode(int mode);
     void SetSound(int on);
 
+    // Names the chord in the status bar after a repaint, when this component
+    // is the active one: the bar follows the active component, and a window
+    // uncovered or fed while another is active leaves its line alone.
+    void ShowChordNamesWhenActive() const;
+
     int MinTrackWidth = 0;
     int MinTrackHeight = 0;
 

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -276,6 +277,19 @@ void mmMDIClient::RestoreFrames(const StudioFileContents& contents, int base, co
     StudioLinkBase() = 0;
     for (mmMDIChild* frame : created) frame->setEnabled(true);
     ArrangeMinimizedFrames();
+}
+
+void mmMDIClient::CascadeFrames()
+{
+    cascadeSubWindows();
+    // A window reaching past the edge could not be grasped there.
+    const QSize area = viewport()->size();
+    for (QMdiSubWindow* window : subWindowList()) {
+        if (!window->isVisible() || window->isMinimized() || window->isMaximized()) continue;
+        const QRect r = window->geometry();
+        window->resize(std::min(r.width(), std::max(area.width() - r.x(), mmMDIChild::DefaultSize.width())),
+                       std::min(r.height(), std::max(area.height() - r.y(), mmMDIChild::DefaultSize.height())));
+    }
 }
 
 void mmMDIClient::ArrangeMinimizedFrames()

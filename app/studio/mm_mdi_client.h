@@ -43,6 +43,10 @@ public:
     // it does not handle.
     bool Command(int id);
 
+    // Window/Cascade: every shown frame keeps its size, cut where it would
+    // reach past the area's right or bottom edge (never below the default).
+    void CascadeFrames();
+
     const std::string& StudioPath() const { return studioPath_; }
     // The frames of all components, in component-list order.
     QList<mmMDIChild*> Frames() const;

@@ -57,6 +57,25 @@ TEST_F(HelpWindowTest, BackForwardContentsAndBackToTheFront)
     help->close();
 }
 
+TEST_F(HelpWindowTest, WaitsForTheMainWindowToBeOnTheScreen)
+{
+    // Where a window manager puts a window just shown is known once it is
+    // exposed: the help window is placed beside it then, not before.
+    QWidget main;
+    main.setGeometry(0, 0, 200, 300);  // room on its right, on the 800 pixels of the offscreen screen
+    HelpWindow* help = HelpWindow::Instance();
+    help->SetAnchor(&main, nullptr);
+    main.show();  // exposed when the event loop next runs
+    help->ShowTopic(std::string(), 150);
+    EXPECT_FALSE(help->isVisible()) << "placed before the main window was on the screen";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QTest::qWait(20);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_GE(help->frameGeometry().left(), main.frameGeometry().right());
+    help->close();
+    help->SetAnchor(nullptr, nullptr);
+}
+
 TEST(HelpPages, EveryMessageDialogAndComponentHasItsPage)
 {
     std::vector<int> topics = {1,    150,  152,  24382, 1003, 1004, 1006, 1007, 9019, 5000, 5001, 5002,

@@ -71,6 +71,17 @@ TEST_F(NewUserFaultTest, CascadedWindowsKeepTheirSizes)
     frames[0]->showMaximized();
     frame->Command(ShellCommand::Cascade);
     EXPECT_EQ(frames[0]->size(), sizes[0]);
+
+    // One as large as the area is cut to end at its edges, not beyond.
+    const QSize area = studio->viewport()->size();
+    frames[2]->setGeometry(QRect(QPoint(0, 0), area));
+    frame->Command(ShellCommand::Cascade);
+    for (mmMDIChild* f : frames) {
+        EXPECT_TRUE(QRect(QPoint(0, 0), area).contains(f->geometry())) << f->windowTitle().toStdString();
+        EXPECT_GE(f->width(), mmMDIChild::DefaultSize.width());
+    }
+    EXPECT_GT(frames[2]->width(), area.width() * 3 / 4);
+    EXPECT_EQ(frames[0]->size(), sizes[0]);
 }
 
 TEST_F(NewUserFaultTest, MinimisedComponentComesBackAtItsSavedRectangle)

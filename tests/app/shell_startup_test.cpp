@@ -8,6 +8,7 @@
 #include "app/components/analyzer/analyzer_client.h"
 #include "app/components/analyzer/history_list.h"
 #include "app/shell/single_instance.h"
+#include "app/studio/chord_names_line.h"
 #include "app/studio/component_links.h"
 #include "app/studio/component_types.h"
 #include "app/studio/studio_modified.h"
@@ -45,11 +46,11 @@ TEST_F(StartupTest, FirstStartMakesTheTemplateAndOpensIt)
     EXPECT_EQ(made, expanded);
     // A Keyboard feeding, through a pass-through Splitter, a Guitar and an
     // Analyzer that names chords.
-    EXPECT_EQ(TypesOf(studio), (std::vector<int>{ComponentType::Keyboard, ComponentType::Guitar,
-                                                 ComponentType::Analyzer, ComponentType::Splitter}));
+    EXPECT_EQ(TypesOf(studio), (std::vector<int>{ComponentType::Splitter, ComponentType::Guitar,
+                                                 ComponentType::Analyzer, ComponentType::Keyboard}));
     const QList<mmMDIChild*> frames = studio->Frames();
-    mmMDIChildClient* splitter = frames[3]->Client();
-    EXPECT_EQ(NthOutputOf(frames[0]->Client(), 0), splitter);
+    mmMDIChildClient* splitter = frames[0]->Client();
+    EXPECT_EQ(NthOutputOf(frames[3]->Client(), 0), splitter);
     EXPECT_EQ(NthOutputOf(splitter, 0), frames[1]->Client());
     EXPECT_EQ(NthOutputOf(splitter, 1), frames[2]->Client());
     EXPECT_EQ(splitter->PassThrough, 1);
@@ -68,16 +69,47 @@ TEST_F(StartupTest, FirstStartMakesTheTemplateAndOpensIt)
     EXPECT_EQ(TypesOf(studio).size(), 4u);
 }
 
+TEST_F(StartupTest, TheFirstStudioTakesTypingAndNamesOnlyTheActiveComponentsChord)
+{
+    // The Keyboard is active, so that the first notes typed reach it. The
+    // template's Guitar holds its open strings, the Keyboard nothing: a first
+    // start names no chord, however the windows repaint.
+    ShipTemplates();
+    StartShown();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    const QList<mmMDIChild*> frames = studio->Frames();
+    ASSERT_EQ(frames.size(), 4);
+    mmMDIChildClient* guitar = frames[1]->Client();
+    ASSERT_GT(guitar->Chord.CountNotes(), 0);
+    auto message = [this] { return frame->statusBar()->currentMessage().toStdString(); };
+    guitar->repaint();
+    QTest::qWait(20);
+    EXPECT_EQ(mmMDIChild::ActiveComponent(), frames[3]);
+    EXPECT_EQ(message(), "");
+
+    // Active, the Guitar names its open strings; left, its repaints say nothing.
+    studio->setActiveSubWindow(frames[1]);
+    guitar->repaint();
+    EXPECT_EQ(message(), ChordNamesLine(guitar->Chord, MaxChords()));
+    EXPECT_NE(message(), "");
+    studio->setActiveSubWindow(frames[3]);
+    guitar->repaint();
+    EXPECT_EQ(message(), "");
+}
+
 TEST_F(StartupTest, OneChordTravelsTheFirstStudio)
 {
     ShipTemplates();
     StartShown();
     const QList<mmMDIChild*> frames = studio->Frames();
     ASSERT_EQ(frames.size(), 4);
-    mmMDIChildClient* keyboard = frames[0]->Client();
+    mmMDIChildClient* keyboard = frames[3]->Client();
     auto* analyzer = static_cast<AnalyzerClient*>(frames[2]->Client());
-    for (NOTES n : {63, 67, 70}) keyboard->Chord.AddNote(n);  // C E G
-    studio->setActiveSubWindow(frames[0]);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    QTest::keyClicks(keyboard, "158");  // C E G, typed on the Keyboard the studio starts on
+    QTest::qWait(20);
+    EXPECT_EQ(keyboard->Chord.CountNotes(), 3);
+    EXPECT_TRUE(frame->statusBar()->currentMessage().startsWith("C")) << frame->statusBar()->currentMessage().toStdString();
     frame->Command(23004);  // Put out
     EXPECT_GE(frames[1]->Client()->Chord.CountNotes(), 3);  // laid out on the strings
     ASSERT_EQ(analyzer->HistoryList()->count(), 1);

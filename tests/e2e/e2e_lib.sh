@@ -1,7 +1,9 @@
 # What the end-to-end tests share: the real program in a real X server on
 # scratch settings, and the steps a user takes with every studio. Sourced by
 # the test scripts after they set bin and artifacts; re-runs the sourcing
-# script under xvfb-run. Needs xdotool and imagemagick's import.
+# script under xvfb-run, on a screen of 1280x800 unless it sets `screen`
+# (WIDTHxHEIGHTxDEPTH). Needs xdotool and imagemagick's import; a script
+# that works with a window manager calls start_window_manager (openbox).
 
 if [ -z "${CANTREL_E2E_INNER:-}" ]; then
   for tool in xvfb-run xdotool import; do
@@ -12,13 +14,14 @@ if [ -z "${CANTREL_E2E_INNER:-}" ]; then
   done
   mkdir -p "$artifacts"
   export CANTREL_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 ${screen:-1280x800x24}" "$0" "$@"
 fi
 
 scratch=$(mktemp -d /tmp/cantrel-e2e-XXXXXX)
 pid=
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  [ -n "$wm" ] && kill "$wm" 2>/dev/null || true
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -32,6 +35,9 @@ cp "$(dirname "${BASH_SOURCE[0]}")/../../data/cantrel.ini" "$bin"/*GARES.\!CT "$
 ln -s "$bin/help" "$scratch/lib/help"
 export CANTREL_LIBRARY_DIR=$scratch/lib XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run
 export QT_QPA_PLATFORM=xcb
+# Ctrl+Shift+F12 makes the program describe its windows there (window_dump).
+export CANTREL_WINDOW_DUMP=$scratch/windows.json
+wm=
 
 fail() {
   echo "FAIL: $*"
@@ -61,7 +67,31 @@ wait_gone() {
   return 1
 }
 
-# Keys go to the focused window (there is no window manager).
+# Openbox, as a desktop has one: windows get frames, the manager places and
+# focuses them.
+start_window_manager() {
+  command -v openbox >/dev/null 2>&1 || { echo "SKIP: openbox is not installed"; exit 77; }
+  openbox --sm-disable 2>>"$scratch/openbox.log" &
+  wm=$!
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    sleep 0.1
+  done
+  fail "openbox did not start"
+}
+
+# Writes the program's description of its windows and prints it (JSON).
+window_dump() {
+  rm -f "$CANTREL_WINDOW_DUMP"
+  xdotool key --clearmodifiers ctrl+shift+F12
+  for _ in $(seq 50); do
+    [ -s "$CANTREL_WINDOW_DUMP" ] && { cat "$CANTREL_WINDOW_DUMP"; return 0; }
+    sleep 0.1
+  done
+  fail "the program did not describe its windows"
+}
+
+# Keys go to the focused window.
 keys_to() {
   local window=$1
   shift
@@ -81,6 +111,18 @@ start_program() {
     keys_to "$banner" Return
     wait_gone '^About Cantrel Studio$' || fail "the banner did not close"
   fi
+}
+
+save_as() {  # $1: the path; $2: the Studio menu's item that asks (a: Save As)
+  keys_to "$main" alt+s "${2:-a}"
+  local dialog
+  dialog=$(wait_window '^Save As$') || fail "no Save As dialog"
+  xdotool windowfocus --sync "$dialog"
+  sleep 0.3
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  wait_gone '^Save As$' || fail "the Save As dialog stayed"
 }
 
 quit_program() {

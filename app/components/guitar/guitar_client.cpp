@@ -20,7 +20,6 @@
 #include "app/components/shared/live_midi_input.h"
 #include "app/components/shared/typing_map.h"
 #include "app/studio/byte_fields.h"
-#include "app/studio/chord_names_line.h"
 #include "app/studio/component_types.h"
 #include "controls/font_size_mapper.h"
 #include "core/services/hex_record.h"
@@ -204,7 +203,7 @@ void GuitarClient::paintEvent(QPaintEvent* event)
     const FontSizeMapper& measures = GuiFontSize();
     const LabelFont labels{&font, measures.AverageCharWidth(), measures.Ascent()};
     PaintFingerboard(painter, Geometry(), State(), labels, event->rect());
-    ShowChordNames(Chord);
+    ShowChordNamesWhenActive();
 }
 
 void GuitarClient::ModeChanged()

@@ -13,7 +13,6 @@
 #include "app/components/shared/label_strips.h"
 #include "app/components/shared/live_midi_input.h"
 #include "app/components/shared/typing_map.h"
-#include "app/studio/chord_names_line.h"
 #include "app/studio/component_types.h"
 #include "controls/font_size_mapper.h"
 #include "core/services/hex_record.h"
@@ -328,7 +327,7 @@ void KeyboardClient::paintEvent(QPaintEvent* event)
     QPainter p(this);
     p.setFont(font());
     PaintKeyboard(p, Picture(), event->rect(), palette());
-    ShowChordNames(Chord);
+    ShowChordNamesWhenActive();
 }
 
 void KeyboardClient::mousePressEvent(QMouseEvent* event)

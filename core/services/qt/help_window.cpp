@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -77,6 +78,29 @@ bool HelpWindow::ShowTopic(const std::string& book, int context)
     } else {
         browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(page)));
     }
+    QWindow* main = anchor_ ? anchor_->windowHandle() : nullptr;
+    if (!isVisible() && main && anchor_->isVisible() && !main->isExposed()) {
+        // The main window has just been shown: where a window manager puts
+        // it, and how high its frame is, are known once it is on the screen.
+        main->installEventFilter(this);
+    } else {
+        PlaceAndBring();
+    }
+    return !page.empty();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && anchor_ && watched == anchor_->windowHandle() &&
+        anchor_->windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        PlaceAndBring();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::PlaceAndBring()
+{
     if (!isVisible() && anchor_) {
         QScreen* screen = anchor_->screen() ? anchor_->screen() : QGuiApplication::primaryScreen();
         const QRect frame = anchor_->frameGeometry();
@@ -86,11 +110,15 @@ bool HelpWindow::ShowTopic(const std::string& book, int context)
         resize(placed.size());
         move(placed.topLeft());
     }
+    Bring();
+}
+
+void HelpWindow::Bring()
+{
     if (isMinimized()) showNormal();
     show();
     raise();
     activateWindow();
-    return !page.empty();
 }
 
 QString HelpWindow::CurrentPage() const { return browser_->source().toLocalFile(); }

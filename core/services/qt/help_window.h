@@ -33,9 +33,15 @@ public:
     // area is `screen`, for a help window of `size`.
     static QRect PlaceBeside(const QRect& anchor, int reservedTop, const QRect& screen, const QSize& size);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     HelpWindow();
     void ShowContents();
+    // Beside the anchor when not shown yet, then to the front.
+    void PlaceAndBring();
+    void Bring();
 
     QTextBrowser* browser_;
     QToolBar* bar_;
