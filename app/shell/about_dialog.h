@@ -2,7 +2,7 @@
 // The About box (9299, "About Cantrel Studio"): the version, three pictures
 // and OK. Shown modally by Help/About, and modeless as the start-up banner.
 
-#include "core/services/qt/h_dialog.h"
+#include "ui/h_dialog.h"
 
 class AboutDialog : public HDialog {
     Q_OBJECT

@@ -5,7 +5,7 @@
 // under the program's name.
 
 #include "core/services/error.h"
-#include "core/services/qt/message_dialog.h"
+#include "ui/message_dialog.h"
 
 class ErrorDialog : public MessageDialog {
     Q_OBJECT

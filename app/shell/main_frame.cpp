@@ -27,8 +27,8 @@
 #include "controls/replace_gadget.h"
 #include "core/midi/midi_dev.h"
 #include "core/services/profile.h"
-#include "core/services/qt/help_viewer.h"
-#include "core/services/qt/help_window.h"
+#include "ui/help_viewer.h"
+#include "ui/help_window.h"
 
 namespace {
 

@@ -36,10 +36,10 @@
 #include "core/services/error.h"
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
-#include "core/services/qt/h_dialog.h"
-#include "core/services/qt/help_window.h"
+#include "ui/h_dialog.h"
+#include "ui/help_window.h"
 #include "core/theory/default_definitions.h"
-#include "core/services/qt/system_clipboard.h"
+#include "ui/system_clipboard.h"
 #include "core/theory/clipboard.h"
 #include "core/theory/definition_lists.h"
 

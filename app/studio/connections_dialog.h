@@ -5,7 +5,7 @@
 
 #include <QList>
 
-#include "core/services/qt/h_dialog.h"
+#include "ui/h_dialog.h"
 #include "core/theory/list_data.h"
 
 class ComponentNode;

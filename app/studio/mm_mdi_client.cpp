@@ -29,9 +29,9 @@
 #include "core/services/error.h"
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
-#include "core/services/qt/help_viewer.h"
-#include "core/services/qt/message_dialog.h"
-#include "core/services/qt/progress.h"
+#include "ui/help_viewer.h"
+#include "ui/message_dialog.h"
+#include "ui/progress.h"
 #include "resources/app/app_strings.h"
 
 namespace {

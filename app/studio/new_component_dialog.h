@@ -2,7 +2,7 @@
 // The New Component dialog (9002): one radio button per kind of component.
 // The choice lasts for the program's run, so the dialog reopens with it.
 
-#include "core/services/qt/h_dialog.h"
+#include "ui/h_dialog.h"
 
 class QRadioButton;
 

@@ -11,7 +11,7 @@
 #include "app/studio/change_connections_dialog.h"
 #include "app/studio/connections_dialog.h"
 #include "app/studio/new_component_dialog.h"
-#include "core/services/qt/help_viewer.h"
+#include "ui/help_viewer.h"
 #include "studio_fixture.h"
 
 namespace {

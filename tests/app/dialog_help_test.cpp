@@ -26,8 +26,8 @@
 #include "app/studio/new_component_dialog.h"
 #include "app/studio/studio_commands.h"
 #include "app/studio/studio_modified.h"
-#include "core/services/qt/help_window.h"
-#include "core/services/qt/message_dialog.h"
+#include "ui/help_window.h"
+#include "ui/message_dialog.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -55,7 +55,7 @@ std::string ReadAll(const fs::path& file)
 std::vector<fs::path> SourceFiles()
 {
     std::vector<fs::path> files;
-    for (const char* folder : {"app", "core", "controls"})
+    for (const char* folder : {"app", "ui", "core", "controls"})
         for (const auto& entry : fs::recursive_directory_iterator(fs::path(CANTREL_SOURCE_DIR) / folder))
             if (entry.path().extension() == ".h" || entry.path().extension() == ".cpp") files.push_back(entry.path());
     return files;

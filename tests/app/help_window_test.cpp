@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QTextBrowser>
 
-#include "core/services/qt/help_window.h"
+#include "ui/help_window.h"
 #include "resources/core/core_strings.h"
 #include "shell_fixture.h"
 

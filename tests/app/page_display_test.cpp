@@ -13,7 +13,7 @@
 #include <iterator>
 #include <vector>
 
-#include "core/services/qt/page_display.h"
+#include "ui/page_display.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QCursor>
 #include <QTest>
 
-#include "core/services/qt/progress.h"
+#include "ui/progress.h"
 
 namespace {
 

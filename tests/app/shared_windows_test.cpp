@@ -9,7 +9,7 @@
 #include "core/midi/capture_backend.h"
 #include "core/midi/midi_backend.h"
 #include "core/midi/midi_dev.h"
-#include "core/services/qt/tmidi_button.h"
+#include "ui/tmidi_button.h"
 #include "studio_fixture.h"
 
 namespace {

@@ -22,7 +22,7 @@
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/mm_mdi_client.h"
 #include "core/services/profile.h"
-#include "core/services/qt/help_viewer.h"
+#include "ui/help_viewer.h"
 #include "support/error_recorder.h"
 #include "support/scratch_dir.h"
 #include "support/test_settings.h"

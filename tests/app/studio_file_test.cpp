@@ -4,7 +4,7 @@
 
 #include "app/studio/frame_placement.h"
 #include "core/services/hex_record.h"
-#include "core/services/qt/help_viewer.h"
+#include "ui/help_viewer.h"
 #include "app/studio/studio_commands.h"
 #include "app/studio/studio_file_reader.h"
 #include "studio_fixture.h"

@@ -20,7 +20,7 @@
 #include "app/studio/list_box_transfer.h"
 #include "controls/led_button.h"
 #include "core/midi/midi_dev.h"
-#include "core/services/qt/tmidi_button.h"
+#include "ui/tmidi_button.h"
 #include "core/theory/list_data.h"
 
 namespace {

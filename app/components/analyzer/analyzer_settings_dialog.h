@@ -3,7 +3,7 @@
 // are listed by name or by their notes, how many entries the history keeps,
 // and which view the analysis shows.
 
-#include "core/services/qt/h_dialog.h"
+#include "ui/h_dialog.h"
 
 class AnalyzerClient;
 class LEDButton;

@@ -16,7 +16,7 @@
 #include "controls/dialog_units.h"
 #include "controls/my_hslider.h"
 #include "core/midi/midi_dev.h"
-#include "core/services/qt/tmidi_button.h"
+#include "ui/tmidi_button.h"
 #include "core/theory/definition_lists.h"
 #include "core/theory/list_data.h"
 #include "core/theory/string_assignment.h"

@@ -4,7 +4,7 @@
 // the Fingerings list.
 
 #include "app/components/guitar/guitar_client.h"
-#include "core/services/qt/h_dialog.h"
+#include "ui/h_dialog.h"
 
 class LiveInputBoxes;
 class QCheckBox;

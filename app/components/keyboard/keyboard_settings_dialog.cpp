@@ -16,7 +16,7 @@
 #include "controls/dialog_units.h"
 #include "controls/led_check_box.h"
 #include "core/midi/midi_dev.h"
-#include "core/services/qt/tmidi_button.h"
+#include "ui/tmidi_button.h"
 #include "core/theory/list_data.h"
 
 namespace {

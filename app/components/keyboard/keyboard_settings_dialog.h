@@ -2,7 +2,7 @@
 // Keyboard Settings (dialog 5003): sound and program, mode, typing method,
 // range and label rows of one Keyboard.
 
-#include "core/services/qt/h_dialog.h"
+#include "ui/h_dialog.h"
 
 class KeyboardClient;
 class LiveInputBoxes;

@@ -16,8 +16,8 @@
 
 #include "app/studio/definition_lists_changed.h"
 #include "controls/dialog_units.h"
-#include "core/services/qt/message_dialog.h"
-#include "core/services/qt/progress.h"
+#include "ui/message_dialog.h"
+#include "ui/progress.h"
 
 DefinitionListEditor::DefinitionListEditor(QWidget* parent, int resId, const QString& title,
                                            const QString& listCaption, int tabStop)

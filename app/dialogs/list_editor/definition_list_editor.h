@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/services/qt/h_dialog.h"
+#include "ui/h_dialog.h"
 #include "core/theory/section_writer.h"
 
 class QBoxLayout;

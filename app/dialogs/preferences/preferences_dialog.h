@@ -5,7 +5,7 @@
 // bar shows, and whether scales are shown as notes or intervals.
 
 #include "app/dialogs/preferences/preference_values.h"
-#include "core/services/qt/h_dialog.h"
+#include "ui/h_dialog.h"
 
 class QCheckBox;
 class QComboBox;

@@ -4,7 +4,7 @@
 // F# Major or Bb Minor. It answers with the pitch-set word of the choice.
 
 #include "app/dialogs/search/search_lists.h"
-#include "core/services/qt/h_dialog.h"
+#include "ui/h_dialog.h"
 
 class QGroupBox;
 class QLineEdit;

@@ -8,7 +8,7 @@
 
 #include "app/dialogs/chord_list/edit_chord_dialog.h"
 #include "app/dialogs/tuning_list/edit_tuning_dialog.h"
-#include "core/services/qt/progress.h"
+#include "ui/progress.h"
 #include "core/theory/definition_lists.h"
 #include "list_editor_fixture.h"
 

@@ -1,9 +1,9 @@
-#include "core/services/qt/help_viewer.h"
+#include "ui/help_viewer.h"
 
 #include <filesystem>
 
 #include "core/services/file_names.h"
-#include "core/services/qt/help_window.h"
+#include "ui/help_window.h"
 
 namespace {
 HelpViewer* installedViewer = nullptr;

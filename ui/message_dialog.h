@@ -7,7 +7,7 @@
 #include <QDialogButtonBox>
 #include <QString>
 
-#include "core/services/qt/h_dialog.h"
+#include "ui/h_dialog.h"
 
 class MessageDialog : public HDialog {
     Q_OBJECT

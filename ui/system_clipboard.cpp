@@ -1,4 +1,4 @@
-#include "core/services/qt/system_clipboard.h"
+#include "ui/system_clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

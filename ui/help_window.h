@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/services/qt/help_viewer.h"
+#include "ui/help_viewer.h"
 
 class QTextBrowser;
 class QToolBar;

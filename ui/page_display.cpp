@@ -1,4 +1,4 @@
-#include "core/services/qt/page_display.h"
+#include "ui/page_display.h"
 
 #include <QFont>
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
-#include "core/services/qt/h_dialog.h"
+#include "ui/h_dialog.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "core/services/qt/help_viewer.h"
+#include "ui/help_viewer.h"
 
 HDialog::HDialog(QWidget* parent, int resId) : HDialog(parent, resId, resId) {}
 

@@ -1,4 +1,4 @@
-#include "core/services/qt/tmidi_button.h"
+#include "ui/tmidi_button.h"
 
 #include <QComboBox>
 #include <QMouseEvent>

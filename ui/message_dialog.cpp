@@ -1,4 +1,4 @@
-#include "core/services/qt/message_dialog.h"
+#include "ui/message_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

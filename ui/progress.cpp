@@ -1,4 +1,4 @@
-#include "core/services/qt/progress.h"
+#include "ui/progress.h"
 
 #include <QApplication>
 #include <QPainter>

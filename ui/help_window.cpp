@@ -1,4 +1,4 @@
-#include "core/services/qt/help_window.h"
+#include "ui/help_window.h"
 
 #include <QAction>
 #include <QGuiApplication>
