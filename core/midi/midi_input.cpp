@@ -153,6 +153,7 @@ int InitializeMidiInput(int device, QObject* window)
         std::lock_guard lock(t.mutex);
         source->id = device;
         source->port = std::move(port);
+        source->keys.Clear();  // the slot may have served a device before
     }
     record->queue = queue.release();
     record->source = source;

@@ -46,7 +46,8 @@ inline int GetMidiEvent(const MidiInputEvent& e, event_tag* ev) { return GetMidi
 // to go on from. False when nothing was dropped.
 bool RecoverLostMidiEvents(const MidiInputEvent& posted, MidiKeyState* keys);
 
-// Diagnostics: events waiting for, and events dropped by, the first
-// registration of `window` (0 and false when it has none).
+// Diagnostics: events waiting for, and events dropped (since the last
+// RecoverLostMidiEvents) by, the first registration of `window` (0 and false
+// when it has none).
 int PendingMidiEvents(const QObject* window);
 bool MidiEventsLost(const QObject* window);
