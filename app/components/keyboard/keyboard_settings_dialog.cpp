@@ -1,8 +1,8 @@
 #include "app/components/keyboard/keyboard_settings_dialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
