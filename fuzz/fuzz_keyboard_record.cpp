@@ -1,7 +1,8 @@
 // The Keyboard's record of a studio line on arbitrary text: whatever the hex
-// record holds, the Keyboard it gives starts on a C inside the MIDI range,
-// ends on a white key, holds every note it was given that a MIDI keyboard
-// has, and has a typing method and label rows it knows.
+// record holds, the Keyboard it gives starts on a C the settings dialog can
+// choose, ends on a white key at most seven octaves on, holds every note it
+// was given within those bounds, and has a typing method and label rows it
+// knows.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -26,11 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     stored.Decode(bytes);
     const KeyboardRecord r = stored.Sane();
     const Range range = MakeRange(r.FirstNote, r.KeyCount);
-    if (!IsC(r.FirstNote) || r.FirstNote < LowestKey || r.KeyCount < 1) std::abort();
-    if (IsBlackKey(r.FirstNote + r.KeyCount - 1) || r.FirstNote + r.KeyCount - 1 > HighestKey + 1) std::abort();
+    if (!IsC(r.FirstNote) || r.FirstNote < LowestStart || r.FirstNote > HighestStart) std::abort();
+    if (r.KeyCount < 1 || r.KeyCount > MostKeys || IsBlackKey(r.FirstNote + r.KeyCount - 1)) std::abort();
     if (range.FirstNote != r.FirstNote || range.KeyCount != r.KeyCount || range.WhiteUnits <= 0) std::abort();
     const long long wantedLast = static_cast<long long>(stored.FirstNote) + stored.KeyCount - 1;
-    if (stored.FirstNote >= LowestKey && stored.KeyCount > 0 && wantedLast <= HighestKey &&
+    if (stored.FirstNote >= LowestStart && stored.FirstNote <= HighestStart && stored.KeyCount > 0 &&
+        wantedLast < stored.FirstNote - FromC(stored.FirstNote) + MostKeys &&
         (stored.FirstNote < r.FirstNote || wantedLast > r.FirstNote + r.KeyCount - 1))
         std::abort();
     if ((r.TypingMethod != 0 && r.TypingMethod != 1) || (r.LabelFlags & ~3)) std::abort();

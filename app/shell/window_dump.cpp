@@ -52,6 +52,7 @@ QJsonObject Describe(const mmMDIChild& window)
         QJsonArray notes;
         for (NOTES n : client->Chord.notes) notes.append(n);
         described.insert("type", client->TypeId);
+        described.insert("mode", client->Mode);
         described.insert("notes", notes);
         described.insert("lists", ListsOf(*client));
     }

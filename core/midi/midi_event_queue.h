@@ -19,6 +19,8 @@ public:
 
     int Count() const { return count_.load(std::memory_order_acquire); }
     bool Overflowed() const { return overflow_.load(std::memory_order_relaxed); }
+    // Whether events were dropped since the last call.
+    bool TakeOverflow() { return overflow_.exchange(false, std::memory_order_relaxed); }
 
 private:
     event_tag ring_[Capacity] = {};

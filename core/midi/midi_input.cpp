@@ -11,6 +11,7 @@
 
 #include "core/midi/midi_backend.h"
 #include "core/midi/midi_event_queue.h"
+#include "core/midi/midi_key_state.h"
 #include "core/services/error.h"
 
 namespace {
@@ -25,6 +26,8 @@ struct InputDevice {
     int id = -1;  // -1: slot free
     std::unique_ptr<MidiInputPort> port;
     int listeners = 0;
+    // Every message received, also those a full queue dropped.
+    MidiKeyState keys;
 };
 
 struct Listener {
@@ -57,10 +60,12 @@ void Receive(void* context, const MidiInputMessage& m)
     InputTables& t = Tables();
     std::lock_guard lock(t.mutex);
     const event_tag ev{m.invalid ? EventOutOfSync : 0, source->id, m.time, m.message};
+    if (!m.invalid) source->keys.Take(m.message);
     for (int i = 0; i < t.count; ++i) {
         Listener* l = t.listeners[i];
         if (l->source != source) continue;
-        l->queue->Push(ev);
+        // A dropped event needs no post: the full queue has one waiting.
+        if (!l->queue->Push(ev)) continue;
         QCoreApplication::postEvent(l->window,
                                     new MidiInputEvent(reinterpret_cast<std::uintptr_t>(l->window),
                                                        reinterpret_cast<std::intptr_t>(l->queue)));
@@ -85,6 +90,13 @@ InputDevice* FreeDevice(InputTables& t)
 {
     for (auto& d : t.devices)
         if (d.id == -1) return &d;
+    return nullptr;
+}
+
+Listener* ListenerOfQueue(InputTables& t, std::intptr_t queue)
+{
+    for (int i = 0; i < t.count; ++i)
+        if (reinterpret_cast<std::intptr_t>(t.listeners[i]->queue) == queue) return t.listeners[i];
     return nullptr;
 }
 
@@ -141,6 +153,7 @@ int InitializeMidiInput(int device, QObject* window)
         std::lock_guard lock(t.mutex);
         source->id = device;
         source->port = std::move(port);
+        source->keys.Clear();  // the slot may have served a device before
     }
     record->queue = queue.release();
     record->source = source;
@@ -197,6 +210,21 @@ int GetMidiEvent(std::uintptr_t, std::intptr_t lParam, event_tag* ev)
     }
     // Only this thread frees queues, so it stays valid after the lock.
     return live && queue->Pop(ev) ? 1 : 0;
+}
+
+bool RecoverLostMidiEvents(const MidiInputEvent& posted, MidiKeyState* keys)
+{
+    InputTables& t = Tables();
+    std::lock_guard lock(t.mutex);
+    Listener* l = ListenerOfQueue(t, posted.lParam);
+    if (!l || !l->queue->TakeOverflow()) return false;
+    // Under the lock no event arrives: what stays queued is older than the
+    // keys taken here, and what comes later follows them.
+    event_tag stale{};
+    while (l->queue->Pop(&stale)) {
+    }
+    *keys = l->source->keys;
+    return true;
 }
 
 int PendingMidiEvents(const QObject* window)

@@ -10,6 +10,7 @@
 
 #include "core/midi/midi_event.h"
 
+class MidiKeyState;
 class QObject;
 
 constexpr int MaxMidiListeners = 8;
@@ -39,7 +40,14 @@ int UninitializeMidiInput(QObject* window);
 int GetMidiEvent(std::uintptr_t wParam, std::intptr_t lParam, event_tag* ev);
 inline int GetMidiEvent(const MidiInputEvent& e, event_tag* ev) { return GetMidiEvent(e.wParam, e.lParam, ev); }
 
-// Diagnostics: events waiting for, and events dropped by, the first
-// registration of `window` (0 and false when it has none).
+// When the queue a MidiInputEvent names was full and events for it were
+// dropped since the last call: empties the queue (what waits there is out of
+// date) and gives the keys as every message received from the device says,
+// to go on from. False when nothing was dropped.
+bool RecoverLostMidiEvents(const MidiInputEvent& posted, MidiKeyState* keys);
+
+// Diagnostics: events waiting for, and events dropped (since the last
+// RecoverLostMidiEvents) by, the first registration of `window` (0 and false
+// when it has none).
 int PendingMidiEvents(const QObject* window);
 bool MidiEventsLost(const QObject* window);

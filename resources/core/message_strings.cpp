@@ -35,6 +35,7 @@ constexpr StringTableEntry Messages[] = {
     {453, "There is no help defined for the current studio."},
     {454, "The MIDI driver failed to enable.  You may need to close Cantrel Studio, wait a moment and try again, or restart Windows if this does not work."},
     {455, "No MIDI device driver is present.  Cantrel Studio requires a MIDI device to play sounds; please reinstall drivers for your sound card."},
+    {456, "Some MIDI input was lost while Cantrel Studio was busy.  The notes shown are the ones held on the instrument now."},
 };
 
 } // namespace

@@ -97,7 +97,7 @@ TEST_F(StartupTest, TheFirstStudioTakesTypingAndNamesOnlyTheActiveComponentsChor
     EXPECT_EQ(message(), "");
 }
 
-TEST_F(StartupTest, OneChordTravelsTheFirstStudio)
+TEST_F(StartupTest, ChordsTravelTheFirstStudioAndTheStatusBarNamesTheOneNowPlayed)
 {
     ShipTemplates();
     StartShown();
@@ -106,16 +106,42 @@ TEST_F(StartupTest, OneChordTravelsTheFirstStudio)
     mmMDIChildClient* keyboard = frames[3]->Client();
     auto* analyzer = static_cast<AnalyzerClient*>(frames[2]->Client());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    QTest::keyClicks(keyboard, "158");  // C E G, typed on the Keyboard the studio starts on
+    auto message = [this] { return frame->statusBar()->currentMessage().toStdString(); };
+    // B D# F#, then C E G, typed on the Keyboard the studio starts on and
+    // put out; the names follow the Keyboard's chord, not the Analyzer's.
+    const struct {
+        const char* keys;
+        const char* root;
+    } chords[] = {{"wyo", "B"}, {"158", "C"}};
+    for (const auto& played : chords) {
+        SCOPED_TRACE(played.keys);
+        QTest::keyClick(keyboard, Qt::Key_Backspace);
+        QTest::keyClicks(keyboard, played.keys);
+        QTest::qWait(20);
+        EXPECT_EQ(keyboard->Chord.CountNotes(), 3);
+        EXPECT_EQ(message(), ChordNamesLine(keyboard->Chord, MaxChords()));
+        frame->Command(23004);  // Put out
+        QTest::qWait(20);
+        EXPECT_GE(frames[1]->Client()->Chord.CountNotes(), 3);  // laid out on the strings
+        ASSERT_GT(analyzer->AnalysisList()->count(), 0);
+        EXPECT_TRUE(analyzer->AnalysisList()->item(0)->text().startsWith(played.root))
+            << analyzer->AnalysisList()->item(0)->text().toStdString();
+        EXPECT_EQ(message(), ChordNamesLine(keyboard->Chord, MaxChords()));
+        EXPECT_TRUE(QString::fromStdString(message()).startsWith(played.root)) << message();
+    }
+    EXPECT_EQ(analyzer->HistoryList()->count(), 2);
+
+    // The Analyzer active: the Keyboard's chord changes unnamed, and the
+    // chord put out to the Analyzer is named as it arrives.
+    studio->setActiveSubWindow(frames[2]);
+    EXPECT_TRUE(QString::fromStdString(message()).startsWith("C")) << message();
+    QTest::keyClick(keyboard, Qt::Key_Backspace);
+    QTest::keyClicks(keyboard, "wyo");
     QTest::qWait(20);
-    EXPECT_EQ(keyboard->Chord.CountNotes(), 3);
-    EXPECT_TRUE(frame->statusBar()->currentMessage().startsWith("C")) << frame->statusBar()->currentMessage().toStdString();
-    frame->Command(23004);  // Put out
-    EXPECT_GE(frames[1]->Client()->Chord.CountNotes(), 3);  // laid out on the strings
-    ASSERT_EQ(analyzer->HistoryList()->count(), 1);
-    ASSERT_GT(analyzer->AnalysisList()->count(), 0);
-    EXPECT_TRUE(analyzer->AnalysisList()->item(0)->text().startsWith("C")) << analyzer->AnalysisList()->item(0)->text().toStdString();
-    EXPECT_TRUE(frame->statusBar()->currentMessage().startsWith("C")) << frame->statusBar()->currentMessage().toStdString();
+    EXPECT_TRUE(QString::fromStdString(message()).startsWith("C")) << message();
+    frames[3]->Command(23004);
+    EXPECT_EQ(message(), ChordNamesLine(analyzer->Chord, MaxChords()));
+    EXPECT_TRUE(QString::fromStdString(message()).startsWith("B")) << message();
     EXPECT_TRUE(errors.Empty());
 }
 

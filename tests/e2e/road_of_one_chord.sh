@@ -2,9 +2,10 @@
 # End-to-end: the road of one chord through the first studio, under a window
 # manager as on a desktop. A first start on scratch settings opens the
 # template (a Keyboard through a pass-through Splitter to a Guitar and an
-# Analyzer) and names no chord; three notes typed on the Keyboard are named in
-# the status bar; Put out lays them on the Guitar's strings and names them
-# first in the Analyzer. Window/Cascade and Window/Tile leave every window a
+# Analyzer) and names no chord; Keyboard Settings, OK unchanged, leaves the
+# Keyboard in Chord mode; a chord typed and put out, then another: each is
+# named in the status bar as it is typed and after Put out, which lays it
+# on the Guitar's strings and names it first in the Analyzer. Window/Cascade and Window/Tile leave every window a
 # usable size; the Guitar, minimised, comes back where it was. Studio/Save,
 # File/Exit, a new start: the same studio, whose links still carry the chord.
 # What the program shows is read from its own description of its windows
@@ -79,7 +80,25 @@ assert win['Keyboard 4']['active'], 'the Keyboard is not the active component'
 assert $no_chord_named, 'a chord is named before any was played: ' + d['status']
 "
 
-# 2. Three notes typed on the Keyboard, the active component.
+# 2. Keyboard Settings, OK without a change: the Keyboard stays in Chord
+# mode. B D# F# typed and put out reach the Guitar and are named; then,
+# after BackSpace, three notes typed on the Keyboard, the active component.
+xdotool key ctrl+s
+settings=$(wait_window '^Keyboard Settings$') || fail "Keyboard Settings did not open"
+keys_to "$settings" Return
+wait_gone '^Keyboard Settings$' || fail "Keyboard Settings stayed open"
+xdotool windowactivate --sync "$main"
+sleep 0.3
+xdotool key --delay 120 w y o alt+Right
+sleep 0.5
+shot 02-b-major-put-out
+expect "B D# F# put out after an unchanged Keyboard Settings" "
+assert win['Keyboard 4']['mode'] == 23008, 'the Keyboard left Chord mode: %d' % win['Keyboard 4']['mode']
+assert notes('Keyboard 4') == [62, 66, 69], notes('Keyboard 4')
+assert len(notes('Guitar 2')) == 3, notes('Guitar 2')
+assert d['status'].split(',')[0] == 'B', d['status']
+"
+xdotool key BackSpace
 xdotool key --delay 120 1 5 8
 sleep 0.5
 shot 02-three-notes
@@ -96,7 +115,7 @@ expect "the chord put out" "
 guitar = notes('Guitar 2')
 assert len(guitar) == 3 and sorted(n % 12 for n in guitar) == sorted(n % 12 for n in $ceg), guitar
 assert notes('Splitter 1') == $ceg, notes('Splitter 1')
-assert len(lines('Analyzer 3', 'id100')) == 1, lines('Analyzer 3', 'id100')
+assert lines('Analyzer 3', 'id100') == ['C', 'B'], lines('Analyzer 3', 'id100')
 named = lines('Analyzer 3', 'id101')
 assert named and named[0] == d['status'].split(',')[0], (named, d['status'])
 $names_ceg
@@ -189,7 +208,7 @@ shot 09-put-out-again
 expect "the chord put out after the new start" "
 guitar = notes('Guitar 2')
 assert len(guitar) == 3 and sorted(n % 12 for n in guitar) == sorted(n % 12 for n in $ceg), guitar
-assert lines('Analyzer 3', 'id100') == ['C', 'C'], lines('Analyzer 3', 'id100')
+assert lines('Analyzer 3', 'id100') == ['C', 'C', 'B'], lines('Analyzer 3', 'id100')
 $names_ceg
 "
 keys_to "$main" alt+s s

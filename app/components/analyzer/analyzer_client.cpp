@@ -54,6 +54,7 @@ bool AnalyzerClient::AddToHistory(int index, const chord& c)
     if (index == 0) {
         historyList_->SelectOnly(0);
         Analyze();
+        ShowChordNamesWhenActive();
     }
     return true;
 }
@@ -98,7 +99,7 @@ void AnalyzerClient::Analyze()
 void AnalyzerClient::HistorySelectionChanged()
 {
     Analyze();
-    ShowChordNames(Chord);
+    ShowChordNamesWhenActive();
 }
 
 void AnalyzerClient::AnalysisSelectionChanged()

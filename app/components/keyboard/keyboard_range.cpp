@@ -18,12 +18,14 @@ int WhiteKeySemitones(int whiteIndex) { return WhiteSemitones[whiteIndex]; }
 
 Range MakeRange(NOTES firstNote, int keyCount)
 {
-    // Values from a damaged file are kept to what a MIDI keyboard can play.
-    const NOTES first = std::clamp<NOTES>(firstNote, LowestKey, HighestKey);
+    // Values from a damaged file are kept to what the settings dialog gives.
+    NOTES first = std::clamp<NOTES>(firstNote, LowestStart, HighestStart);
+    first -= FromC(first);
     const long long wantedLast = static_cast<long long>(firstNote) + std::max(keyCount, 1) - 1;
-    NOTES last = static_cast<NOTES>(std::clamp<long long>(wantedLast, first, HighestKey));
+    // Seven octaves from a C end on a B, a white key.
+    NOTES last = static_cast<NOTES>(std::clamp<long long>(wantedLast, first, first + MostKeys - 1));
     Range r;
-    r.FirstNote = first - FromC(first);
+    r.FirstNote = first;
     if (IsBlackKey(last)) ++last;
     r.KeyCount = last - r.FirstNote + 1;
     r.OctaveBase = r.FirstNote;

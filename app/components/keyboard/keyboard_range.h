@@ -9,9 +9,12 @@ namespace KeyboardLayout {
 constexpr int WhiteKeyUnits = 54;
 constexpr int BlackKeyUnits = 31;
 constexpr int OctaveUnits = 7 * WhiteKeyUnits;
-// The extreme notes a keyboard may show (MIDI 0 to 127).
-constexpr NOTES LowestKey = 3;
-constexpr NOTES HighestKey = 130;
+// The ranges the settings dialog gives: the first C from its slider's C1
+// (MIDI 12) to C9 (MIDI 108), half an octave to seven octaves of keys. Keys
+// above MIDI 127 are drawn and played into the chord; MIDI cannot sound them.
+constexpr NOTES LowestStart = 15;
+constexpr NOTES HighestStart = 111;
+constexpr int MostKeys = 84;
 
 // Pitch class counted from C (C 0 ... B 11).
 int FromC(NOTES n);
@@ -26,7 +29,8 @@ int WhitesBelow(int fromC);
 
 // The keys shown. The leftmost key is always a C (a start that is not one
 // moves down to the C below, keeping the upper end) and the rightmost key a
-// white one, so every note asked for stays on the keyboard.
+// white one, so every note asked for within the dialog's bounds stays on the
+// keyboard.
 struct Range {
     NOTES FirstNote = 51;
     int KeyCount = 36;

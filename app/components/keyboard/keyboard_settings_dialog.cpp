@@ -1,11 +1,14 @@
 #include "app/components/keyboard/keyboard_settings_dialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+
+#include <algorithm>
 
 #include "app/components/keyboard/keyboard_client.h"
 #include "app/components/keyboard/tkey_slider.h"
@@ -51,6 +54,11 @@ KeyboardSettingsDialog::KeyboardSettingsDialog(QWidget* parent, KeyboardClient* 
     Placed(new QGroupBox(QStringLiteral("Mode"), this), 0, 4, 36, 212, 26);
     chordMode_ = Placed(new QRadioButton(QStringLiteral("Chord/Multiple Notes"), this), 101, 10, 47, 96, 12);
     notesMode_ = Placed(new QRadioButton(QStringLiteral("Melody/Single Note"), this), 113, 110, 47, 100, 12);
+    // The mode and the typing method are two choices: each pair of radios
+    // is a group of its own, however the dialog lays them out.
+    auto* modes = new QButtonGroup(this);
+    modes->addButton(chordMode_);
+    modes->addButton(notesMode_);
     (keyboard->Mode == NotesMode ? notesMode_ : chordMode_)->setChecked(true);
 
     Placed(new QGroupBox(QStringLiteral("Typing"), this), 0, 4, 64, 212, 80);
@@ -59,16 +67,22 @@ KeyboardSettingsDialog::KeyboardSettingsDialog(QWidget* parent, KeyboardClient* 
     auto* chromaticPicture = Placed(new TypingPictureButton(this, 6101, TypingPicture::Chromatic), 0, 62, 98, 148, 20);
     accidental_ = Placed(new QRadioButton(QStringLiteral("Accidental:"), this), 105, 10, 124, 50, 12);
     auto* accidentalPicture = Placed(new TypingPictureButton(this, 6102, TypingPicture::Accidental), 0, 62, 120, 148, 20);
+    auto* typing = new QButtonGroup(this);
+    typing->addButton(chromatic_);
+    typing->addButton(accidental_);
     (keyboard->TypingMethod == 0 ? chromatic_ : accidental_)->setChecked(true);
     connect(chromaticPicture, &QAbstractButton::clicked, chromatic_, [this] { chromatic_->setChecked(true); });
     connect(accidentalPicture, &QAbstractButton::clicked, accidental_, [this] { accidental_->setChecked(true); });
 
     Placed(new QLabel(QStringLiteral("Starting Note and Octave"), this), 0, 8, 151, 94, 10);
     start_ = new TKeySlider(this, 4123, 104, 147, 102, 17, 1, 9, TKeySlider::StartingNote);
-    start_->setValue(keyboard->FirstNote / 12);
+    start_->setValue(std::clamp(keyboard->FirstNote / 12, 1, 9));
     Placed(new QLabel(QStringLiteral("Number of Octaves"), this), 0, 8, 173, 94, 10);
     octaves_ = new TKeySlider(this, 4124, 104, 169, 102, 17, 1, 14, TKeySlider::Octaves);
-    octaves_->setValue(keyboard->KeyCount / 6);
+    // A range from a studio file need not be whole half octaves: the
+    // slider shows the half octaves that hold it.
+    octaves_->setValue(std::clamp((keyboard->KeyCount + 5) / 6, 1, 14));
+    shownRange_ = {start_->value(), octaves_->value()};
 
     showNotes_ = Placed(new QCheckBox(QStringLiteral("Show notes underneath keys"), this), 107, 8, 190, 200, 12);
     showNotes_->setChecked(keyboard->LabelFlags & KeyboardClient::ShowNotes);
@@ -92,7 +106,10 @@ void KeyboardSettingsDialog::Apply()
     if (program_->currentIndex() >= 0) k->Chord.program = program_->currentIndex();
     k->SetMode(chordMode_->isChecked() ? ChordMode : NotesMode);
     k->TypingMethod = chromatic_->isChecked() ? 0 : 1;
-    k->SetRange(12 * start_->value() + 3, 6 * octaves_->value());
+    // The range is the sliders' only when they moved: a range from a file
+    // that they cannot show stays as it is.
+    if (std::pair(start_->value(), octaves_->value()) != shownRange_)
+        k->SetRange(12 * start_->value() + 3, 6 * octaves_->value());
     k->LabelFlags = (showNotes_->isChecked() ? KeyboardClient::ShowNotes : 0) |
                     (showSpelling_->isChecked() ? KeyboardClient::ShowSpelling : 0);
     k->LiveInput().Apply(liveInput_->Chosen());

@@ -2,6 +2,8 @@
 // Keyboard Settings (dialog 5003): sound and program, mode, typing method,
 // range and label rows of one Keyboard.
 
+#include <utility>
+
 #include "ui/h_dialog.h"
 
 class KeyboardClient;
@@ -31,6 +33,7 @@ private:
     QRadioButton* accidental_;
     TKeySlider* start_;
     TKeySlider* octaves_;
+    std::pair<int, int> shownRange_;  // the sliders' positions as the dialog opened
     QCheckBox* showNotes_;
     QCheckBox* showSpelling_;
     LiveInputBoxes* liveInput_;

@@ -8,15 +8,19 @@
 #include <array>
 #include <cstdint>
 
+#include "core/midi/midi_key_state.h"
 #include "core/theory/chord.h"
 
 class HeldNotes {
 public:
-    static constexpr int MidiNotes = 128;
+    static constexpr int MidiNotes = MidiKeyState::MidiNotes;
 
     // Takes one short message (status in bits 0-7, data 1 in 8-15, data 2
     // in 16-23), any channel. True when the notes shown have changed.
     bool Take(std::uint32_t message, bool chordMode);
+    // Starts again from keys known otherwise (messages were lost on the
+    // way). True when the notes shown have changed.
+    bool Restore(const MidiKeyState& keys, bool chordMode);
     // Forgets every key, the pedal and what is shown.
     void Clear();
 
@@ -27,17 +31,9 @@ public:
     int ShownCount() const;
 
 private:
-    bool Sounding(int note) const { return down_[note] != 0 || sustained_[note]; }
-    bool AnySounding() const;
-    void Press(int note, int channel, bool chordMode);
-    void Release(int note, int channel, bool chordMode);
-    void Pedal(bool down, bool chordMode);
-    void AllOff(bool chordMode);
-    // Notes mode: what is shown follows what sounds.
-    void ShowSounding();
+    // Chord mode shows what was struck, Notes mode what sounds.
+    bool Show(bool chordMode);
 
-    std::array<std::uint16_t, MidiNotes> down_{};  // one bit per channel holding the key
-    std::array<bool, MidiNotes> sustained_{};      // let go while the pedal was down
+    MidiKeyState keys_;
     std::array<bool, MidiNotes> shown_{};
-    bool pedal_ = false;
 };

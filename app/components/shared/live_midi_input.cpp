@@ -11,6 +11,7 @@
 #include "core/midi/midi_backend.h"
 #include "core/midi/midi_dev.h"
 #include "core/midi/midi_input.h"
+#include "core/midi/midi_key_state.h"
 #include "core/midi/port_names.h"
 #include "core/services/error.h"
 
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int PortGoneMessage = 415;
 constexpr int InputOpenMessage = 451;
+constexpr int InputLostMessage = 456;
 
 std::vector<LiveMidiInput*>& LiveInputs()
 {
@@ -34,6 +36,13 @@ int PreferredInputDevice()
 
 bool SameNotes(const chord& a, const chord& b) { return std::equal(a.notes, a.notes + chord::Slots, b.notes); }
 
+std::array<NOTES, chord::Slots> NotesOf(const chord& c)
+{
+    std::array<NOTES, chord::Slots> notes;
+    std::copy(c.notes, c.notes + chord::Slots, notes.begin());
+    return notes;
+}
+
 }  // namespace
 
 LiveMidiInput::LiveMidiInput(mmMDIChildClient* owner, LayChord lay)
@@ -41,6 +50,10 @@ LiveMidiInput::LiveMidiInput(mmMDIChildClient* owner, LayChord lay)
 {
     deviceCheck_.setInterval(DeviceCheckMs);
     connect(&deviceCheck_, &QTimer::timeout, this, &LiveMidiInput::CheckDevices);
+    settle_.setSingleShot(true);
+    settle_.setInterval(SettleMs);
+    connect(&settle_, &QTimer::timeout, this, &LiveMidiInput::PutOutSettledChord);
+    putOut_.fill(NoNote);
     LiveInputs().push_back(this);
 }
 
@@ -73,6 +86,8 @@ bool LiveMidiInput::Start()
     deviceName_ = device < static_cast<int>(names.size()) ? StablePortName(names[device]) : std::string();
     device_ = device;
     held_.Clear();
+    putOut_.fill(NoNote);
+    toldOfLoss_ = false;
     deviceCheck_.start();
     return true;
 }
@@ -80,6 +95,7 @@ bool LiveMidiInput::Start()
 void LiveMidiInput::Stop()
 {
     deviceCheck_.stop();
+    settle_.stop();
     if (!Listening()) return;
     UninitializeMidiInput(this);
     device_ = -1;
@@ -131,10 +147,19 @@ void LiveMidiInput::Read(const MidiInputEvent& posted)
 {
     const bool chordMode = owner_->Mode == ChordMode;
     bool changed = false;
+    // After a backlog the queue lost events, so the held notes are taken
+    // from every message the device sent instead: no key stays stuck.
+    MidiKeyState known;
+    const bool lost = RecoverLostMidiEvents(posted, &known);
+    if (lost) changed = held_.Restore(known, chordMode);
     event_tag ev{};
     for (int i = 0; i < MaxEventsAtOnce && GetMidiEvent(posted, &ev); ++i)
         if (!(ev.status & EventOutOfSync)) changed = held_.Take(ev.message, chordMode) || changed;
     if (changed) ShowHeldNotes();
+    if (lost && !toldOfLoss_) {
+        toldOfLoss_ = true;  // before the message, whose dialog reads on
+        Error(InputLostMessage);
+    }
 }
 
 void LiveMidiInput::ShowHeldNotes()
@@ -144,6 +169,13 @@ void LiveMidiInput::ShowHeldNotes()
     const chord before = owner_->Chord;
     lay_(played);
     if (SameNotes(before, owner_->Chord)) return;  // all outside the range
-    ShowChordNames(owner_->Chord);
-    if (setting_.putOutEach) PutOut(owner_);
+    owner_->ShowChordNamesWhenActive();
+    if (setting_.putOutEach) settle_.start();
+}
+
+void LiveMidiInput::PutOutSettledChord()
+{
+    if (NotesOf(owner_->Chord) == putOut_) return;
+    putOut_ = NotesOf(owner_->Chord);
+    PutOut(owner_);
 }

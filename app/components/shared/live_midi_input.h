@@ -3,11 +3,12 @@
 // input chosen in the Preferences become the component's chord, on the
 // user-interface thread, as they change. The component says how a chord is
 // laid into its own (the range of its keys, its strings); this names it in
-// the status bar and, when asked to, puts it out.
+// the status bar and, when asked to, puts it out once it has settled.
 
 #include <QObject>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -45,6 +46,10 @@ public:
     // At most this many events are read for one posted event; the events
     // posted after it read the rest, so other work gets its turn.
     static constexpr int MaxEventsAtOnce = 3200;
+    // A chord struck by hand arrives as notes some milliseconds apart (a
+    // piano chord within about 30 ms, a strummed guitar chord longer): it is
+    // put out once its notes have not changed for this long, not note by note.
+    static constexpr int SettleMs = 50;
 
 protected:
     bool event(QEvent* e) override;
@@ -54,6 +59,7 @@ private:
     void Stop();
     void Read(const MidiInputEvent& posted);
     void ShowHeldNotes();
+    void PutOutSettledChord();
 
     mmMDIChildClient* owner_;
     LayChord lay_;
@@ -62,4 +68,7 @@ private:
     int device_ = -1;          // listening to it; -1 when not
     std::string deviceName_;   // its port name without the numbers that change
     QTimer deviceCheck_;
+    QTimer settle_;
+    std::array<NOTES, chord::Slots> putOut_;  // the notes last put out
+    bool toldOfLoss_ = false;  // once while listening: events were dropped
 };

@@ -23,8 +23,10 @@ TEST(KeyboardGeometryTest, RangesStartOnCAndEndOnWhiteKeys)
         {C5 + 4, 10, C5, 15, 9 * 54},   // starts on E: down to C; ends on C#, widened to D
         {C5 + 1, 1, C5, 3, 2 * 54},     // a lone C#: C to D
         {C5, 2, C5, 3, 2 * 54},         // ends on C#: widened to D
-        {-40, 0, LowestKey, 1, 54},    // damaged values stay on a MIDI keyboard
-        {C5, 1 << 30, C5, HighestKey - C5 + 1, (7 * 6 + 5) * 54},
+        {111, 84, 111, 84, 49 * 54},    // seven octaves from the highest slider C, past MIDI 127
+        {-40, 0, LowestStart, 1, 54},  // damaged values stay within what the dialog gives
+        {C5, 1 << 30, C5, MostKeys, 49 * 54},
+        {123, 12, 111, 24, 14 * 54},    // a C above C9: down to C9, keeping the upper end
     };
     for (const Case& c : cases) {
         const Range r = MakeRange(c.first, c.count);
@@ -32,7 +34,7 @@ TEST(KeyboardGeometryTest, RangesStartOnCAndEndOnWhiteKeys)
         EXPECT_EQ(r.KeyCount, c.wantCount) << c.first << "+" << c.count;
         EXPECT_EQ(r.WhiteUnits, c.wantUnits) << c.first << "+" << c.count;
         EXPECT_EQ(r.OctaveBase, r.FirstNote);
-        EXPECT_LE(r.FirstNote, std::max(c.first, LowestKey));
+        EXPECT_LE(r.FirstNote, std::max(c.first, LowestStart));
         EXPECT_FALSE(IsBlackKey(r.LastNote()));
     }
     EXPECT_EQ(LabelHeight(3, 13), 39);

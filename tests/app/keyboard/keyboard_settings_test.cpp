@@ -9,7 +9,9 @@
 #include <QToolBar>
 
 #include <cstring>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/components/keyboard/keyboard_settings_dialog.h"
 #include "app/components/keyboard/tkey_slider.h"
@@ -42,8 +44,13 @@ TEST_F(KeyboardTest, SettingsDialogAppliesOnOkOnly)
             EXPECT_EQ(octaves->value(), 6);
             start->setValue(2);
             octaves->setValue(3);
-            d->findChild<QRadioButton*>(QStringLiteral("id113"))->setChecked(true);
-            d->findChild<QRadioButton*>(QStringLiteral("id105"))->setChecked(true);
+            // The mode and the typing method are chosen apart.
+            auto* notesMode = d->findChild<QRadioButton*>(QStringLiteral("id113"));
+            auto* accidental = d->findChild<QRadioButton*>(QStringLiteral("id105"));
+            notesMode->click();
+            accidental->click();
+            EXPECT_TRUE(notesMode->isChecked());
+            EXPECT_TRUE(accidental->isChecked());
             d->findChild<QCheckBox*>(QStringLiteral("id107"))->setChecked(false);
             d->findChild<QCheckBox*>(QStringLiteral("id110"))->setChecked(false);
             d->findChild<QComboBox*>(QStringLiteral("id111"))->setCurrentIndex(24);
@@ -70,6 +77,103 @@ TEST_F(KeyboardTest, SettingsDialogAppliesOnOkOnly)
     EXPECT_TRUE(HasButton(keyboard, ComponentCommand::ModeButtonNotes));
     // Notes off the narrower keys stay in the chord until it moves.
     EXPECT_EQ(keyboard->Chord.CountNotes(), 2);
+}
+
+// Opens the settings and presses OK; `act` may change the dialog first.
+void RunSettings(KeyboardClient* k, std::function<void(KeyboardSettingsDialog*)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto* d = qobject_cast<KeyboardSettingsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        act(d);
+        d->accept();
+    });
+    k->Frame()->Command(ComponentCommand::ChangeSettings);
+}
+
+TEST_F(KeyboardTest, AnUnchangedOkChangesNothingAndEveryModeGoesWithEveryTyping)
+{
+    // Ranges from the sliders (seven octaves from C1, C4 and C9) and from
+    // a studio file that the sliders cannot show (41 keys).
+    const struct {
+        NOTES first;
+        int count;
+        int mode, typing;
+    } states[] = {
+        {51, 36, ChordMode, 0}, {15, 84, NotesMode, 1}, {51, 84, ChordMode, 1}, {111, 84, NotesMode, 0}, {27, 41, ChordMode, 0},
+    };
+    for (const auto& state : states) {
+        SCOPED_TRACE(testing::Message() << state.first << "+" << state.count);
+        keyboard->SetRange(state.first, state.count);
+        keyboard->SetMode(state.mode);
+        keyboard->TypingMethod = state.typing;
+        const int keys = keyboard->KeyCount;
+        const auto radio = [](KeyboardSettingsDialog* d, int id) {
+            return d->findChild<QRadioButton*>(QStringLiteral("id%1").arg(id))->isChecked();
+        };
+        RunSettings(keyboard, [&](KeyboardSettingsDialog* d) {
+            EXPECT_NE(radio(d, 101), radio(d, 113));
+            EXPECT_EQ(radio(d, 113), state.mode == NotesMode);
+            EXPECT_EQ(radio(d, 105), state.typing == 1);
+            EXPECT_NE(radio(d, 103), radio(d, 105));
+        });
+        EXPECT_EQ(keyboard->FirstNote, state.first);
+        EXPECT_EQ(keyboard->KeyCount, keys);
+        EXPECT_EQ(keyboard->Mode, state.mode);
+        EXPECT_EQ(keyboard->TypingMethod, state.typing);
+
+        // The other mode with the other typing method.
+        RunSettings(keyboard, [](KeyboardSettingsDialog* d) {
+            std::vector<QRadioButton*> others;
+            for (int id : {101, 113, 103, 105}) {
+                auto* r = d->findChild<QRadioButton*>(QStringLiteral("id%1").arg(id));
+                if (!r->isChecked()) others.push_back(r);
+            }
+            ASSERT_EQ(others.size(), 2u);
+            for (QRadioButton* r : others) r->click();
+        });
+        EXPECT_EQ(keyboard->Mode, state.mode == ChordMode ? NotesMode : ChordMode);
+        EXPECT_EQ(keyboard->TypingMethod, 1 - state.typing);
+    }
+}
+
+TEST_F(KeyboardTest, SevenOctavesFromAnyStartAreDrawnAndOnlyMidiNotesSound)
+{
+    for (int start : {1, 4, 6, 9}) {
+        SCOPED_TRACE(start);
+        RunSettings(keyboard, [start](KeyboardSettingsDialog* d) {
+            d->findChild<TKeySlider*>(QStringLiteral("id4123"))->setValue(start);
+            d->findChild<TKeySlider*>(QStringLiteral("id4124"))->setValue(14);
+        });
+        EXPECT_EQ(keyboard->FirstNote, 12 * start + 3);
+        EXPECT_EQ(keyboard->KeyCount, 84);
+        // Reopened, the sliders stand where they were left.
+        RunSettings(keyboard, [start](KeyboardSettingsDialog* d) {
+            EXPECT_EQ(d->findChild<TKeySlider*>(QStringLiteral("id4123"))->value(), start);
+            EXPECT_EQ(d->findChild<TKeySlider*>(QStringLiteral("id4124"))->value(), 14);
+        });
+        EXPECT_EQ(keyboard->KeyCount, 84);
+    }
+    // From C9 the keys reach note 194; a click on the last key and on the
+    // first one puts both into the chord, and only the first one (MIDI 108)
+    // reaches the MIDI device.
+    keyboard->SetMode(ChordMode);
+    keyboard->Chord.Clear();
+    keyboard->SetSound(1);
+    const NOTES last = keyboard->FirstNote + keyboard->KeyCount - 1;
+    ASSERT_EQ(last, 194);
+    int y = OnKey(last).y();
+    EXPECT_EQ(keyboard->NoteFromPoint(OnKey(last).x(), y), last);
+    EXPECT_LT(Geometry().KeyRect(last).left(), keyboard->width());
+    capture->ClearMessages();
+    Click(keyboard->FirstNote);
+    Click(last);
+    EXPECT_EQ(Notes(), (std::vector<NOTES>{111, 194}));
+    for (const CapturedMessage& m : capture->Messages())
+        for (int i = 1; i < m.size; ++i) EXPECT_LT(m.bytes[i], 0x80) << "a data byte";
+    const std::vector<int> on = NotesOn();
+    EXPECT_FALSE(on.empty());
+    for (int note : on) EXPECT_EQ(note, 108);
 }
 
 TEST(KeySliderTest, ThumbShowsStartingCAndHalfOctaves)
