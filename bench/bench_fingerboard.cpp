@@ -14,7 +14,7 @@
 #include <stdlib.h>
 
 #include "app/components/guitar/guitar_client.h"
-#include "app/studio/chord_names_line.h"
+#include "core/studio/chord_names_line.h"
 #include "core/services/file_names.h"
 #include "core/theory/definition_lists.h"
 

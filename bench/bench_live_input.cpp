@@ -20,7 +20,7 @@
 
 #include "app/components/keyboard/keyboard_client.h"
 #include "app/components/shared/live_midi_input.h"
-#include "app/studio/chord_names_line.h"
+#include "core/studio/chord_names_line.h"
 #include "core/midi/midi_dev.h"
 #include "core/midi/midi_input.h"
 #include "core/midi/system_backend.h"

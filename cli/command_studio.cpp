@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/studio/chord_record.h"
-#include "app/studio/studio_file_layout.h"
-#include "app/studio/studio_file_reader.h"
+#include "core/studio/chord_record.h"
+#include "core/studio/studio_file_layout.h"
+#include "core/studio/studio_file_reader.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_exit_codes.h"
 #include "cli/cli_output.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/studio/connections_layout.h"
+#include "core/studio/connections_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-#include "app/studio/studio_file_reader.h"
+#include "core/studio/studio_file_reader.h"
 #include "core/services/error.h"
 #include "core/services/profile.h"
 #include "fuzz/quiet_errors.h"

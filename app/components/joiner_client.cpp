@@ -1,8 +1,8 @@
 #include "app/components/joiner_client.h"
 
 #include "app/components/joiner_connections_dialog.h"
-#include "app/studio/component_types.h"
-#include "app/studio/note_flow.h"
+#include "core/studio/component_types.h"
+#include "core/studio/note_flow.h"
 
 JoinerClient::JoinerClient() : mmMDIChildClient(ComponentType::Joiner)
 {

@@ -1,8 +1,8 @@
 #include "app/components/joiner_connections_dialog.h"
 
 #include "app/studio/change_connections_dialog.h"
-#include "app/studio/component_links.h"
-#include "app/studio/component_node.h"
+#include "core/studio/component_links.h"
+#include "core/studio/component_node.h"
 #include "app/studio/connections_dialog.h"
 #include "app/studio/connections_refresh.h"
 

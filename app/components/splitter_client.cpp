@@ -1,7 +1,7 @@
 #include "app/components/splitter_client.h"
 
 #include "app/components/splitter_connections_dialog.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 
 SplitterClient::SplitterClient() : mmMDIChildClient(ComponentType::Splitter)
 {

@@ -28,7 +28,7 @@
 #include "app/studio/connections/connections_commands.h"
 #include "app/studio/mm_mdi_client.h"
 #include "app/studio/studio_commands.h"
-#include "app/studio/studio_modified.h"
+#include "core/studio/studio_modified.h"
 #include "controls/replace_gadget.h"
 #include "core/midi/midi_backend.h"
 #include "core/midi/midi_dev.h"

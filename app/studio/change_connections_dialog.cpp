@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "app/studio/component_links.h"
-#include "app/studio/component_node.h"
+#include "core/studio/component_links.h"
+#include "core/studio/component_node.h"
 #include "app/studio/connections_dialog.h"
 #include "app/studio/connections_refresh.h"
 

@@ -1,8 +1,8 @@
 #include "app/studio/component_titles.h"
 
 #include "app/studio/component_factory.h"
-#include "app/studio/component_node.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_node.h"
+#include "core/studio/component_types.h"
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/mm_mdi_client.h"

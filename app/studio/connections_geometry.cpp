@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/studio/component_links.h"
-#include "app/studio/component_node.h"
+#include "core/studio/component_links.h"
+#include "core/studio/component_node.h"
 
 using namespace ConnectionsGeometry;
 

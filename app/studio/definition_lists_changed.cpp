@@ -1,6 +1,6 @@
 #include "app/studio/definition_lists_changed.h"
 
-#include "app/studio/chord_names_line.h"
+#include "core/studio/chord_names_line.h"
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/mm_mdi_client.h"

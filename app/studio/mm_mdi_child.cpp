@@ -15,12 +15,12 @@
 #include "app/shell/command_icons.h"
 #include "app/shell/studio_style.h"
 #include "app/studio/component_commands.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 #include "app/studio/connections_refresh.h"
 #include "app/studio/frame_placement.h"
 #include "app/studio/mm_mdi_child_client.h"
-#include "app/studio/note_flow.h"
-#include "app/studio/studio_modified.h"
+#include "core/studio/note_flow.h"
+#include "core/studio/studio_modified.h"
 #include "controls/saved_coordinates.h"
 
 namespace {

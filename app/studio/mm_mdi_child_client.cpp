@@ -4,15 +4,15 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "app/studio/base_settings_record.h"
+#include "core/studio/base_settings_record.h"
 #include "app/studio/change_connections_dialog.h"
-#include "app/studio/chord_names_line.h"
-#include "app/studio/chord_record.h"
+#include "core/studio/chord_names_line.h"
+#include "core/studio/chord_record.h"
 #include "app/studio/component_commands.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 #include "app/studio/connections_refresh.h"
 #include "app/studio/mm_mdi_child.h"
-#include "app/studio/studio_modified.h"
+#include "core/studio/studio_modified.h"
 #include "core/services/hex_record.h"
 
 int& StudioLinkBase()

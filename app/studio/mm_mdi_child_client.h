@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QWidget>
 
-#include "app/studio/component_node.h"
+#include "core/studio/component_node.h"
 
 class mmMDIChild;
 

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 
 namespace {
 

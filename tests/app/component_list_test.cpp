@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/studio/component_node.h"
+#include "core/studio/component_node.h"
 
 namespace {
 

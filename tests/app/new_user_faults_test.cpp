@@ -14,7 +14,7 @@
 #include "app/shell/error_dialog.h"
 #include "app/shell/shell_commands.h"
 #include "app/studio/component_commands.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 #include "app/studio/studio_commands.h"
 #include "shell_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "app/studio/chord_names_line.h"
+#include "core/studio/chord_names_line.h"
 #include "core/midi/capture_backend.h"
 #include "core/midi/midi_backend.h"
 #include "core/midi/midi_dev.h"

@@ -11,8 +11,8 @@
 
 #include "app/shell/shell_commands.h"
 #include "app/shell/window_menu.h"
-#include "app/studio/component_types.h"
-#include "app/studio/studio_modified.h"
+#include "core/studio/component_types.h"
+#include "core/studio/studio_modified.h"
 #include "core/midi/capture_backend.h"
 #include "core/midi/midi_dev.h"
 #include "shell_fixture.h"

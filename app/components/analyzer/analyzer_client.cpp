@@ -13,9 +13,9 @@
 #include "app/components/analyzer/pitch_set_word.h"
 #include "app/components/analyzer/play_queue.h"
 #include "app/components/shared/quiet_hex_record.h"
-#include "app/studio/byte_fields.h"
-#include "app/studio/chord_names_line.h"
-#include "app/studio/component_types.h"
+#include "core/studio/byte_fields.h"
+#include "core/studio/chord_names_line.h"
+#include "core/studio/component_types.h"
 #include "controls/pane.h"
 #include "core/services/hex_record.h"
 

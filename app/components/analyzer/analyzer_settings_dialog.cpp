@@ -16,7 +16,7 @@
 
 #include "app/components/analyzer/analyzer_client.h"
 #include "app/components/analyzer/analyzer_label_pictures.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 #include "app/studio/list_box_transfer.h"
 #include "controls/led_button.h"
 #include "core/midi/midi_dev.h"

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "app/components/shared/quiet_hex_record.h"
-#include "app/studio/chord_record.h"
-#include "app/studio/component_types.h"
+#include "core/studio/chord_record.h"
+#include "core/studio/component_types.h"
 #include "core/services/hex_record.h"
 
 namespace {

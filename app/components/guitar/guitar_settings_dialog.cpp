@@ -12,7 +12,7 @@
 #include "app/components/guitar/fret_typing.h"
 #include "app/components/guitar/typing_pictures.h"
 #include "app/components/shared/live_input_boxes.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 #include "controls/dialog_units.h"
 #include "controls/my_hslider.h"
 #include "core/midi/midi_dev.h"

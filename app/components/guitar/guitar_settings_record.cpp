@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/studio/byte_fields.h"
-#include "app/studio/chord_record.h"
+#include "core/studio/byte_fields.h"
+#include "core/studio/chord_record.h"
 #include "core/theory/notes.h"
 #include "core/theory/string_assignment.h"
 

@@ -13,7 +13,7 @@
 #include "app/components/shared/label_strips.h"
 #include "app/components/shared/live_midi_input.h"
 #include "app/components/shared/typing_map.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 #include "controls/font_size_mapper.h"
 #include "core/services/hex_record.h"
 

@@ -1,7 +1,7 @@
 #include "app/components/keyboard/keyboard_record.h"
 
 #include "app/components/keyboard/keyboard_range.h"
-#include "app/studio/byte_fields.h"
+#include "core/studio/byte_fields.h"
 
 void KeyboardRecord::Encode(std::uint8_t* out) const
 {

@@ -15,7 +15,7 @@
 #include "app/components/keyboard/typing_pictures.h"
 #include "app/components/shared/live_input_boxes.h"
 #include "app/components/shared/live_midi_input.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 #include "controls/dialog_units.h"
 #include "controls/led_check_box.h"
 #include "core/midi/midi_dev.h"

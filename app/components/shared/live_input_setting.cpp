@@ -1,7 +1,7 @@
 #include "app/components/shared/live_input_setting.h"
 
 #include "app/components/shared/quiet_hex_record.h"
-#include "app/studio/byte_fields.h"
+#include "core/studio/byte_fields.h"
 
 namespace {
 constexpr std::uint32_t OnFlag = 1;

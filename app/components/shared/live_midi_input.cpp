@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/studio/chord_names_line.h"
-#include "app/studio/component_types.h"
+#include "core/studio/chord_names_line.h"
+#include "core/studio/component_types.h"
 #include "app/studio/mm_mdi_child_client.h"
-#include "app/studio/note_flow.h"
-#include "app/studio/studio_modified.h"
+#include "core/studio/note_flow.h"
+#include "core/studio/studio_modified.h"
 #include "core/midi/midi_backend.h"
 #include "core/midi/midi_dev.h"
 #include "core/midi/midi_input.h"

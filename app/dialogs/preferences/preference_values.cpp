@@ -4,11 +4,11 @@
 
 #include "app/components/shared/live_midi_input.h"
 #include "app/dialogs/preferences/naming_preferences.h"
-#include "app/studio/chord_names_line.h"
+#include "core/studio/chord_names_line.h"
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/mm_mdi_client.h"
-#include "app/studio/show_scale_notes.h"
+#include "core/studio/show_scale_notes.h"
 #include "core/midi/midi_dev.h"
 #include "core/midi/midi_settings.h"
 #include "core/services/file_names.h"

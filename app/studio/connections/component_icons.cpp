@@ -10,7 +10,7 @@
 #include <QPolygonF>
 
 #include "app/shell/command_picture_parts.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 
 using namespace CommandPicture;
 

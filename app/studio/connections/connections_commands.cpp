@@ -4,8 +4,8 @@
 
 #include "app/shell/main_frame.h"
 #include "app/shell/shell_commands.h"
-#include "app/studio/component_layout.h"
-#include "app/studio/component_node.h"
+#include "core/studio/component_layout.h"
+#include "core/studio/component_node.h"
 #include "app/studio/connections/layout_window.h"
 #include "app/studio/connections_refresh.h"
 

@@ -11,8 +11,8 @@
 
 #include <algorithm>
 
-#include "app/studio/component_layout.h"
-#include "app/studio/component_node.h"
+#include "core/studio/component_layout.h"
+#include "core/studio/component_node.h"
 #include "app/studio/component_titles.h"
 #include "app/studio/connections/component_icons.h"
 #include "app/studio/connections/layout_edit.h"

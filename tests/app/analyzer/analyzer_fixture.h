@@ -9,7 +9,7 @@
 #include "app/components/analyzer/analyzer_client.h"
 #include "app/components/analyzer/history_list.h"
 #include "app/components/analyzer/play_queue.h"
-#include "app/studio/chord_names_line.h"
+#include "core/studio/chord_names_line.h"
 #include "core/theory/definition_lists.h"
 #include "app/studio_fixture.h"
 

@@ -9,10 +9,10 @@
 #include <random>
 #include <vector>
 
-#include "app/studio/component_layout.h"
-#include "app/studio/component_links.h"
-#include "app/studio/component_node.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_layout.h"
+#include "core/studio/component_links.h"
+#include "core/studio/component_node.h"
+#include "core/studio/component_types.h"
 
 namespace {
 

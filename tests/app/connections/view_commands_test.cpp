@@ -3,8 +3,8 @@
 
 #include "app/shell/shell_commands.h"
 #include "app/studio/component_factory.h"
-#include "app/studio/component_node.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_node.h"
+#include "core/studio/component_types.h"
 #include "app/studio/connections/layout_window.h"
 #include "app/shell_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "app/studio/chord_names_line.h"
+#include "core/studio/chord_names_line.h"
 #include "core/services/profile.h"
 #include "core/theory/definition_lists.h"
 #include "app/keyboard/keyboard_fixture.h"

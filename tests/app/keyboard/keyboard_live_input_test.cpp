@@ -11,9 +11,9 @@
 #include "app/components/keyboard/keyboard_settings_dialog.h"
 #include "app/components/shared/live_midi_input.h"
 #include "app/shared/midi_messages.h"
-#include "app/studio/chord_names_line.h"
+#include "core/studio/chord_names_line.h"
 #include "app/studio/component_commands.h"
-#include "app/studio/component_links.h"
+#include "core/studio/component_links.h"
 #include "core/midi/midi_event_queue.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "app/dialogs/chord_list/edit_chord_dialog.h"
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 #include "app/studio/definition_lists_changed.h"
 #include "core/theory/definition_lists.h"
 #include "list_editor_fixture.h"

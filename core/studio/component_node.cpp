@@ -1,9 +1,9 @@
-#include "app/studio/component_node.h"
+#include "core/studio/component_node.h"
 
 #include <cstdlib>
 
-#include "app/studio/component_links.h"
-#include "app/studio/note_flow.h"
+#include "core/studio/component_links.h"
+#include "core/studio/note_flow.h"
 
 namespace {
 ComponentNode* firstComponent = nullptr;

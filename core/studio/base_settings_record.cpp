@@ -1,8 +1,8 @@
-#include "app/studio/base_settings_record.h"
+#include "core/studio/base_settings_record.h"
 
 #include <cstring>
 
-#include "app/studio/byte_fields.h"
+#include "core/studio/byte_fields.h"
 
 void BaseSettingsRecord::Encode(std::uint8_t* out) const
 {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/studio/base_settings_record.h"
+#include "core/studio/base_settings_record.h"
 
 namespace StudioFile {
 constexpr const char* Windows = "Windows";

@@ -1,6 +1,6 @@
-#include "app/studio/studio_file_layout.h"
+#include "core/studio/studio_file_layout.h"
 
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 
 bool LayOutStudioFile(const StudioFileContents& contents, const std::vector<DecodedComponentLine>& decoded,
                       std::vector<LayoutComponent>& layout)

@@ -1,10 +1,10 @@
-#include "app/studio/component_layout.h"
+#include "core/studio/component_layout.h"
 
 #include <unordered_map>
 #include <vector>
 
-#include "app/studio/component_node.h"
-#include "app/studio/connections_layout.h"
+#include "core/studio/component_node.h"
+#include "core/studio/connections_layout.h"
 
 void RecomputeLayout()
 {

@@ -1,8 +1,8 @@
-#include "app/studio/chord_record.h"
+#include "core/studio/chord_record.h"
 
 #include <cstring>
 
-#include "app/studio/byte_fields.h"
+#include "core/studio/byte_fields.h"
 #include "core/theory/chord.h"
 
 void ChordRecord::Encode(const chord& c, std::uint8_t* out)

@@ -1,6 +1,6 @@
-#include "app/studio/note_flow.h"
+#include "core/studio/note_flow.h"
 
-#include "app/studio/component_node.h"
+#include "core/studio/component_node.h"
 #include "core/services/error.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/studio/connections_layout.h"
+#include "core/studio/connections_layout.h"
 
 #include <algorithm>
 

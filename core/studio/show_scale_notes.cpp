@@ -1,4 +1,4 @@
-#include "app/studio/show_scale_notes.h"
+#include "core/studio/show_scale_notes.h"
 
 #include "core/services/file_names.h"
 #include "core/services/profile.h"

@@ -1,6 +1,6 @@
-#include "app/studio/component_links.h"
+#include "core/studio/component_links.h"
 
-#include "app/studio/component_node.h"
+#include "core/studio/component_node.h"
 
 void Unlink(ComponentNode* a, ComponentNode* b)
 {

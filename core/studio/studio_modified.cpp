@@ -1,4 +1,4 @@
-#include "app/studio/studio_modified.h"
+#include "core/studio/studio_modified.h"
 
 namespace {
 bool modified = false;

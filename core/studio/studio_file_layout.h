@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "app/studio/connections_layout.h"
-#include "app/studio/studio_file_reader.h"
+#include "core/studio/connections_layout.h"
+#include "core/studio/studio_file_reader.h"
 
 // Lays out the components of contents (decoded: the decoded line of each, in
 // the same order). False, and nothing laid out, when the studio would not

@@ -1,6 +1,6 @@
-#include "app/studio/studio_file_reader.h"
+#include "core/studio/studio_file_reader.h"
 
-#include "app/studio/byte_fields.h"
+#include "core/studio/byte_fields.h"
 #include "core/services/error.h"
 #include "core/services/hex_record.h"
 #include "core/services/profile.h"

@@ -1,4 +1,4 @@
-#include "app/studio/component_types.h"
+#include "core/studio/component_types.h"
 
 namespace {
 struct KindAndType {

@@ -1,4 +1,4 @@
-#include "app/studio/chord_names_line.h"
+#include "core/studio/chord_names_line.h"
 
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
