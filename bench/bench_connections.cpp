@@ -19,6 +19,7 @@
 
 #include <stdlib.h>
 
+#include "app/shell/studio_parts.h"
 #include "app/shell/studio_style.h"
 #include "app/studio/component_factory.h"
 #include "core/studio/component_layout.h"
@@ -123,6 +124,7 @@ int main(int argc, char** argv)
     setenv("CANTREL_MIDI_BACKEND", "capture", 0);
     QApplication app(argc, argv);
     UseStudioStyle();
+    InstallStudioParts();
     std::mt19937 random(1208);
 
     std::printf("layout of random link graphs with loops (40 graphs, best of 5 runs each)\n");

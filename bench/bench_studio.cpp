@@ -19,6 +19,7 @@
 #include <stdlib.h>
 #include <time.h>
 
+#include "app/shell/studio_parts.h"
 #include "app/components/analyzer/analyzer_client.h"
 #include "app/components/analyzer/history_list.h"
 #include "app/shell/command_icons.h"
@@ -182,6 +183,7 @@ int main(int argc, char** argv)
     // own would otherwise decode the style's menu picture each time one is
     // made, and the style shares the title-bar pictures.
     UseStudioStyle();
+    InstallStudioParts();
     QApplication::setWindowIcon(CommandIcon(ShellPicture::ProgramIcon));
 
     std::string folder = (std::filesystem::temp_directory_path() / "cantrel-bench-XXXXXX").string();

@@ -1,4 +1,5 @@
 #include "app/shell/mm_app.h"
+#include "app/shell/studio_parts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -77,6 +78,7 @@ mmApp::mmApp() : mmApp(Options{}) {}
 mmApp::mmApp(Options options) : options_(options)
 {
     instance = this;
+    InstallStudioParts();
 }
 
 mmApp::~mmApp()

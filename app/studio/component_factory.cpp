@@ -2,11 +2,6 @@
 
 #include <QMdiArea>
 
-#include "app/components/analyzer/analyzer_client.h"
-#include "app/components/guitar/guitar_client.h"
-#include "app/components/joiner_client.h"
-#include "app/components/keyboard/keyboard_client.h"
-#include "app/components/splitter_client.h"
 #include "core/studio/component_node.h"
 #include "app/studio/component_titles.h"
 #include "core/studio/component_types.h"
@@ -26,12 +21,11 @@ struct KindFactory {
     ComponentFactory factory;
 };
 
+// Each kind's maker is installed by the components themselves, so that the
+// studio knows none of them by name.
 KindFactory factories[] = {
-    {ComponentKind::Keyboard, [] { return static_cast<mmMDIChildClient*>(new KeyboardClient); }},
-    {ComponentKind::Guitar, [] { return static_cast<mmMDIChildClient*>(new GuitarClient); }},
-    {ComponentKind::Splitter, [] { return static_cast<mmMDIChildClient*>(new SplitterClient); }},
-    {ComponentKind::Joiner, [] { return static_cast<mmMDIChildClient*>(new JoinerClient); }},
-    {ComponentKind::Analyzer, [] { return static_cast<mmMDIChildClient*>(new AnalyzerClient); }},
+    {ComponentKind::Keyboard, nullptr}, {ComponentKind::Guitar, nullptr},   {ComponentKind::Splitter, nullptr},
+    {ComponentKind::Joiner, nullptr},   {ComponentKind::Analyzer, nullptr},
 };
 
 // On every addition the area compares each of its frames with each other

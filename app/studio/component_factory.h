@@ -14,8 +14,8 @@ class QString;
 // Makes the client of one kind of component.
 using ComponentFactory = mmMDIChildClient* (*)();
 
-// Installs the factory of a kind (ComponentKind::...). Splitter, Joiner and Analyzer
-// come installed; the other components install theirs at start-up.
+// Installs the factory of a kind (ComponentKind::...); the components install
+// theirs at start-up (RegisterComponentKinds).
 void SetComponentFactory(int kind, ComponentFactory factory);
 // The factory installed for a kind, or null.
 ComponentFactory ComponentFactoryOf(int kind);

@@ -11,7 +11,6 @@
 #include <string>
 #include <thread>
 
-#include "app/dialogs/search/search_dialog.h"
 #include "app/shell/command_icons.h"
 #include "app/shell/studio_style.h"
 #include "app/studio/component_commands.h"
@@ -224,12 +223,18 @@ int mmMDIChild::CommandChecked(int id) const
     }
 }
 
+namespace {
+FindDialogRunner findDialogRunner = nullptr;
+}
+
+void SetFindDialogRunner(FindDialogRunner runner) { findDialogRunner = runner; }
+
 void mmMDIChild::Find()
 {
     mmMDIChildClient* c = client_;
     unsigned word = 0;
     unsigned optional = 0;
-    if (!RunSearchDialog(this, word, optional, c->FindArg1, c->FindArg2, c->FindArg3)) return;
+    if (!findDialogRunner || !findDialogRunner(this, word, optional, c->FindArg1, c->FindArg2, c->FindArg3)) return;
     c->FindResult = static_cast<int>(optional);
     c->ShowFound(static_cast<int>(word));
     // The choice and what it found are kept in the studio file.

@@ -14,6 +14,13 @@ class mmMDIChildClient;
 class QAction;
 class QToolBar;
 
+// Runs the Search dialog on a component's Find settings (kind, root and name
+// index); gives the pitch-set word found and its optional intervals. The
+// dialogs install it (InstallStudioParts), so that the frame knows no dialog.
+using FindDialogRunner = int (*)(QWidget* parent, unsigned& word, unsigned& optional, int& kind, int& rootIndex,
+                                 int& nameIndex);
+void SetFindDialogRunner(FindDialogRunner runner);
+
 class mmMDIChild : public QMdiSubWindow {
     Q_OBJECT
 public:
