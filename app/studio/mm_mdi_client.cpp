@@ -29,10 +29,10 @@
 #include "core/services/error.h"
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
-#include "core/services/settings_write_failure.h"
 #include "core/services/qt/help_viewer.h"
 #include "core/services/qt/message_dialog.h"
 #include "core/services/qt/progress.h"
+#include "core/services/settings_write_failure.h"
 #include "resources/app/app_strings.h"
 
 namespace {

@@ -93,8 +93,10 @@ CachedFile& Load(ProfileCache& cache, const std::string& path)
 {
     auto it = cache.files.find(path);
     if (it != cache.files.end()) {
+        if (it->second.dirty)
+            return it->second;
         const FileIdentity onDisk = IdentityOf(path);
-        if (it->second.dirty || it->second.identity == onDisk || (!onDisk.exists && !it->second.unreadable))
+        if (it->second.identity == onDisk || (!onDisk.exists && !it->second.unreadable))
             return it->second;
     }
     CachedFile& file = cache.files[path];
