@@ -87,9 +87,10 @@ bool StartCore(const GlobalOptions& options, const CliCommand& command)
         // Reported (408): with no settings file there is nothing to answer from.
         if (!InitializeFileNames(writes ? SettingsAccess::ReadWrite : SettingsAccess::ReadOnly)) return false;
         if (Exists(GetINIFileName()) && !CheckSettingsFile(GetINIFileName())) return false;
-        // The program's own file gets back definitions it lost; a file named
-        // on the command line is answered from as it is.
-        RestoreMissingDefinitions();
+        // The program's own file lacking definitions is answered from the
+        // built-in ones (never written: the program restores them into the
+        // file); a file named on the command line is answered from as it is.
+        RestoreMissingDefinitions(writes ? DefinitionRestore::IntoTheFile : DefinitionRestore::ForThisRunOnly);
     }
 
     // In the program's order; every list is tried so that each bad entry is

@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "cli/cli_application.h"
 #include "cli/cli_commands.h"
@@ -35,6 +36,16 @@ struct PlayRequest {
     chord notes;
 };
 
+// A WAV file goes to a new path or replaces a regular file; anything else (a
+// FIFO nobody reads, a device, a folder) would block or be no file at all.
+bool CanTakeWav(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    return status.type() == std::filesystem::file_type::not_found ||
+           status.type() == std::filesystem::file_type::regular;
+}
+
 int ReadRequest(const std::vector<std::string>& args, PlayRequest& request)
 {
     std::vector<std::pair<std::string, std::string>> options;
@@ -47,6 +58,10 @@ int ReadRequest(const std::vector<std::string>& args, PlayRequest& request)
         long number = 0;
         if (name == "--wav") {
             if (value.empty()) return UsageError("--wav needs a file name");
+            if (!CanTakeWav(value)) {
+                std::fprintf(stderr, "%s: play: '%s' is not a regular file\n", ProgramName, value.c_str());
+                return ExitFailure;
+            }
             request.wavPath = value;
         } else if (name == "--device") {
             if (!ReadSoundNumber(name, value, MidiDev::PrimaryDevice, 127, number, problem)) return UsageError(problem);

@@ -6,6 +6,7 @@
 //   one chord per input line, its strings on one line separated by tabs.
 #include <cstdio>
 #include <iterator>
+#include <string>
 
 #include "cli/chord_arguments.h"
 #include "cli/cli_commands.h"
@@ -43,12 +44,38 @@ int ReadRequest(const std::vector<std::string>& args, StringsRequest& request)
     return ExitOk;
 }
 
+bool IsLaid(const chord& laid, int strings, NOTES n)
+{
+    for (int s = 0; s < strings; ++s)
+        if (laid.notes[s] == n) return true;
+    return false;
+}
+
+// Says which notes of the chord no string plays (out of reach, or more notes
+// than strings); false when there are any. context: e.g. "line 3: ".
+bool ReportNotesLeftOut(const chord& notes, const chord& laid, int strings, const std::string& context)
+{
+    std::string left;
+    for (const NOTES n : notes.notes) {
+        if (n == NoNote || IsLaid(laid, strings, n)) continue;
+        char name[chord::FullNoteNameSize];
+        chord::GetFullNoteName(n, name);
+        left += (left.empty() ? "" : ", ") + std::string(name);
+    }
+    if (left.empty()) return true;
+    std::fprintf(stderr, "%s: %scould not place %s on the strings\n", ProgramName, context.c_str(), left.c_str());
+    return false;
+}
+
 // Lays the notes on the strings and prints each string, separated by
-// `separator`, then a line end.
-void PrintLayout(const chord& notes, const chord& tuning, int frets, int capo, char separator)
+// `separator`, then a line end. False when a note was left out (said on
+// standard error with context).
+bool PrintLayout(const chord& notes, const chord& tuning, int frets, int capo, char separator,
+                 const std::string& context)
 {
     const int strings = CountStrings(tuning);
     const chord laid = AssignStrings(notes, tuning, strings, frets, capo);
+    const bool whole = ReportNotesLeftOut(notes, laid, strings, context);
     for (int s = 0; s < strings; ++s) {
         if (s > 0) std::putchar(separator);
         const NOTES n = laid.notes[s];
@@ -61,6 +88,7 @@ void PrintLayout(const chord& notes, const chord& tuning, int frets, int capo, c
         std::printf("%d %s %d", s, name, n - tuning.notes[s]);
     }
     std::putchar('\n');
+    return whole;
 }
 
 } // namespace
@@ -72,8 +100,14 @@ int RunStringsCommand(const std::vector<std::string>& args)
     const chord& tuning = request.neck.strings;
     const int frets = static_cast<int>(request.neck.fretPositions);
     const int capo = static_cast<int>(request.neck.capo);
-    if (request.batch)
-        return ForEachInputChord([&](const chord& notes) { PrintLayout(notes, tuning, frets, capo, '\t'); });
-    PrintLayout(request.notes, tuning, frets, capo, '\n');
-    return ExitOk;
+    if (request.batch) {
+        int line = 0;
+        bool whole = true;
+        const int status = ForEachInputChord([&](const chord& notes) {
+            const std::string context = "line " + std::to_string(++line) + ": ";
+            whole = PrintLayout(notes, tuning, frets, capo, '\t', context) && whole;
+        });
+        return status == ExitOk && !whole ? ExitFailure : status;
+    }
+    return PrintLayout(request.notes, tuning, frets, capo, '\n', "") ? ExitOk : ExitFailure;
 }

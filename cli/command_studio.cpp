@@ -74,7 +74,14 @@ int RunStudioCommand(const std::vector<std::string>& args)
     StudioFileContents contents;
     if (!ReadStudioFile(path, contents)) return ExitFailure;
     std::vector<DecodedComponentLine> decoded;
-    for (const StudioComponentLine& line : contents.components) decoded.push_back(DecodeComponentLine(line.line));
+    bool whole = true;
+    for (const StudioComponentLine& line : contents.components) {
+        decoded.push_back(DecodeComponentLine(line.line));
+        if (decoded.back().placementRead && decoded.back().baseRead) continue;
+        std::fprintf(stderr, "%s: %s: component %d is damaged: [Windows] %d is not a placement and settings record\n",
+                     ProgramName, path.c_str(), line.index, line.index);
+        whole = false;
+    }
     std::vector<LayoutComponent> layout;
     // A studio that would not load shows no icons: their positions are null.
     const bool loads = withLayout && LayOutStudioFile(contents, decoded, layout);
@@ -92,5 +99,5 @@ int RunStudioCommand(const std::vector<std::string>& args)
     }
     json += contents.components.empty() ? "]}" : "\n]}";
     std::printf("%s\n", json.c_str());
-    return ExitOk;
+    return whole ? ExitOk : ExitFailure;
 }

@@ -4,7 +4,7 @@ namespace {
 
 const CliCommand commands[] = {
     {"text", "NOTE...", "print the text form of the chord made of the notes (C4 E4 G4, Bb, F#3 ...)",
-     RunTextCommand},
+     RunTextCommand, NeedsChords},
     {"name", "NOTE... | --batch",
      "every name of the chord, one per line; --batch: one chord per input line, names tab-separated",
      RunNameCommand, NeedsChords},

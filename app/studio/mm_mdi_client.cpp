@@ -32,6 +32,7 @@
 #include "ui/help_viewer.h"
 #include "ui/message_dialog.h"
 #include "ui/progress.h"
+#include "core/services/settings_write_failure.h"
 #include "resources/app/app_strings.h"
 
 namespace {
@@ -330,7 +331,7 @@ bool mmMDIClient::CloseStudio()
 
 void mmMDIClient::SetStudioName(const char* path)
 {
-    WritePrivateProfileString("Files", "OpenStudio", path, GetINIFileName());
+    RememberStudio(path);
     studioPath_ = path;
     QString caption = window()->windowTitle();
     const int dash = caption.indexOf(" - ");
@@ -360,6 +361,20 @@ bool mmMDIClient::ShowStudioHelp(const char* path)
     const int context = GetPrivateProfileInt(StudioFile::Help, "context", 0, studio.c_str());
     GetHelpViewer()->ShowHelp(file, context);
     return true;
+}
+
+void mmMDIClient::RememberStudio(const char* path)
+{
+    // Written at once: a failure is told while the user still knows which
+    // studio it concerns, and only once, not at every open.
+    const char* ini = GetINIFileName();
+    if (*ini == '\0') return;  // no settings file at all, which start-up has said
+    const bool written = WritePrivateProfileString("Files", "OpenStudio", path, ini) &&
+                         WritePrivateProfileString(nullptr, nullptr, nullptr, ini);
+    if (written || toldStudioNotRemembered_) return;
+    toldStudioNotRemembered_ = true;
+    ReportSettingsNotWritten(*path ? "this studio will not be reopened at the next start"
+                                   : "the studio it last remembered will be reopened at the next start");
 }
 
 void mmMDIClient::New()

@@ -73,6 +73,8 @@ private:
     void Insert();
     void CloseAll();
     void CloseAllFrames();
+    // [Files] "OpenStudio", for the next start.
+    void RememberStudio(const char* path);
     // The restore pass of a load over the frames just created for contents;
     // base: how many components the studio held before.
     // progress: the strip of a large studio, or null.
@@ -84,6 +86,7 @@ private:
     void ActiveFrameChanged(QMdiSubWindow* window);
 
     std::string studioPath_;
+    bool toldStudioNotRemembered_ = false;
     QPointer<QToolBar> mainToolBar_;
 };
 

@@ -62,26 +62,31 @@ int ToString(const void* data, int len, char* out, int size)
     return 1;
 }
 
-int FromString(const char* text, void* data, int len, int& used)
+HexRecordRead ReadHexRecord(const char* text, void* data, int len, int& used)
 {
-    if (text == nullptr || *text == '\0') {
-        Error(HexTextEmpty);
-        return 0;
-    }
-    if (GetHex(text) != len) {
-        Error(HexLengthMismatch);
-        return 0;
-    }
+    if (text == nullptr || *text == '\0')
+        return HexRecordRead::Empty;
+    if (GetHex(text) != len)
+        return HexRecordRead::OtherLength;
     used = 2 * len + 2;
     auto* bytes = static_cast<unsigned char*>(data);
     for (int i = 0; i < len; ++i) {
         // A short text stops here too: its terminator is not a digit.
         const int value = GetHex(text + 2 + 2 * i);
-        if (value < 0) {
-            Error(HexBadDigit);
-            return 0;
-        }
+        if (value < 0)
+            return HexRecordRead::NotHex;
         bytes[i] = static_cast<unsigned char>(value);
     }
-    return 1;
+    return HexRecordRead::Read;
+}
+
+int FromString(const char* text, void* data, int len, int& used)
+{
+    switch (ReadHexRecord(text, data, len, used)) {
+    case HexRecordRead::Read: return 1;
+    case HexRecordRead::Empty: Error(HexTextEmpty); return 0;
+    case HexRecordRead::OtherLength: Error(HexLengthMismatch); return 0;
+    case HexRecordRead::NotHex: Error(HexBadDigit); return 0;
+    }
+    return 0;
 }

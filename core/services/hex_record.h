@@ -15,3 +15,8 @@ int ToString(const void* data, int len, char* out, int size);
 // characters it takes; 0 after reporting 65281 (empty), 65282 (other length)
 // or 65283 (not a hex digit).
 int FromString(const char* text, void* data, int len, int& used);
+
+// FromString without the report, for a reader that says itself where the
+// damaged record is.
+enum class HexRecordRead { Read, Empty, OtherLength, NotHex };
+HexRecordRead ReadHexRecord(const char* text, void* data, int len, int& used);

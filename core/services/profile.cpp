@@ -50,6 +50,7 @@ struct ProfileCache {
     std::mutex mutex;
     std::unordered_map<std::string, CachedFile> files;  // by absolute path
     int batchDepth = 0;
+    bool batchRefused = false;  // a write of the running batch was refused
     std::function<void()> scheduler;
     std::size_t rewrites = 0;
     bool changesStayInMemory = false;
@@ -84,12 +85,20 @@ std::string CacheKey(std::string_view file)
 }
 
 // The parsed copy of path, read again when the file changed on disk since.
-// Pending changes of our own win over a change made outside. Lock held.
+// Pending changes of our own win over a change made outside. A file that has
+// gone (deleted, or its folder with it) keeps the copy read before: it holds
+// everything the program loaded, and the next rewrite puts all of it back
+// rather than an empty file with one key. Lock held.
 CachedFile& Load(ProfileCache& cache, const std::string& path)
 {
     auto it = cache.files.find(path);
-    if (it != cache.files.end() && (it->second.dirty || it->second.identity == IdentityOf(path)))
-        return it->second;
+    if (it != cache.files.end()) {
+        if (it->second.dirty)
+            return it->second;
+        const FileIdentity onDisk = IdentityOf(path);
+        if (it->second.identity == onDisk || (!onDisk.exists && !it->second.unreadable))
+            return it->second;
+    }
     CachedFile& file = cache.files[path];
     std::string bytes;
     file.unreadable = !ReadWholeFile(path, bytes, file.identity) && IdentityOf(path).exists;
@@ -105,7 +114,8 @@ CachedFile& Load(ProfileCache& cache, const std::string& path)
 // changes are made again on its copy, so that neither loses the other's keys.
 // A file that has gone is written whole from our copy, and a folder that has
 // gone is made again. A failed rewrite drops the parsed copy, so memory again
-// agrees with the old file that is still on disk. Cache lock held.
+// agrees with the old file that is still on disk (a copy of a file that has
+// gone is kept for the next write). Cache lock held.
 bool Rewrite(ProfileCache& cache, const std::string& path)
 {
     auto it = cache.files.find(path);
@@ -135,7 +145,14 @@ bool Rewrite(ProfileCache& cache, const std::string& path)
     }
     FileIdentity written;
     if (!ReplaceFileAtomically(path, file.document.Serialize(), &written)) {
-        cache.files.erase(it);
+        // A copy read from a file that has gone since is all there is of it:
+        // kept (with the failed changes) for the next write that can be made.
+        if (onDisk.exists || !file.identity.exists) {
+            cache.files.erase(it);
+        } else {
+            file.dirty = false;
+            file.pending.clear();
+        }
         return false;
     }
     RemoveStaleTemporaries(path);
@@ -188,8 +205,11 @@ bool ChangeFile(const char* file, ProfileChange change)
     {
         std::lock_guard lock(cache.mutex);
         CachedFile& cached = Load(cache, path);
-        if (cached.unreadable)
+        if (cached.unreadable) {
+            if (cache.batchDepth > 0)
+                cache.batchRefused = true;
             return false;
+        }
         if (!change.ApplyTo(cached.document))
             return true;
         cached.pending.push_back(std::move(change));
@@ -374,7 +394,8 @@ void ForgetProfiles()
 ProfileBatch::ProfileBatch()
 {
     std::lock_guard lock(Cache().mutex);
-    ++Cache().batchDepth;
+    if (Cache().batchDepth++ == 0)
+        Cache().batchRefused = false;
 }
 
 ProfileBatch::~ProfileBatch()
@@ -388,7 +409,12 @@ ProfileBatch::~ProfileBatch()
 
 bool ProfileBatch::Commit()
 {
-    return FlushProfiles();
+    bool refused = false;
+    {
+        std::lock_guard lock(Cache().mutex);
+        refused = Cache().batchRefused;
+    }
+    return FlushProfiles() && !refused;
 }
 
 void SetProfileFlushScheduler(std::function<void()> schedule)

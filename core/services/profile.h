@@ -65,7 +65,8 @@ public:
     ~ProfileBatch();
     ProfileBatch(const ProfileBatch&) = delete;
     ProfileBatch& operator=(const ProfileBatch&) = delete;
-    // Writes now; false when a rewrite failed.
+    // Writes now; false when a rewrite failed or a write of the batch was
+    // refused (a file that cannot be read as settings).
     bool Commit();
 };
 

@@ -59,12 +59,12 @@ DecodedComponentLine DecodeComponentLine(const std::string& line)
     DecodedComponentLine decoded;
     std::uint8_t placement[44];
     int used = 0;
-    if (!FromString(line.c_str(), placement, sizeof placement, used)) return decoded;
+    if (ReadHexRecord(line.c_str(), placement, sizeof placement, used) != HexRecordRead::Read) return decoded;
     decoded.placementRead = true;
     for (int i = 0; i < 11; ++i) decoded.placement[i] = GetLE32(placement + 4 * i);
     std::uint8_t base[BaseSettingsRecord::Size];
     int baseUsed = 0;
-    if (!FromString(line.c_str() + used, base, sizeof base, baseUsed)) return decoded;
+    if (ReadHexRecord(line.c_str() + used, base, sizeof base, baseUsed) != HexRecordRead::Read) return decoded;
     decoded.baseRead = true;
     decoded.base.Decode(base);
     return decoded;

@@ -47,8 +47,8 @@ int TypeIdOfLine(const std::string& line);
 std::string ExtraLineKey(int n, int j);
 
 // The records of a component line as stored: the 11 fields of the placement
-// record and the base settings record. Each reader reports its own failure
-// (hex-record messages); the flags say which parts were read.
+// record and the base settings record. Nothing is reported: the flags say
+// which parts were read, and the caller names a damaged line.
 struct DecodedComponentLine {
     bool placementRead = false;
     std::int32_t placement[11] = {};  // length, flags, show, min x/y, max x/y, left, top, right, bottom

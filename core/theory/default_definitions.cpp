@@ -14,6 +14,7 @@ extern const std::string_view DefaultSettingsBytes;
 namespace {
 
 constexpr int DefinitionsRestoredMessage = 449;
+constexpr int DefinitionsUsedThisRunMessage = 447;
 
 const ProfileDocument& Defaults()
 {
@@ -36,7 +37,7 @@ const std::vector<std::string>& DefinitionSections()
     return sections;
 }
 
-std::vector<std::string> RestoreMissingDefinitions()
+std::vector<std::string> RestoreMissingDefinitions(DefinitionRestore where)
 {
     const char* ini = GetINIFileName();
     std::vector<std::string> restored;
@@ -59,7 +60,10 @@ std::vector<std::string> RestoreMissingDefinitions()
     if (!restored.empty()) {
         std::string names;
         for (const std::string& section : restored) names += (names.empty() ? "[" : ", [") + section + "]";
-        Error(DefinitionsRestoredMessage, names.c_str());
+        if (where == DefinitionRestore::IntoTheFile)
+            Error(DefinitionsRestoredMessage, names.c_str());
+        else
+            Error(DefinitionsUsedThisRunMessage, names.c_str(), ini);
     }
     return restored;
 }

@@ -10,8 +10,14 @@
 // The four definition sections, in the order they are loaded.
 const std::vector<std::string>& DefinitionSections();
 
+// Where the restored definitions go: into the settings file, or only into
+// this run's parsed copy of it (a run that never writes the file, such as the
+// command line's).
+enum class DefinitionRestore { IntoTheFile, ForThisRunOnly };
+
 // Writes every definition section missing from the settings file
-// (GetINIFileName) with its default entries, and tells the user once
-// (message 449, naming them). Returns the sections restored. Nothing happens
-// to a file that cannot be read.
-std::vector<std::string> RestoreMissingDefinitions();
+// (GetINIFileName) with its default entries, and tells the user once, naming
+// them: message 449 when they are in the file now, 447 when they serve this
+// run only. Returns the sections restored. Nothing happens to a file that
+// cannot be read.
+std::vector<std::string> RestoreMissingDefinitions(DefinitionRestore where = DefinitionRestore::IntoTheFile);

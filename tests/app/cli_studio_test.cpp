@@ -42,12 +42,12 @@ TEST(CliStudioFileTest, AnUnreadableFileIsReportedWithExitStatusOne)
     EXPECT_TRUE(result.out.empty());
 
     // Old files: Windows-1252 titles come out as UTF-8. This component line
-    // is cut short: what could be read is written, and the message about the
-    // rest makes the exit status 1.
+    // is cut short: what could be read is written, and the line named as
+    // damaged makes the exit status 1.
     const std::string old = scratch.Write("old.cts", "[Windows]\n0=513\n1=2C00\n[Titles]\n1=Caf\xE9\n");
     const CliResult read = RunCli({"studio", old});
     EXPECT_EQ(read.exitCode, 1);
-    EXPECT_NE(read.err.find("cantrel-cli: 400:"), std::string::npos) << read.err;
+    EXPECT_NE(read.err.find("component 1 is damaged"), std::string::npos) << read.err;
     EXPECT_NE(read.out.find("\"title\": \"Caf\xC3\xA9\""), std::string::npos) << read.out;
 }
 

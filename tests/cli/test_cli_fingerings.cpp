@@ -31,7 +31,7 @@ protected:
 private:
     std::string ReadDefaults()
     {
-        std::ifstream in(std::string(CANTREL_OUTPUT_DIR) + "/cantrel.ini", std::ios::binary);
+        std::ifstream in(std::string(CANTREL_SOURCE_DIR) + "/data/cantrel.ini", std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 };

@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::string DefaultSettings = std::string(CANTREL_OUTPUT_DIR) + "/cantrel.ini";
+const std::string DefaultSettings = std::string(CANTREL_SOURCE_DIR) + "/data/cantrel.ini";
 
 CliResult Strings(std::vector<std::string> args)
 {

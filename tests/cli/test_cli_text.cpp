@@ -10,11 +10,15 @@ namespace {
 const std::string Open = "\xC2\xAB";   // «
 const std::string Close = "\xC2\xBB";  // »
 
+// A chord type none of the chords below is: text names from the chord
+// types, and a settings file without any is refused.
+const std::string NoMatchingChord = "[Chords]\n1=\"cl\",\"Cluster\", 1 2b 2 3b 3\n";
+
 // A settings file of our own, so that the output does not depend on the
 // definitions shipped with the program.
 class CliText : public ::testing::Test {
 protected:
-    CliResult Run(std::vector<std::string> args, const std::string& ini = "")
+    CliResult Run(std::vector<std::string> args, const std::string& ini = NoMatchingChord)
     {
         args.insert(args.begin(), {"--ini", scratch.Write("cantrel.ini", ini)});
         return RunCli(args);
@@ -60,7 +64,7 @@ TEST_F(CliText, NotesWithoutOctaveStartFromOctaveSixWhateverTheSettingsHold)
 {
     // Loading the tunings parses notes with octaves; the command line's first
     // note without one must not take the octave of the last string loaded.
-    const std::string ini = "[Tunings]\n1=\"Bass\",\"Standard\", E2 A2 D3 G3\n";
+    const std::string ini = NoMatchingChord + "[Tunings]\n1=\"Bass\",\"Standard\", E2 A2 D3 G3\n";
     CliResult r = Run({"text", "C", "E", "G"}, ini);
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "   " + Open + "C6 E6 G6 - - - - - - - - - " + Close + "\n");

@@ -161,7 +161,7 @@ TEST(CliTheory, BadNotesAndBadSettings)
     CliResult r = RunCli({"--ini", bad, "keys", "C4"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "cantrel-cli: 401: Cannot understand chord #2 in cantrel.ini\n");
+    EXPECT_EQ(r.err, "cantrel-cli: 401: Cannot understand chord #2 in '" + bad + "'\n") << "the file named";
 
     r = RunCli({"--ini", scratch.File("missing.ini"), "name", "C4"});
     EXPECT_EQ(r.exitCode, 1);

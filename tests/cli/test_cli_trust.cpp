@@ -60,7 +60,9 @@ TEST(CliTrust, LostDefinitionsAreAnsweredFromTheBuiltInOnesWithoutWriting)
     const CliResult names = RunCli({"name", "C5", "E5", "G5"});
     EXPECT_EQ(names.exitCode, 0) << names.err;
     EXPECT_EQ(names.out.substr(0, 2), "C\n");
-    EXPECT_NE(names.err.find("449: The definitions of [Chords], [Tunings], [Scales] were missing"), std::string::npos)
+    EXPECT_NE(names.err.find("447: The definitions of [Chords], [Tunings], [Scales] are missing from " + ini +
+                             "; the ones Cantrel Studio comes with are used this time."),
+              std::string::npos)
         << names.err;
     // [Keys] is there, emptied by the user: it stays empty.
     const CliResult keys = RunCli({"keys", "C5"});
@@ -88,12 +90,12 @@ TEST(CliTrust, WhatIsNoSettingsFileFailsTheRun)
     }
     // A settings file without the definitions a command answers from.
     const std::string plain = scratch.Write("plain.ini", "[Global]\nMaxChords=5\n");
-    for (const char* command : {"name", "keys", "scales"}) {
+    for (const char* command : {"text", "name", "keys", "scales"}) {
         const CliResult r = RunCli({"--ini", plain, command, "C5"});
         EXPECT_EQ(r.exitCode, 1) << command;
+        EXPECT_EQ(r.out, "") << command << ": no answer without the name it would carry";
         EXPECT_NE(r.err.find("holds no ["), std::string::npos) << r.err;
     }
-    EXPECT_EQ(RunCli({"--ini", plain, "text", "C5"}).exitCode, 0) << "text names nothing it cannot";
 }
 
 TEST(CliTrust, NotesOutsideTheRangeAndBrokenInputLinesAreRefused)
@@ -123,4 +125,42 @@ TEST(CliTrust, AnAnswerThatCannotBeWrittenFailsTheRun)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("cannot write the output"), std::string::npos) << r.err;
     EXPECT_EQ(RunCli({"name", "--batch"}, "C5 E5 G5\n", "/dev/full").exitCode, 1);
+}
+
+// Each answer that is not whole says what is missing, names the file it
+// concerns, and fails the run.
+TEST(CliTrust, WhatCouldNotBeDoneIsSaidAndFailsTheRun)
+{
+    ScratchDir scratch;
+    const std::string empty = scratch.Write("empty.ini", "");
+    const std::string studio = scratch.Write("s.cts", "[Windows]\n0=513\n1=0A0102\n");
+    const std::string fifo = scratch.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        bool ownSettingsEmpty;
+        std::vector<std::string> args;
+        std::string input;
+        int exitCode;
+        std::string said;
+    };
+    const Case cases[] = {
+        // The program's own file, empty: answered from the built-in
+        // definitions, and said so, since nothing is written back.
+        {true, {"name", "C5", "E5", "G5"}, "", 0,
+         "447: The definitions of [Chords], [Tunings], [Scales], [Keys] are missing from " + TestSettings::File() +
+             "; the ones Cantrel Studio comes with are used this time."},
+        {false, {"--ini", empty, "text", "C5", "E5", "G5"}, "", 1, "holds no [Chords] definitions"},
+        {false, {"studio", studio}, "", 1, "component 1 is damaged: [Windows] 1 is not a placement and settings record"},
+        {false, {"strings", "A1", "C6", "G11"}, "", 1, "could not place A1, G11 on the strings"},
+        {false, {"strings", "--batch"}, "C6 E6\nA1 C6\n", 1, "line 2: could not place A1 on the strings"},
+        {false, {"play", "--wav", fifo, "C5"}, "", 1, "'" + fifo + "' is not a regular file"},
+    };
+    for (const Case& c : cases) {
+        if (c.ownSettingsEmpty) std::filesystem::resize_file(TestSettings::File(), 0);
+        const CliResult r = RunCli(c.args, c.input);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args.front() << ": " << r.err;
+        EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("Internal error"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("restored"), std::string::npos) << r.err;
+    }
 }

@@ -13,6 +13,7 @@
 #include "core/midi/midi_settings.h"
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
+#include "core/services/settings_write_failure.h"
 #include "core/theory/chord.h"
 
 namespace {
@@ -98,7 +99,7 @@ void ApplyPreferences(const PreferenceValues& v)
     chord::Config_AddStyle = v.addStyle ? 1 : 0;
     chord::Config_DiffBass = v.diffBass ? 1 : 0;
     WriteNamingPreferences();
-    batch.Commit();
+    if (!batch.Commit()) ReportSettingsNotWritten("the preferences chosen hold only until it ends");
 
     LiveMidiInput::FollowPreferences();
     RedrawComponents();

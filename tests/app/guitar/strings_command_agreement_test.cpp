@@ -52,6 +52,7 @@ TEST_F(GuitarTest, StringsCommandAgreesWithTheComponent)
         guitar->ApplySettings(settings);
 
         std::string input, expected;
+        bool leftOut = false;  // a note no string reaches fails the command's run
         for (int c = 0; c < 15; ++c) {
             chord arriving;
             for (int i = pick(1, 9); i > 0; --i) {
@@ -65,12 +66,13 @@ TEST_F(GuitarTest, StringsCommandAgreesWithTheComponent)
             input += '\n';
             guitar->TakeChord(arriving);
             expected += Listing(guitar);
+            leftOut = leftOut || guitar->Chord.CountNotes() != arriving.CountNotes();
         }
         const CliResult r = RunCli({"--ini", ini, "strings", "--batch", "--tuning",
                                     std::to_string(settings.tuningIndex), "--frets", std::to_string(settings.fretCount),
                                     "--capo", std::to_string(settings.capoFret)},
                                    input);
-        ASSERT_EQ(r.exitCode, 0) << r.err;
+        ASSERT_EQ(r.exitCode, leftOut ? 1 : 0) << r.err;
         ASSERT_EQ(r.out, expected) << "round " << round;
     }
 }

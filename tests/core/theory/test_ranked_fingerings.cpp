@@ -189,7 +189,7 @@ std::set<std::array<int, chord::Slots>> AllByTrying(const FingeringRequest& r)
 TEST_F(RandomChordsOnEveryTuning, EveryFingeringSoundsExactlyTheChordWithTheBassLowest)
 {
     ForgetProfiles();
-    UseINIFileName((std::string(CANTREL_OUTPUT_DIR) + "/cantrel.ini").c_str());
+    UseINIFileName((std::string(CANTREL_SOURCE_DIR) + "/data/cantrel.ini").c_str());
     ASSERT_TRUE(InitializeTuningList());
     ASSERT_GT(CountTunings(), 0);
     std::mt19937 random(17);

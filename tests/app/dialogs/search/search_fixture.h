@@ -20,7 +20,7 @@
 // Loads the shipped lists from a copy of cantrel.ini at path.
 inline void LoadShippedLists(const std::string& path)
 {
-    std::filesystem::copy_file(std::string(CANTREL_OUTPUT_DIR) + "/cantrel.ini", path,
+    std::filesystem::copy_file(std::string(CANTREL_SOURCE_DIR) + "/data/cantrel.ini", path,
                                std::filesystem::copy_options::overwrite_existing);
     ForgetProfiles();
     UseINIFileName(path.c_str());
