@@ -53,13 +53,6 @@ void Disconnect(ComponentNode* c)
     if (source && target) Connect(source, 0, target, 0);
 }
 
-ComponentNode* NthInputOf(const ComponentNode* c, int n)
-{
-    for (const LinkSlot& slot : c->Links)
-        if (slot.To == c && n-- == 0) return slot.From;
-    return nullptr;
-}
-
 ComponentNode* NthOutputOf(const ComponentNode* c, int n)
 {
     for (const LinkSlot& slot : c->Links)

@@ -15,9 +15,8 @@ void Unlink(ComponentNode* a, ComponentNode* b);
 // through, its first source is linked to its first target instead.
 void Disconnect(ComponentNode* c);
 
-// The nth (0-based) link that starts at c / ends at c, in slot order.
+// The nth (0-based) link that starts at c, in slot order.
 ComponentNode* NthOutputOf(const ComponentNode* c, int n);
-ComponentNode* NthInputOf(const ComponentNode* c, int n);
 
 // The component linked at input or output `port` (0-based among its kind) of
 // c, or null. A link of c to itself shows at its input and at c's first
