@@ -6,7 +6,7 @@
 #include "core/services/error.h"
 
 namespace {
-constexpr int TooManyComponents = 447;
+constexpr int TooManyComponents = 457;
 }
 
 bool RoomForComponents(int holding, long adding, const char* what)

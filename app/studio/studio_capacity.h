@@ -6,6 +6,6 @@
 constexpr int MaxStudioComponents = 1000;
 
 // True when `adding` components fit beside the `holding` ones the studio
-// has; otherwise reports message 447, naming what would have brought them
+// has; otherwise reports message 457, naming what would have brought them
 // (a studio file's path, "a new component"), and returns false.
 bool RoomForComponents(int holding, long adding, const char* what);

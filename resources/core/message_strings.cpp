@@ -27,7 +27,6 @@ constexpr StringTableEntry Messages[] = {
     {443, "The MIDI hardware is still busy.  Please wait a moment and try again."},
     {444, "The MIDI hardware setup is invalid.  You must go into the Control Panel and change the MIDI device to meet your hardware."},
     {445, "Only one instance of Cantrel Studio can be running at the same time."},
-    {447, "A studio can hold at most %d components, and %s would make it %d.  The studio has been left as it was."},
     {448, "The INI file is missing.  You will not have definitions for chords, tunings, instruments, scales, or keys.  Try copying CANTREL.INI from the install disks or reinstalling."},
     {449, "The definitions of %s were missing from cantrel.ini and have been restored from the ones Cantrel Studio comes with."},
     {450, "Too many MIDI components are active."},
@@ -36,6 +35,7 @@ constexpr StringTableEntry Messages[] = {
     {453, "There is no help defined for the current studio."},
     {454, "The MIDI driver failed to enable.  You may need to close Cantrel Studio, wait a moment and try again, or restart Windows if this does not work."},
     {455, "No MIDI device driver is present.  Cantrel Studio requires a MIDI device to play sounds; please reinstall drivers for your sound card."},
+    {457, "A studio can hold at most %d components, and %s would make it %d.  The studio has been left as it was."},
 };
 
 } // namespace

@@ -300,7 +300,7 @@ TEST_F(StudioFileTest, AStudioHoldsAtMostTheBoundAndAFileBeyondItLeavesTheOpenSt
         errors.Clear();
         const std::string path = fileOf(r.name, r.count);
         EXPECT_FALSE(studio->LoadStudio(path.c_str(), r.replace, false)) << r.name;
-        ASSERT_EQ(errors.Numbers(), std::vector<int>{447}) << r.name;
+        ASSERT_EQ(errors.Numbers(), std::vector<int>{457}) << r.name;
         EXPECT_NE(errors.reports[0].text.find("at most 1000 components, and " + path + " " + r.says), std::string::npos)
             << errors.reports[0].text;
         EXPECT_EQ(prompts, 0);
@@ -313,7 +313,7 @@ TEST_F(StudioFileTest, AStudioHoldsAtMostTheBoundAndAFileBeyondItLeavesTheOpenSt
     EXPECT_TRUE(studio->LoadStudio(fileOf("full.cts", MaxStudioComponents).c_str(), true, false));
     EXPECT_EQ(ComponentCount(), MaxStudioComponents);
     EXPECT_EQ(CreateComponent(studio, ComponentKind::Splitter, false), nullptr);
-    EXPECT_EQ(errors.Numbers(), std::vector<int>{447});
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{457});
     EXPECT_EQ(ComponentCount(), MaxStudioComponents);
 }
 
