@@ -3,7 +3,9 @@
 // groups of five: a Keyboard into a pass-through Splitter, whose outputs go to
 // a Guitar and to a Joiner; the Guitar goes to the Joiner too, and the Joiner
 // to an Analyzer. Twenty chords put out by each Keyboard fill every Analyzer's
-// history. Prints the times (and that of the event loop's first pass after a
+// history. Also times the refusal of a studio file far beyond what a studio
+// may hold (30,000 components, as the one that used to crash the program).
+// Prints the times (and that of the event loop's first pass after a
 // load), the time per component, the growth from 100 to 1,000, and how often
 // the file was rewritten per save.
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -35,6 +38,7 @@
 #include "core/studio/note_flow.h"
 #include "core/studio/studio_file_reader.h"
 #include "core/studio/studio_modified.h"
+#include "app/studio/studio_capacity.h"
 #include "core/services/error.h"
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
@@ -172,6 +176,31 @@ Figures Measure(mmMDIClient& studio, int count, const std::string& path)
     return f;
 }
 
+// A file of `count` copies of the first component line of `model`; the time
+// LoadStudio takes to refuse it, and whether it did.
+void MeasureRefusal(mmMDIClient& studio, const std::string& model, const std::string& path, int count)
+{
+    ForgetProfiles();
+    const std::string line = GetProfileString(model, StudioFile::Windows, "1", std::string());
+    {
+        std::ofstream out(path);
+        out << "[Windows]\n0=513\n";
+        for (int n = 1; n <= count; ++n) out << n << '=' << line << '\n';
+    }
+    int reported = 0;
+    const ErrorPresenter before = GetErrorPresenter();
+    SetErrorPresenter([&reported](const ErrorReport& report) { reported = report.number; });
+    ForgetProfiles();
+    Stopwatch watch;
+    const bool loaded = studio.LoadStudio(path.c_str(), true, false);
+    const Span refusal = watch.Stop();
+    SetErrorPresenter(before);
+    std::printf("%d components (%.1f MB) against the bound of %d: %s with message %d in %.0f ms (%.0f processor ms); "
+                "studio left with %d\n",
+                count, double(std::filesystem::file_size(path)) / 1e6, MaxStudioComponents,
+                loaded ? "LOADED" : "refused", reported, refusal.wall, refusal.cpu, ComponentCount());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -198,7 +227,7 @@ int main(int argc, char** argv)
     // A count on the command line measures that studio alone (for a profiler).
     std::vector<int> sizes = {10, 100, 1000};
     if (argc > 1 && std::atoi(argv[1]) > 0) sizes = {std::atoi(argv[1])};
-    for (int& count : sizes) count = std::max(GroupSize, count / GroupSize * GroupSize);
+    for (int& count : sizes) count = std::clamp(count / GroupSize * GroupSize, GroupSize, MaxStudioComponents);
     Figures at100;
     std::printf("groups of Keyboard -> pass-through Splitter -> Guitar and Joiner, Guitar -> Joiner -> Analyzer "
                 "(%d history lines); median of %d, wall ms (processor ms)\n",
@@ -230,6 +259,8 @@ int main(int argc, char** argv)
             std::printf("goal under 1000 ms each (wall): save %s, load %s\n", f.save.wall < 1000 ? "met" : "MISSED",
                         f.load.wall < 1000 ? "met" : "MISSED");
     }
+    const std::string model = folder + "/studio" + std::to_string(sizes.back()) + ".cts";
+    MeasureRefusal(studio, model, folder + "/beyond.cts", 30000);
     studio.AskToSave = [] { return QMessageBox::No; };
     studio.CloseStudio();
     std::filesystem::remove_all(folder);

@@ -1,6 +1,7 @@
 #pragma once
-// The Joiner's Change Connections dialog (5005). On OK it replaces the Joiner's
-// links with the chosen ones (the studio is not marked modified).
+// The Joiner's Change Connections dialog (5005): each of its two inputs and
+// its output. On OK it links the ports whose choice was changed (the studio
+// is not marked modified).
 
 #include <memory>
 
@@ -9,5 +10,4 @@ class ConnectionsDialog;
 class QWidget;
 
 std::unique_ptr<ConnectionsDialog> MakeJoinerConnectionsDialog(QWidget* parent, ComponentNode* c);
-void ApplyJoinerConnectionsDialog(const ConnectionsDialog& dialog, ComponentNode* c);
 void RunJoinerConnectionsDialog(ComponentNode* c);

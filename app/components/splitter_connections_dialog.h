@@ -1,6 +1,7 @@
 #pragma once
-// The Splitter's Change Connections dialog (5006). On OK it replaces the Splitter's
-// links with the chosen ones (the studio is not marked modified).
+// The Splitter's Change Connections dialog (5006): its input and each of its
+// two outputs. On OK it links the ports whose choice was changed (the studio
+// is not marked modified).
 
 #include <memory>
 
@@ -9,5 +10,4 @@ class ConnectionsDialog;
 class QWidget;
 
 std::unique_ptr<ConnectionsDialog> MakeSplitterConnectionsDialog(QWidget* parent, ComponentNode* c);
-void ApplySplitterConnectionsDialog(const ConnectionsDialog& dialog, ComponentNode* c);
 void RunSplitterConnectionsDialog(ComponentNode* c);

@@ -5,35 +5,23 @@
 #include "core/studio/component_links.h"
 #include "core/studio/component_node.h"
 #include "app/studio/connections_dialog.h"
-#include "app/studio/connections_refresh.h"
 
 const char* const PassInAndOutThrough = "Pass In and Out Through";
 
-void RunConnectionsDialog(ComponentNode* c, ConnectionsDialogMaker make, ConnectionsDialogApplier apply)
+void RunConnectionsDialog(ComponentNode* c, ConnectionsDialogMaker make)
 {
     std::unique_ptr<ConnectionsDialog> dialog = make(QApplication::activeWindow(), c);
-    if (dialog->exec() == QDialog::Accepted) apply(*dialog, c);
+    if (dialog->exec() == QDialog::Accepted) dialog->Apply();
 }
 
 std::unique_ptr<ConnectionsDialog> MakeChangeConnectionsDialog(QWidget* parent, ComponentNode* c)
 {
-    auto dialog = std::make_unique<ConnectionsDialog>(parent, 5004, 103, QString::fromUtf8(PassInAndOutThrough), false, c->PassThrough != 0);
-    dialog->AddComponentList(101, QStringLiteral("Component Connected to Input"), LastInputOf(c));
-    dialog->AddComponentList(102, QStringLiteral("Component Connected to Output"), LastOutputOf(c));
+    using Side = ConnectionsDialog::Side;
+    auto dialog = std::make_unique<ConnectionsDialog>(parent, 5004, c, 103, QString::fromUtf8(PassInAndOutThrough), false);
+    dialog->AddPortList(101, QStringLiteral("Component Connected to Input"), Side::Input, 0);
+    dialog->AddPortList(102, QStringLiteral("Component Connected to Output"), Side::Output, 0);
     dialog->Finish();
     return dialog;
 }
 
-void ApplyChangeConnections(const ConnectionsDialog& dialog, ComponentNode* c)
-{
-    ComponentNode* input = dialog.Chosen(101);
-    ComponentNode* output = dialog.Chosen(102);
-    Unlink(LastInputOf(c), c);
-    Unlink(c, LastOutputOf(c));
-    Connect(input, 0, c, 0);
-    Connect(c, 0, output, 0);
-    c->PassThrough = dialog.PassThroughChosen() ? 1 : 0;
-    RefreshConnections();
-}
-
-void RunChangeConnectionsDialog(ComponentNode* c) { RunConnectionsDialog(c, MakeChangeConnectionsDialog, ApplyChangeConnections); }
+void RunChangeConnectionsDialog(ComponentNode* c) { RunConnectionsDialog(c, MakeChangeConnectionsDialog); }

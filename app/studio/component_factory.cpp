@@ -9,6 +9,7 @@
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/mm_mdi_client.h"
+#include "app/studio/studio_capacity.h"
 #include "core/services/error.h"
 
 namespace {
@@ -60,6 +61,7 @@ void SetComponentFactory(int kind, ComponentFactory factory)
 mmMDIChild* CreateComponent(mmMDIClient* client, int kindOrType, bool fromFile, QString* titleLater)
 {
     if (!client) return nullptr;
+    if (!RoomForComponents(ComponentCount(), 1, "a new component")) return nullptr;
     if (ComponentCount() == 0) client->TitleCounter = 1;
     const int kind = KindOfType(kindOrType);
     ComponentFactory factory = ComponentFactoryOf(kind);

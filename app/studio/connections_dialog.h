@@ -1,7 +1,7 @@
 #pragma once
 // The common body of the Change Connections dialogs: a pass-through switch
-// and list boxes of components, each with "[No Connection]" and the
-// component now connected selected.
+// and one list box of components per port of the component, each with
+// "[No Connection]" and the component now linked at that port selected.
 
 #include <QList>
 
@@ -15,13 +15,17 @@ class QListWidget;
 class ConnectionsDialog : public HDialog {
     Q_OBJECT
 public:
-    // resId: 5004, 5005 or 5006. toggle: the switch is a ToggleBox whose
-    // text holds both captions, else a check box.
-    ConnectionsDialog(QWidget* parent, int resId, int switchId, const QString& switchText, bool toggle,
-                      bool passThrough);
+    enum class Side { Input, Output };
 
-    // Adds a list box of all components with current selected.
-    void AddComponentList(int id, const QString& caption, const ComponentNode* current);
+    // resId: 5004, 5005 or 5006. toggle: the switch is a ToggleBox whose
+    // text holds both captions, else a check box. The switch shows c's
+    // PassThrough.
+    ConnectionsDialog(QWidget* parent, int resId, ComponentNode* c, int switchId, const QString& switchText,
+                      bool toggle);
+
+    // Adds a list box of all components for c's input or output `port`
+    // (0-based among its kind), the component linked there selected.
+    void AddPortList(int id, const QString& caption, Side side, int port);
     // Finishes the layout (buttons at the bottom).
     void Finish();
 
@@ -30,12 +34,25 @@ public:
     ComponentNode* Chosen(int id) const;
     bool PassThroughChosen() const;
 
+    // Carries an accepted dialog out on c: each port whose list now selects
+    // another line lets go of its link and is linked to the chosen component
+    // (at that component's first free port of the other kind); a port whose
+    // selection was left as it was keeps its link as it is. Then the switch.
+    void Apply();
+
 private:
-    struct ComponentList {
+    struct PortList {
         int id;
+        Side side;
+        int port;
         QListWidget* widget;
+        ComponentNode* shown;  // linked there when the dialog opened
+        int shownRow;
     };
-    QList<ComponentList> lists_;
+    bool Changed(const PortList& list) const;
+
+    ComponentNode* component_;
+    QList<PortList> lists_;
     QAbstractButton* switch_;
     class QGridLayout* grid_;
 };

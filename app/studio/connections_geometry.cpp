@@ -91,15 +91,17 @@ bool ConnectByDrag(QPoint from, QPoint to)
     ComponentNode* a = HitTest(AllPorts, from, kindA, indexA);
     ComponentNode* b = HitTest(AllPorts, to, kindB, indexB);
     if (!a || !b || kindA == BodyHit) return false;
-    // Back on the very port it started from: that port lets go of its link.
-    // (Another port of the same component is a link to itself.)
-    if (a == b && kindA == kindB && indexA == indexB) {
+    // Let go on the component it started from at the same index (its own
+    // port, the port opposite, or the icon for a first port): the port where
+    // the drag started lets go of its link.
+    if (a == b && indexA == indexB) {
         const LinkSlot held = a->Links[kindA == InputPort ? indexA : indexA + a->InputCount];
         Unlink(held.From, held.To);
         return true;
     }
-    // Only a port takes a line: a drop on an icon body changes nothing.
-    if (kindA == kindB || kindB == BodyHit) return false;
+    if (kindA == kindB) return false;
+    // An icon body (index 0) stands for the component's first port of the
+    // kind the line needs.
     if (kindA == OutputPort)
         Connect(a, indexA, b, indexB);
     else

@@ -48,9 +48,10 @@ ComponentNode* HitTest(int filter, QPoint& p, int& kind, int& index);
 // The first component whose title box holds p, or null.
 ComponentNode* HitTitle(QPoint p);
 
-// Turns a line dragged from one port to a point into a link: released on its
-// own starting port it removes that port's link; on a port of the other kind
-// (another port of the same component included) it connects them, replacing
-// what either port held; anywhere else it changes nothing. True when the
-// links were changed.
+// Turns a line dragged from one port to a point into a link: let go on the
+// same component at the same index (its starting port above all) it removes
+// that port's link; on a port of the other kind, or on an icon body standing
+// for its first port of that kind, it connects them, replacing what either
+// port held; anywhere else it changes nothing. True when the links were
+// changed.
 bool ConnectByDrag(QPoint from, QPoint to);

@@ -16,11 +16,13 @@
 #include "app/studio/component_factory.h"
 #include "core/studio/component_node.h"
 #include "app/studio/component_titles.h"
+#include "app/studio/connections/layout_window.h"
 #include "app/studio/connections_refresh.h"
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/new_component_dialog.h"
 #include "core/studio/show_scale_notes.h"
+#include "app/studio/studio_capacity.h"
 #include "app/studio/help_topics.h"
 #include "app/studio/studio_commands.h"
 #include "core/studio/studio_file_reader.h"
@@ -193,6 +195,8 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
 {
     StudioFileContents contents;
     if (!ReadStudioFile(path, contents)) return false;
+    // Judged before the open studio is closed, which then stays as it is.
+    if (!RoomForComponents(replace ? 0 : ComponentCount(), long(contents.components.size()), path)) return false;
     if (replace && !CloseStudio()) return false;
 
     const int base = ComponentCount();
@@ -232,6 +236,9 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
         created[i]->ReleaseCloseShortcut();
     }
     if (!created.empty()) ActivateLoaded(this, created.back());
+    // The frames restored last lie on top; the Connections window, open
+    // over the studio before, stays in view above them.
+    if (LayoutWindow* connections = ConnectionsWindow()) connections->raise();
 
     if (mainToolBar_) ToolBar::Load(window(), mainToolBar_, path);
     ClearStudioModified();

@@ -53,13 +53,6 @@ void Disconnect(ComponentNode* c)
     if (source && target) Connect(source, 0, target, 0);
 }
 
-ComponentNode* NthInputOf(const ComponentNode* c, int n)
-{
-    for (const LinkSlot& slot : c->Links)
-        if (slot.To == c && n-- == 0) return slot.From;
-    return nullptr;
-}
-
 ComponentNode* NthOutputOf(const ComponentNode* c, int n)
 {
     for (const LinkSlot& slot : c->Links)
@@ -67,18 +60,38 @@ ComponentNode* NthOutputOf(const ComponentNode* c, int n)
     return nullptr;
 }
 
-ComponentNode* LastInputOf(const ComponentNode* c)
+ComponentNode* LinkedAtInput(const ComponentNode* c, int port)
 {
-    ComponentNode* last = nullptr;
-    for (const LinkSlot& slot : c->Links)
-        if (slot.To == c) last = slot.From;
-    return last;
+    if (port < 0 || port >= c->InputCount) return nullptr;
+    const LinkSlot& slot = c->Links[port];
+    return slot.To == c ? slot.From : nullptr;
 }
 
-ComponentNode* LastOutputOf(const ComponentNode* c)
+ComponentNode* LinkedAtOutput(const ComponentNode* c, int port)
 {
-    ComponentNode* last = nullptr;
-    for (const LinkSlot& slot : c->Links)
-        if (slot.From == c) last = slot.To;
-    return last;
+    if (port < 0 || port >= c->OutputCount) return nullptr;
+    const LinkSlot& slot = c->Links[c->InputCount + port];
+    if (slot.From == c && slot.To) return slot.To;
+    // A link to itself lies in an input slot only and so names no output:
+    // it stands at the first output that holds nothing else.
+    bool selfLinked = false;
+    for (int in = 0; in < c->InputCount; ++in) selfLinked = selfLinked || c->Links[in].Holds(c, c);
+    if (!selfLinked) return nullptr;
+    for (int out = 0; out < c->OutputCount; ++out)
+        if (c->Links[c->InputCount + out].Empty()) return out == port ? const_cast<ComponentNode*>(c) : nullptr;
+    return nullptr;
+}
+
+int FreeInputOf(const ComponentNode* c)
+{
+    for (int in = 0; in < c->InputCount; ++in)
+        if (c->Links[in].Empty()) return in;
+    return 0;
+}
+
+int FreeOutputOf(const ComponentNode* c)
+{
+    for (int out = 0; out < c->OutputCount; ++out)
+        if (c->Links[c->InputCount + out].Empty()) return out;
+    return 0;
 }

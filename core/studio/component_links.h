@@ -15,10 +15,14 @@ void Unlink(ComponentNode* a, ComponentNode* b);
 // through, its first source is linked to its first target instead.
 void Disconnect(ComponentNode* c);
 
-// The source of c's last input link, the target of its last output link, and
-// the nth link of each side in slot order (a self-link is both).
-ComponentNode* LastInputOf(const ComponentNode* c);
-ComponentNode* LastOutputOf(const ComponentNode* c);
-// The nth (0-based) link that starts at c / ends at c, in slot order.
+// The nth (0-based) link that starts at c, in slot order.
 ComponentNode* NthOutputOf(const ComponentNode* c, int n);
-ComponentNode* NthInputOf(const ComponentNode* c, int n);
+
+// The component linked at input or output `port` (0-based among its kind) of
+// c, or null. A link of c to itself shows at its input and at c's first
+// output that holds no other link.
+ComponentNode* LinkedAtInput(const ComponentNode* c, int port);
+ComponentNode* LinkedAtOutput(const ComponentNode* c, int port);
+// c's first input / output that holds no link; the first one when all do.
+int FreeInputOf(const ComponentNode* c);
+int FreeOutputOf(const ComponentNode* c);

@@ -38,6 +38,7 @@ constexpr StringTableEntry Messages[] = {
     {454, "The MIDI driver failed to enable.  You may need to close Cantrel Studio, wait a moment and try again, or restart Windows if this does not work."},
     {455, "No MIDI device driver is present.  Cantrel Studio requires a MIDI device to play sounds; please reinstall drivers for your sound card."},
     {456, "Some MIDI input was lost while Cantrel Studio was busy.  The notes shown are the ones held on the instrument now."},
+    {457, "A studio can hold at most %d components, and %s would make it %d.  The studio has been left as it was."},
 };
 
 } // namespace

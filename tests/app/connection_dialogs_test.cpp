@@ -5,6 +5,9 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
+
+#include <map>
 
 #include "app/components/joiner_connections_dialog.h"
 #include "app/components/splitter_connections_dialog.h"
@@ -53,7 +56,7 @@ TEST_F(ConnectionDialogsTest, ChangeConnectionsShowsAndReplacesTheLinks)
     Choose(*dialog, 102, "Me");
     dialog->findChild<QCheckBox*>("id103")->setChecked(true);
     ClearStudioModified();
-    ApplyChangeConnections(*dialog, me);
+    dialog->Apply();
     EXPECT_TRUE(in->Links[1].Empty());
     EXPECT_TRUE(out->Links[0].Empty());
     EXPECT_TRUE(me->Links[0].Holds(me, me));
@@ -79,7 +82,7 @@ TEST_F(ConnectionDialogsTest, SplitterDialogRewiresInputAndBothOutputs)
 
     Choose(*dialog, 101, "Right");
     Choose(*dialog, 103, "[No Connection]");
-    ApplySplitterConnectionsDialog(*dialog, s);
+    dialog->Apply();
     EXPECT_TRUE(s->Links[1].Holds(s, right));
     EXPECT_TRUE(s->Links[2].Empty());
     EXPECT_TRUE(left->Links[0].Empty());
@@ -103,11 +106,75 @@ TEST_F(ConnectionDialogsTest, JoinerDialogRewiresBothInputsAndItsOutput)
     Choose(*dialog, 101, "B");
     Choose(*dialog, 103, "A");
     dialog->findChild<QCheckBox*>("id104")->setChecked(false);  // Merge All Chords
-    ApplyJoinerConnectionsDialog(*dialog, j);
+    dialog->Apply();
     EXPECT_TRUE(j->Links[0].Holds(b, j));
     EXPECT_TRUE(j->Links[1].Holds(a, j));
     EXPECT_TRUE(j->Links[2].Holds(j, sink));
     EXPECT_EQ(j->PassThrough, 0);
+}
+
+// Every link slot of every component, by title.
+std::map<std::string, std::vector<std::pair<std::string, std::string>>> AllLinks()
+{
+    auto title = [](const ComponentNode* n) { return n ? n->Title() : std::string("-"); };
+    std::map<std::string, std::vector<std::pair<std::string, std::string>>> links;
+    for (const ComponentNode* n = FirstComponent(); n; n = n->Next)
+        for (const LinkSlot& slot : n->Links) links[n->Title()].emplace_back(title(slot.From), title(slot.To));
+    return links;
+}
+
+TEST_F(ConnectionDialogsTest, OkOnAnUnchangedDialogKeepsEveryLink)
+{
+    // Every kind and port count, linked at ports other than the first: an
+    // Analyzer on a Splitter's second output and into a Joiner's second
+    // input, a Splitter using its second output only, a Splitter crossing
+    // into both inputs of one Joiner, and links of components to themselves.
+    RecordingClient* keys = Recorder("Keys");
+    SplitterClient* fork = Splitter("Fork");
+    auto* guitar = Create<mmMDIChildClient>(ComponentKind::Guitar, "Guitar");
+    auto* analyzer = Create<mmMDIChildClient>(ComponentKind::Analyzer, "Analyzer");
+    JoinerClient* join = Joiner("Join");
+    SplitterClient* second = Splitter("Second");
+    RecordingClient* sink = Recorder("Sink");
+    SplitterClient* cross = Splitter("Cross");
+    JoinerClient* both = Joiner("Both");
+    RecordingClient* loop = Recorder("Loop");
+    JoinerClient* selfJoin = Joiner("SelfJoin");
+    Connect(keys, 0, fork, 0);
+    Connect(fork, 0, guitar, 0);
+    Connect(fork, 1, analyzer, 0);
+    Connect(analyzer, 0, join, 1);
+    Connect(join, 0, second, 0);
+    Connect(second, 1, sink, 0);
+    Connect(cross, 0, both, 1);
+    Connect(cross, 1, both, 0);
+    Connect(loop, 0, loop, 0);
+    Connect(selfJoin, 0, selfJoin, 1);
+    fork->PassThrough = 0;  // the switch as it stands is kept too
+
+    QTimer ok;
+    QObject::connect(&ok, &QTimer::timeout, &ok, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->isVisible()) QTest::mouseClick(dialog->findChild<QPushButton*>("id1"), Qt::LeftButton);
+    });
+    ok.start(10);
+    const auto before = AllLinks();
+    for (ComponentNode* n = FirstComponent(); n; n = n->Next) {
+        const int passThrough = n->PassThrough;
+        static_cast<mmMDIChildClient*>(n)->ChangeConnections();
+        EXPECT_EQ(AllLinks(), before) << "after OK on " << n->Title();
+        EXPECT_EQ(n->PassThrough, passThrough) << n->Title();
+    }
+
+    // A changed choice links the new component at its first free port: the
+    // Guitar fed from the Splitter's output kept free for it.
+    Unlink(fork, guitar);
+    auto dialog = MakeChangeConnectionsDialog(nullptr, guitar);
+    EXPECT_EQ(SelectedIn(*dialog, 101), "[No Connection]");
+    Choose(*dialog, 101, "Fork");
+    dialog->Apply();
+    EXPECT_TRUE(fork->Links[1].Holds(fork, guitar));
+    EXPECT_TRUE(fork->Links[2].Holds(fork, analyzer));
 }
 
 TEST_F(ConnectionDialogsTest, NewComponentDialogRemembersTheLastChoice)

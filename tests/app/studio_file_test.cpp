@@ -5,6 +5,7 @@
 #include "app/studio/frame_placement.h"
 #include "core/services/hex_record.h"
 #include "ui/help_viewer.h"
+#include "app/studio/studio_capacity.h"
 #include "app/studio/studio_commands.h"
 #include "core/studio/studio_file_reader.h"
 #include "studio_fixture.h"
@@ -272,6 +273,48 @@ TEST_F(StudioFileTest, DamagedFilesAreReportedAndLeaveAUsableStudio)
     EXPECT_TRUE(studio->LoadStudio(again.c_str(), true, false));
     EXPECT_EQ(ComponentCount(), 2);
     EXPECT_TRUE(errors.Empty());
+}
+
+TEST_F(StudioFileTest, AStudioHoldsAtMostTheBoundAndAFileBeyondItLeavesTheOpenStudio)
+{
+    Recorder("Existing");
+    Recorder("Second");
+    auto fileOf = [this](const char* name, int count) {
+        const std::string line = SplitterLine();
+        std::string text = "[Windows]\n0=513\n";
+        for (int n = 1; n <= count; ++n) text += std::to_string(n) + "=" + line + "\n";
+        return scratch.Write(name, text);
+    };
+    // One too many to open, or to insert beside the two open ones: refused
+    // before the open studio is asked to close.
+    const struct {
+        const char* name;
+        int count;
+        bool replace;
+        const char* says;
+    } refused[] = {
+        {"over.cts", MaxStudioComponents + 1, true, "would make it 1001"},
+        {"beside.cts", MaxStudioComponents - 1, false, "would make it 1001"},
+    };
+    for (const auto& r : refused) {
+        errors.Clear();
+        const std::string path = fileOf(r.name, r.count);
+        EXPECT_FALSE(studio->LoadStudio(path.c_str(), r.replace, false)) << r.name;
+        ASSERT_EQ(errors.Numbers(), std::vector<int>{457}) << r.name;
+        EXPECT_NE(errors.reports[0].text.find("at most 1000 components, and " + path + " " + r.says), std::string::npos)
+            << errors.reports[0].text;
+        EXPECT_EQ(prompts, 0);
+        ASSERT_EQ(ComponentCount(), 2) << r.name;
+        EXPECT_EQ(FirstComponent()->Title(), "Existing");
+    }
+
+    // A studio at the bound opens; a new component then is refused.
+    errors.Clear();
+    EXPECT_TRUE(studio->LoadStudio(fileOf("full.cts", MaxStudioComponents).c_str(), true, false));
+    EXPECT_EQ(ComponentCount(), MaxStudioComponents);
+    EXPECT_EQ(CreateComponent(studio, ComponentKind::Splitter, false), nullptr);
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{457});
+    EXPECT_EQ(ComponentCount(), MaxStudioComponents);
 }
 
 TEST_F(StudioFileTest, AFailedWriteIsReportedAndKeepsTheModifiedMark)

@@ -80,6 +80,19 @@ assert win['Keyboard 4']['active'], 'the Keyboard is not the active component'
 assert $no_chord_named, 'a chord is named before any was played: ' + d['status']
 "
 
+# OK on the Analyzer's unchanged Change Connections dialog keeps its link
+# on the Splitter's second output (checked below: the chord still reaches
+# the Guitar and the Analyzer, and the saved links).
+keys_to "$main" alt+w 3
+sleep 0.3
+keys_to "$main" ctrl+l
+connections=$(wait_window '^Change Connections$') || fail "no Change Connections dialog"
+keys_to "$connections" Return
+wait_gone '^Change Connections$' || fail "the Change Connections dialog stayed"
+keys_to "$main" alt+w 4
+sleep 0.3
+expect "the Keyboard active again" "assert win['Keyboard 4']['active'], 'the Keyboard is not the active component'"
+
 # 2. Keyboard Settings, OK without a change: the Keyboard stays in Chord
 # mode. B D# F# typed and put out reach the Guitar and are named; then,
 # after BackSpace, three notes typed on the Keyboard, the active component.

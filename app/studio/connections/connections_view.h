@@ -1,8 +1,8 @@
 #pragma once
 // The drawing of the Connections window: the studio as icons with ports,
 // link lines and titles, scrolled over the document of all icons. Dragging
-// from a port to a port connects them (back onto the same port disconnects
-// it), dragging an icon places it by hand, a double click on a title renames
+// from a port to a port or an icon connects them (back onto the same port
+// disconnects it), dragging an icon places it by hand, a double click on a title renames
 // the component in place, and each icon has a popup menu.
 
 #include <QAbstractScrollArea>

@@ -1,5 +1,7 @@
 #include "app/studio/connections/layout_window.h"
 
+#include <algorithm>
+
 #include "app/studio/connections/component_icons.h"
 #include "app/studio/connections/connections_view.h"
 #include "app/studio/connections_refresh.h"
@@ -7,8 +9,22 @@
 #include "app/studio/mm_mdi_client.h"
 
 namespace {
+
 LayoutWindow* connectionsWindow = nullptr;
+
+// The area puts a new window where it covers the others least, which may be
+// past its edges; it has no scroll bars to reach it there.
+void KeepInside(QMdiSubWindow* window, const QSize& area)
+{
+    if (window->isMaximized() || area.isEmpty()) return;
+    QRect place = window->geometry();
+    place.setSize(place.size().boundedTo(area));
+    place.moveLeft(std::clamp(place.x(), 0, area.width() - place.width()));
+    place.moveTop(std::clamp(place.y(), 0, area.height() - place.height()));
+    window->setGeometry(place);
 }
+
+}  // namespace
 
 LayoutWindow* ConnectionsWindow() { return connectionsWindow; }
 
@@ -28,6 +44,7 @@ LayoutWindow::LayoutWindow(mmMDIClient* studio) : view_(new ConnectionsView)
     studio->addSubWindow(this);
     resize(420, 300);
     show();
+    KeepInside(this, studio->viewport()->size());
     view_->setFocus();
 }
 

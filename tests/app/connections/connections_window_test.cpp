@@ -121,17 +121,24 @@ TEST_F(ConnectionsWindowTest, DraggingLinesConnectsAndDisconnects)
     const QPoint middle = view->ViewportPoint((Output(keys) + Input(j, 1)) / 2);
     EXPECT_NE(picture.pixelColor(middle * picture.devicePixelRatio()), view->palette().color(QPalette::Base));
 
-    // Dropped on an icon body, or on a port of the same kind: nothing.
-    Drag(Output(j), Body(out));
-    EXPECT_TRUE(j->Links[2].Empty());
+    // Dropped on a port of the same kind, or on nothing: no change.
     Drag(Output(j), Output(keys));
     EXPECT_TRUE(j->Links[2].Empty());
     Drag(Output(j), {600, 600});
     EXPECT_TRUE(j->Links[2].Empty());
 
+    // Dropped on an icon body: that component's first port of the other kind.
+    Drag(Output(j), Body(out));
+    EXPECT_TRUE(out->Links[0].Holds(j, out));
+    EXPECT_TRUE(j->Links[2].Holds(j, out));
+    Drag(Input(other), Body(j));
+    EXPECT_TRUE(other->Links[0].Holds(j, other));
+    EXPECT_TRUE(out->Links[0].Empty());
+
     // Near enough to a port is on it; an input may start the line too.
     Drag(Input(out) + QPoint(-4, 5), Output(j) + QPoint(6, -6));
     EXPECT_TRUE(out->Links[0].Holds(j, out));
+    EXPECT_TRUE(other->Links[0].Empty());
 
     // Connect replaces what the input held.
     Drag(Output(other), Input(j, 1));
@@ -142,10 +149,21 @@ TEST_F(ConnectionsWindowTest, DraggingLinesConnectsAndDisconnects)
     Drag(Output(j), Output(j) + QPoint(3, 3));
     EXPECT_TRUE(j->Links[2].Empty());
     EXPECT_TRUE(out->Links[0].Empty());
+    // So does a drop on the same component at the same index: the port
+    // opposite, or the icon standing for a first port.
+    Drag(Output(other), Input(other));
+    EXPECT_TRUE(other->Links[1].Empty());
+    EXPECT_TRUE(j->Links[1].Empty());
+    EXPECT_TRUE(other->Links[0].Empty());
+    Drag(Output(keys), Input(j, 0));
+    Drag(Input(j, 0), Body(j));
+    EXPECT_TRUE(j->Links[0].Empty());
+    EXPECT_TRUE(keys->Links[1].Empty());
 
-    // From a component's output to its own input: a link to itself.
-    Drag(Output(keys), Input(keys));
-    EXPECT_TRUE(keys->Links[0].Holds(keys, keys));
+    // A Splitter's second output to its own input: a link to itself.
+    SplitterClient* s = Splitter();
+    Drag(Output(s, 1), Input(s));
+    EXPECT_TRUE(s->Links[0].Holds(s, s));
 }
 
 TEST_F(ConnectionsWindowTest, DraggedIconsStayUntilAutomaticPositioning)

@@ -1,7 +1,9 @@
 // The View menu's Connections commands in the whole program.
 #include <QAction>
+#include <QMdiSubWindow>
 
 #include "app/shell/shell_commands.h"
+#include "app/studio/studio_commands.h"
 #include "app/studio/component_factory.h"
 #include "core/studio/component_node.h"
 #include "core/studio/component_types.h"
@@ -48,6 +50,32 @@ TEST_F(ConnectionsCommandsTest, ViewMenuOpensClosesAndPositions)
     frame->Command(ShellCommand::Connections);
     EXPECT_EQ(ConnectionsWindow(), nullptr);
     EXPECT_FALSE(toggle->isChecked());
+}
+
+TEST_F(ConnectionsCommandsTest, TheWindowOpensInsideTheStudioAndStaysInViewAfterNew)
+{
+    ShipTemplates();
+    StartShown();
+    QApplication::setActiveWindow(frame);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    QAction* toggle = frame->Actions().Find(ShellCommand::Connections);
+    for (const QSize size : {QSize(1280, 800), QSize(1024, 700), QSize(800, 600), QSize(640, 480), QSize(420, 320)}) {
+        frame->resize(size);
+        frame->Command(StudioCommand::New);
+        QTest::keyClick(frame, Qt::Key_O, Qt::ControlModifier);
+        ASSERT_NE(ConnectionsWindow(), nullptr);
+        const QRect area(QPoint(), studio->viewport()->size());
+        EXPECT_TRUE(area.contains(ConnectionsWindow()->geometry())) << size.width() << "x" << size.height();
+
+        // A new studio stacks its frames on top; the window stays above them.
+        frame->Command(StudioCommand::New);
+        ASSERT_EQ(ComponentCount(), 4);
+        EXPECT_TRUE(toggle->isChecked());
+        EXPECT_EQ(studio->subWindowList(QMdiArea::StackingOrder).last(), ConnectionsWindow());
+        QTest::keyClick(frame, Qt::Key_O, Qt::ControlModifier);
+        EXPECT_EQ(ConnectionsWindow(), nullptr);
+        EXPECT_FALSE(toggle->isChecked());
+    }
 }
 
 }  // namespace
