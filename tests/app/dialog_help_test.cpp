@@ -163,6 +163,10 @@ TEST_F(DialogHelpTest, EveryDialogOpensItsPageByF1AndByHelp)
             QTest::mouseClick(help, Qt::LeftButton);
             EXPECT_EQ(helpWindow.asked, std::vector<int>(2, place.context));
             EXPECT_TRUE(dialog->isVisible()) << "Help leaves the dialog open";
+            // The help window is the dialog's while it is open: the window
+            // manager keeps it above the dialog, and the dialog does not hold
+            // it back.
+            EXPECT_EQ(HelpWindow::Instance()->windowHandle()->transientParent(), dialog->windowHandle());
             dialog->reject();
         };
         if (place.resource == MessageDialog::ResourceId)
@@ -171,6 +175,9 @@ TEST_F(DialogHelpTest, EveryDialogOpensItsPageByF1AndByHelp)
             WhenModal<HDialog>([&](HDialog* d) { check(d); });
         place.open();
         EXPECT_TRUE(shown);
+        // Once the dialog has closed the help window stays, a window of its own.
+        EXPECT_TRUE(HelpWindow::Instance()->isVisible());
+        EXPECT_EQ(HelpWindow::Instance()->windowHandle()->transientParent(), nullptr);
     }
 
     const std::set<std::string> inTheSources = DialogClassesInTheSources();
