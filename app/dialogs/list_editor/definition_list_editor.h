@@ -3,9 +3,9 @@
 // definition list in place. The list (control 103) shows one line per
 // record; Add (6514) links a record made from the fields behind the selected
 // one (behind the last when none is) and selects it, Delete (6513) removes
-// the selected one (never the first); OK rewrites the
-// list's section of the settings file, and OK and Cancel both reload the
-// list from the file, so Cancel drops every edit.
+// the selected one (never the first); OK rewrites the list's section of the
+// settings file, and OK and Cancel both reload the list from the file, so
+// Cancel drops every edit.
 
 #include <QString>
 
