@@ -38,6 +38,11 @@ TEST(HelpWindowPlacement, BesideTheMainWindowNeverOverItsMenuBar)
         EXPECT_FALSE(placed.intersects(QRect(c.anchor.topLeft(), QSize(c.anchor.width(), 50))));
         EXPECT_EQ(placed.topLeft(), c.expected);
     }
+    // Beside a dialog it narrows to the wider side rather than cover it, but
+    // not below the narrowest width asked for.
+    const QRect dialog(290, 100, 700, 500);
+    EXPECT_EQ(HelpWindow::PlaceBeside(dialog, 0, screen, size, 260), QRect(990, 100, 290, 480));
+    EXPECT_TRUE(HelpWindow::PlaceBeside(dialog, 0, screen, size, 300).intersects(dialog));
 }
 
 using HelpWindowTest = ShellTest;
