@@ -1,6 +1,7 @@
 // The Search dialog's reading of a typed or pasted name, on arbitrary bytes:
 // tidying is stable and never grows the text, the root is a pitch class,
-// the name is the text's own tail, and the line found really begins with it.
+// the name is the text's own tail, and the line found is named by it: its
+// name or description is the text, or the line or its description begins with it.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -21,6 +22,18 @@ bool BeginsIgnoringCase(const std::string& line, const std::string& prefix)
     return true;
 }
 
+bool NamedBy(const std::string& line, const std::string& typed)
+{
+    const std::size_t tab = line.find('\t');
+    const std::string name = line.substr(0, tab);
+    const std::string description = tab == std::string::npos ? std::string() : line.substr(tab + 1);
+    const auto same = [&typed](const std::string& part) {
+        return part.size() == typed.size() && BeginsIgnoringCase(part, typed);
+    };
+    return same(name) || same(description) || BeginsIgnoringCase(line, typed) ||
+           (!typed.empty() && BeginsIgnoringCase(description, typed));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -36,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
 
     static const std::vector<std::string> lines = {"\tMajor", "m\tMinor", "m7\tMinor Seventh", "Major", "Dorian"};
-    const int line = FindLineStartingWith(lines, reading.name);
+    const int line = FindLineForName(lines, reading.name);
     if (line < -1 || line >= int(lines.size())) std::abort();
-    if (line >= 0 && !BeginsIgnoringCase(lines[std::size_t(line)], reading.name)) std::abort();
+    if (line >= 0 && !NamedBy(lines[std::size_t(line)], reading.name)) std::abort();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "ui/help_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
@@ -10,6 +11,15 @@
 #include <QWindow>
 
 #include <algorithm>
+
+namespace {
+
+constexpr int DefaultWidth = 560;
+constexpr int DefaultHeight = 480;
+// Beside a dialog it may narrow down to this rather than cover the dialog.
+constexpr int NarrowestBesideDialog = 260;
+
+}  // namespace
 
 HelpWindow* HelpWindow::Instance()
 {
@@ -40,7 +50,7 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window)
     layout->setSpacing(0);
     layout->addWidget(bar_);
     layout->addWidget(browser_);
-    resize(560, 480);
+    resize(DefaultWidth, DefaultHeight);
 }
 
 void HelpWindow::SetAnchor(QWidget* anchor, QWidget* keepVisible)
@@ -49,16 +59,23 @@ void HelpWindow::SetAnchor(QWidget* anchor, QWidget* keepVisible)
     keepVisible_ = keepVisible;
 }
 
-QRect HelpWindow::PlaceBeside(const QRect& anchor, int reservedTop, const QRect& screen, const QSize& size)
+QRect HelpWindow::PlaceBeside(const QRect& anchor, int reservedTop, const QRect& screen, const QSize& size,
+                              int narrowest)
 {
     const int width = std::min(size.width(), screen.width());
     const int height = std::min(size.height(), screen.height());
     QRect r(0, 0, width, height);
     const int top = std::clamp(anchor.top(), screen.top(), screen.bottom() - height + 1);
+    const int roomRight = screen.right() - anchor.right();
+    const int roomLeft = anchor.left() - screen.left();
     if (anchor.right() + width < screen.right() + 1) {
         r.moveTopLeft(QPoint(anchor.right() + 1, top));  // right of the window
     } else if (anchor.left() - width >= screen.left()) {
         r.moveTopLeft(QPoint(anchor.left() - width, top));  // left of it
+    } else if (narrowest > 0 && std::max(roomLeft, roomRight) >= narrowest) {
+        // Narrower, on the side with more room.
+        r.setWidth(std::max(roomLeft, roomRight));
+        r.moveTopLeft(QPoint(roomRight >= roomLeft ? anchor.right() + 1 : screen.left(), top));
     } else {
         // No room beside it: over its right part, below its menu bar.
         r.moveTopLeft(QPoint(screen.right() - width + 1, anchor.top() + reservedTop));
@@ -78,6 +95,12 @@ bool HelpWindow::ShowTopic(const std::string& book, int context)
     } else {
         browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(page)));
     }
+    // A dialog holding the program (a modal one) is where the user is.
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog && dialog != this && dialog->isVisible()) {
+        ServeDialog(dialog);
+        return !page.empty();
+    }
     QWindow* main = anchor_ ? anchor_->windowHandle() : nullptr;
     if (!isVisible() && main && anchor_->isVisible() && !main->isExposed()) {
         // The main window has just been shown: where a window manager puts
@@ -89,8 +112,48 @@ bool HelpWindow::ShowTopic(const std::string& book, int context)
     return !page.empty();
 }
 
+void HelpWindow::ServeDialog(QWidget* dialog)
+{
+    if (dialog_ != dialog) {
+        LeaveDialog();
+        // Owned by the dialog, the window is not blocked by it, and the
+        // window manager keeps it above it; whom a window belongs to is read
+        // when it is shown.
+        const bool shown = isVisible();
+        if (shown) hide();
+        winId();
+        windowHandle()->setTransientParent(dialog->windowHandle());
+        dialog_ = dialog;
+        dialog->installEventFilter(this);
+        MoveBeside(dialog, 0, NarrowestBesideDialog);
+    }
+    Bring();
+}
+
+void HelpWindow::LeaveDialog()
+{
+    if (!dialog_) return;
+    dialog_->removeEventFilter(this);
+    dialog_ = nullptr;
+    if (!windowHandle()) return;
+    // Shown again as a window of its own, where it is, without taking the
+    // focus from the window the user goes back to.
+    const bool shown = isVisible();
+    if (shown) hide();
+    windowHandle()->setTransientParent(nullptr);
+    if (shown) {
+        setAttribute(Qt::WA_ShowWithoutActivating, true);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+    }
+}
+
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == dialog_ && (event->type() == QEvent::Hide || event->type() == QEvent::Destroy)) {
+        LeaveDialog();
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::Expose && anchor_ && watched == anchor_->windowHandle() &&
         anchor_->windowHandle()->isExposed()) {
         watched->removeEventFilter(this);
@@ -102,15 +165,23 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
 void HelpWindow::PlaceAndBring()
 {
     if (!isVisible() && anchor_) {
-        QScreen* screen = anchor_->screen() ? anchor_->screen() : QGuiApplication::primaryScreen();
-        const QRect frame = anchor_->frameGeometry();
-        const int reservedTop =
-            keepVisible_ ? keepVisible_->mapToGlobal(QPoint(0, keepVisible_->height())).y() - frame.top() : 0;
-        const QRect placed = PlaceBeside(frame, reservedTop, screen->availableGeometry(), size());
-        resize(placed.size());
-        move(placed.topLeft());
+        const int reservedTop = keepVisible_ ? keepVisible_->mapToGlobal(QPoint(0, keepVisible_->height())).y() -
+                                                   anchor_->frameGeometry().top()
+                                             : 0;
+        MoveBeside(anchor_, reservedTop, 0);
     }
     Bring();
+}
+
+void HelpWindow::MoveBeside(QWidget* anchor, int reservedTop, int narrowest)
+{
+    QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
+    // Beside a dialog it tries its full width again, however narrow it was.
+    const QSize wanted = narrowest > 0 ? QSize(std::max(width(), DefaultWidth), height()) : size();
+    const QRect placed = PlaceBeside(anchor->frameGeometry(), reservedTop, screen->availableGeometry(), wanted,
+                                     narrowest);
+    resize(placed.size());
+    move(placed.topLeft());
 }
 
 void HelpWindow::Bring()

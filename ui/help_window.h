@@ -2,7 +2,9 @@
 // The help window: one top-level browser over the HTML help pages, reused for
 // every topic, with Back, Forward and Contents. It opens beside the program's
 // main window, never over that window's menu bar, and comes to the front
-// whenever a topic is asked for again.
+// whenever a topic is asked for again. Asked for from a dialog, it belongs to
+// that dialog while it is open: beside it, above it, and usable while the
+// dialog holds the rest of the program.
 
 #include <QPointer>
 #include <QWidget>
@@ -30,8 +32,11 @@ public:
 
     // Where the help window goes for an anchor at `anchor` (frame, global),
     // keeping `reservedTop` pixels of its top free, on a screen whose free
-    // area is `screen`, for a help window of `size`.
-    static QRect PlaceBeside(const QRect& anchor, int reservedTop, const QRect& screen, const QSize& size);
+    // area is `screen`, for a help window of `size`. When it does not fit
+    // beside the anchor and `narrowest` is given, it narrows down to that to
+    // stay beside it.
+    static QRect PlaceBeside(const QRect& anchor, int reservedTop, const QRect& screen, const QSize& size,
+                             int narrowest = 0);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,12 +47,17 @@ private:
     // Beside the anchor when not shown yet, then to the front.
     void PlaceAndBring();
     void Bring();
+    void MoveBeside(QWidget* anchor, int reservedTop, int narrowest);
+    // Becomes the window of `dialog` until it closes.
+    void ServeDialog(QWidget* dialog);
+    void LeaveDialog();
 
     QTextBrowser* browser_;
     QToolBar* bar_;
     std::string book_;
     QPointer<QWidget> anchor_;
     QPointer<QWidget> keepVisible_;
+    QPointer<QWidget> dialog_;
 };
 
 // The default viewer: shows topics in the help window.

@@ -13,6 +13,7 @@
 
 #include "app/shell/command_picture_parts.h"
 #include "app/shell/component_command_icons.h"
+#include "app/shell/list_button_pictures.h"
 #include "app/shell/shell_commands.h"
 
 namespace {
@@ -188,7 +189,7 @@ bool Paint(QPainter& p, int id, const Inks& k)
         p.drawText(QRectF(2, 2, 16, 16.5), Qt::AlignCenter, QStringLiteral("?"));
         return true;
     }
-    default: return PaintComponentCommandPicture(p, id, k);
+    default: return PaintComponentCommandPicture(p, id, k) || PaintListButtonPicture(p, id, k);
     }
 }
 

@@ -226,10 +226,14 @@ void mmMainFrame::ShowHelpTopic(int context)
 
 void mmMainFrame::ShowNoSoundNotice(const QString& notice)
 {
-    auto* silent = new QLabel(QStringLiteral("Silent"), statusBar());
-    silent->setObjectName(QStringLiteral("noSound"));
+    // Said once more when the device is opened again; the mark stays one.
+    auto* silent = statusBar()->findChild<QLabel*>(QStringLiteral("noSound"));
+    if (!silent) {
+        silent = new QLabel(QStringLiteral("Silent"), statusBar());
+        silent->setObjectName(QStringLiteral("noSound"));
+        statusBar()->addPermanentWidget(silent);
+    }
     silent->setToolTip(notice);
-    statusBar()->addPermanentWidget(silent);
     statusBar()->showMessage(notice);
 }
 

@@ -54,6 +54,10 @@ mmApp* instance = nullptr;
 
 const char* const NoSoundText = "No sound output was found: Cantrel Studio runs silent.";
 
+// Who was told of errors before the program took the reports of a missing
+// sound output for itself; told again of all of them after shutdown.
+ErrorPresenter presenterBeforeSilence;
+
 // Cut, Copy and Paste of chords go through the desktop's clipboard.
 SystemClipboard systemClipboard;
 
@@ -133,15 +137,20 @@ bool mmApp::Start()
 void mmApp::CreatePrimaryMidi()
 {
     // A machine without sound output (a server, CI) runs silent. That is said
-    // once, on standard error and in the status bar, instead of in a dialog
-    // that would hold the main window back at every start.
-    ErrorPresenter presenter = GetErrorPresenter();
-    SetErrorPresenter([this, presenter](const ErrorReport& report) {
+    // once on standard error and in the status bar, instead of in a dialog
+    // that would hold the main window back: at every start, and again at
+    // every Preferences OK, which opens the device anew. So it holds for the
+    // whole run; any other failure is reported as before.
+    presenterBeforeSilence = GetErrorPresenter();
+    SetErrorPresenter([this](const ErrorReport& report) {
         if (report.number == OpenFailureMessage(MidiFailure::NoDriver)) {
-            noSoundNotice_ = QString::fromUtf8(NoSoundText);
-            std::fprintf(stderr, "cantrel: %s\n", NoSoundText);
-        } else if (presenter) {
-            presenter(report);
+            if (noSoundNotice_.isEmpty()) {
+                noSoundNotice_ = QString::fromUtf8(NoSoundText);
+                std::fprintf(stderr, "cantrel: %s\n", NoSoundText);
+            }
+            if (mainWindow_) mainWindow_->ShowNoSoundNotice(noSoundNotice_);
+        } else if (presenterBeforeSilence) {
+            presenterBeforeSilence(report);
         } else {
             std::fprintf(stderr, "%s\n", report.text.c_str());
         }
@@ -153,7 +162,6 @@ void mmApp::CreatePrimaryMidi()
         std::fprintf(stderr, "cantrel: no MIDI ports of our own: %s\n", own.detail.c_str());
     new MidiDev;  // registers itself; released by MidiDev::ReleaseDevices
     midiCreated_ = true;
-    SetErrorPresenter(presenter);
 }
 
 void mmApp::InitMainWindow()
@@ -308,7 +316,11 @@ void mmApp::Shutdown()
     delete mainWindow_.data();
     studio_ = nullptr;
     if (banner_) delete banner_.data();
-    if (midiCreated_) MidiDev::ReleaseDevices();
+    if (midiCreated_) {
+        MidiDev::ReleaseDevices();
+        SetErrorPresenter(presenterBeforeSilence);
+        presenterBeforeSilence = {};
+    }
     if (listsInitialized_) {
         ReleaseChordList();
         ReleaseTuningList();

@@ -1,10 +1,17 @@
 // The help window: placed beside the main window and never over its menu
-// bar, brought back when asked again, with Back, Forward and Contents.
+// bar, brought back when asked again, with Back, Forward and Contents; the
+// pages of the messages and their titles in the contents.
 #include <QAction>
 #include <QFileInfo>
 #include <QTextBrowser>
 
 #include "ui/help_window.h"
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <string>
+#include <utility>
 #include "resources/core/core_strings.h"
 #include "shell_fixture.h"
 
@@ -30,6 +37,11 @@ TEST(HelpWindowPlacement, BesideTheMainWindowNeverOverItsMenuBar)
         EXPECT_FALSE(placed.intersects(QRect(c.anchor.topLeft(), QSize(c.anchor.width(), 50))));
         EXPECT_EQ(placed.topLeft(), c.expected);
     }
+    // Beside a dialog it narrows to the wider side rather than cover it, but
+    // not below the narrowest width asked for.
+    const QRect dialog(290, 100, 700, 500);
+    EXPECT_EQ(HelpWindow::PlaceBeside(dialog, 0, screen, size, 260), QRect(990, 100, 290, 480));
+    EXPECT_TRUE(HelpWindow::PlaceBeside(dialog, 0, screen, size, 300).intersects(dialog));
 }
 
 using HelpWindowTest = ShellTest;
@@ -89,3 +101,57 @@ TEST(HelpPages, EveryMessageDialogAndComponentHasItsPage)
 }
 
 }  // namespace
+
+namespace {
+
+std::string HelpFile(const std::string& name)
+{
+    std::ifstream in(std::string(CANTREL_SOURCE_DIR) + "/data/help/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Help text as it reads, each placeholder (<var>…</var>) as '@'.
+std::string AsRead(const std::string& html)
+{
+    std::string text = std::regex_replace(html, std::regex("<var>[^<]+</var>"), "@");
+    text = std::regex_replace(text, std::regex("<[^>]*>"), "");
+    for (const auto& [entity, character] : {std::pair{"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}})
+        text = std::regex_replace(text, std::regex(entity), character);
+    return text;
+}
+
+// A message as it is shown, each printf placeholder as '@'.
+std::string WithPlaceholders(const std::string& message)
+{
+    return std::regex_replace(message, std::regex("%[-+ #0]*[0-9]*[sdiuxXc]"), "@");
+}
+
+}  // namespace
+
+TEST(HelpPages, MessagesAreQuotedWholeAndTheContentsTitlesAreWholeSentences)
+{
+    const std::regex rawPlaceholder("%[-+ #0]*[0-9]*[sdiuxXc]");
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(CANTREL_SOURCE_DIR) + "/data/help"))
+        if (entry.path().extension() == ".html")
+            EXPECT_FALSE(std::regex_search(HelpFile(entry.path().filename().string()), rawPlaceholder))
+                << entry.path().filename() << " shows a format placeholder";
+
+    const std::string contents = HelpFile("index.html");
+    for (const StringTableEntry& message : MessageStrings()) {
+        const std::string number = std::to_string(message.id);
+        SCOPED_TRACE(number);
+        const std::string shown = WithPlaceholders(message.text);
+        std::smatch quoted;
+        const std::string page = HelpFile(number + ".html");
+        ASSERT_TRUE(std::regex_search(page, quoted, std::regex("<p class=\"message\">([^\n]*)</p>")));
+        EXPECT_EQ(AsRead(quoted[1]), shown) << "the page quotes the message whole, its placeholders named";
+
+        // Its title in the contents: the number and the first sentence.
+        std::smatch title;
+        ASSERT_TRUE(std::regex_search(contents, title, std::regex("<a href=\"" + number + "\\.html\">([^\n]*)</a>")));
+        const std::size_t end = shown.find(". ");
+        std::string sentence = shown.substr(0, end);
+        if (!sentence.empty() && sentence.back() == '.') sentence.pop_back();
+        EXPECT_EQ(AsRead(title[1]), number + " " + sentence);
+    }
+}

@@ -86,7 +86,7 @@ AnalyzerSettingsDialog::AnalyzerSettingsDialog(QWidget* parent, const AnalyzerCl
     historySize_->setMaxLength(HistorySizeDigits);
     historySize_->setValidator(new QIntValidator(1, AnalyzerClient::MaxHistorySize, historySize_));
     historySize_->setMaximumWidth(historySize_->fontMetrics().horizontalAdvance(QStringLiteral("99999")) + 12);
-    auto* sizeLabel = new QLabel(QStringLiteral("History &Size"), list);
+    auto* sizeLabel = new QLabel(QStringLiteral("&History Size"), list);
     sizeLabel->setBuddy(historySize_);
     listLayout->addWidget(sizeLabel, 0, 0);
     listLayout->addWidget(historySize_, 0, 1);

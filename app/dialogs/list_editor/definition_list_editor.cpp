@@ -14,6 +14,7 @@
 #include <cstring>
 #include <memory>
 
+#include "app/shell/command_icons.h"
 #include "app/studio/definition_lists_changed.h"
 #include "controls/dialog_units.h"
 #include "ui/message_dialog.h"
@@ -45,11 +46,13 @@ DefinitionListEditor::DefinitionListEditor(QWidget* parent, int resId, const QSt
 
     auto* caption = new QLabel(listCaption, this);
     caption->setBuddy(list_);
-    auto* add = new QPushButton(QStringLiteral("&Add"), this);
+    // Alt+A belongs to the chord list's Abbreviation: Add takes its second
+    // letter, and Delete leaves D to it.
+    auto* add = new QPushButton(CommandIcon(AddId), QStringLiteral("A&dd"), this);
     add->setObjectName(QStringLiteral("id%1").arg(AddId));
     add->setAutoDefault(false);
     connect(add, &QPushButton::clicked, this, &DefinitionListEditor::Add);
-    auto* remove = new QPushButton(QStringLiteral("&Delete"), this);
+    auto* remove = new QPushButton(CommandIcon(DeleteId), QStringLiteral("De&lete"), this);
     remove->setObjectName(QStringLiteral("id%1").arg(DeleteId));
     remove->setAutoDefault(false);
     connect(remove, &QPushButton::clicked, this, &DefinitionListEditor::Delete);
@@ -111,15 +114,37 @@ void DefinitionListEditor::RecordsEdited()
 
 void DefinitionListEditor::Add()
 {
-    if (CurrentLine() < 0 && list_->topLevelItemCount() > 0)
-        list_->setCurrentItem(list_->topLevelItem(list_->topLevelItemCount() - 1));
+    // With no line selected the new record goes last. Choosing that line
+    // must not fill the fields from it: they hold what the user typed (after
+    // a Delete of the last line, the deleted record, which Add brings back).
+    if (CurrentLine() < 0 && list_->topLevelItemCount() > 0) {
+        const QSignalBlocker quiet(list_);
+        SelectLine(list_->topLevelItemCount() - 1);
+    }
     const int line = CurrentLine();
     if (line < 0) {
         Beep();
         return;
     }
+    const int before = list_->topLevelItemCount();
     AddRecordAfter(line);
     RecordsEdited();
+    // The new record is the one the fields edit from now on.
+    if (list_->topLevelItemCount() > before) {
+        SelectLine(line + 1);
+        SelectionChanged();
+    }
+}
+
+void DefinitionListEditor::SelectLine(int line)
+{
+    const QSignalBlocker quiet(list_);
+    list_->clearSelection();
+    if (QTreeWidgetItem* item = list_->topLevelItem(line)) {
+        list_->setCurrentItem(item);
+        item->setSelected(true);
+        list_->scrollToItem(item);
+    }
 }
 
 void DefinitionListEditor::Delete()

@@ -1,10 +1,11 @@
 #pragma once
 // What the chord list and the tuning list editors share: they edit a live
 // definition list in place. The list (control 103) shows one line per
-// record; Add (6514) links a copy of the fields behind the selected record,
-// Delete (6513) removes the selected one (never the first); OK rewrites the
-// list's section of the settings file, and OK and Cancel both reload the
-// list from the file, so Cancel drops every edit.
+// record; Add (6514) links a record made from the fields behind the selected
+// one (behind the last when none is) and selects it, Delete (6513) removes
+// the selected one (never the first); OK rewrites the list's section of the
+// settings file, and OK and Cancel both reload the list from the file, so
+// Cancel drops every edit.
 
 #include <QString>
 
@@ -75,6 +76,8 @@ protected:
 
 private:
     void SelectionChanged();
+    // Selects line without showing it in the fields.
+    void SelectLine(int line);
     void Add();
     void Delete();
 

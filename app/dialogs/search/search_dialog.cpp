@@ -173,7 +173,7 @@ void TSearchDialog::NameTyped()
     const SearchTextReading reading = ReadSearchText(tidy);
     if (reading.root >= 0) {
         SelectRow(roots_, reading.root);
-        const int line = FindLineStartingWith(nameLines_.strings, reading.name);
+        const int line = FindLineForName(nameLines_.strings, reading.name);
         if (line >= 0) SelectRow(names_, line);
     }
     updating_ = false;

@@ -54,14 +54,47 @@ SearchTextReading ReadSearchText(const std::string& text)
     return reading;
 }
 
-int FindLineStartingWith(const std::vector<std::string>& lines, const std::string& prefix)
+namespace {
+
+bool SameIgnoringCase(const std::string& a, const std::string& b)
 {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        if (line.size() < prefix.size()) continue;
-        bool begins = true;
-        for (std::size_t j = 0; j < prefix.size() && begins; ++j) begins = Lower(line[j]) == Lower(prefix[j]);
-        if (begins) return static_cast<int>(i);
-    }
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    return true;
+}
+
+bool BeginsIgnoringCase(const std::string& text, const std::string& prefix)
+{
+    return text.size() >= prefix.size() && SameIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+// The parts of a list line: the name before the tab, the description after it.
+std::string NamePart(const std::string& line) { return line.substr(0, line.find('\t')); }
+std::string DescriptionPart(const std::string& line)
+{
+    const std::size_t tab = line.find('\t');
+    return tab == std::string::npos ? std::string() : line.substr(tab + 1);
+}
+
+}  // namespace
+
+int FindLineForName(const std::vector<std::string>& lines, const std::string& typed)
+{
+    using Test = bool (*)(const std::string& line, const std::string& typed);
+    const Test tests[] = {
+        [](const std::string& line, const std::string& t) { return NamePart(line) == t; },
+        [](const std::string& line, const std::string& t) { return SameIgnoringCase(NamePart(line), t); },
+        [](const std::string& line, const std::string& t) {
+            return !t.empty() && SameIgnoringCase(DescriptionPart(line), t);
+        },
+        [](const std::string& line, const std::string& t) { return BeginsIgnoringCase(line, t); },
+        [](const std::string& line, const std::string& t) {
+            return !t.empty() && BeginsIgnoringCase(DescriptionPart(line), t);
+        },
+    };
+    for (Test matches : tests)
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (matches(lines[i], typed)) return static_cast<int>(i);
     return -1;
 }

@@ -23,6 +23,11 @@ struct SearchTextReading {
 // Reads a tidied text. Text that does not begin with A-G names no root.
 SearchTextReading ReadSearchText(const std::string& text);
 
-// The first line that begins with prefix, case ignored (an empty prefix
-// begins every line); -1 when none does.
-int FindLineStartingWith(const std::vector<std::string>& lines, const std::string& prefix);
+// The line a typed name means, -1 when none. A chord line is "name<tab>
+// description", so "Bb m7" and "Bb Minor Seventh" both reach m7. An exact
+// match wins over a longer line that merely begins with the text ("Major" is
+// the triad, not Major Seventh), in this order: the name as typed; the name,
+// case ignored; the description, case ignored; then the first line that begins
+// with the text, case ignored (an empty text begins every line); then the
+// first description that does.
+int FindLineForName(const std::vector<std::string>& lines, const std::string& typed);

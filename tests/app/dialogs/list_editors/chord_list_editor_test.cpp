@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "app/dialogs/alt_key.h"
 #include "app/dialogs/chord_list/edit_chord_dialog.h"
 #include "core/studio/component_types.h"
 #include "app/studio/definition_lists_changed.h"
@@ -100,7 +101,7 @@ TEST_F(ChordListEditorTest, AddDeleteAndOkRewriteTheSectionAndLeaveTheRestAlone)
     Edit(dialog, 113)->setText("M");
     ListEditorTest::Control<QCheckBox>(dialog, 117)->click();
     Click(dialog, 6514);
-    EXPECT_EQ(dialog.CurrentLine(), 0);
+    EXPECT_EQ(dialog.CurrentLine(), 1);
     EXPECT_EQ(Line(dialog, 1), "M\tMajor");
     Select(dialog, 1);
     Edit(dialog, 112)->setText("Say \"Hi\"");
@@ -205,4 +206,47 @@ TEST_F(ChordListEditorTest, ASettingsFileThatCannotBeWrittenKeepsTheDialogOpenWi
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_STREQ(GetChordDefinition(1)->name, "min");
     EXPECT_NE(RawEntry("Chords", 2).find("\"min\","), std::string::npos);
+}
+
+TEST_F(ChordListEditorTest, AddKeepsWhatWasTypedAndTheNewTypeIsTheOneEdited)
+{
+    Start();
+    const int count = CountChordDefinitions();
+    EditChordDialog dialog(frame);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    for (int id : {EditChordDialog::AddId, EditChordDialog::DeleteId})
+        EXPECT_FALSE(Control<QPushButton>(dialog, id)->icon().isNull()) << id << " carries its picture";
+
+    // As the editor opens nothing is chosen: Add puts what was typed last.
+    ASSERT_EQ(dialog.CurrentLine(), -1);
+    QTest::keyClicks(Edit(dialog, 112), "Quartal");
+    QTest::keyClicks(Edit(dialog, 113), "q");
+    Combo(dialog, 104)->setCurrentIndex(1);  // 1
+    Combo(dialog, 105)->setCurrentIndex(6);  // 4
+    PressAltKey(&dialog, Qt::Key_D);
+    ASSERT_EQ(CountChordDefinitions(), count + 1);
+    EXPECT_EQ(Line(dialog, count), "q\tQuartal");
+    EXPECT_EQ(Intervals(*GetChordDefinition(count)), std::vector<int>({0, 5}));
+    EXPECT_NE(Line(dialog, count - 1), Line(dialog, count)) << "the last type is not copied";
+    EXPECT_EQ(dialog.CurrentLine(), count) << "the new type is chosen";
+
+    // Typing now changes the new type, never the one it was put behind.
+    const QString original = Line(dialog, 0);
+    Select(dialog, 0);
+    PressAltKey(&dialog, Qt::Key_D);
+    EXPECT_EQ(dialog.CurrentLine(), 1);
+    Edit(dialog, 113)->setText("M");
+    EXPECT_EQ(Line(dialog, 0), original);
+    EXPECT_EQ(Line(dialog, 1), "M\tMajor");
+
+    // A deleted last line comes back from the fields.
+    Select(dialog, count + 1);
+    PressAltKey(&dialog, Qt::Key_L);
+    ASSERT_EQ(dialog.CurrentLine(), -1);
+    PressAltKey(&dialog, Qt::Key_D);
+    EXPECT_EQ(Line(dialog, count + 1), "q\tQuartal");
+    EXPECT_EQ(dialog.List()->topLevelItemCount(), count + 2);
+    dialog.reject();
 }

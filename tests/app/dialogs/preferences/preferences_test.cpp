@@ -244,3 +244,35 @@ TEST_F(PreferencesTest, AnUnpluggedPortIsFoundAgainWhenItComesBack)
 }
 
 }  // namespace
+
+TEST_F(PreferencesTest, WithoutSoundOutputOkStaysSilentAndOnlyAChosenDeviceThatFailsIsReported)
+{
+    // A machine without sound output: the synthesizer has nowhere to play.
+    CaptureBackend* capture = CaptureBackend::Active();
+    capture->FailOutputOpen(MidiDev::Mapper, {MidiFailure::NoDriver, "no audio output"});
+    app.reset();
+    StartShown();
+    errors.Clear();  // no templates here
+    ASSERT_FALSE(app->NoSoundNotice().isEmpty());
+    const auto silentMarks = [this] { return frame->statusBar()->findChildren<QWidget*>("noSound").size(); };
+    ASSERT_EQ(silentMarks(), 1);
+
+    // A naming switch, the synthesizer still chosen: no message, still silent.
+    Preferences([](PreferencesDialog* d) {
+        PressAltKey(d, Qt::Key_R);
+        Ok(d);
+    });
+    EXPECT_EQ(chord::Config_NoRoot, 0);
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{});
+    EXPECT_EQ(silentMarks(), 1);
+
+    // A port chosen here that another program holds is worth a message.
+    capture->FailOutputOpen(2, {MidiFailure::Allocated, "held"});
+    Preferences([](PreferencesDialog* d) {
+        Find<QComboBox>(d, 104)->setCurrentIndex(3);  // port 2
+        Ok(d);
+    });
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{412});
+    capture->FailOutputOpen(2, {});
+    capture->FailOutputOpen(MidiDev::Mapper, {});
+}

@@ -64,6 +64,15 @@ TEST_F(SearchDialogTest, TypedNamesSelectRootAndLine)
         {SearchKind::Chord, 3, 1, "Hm", "Hm", 3, "m\tMinor"},
         // A name no line begins with keeps the line found so far.
         {SearchKind::Chord, -1, -1, "Dmxyz", "Dmxyz", 5, "m\tMinor"},
+        // A chord named as a musician says it: the exact name or description
+        // before a longer line that begins the same way.
+        {SearchKind::Chord, -1, -1, "Bb Major", "Bb Major", 1, "\tMajor"},
+        {SearchKind::Chord, 3, 3, "F# Major", "F# Major", 9, "\tMajor"},
+        {SearchKind::Chord, -1, -1, "Bb Minor", "Bb Minor", 1, "m\tMinor"},
+        {SearchKind::Chord, -1, -1, "G Major Seventh", "G Major Seventh", 10, "maj7\tMajor Seventh"},
+        {SearchKind::Chord, -1, -1, "A Dominant", "A Dominant", 0, "7\tDominant Seventh"},
+        {SearchKind::Chord, -1, -1, "Dm7b", "Dm7b", 5, "m7b5\tHalf-Diminished Seventh"},
+        {SearchKind::Key, -1, -1, "e Minor", "E Minor", 7, "Minor"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -171,6 +180,8 @@ TEST_F(SearchDialogTest, EachChoiceGivesItsPitchSetWord)
         {SearchKind::Chord, "C7", PitchWord(3, {3, 7, 10, 1}), PitchWord(0, {10})},
         // Cm7 is 1? 3b 5? 7b.
         {SearchKind::Chord, "Cm7", PitchWord(3, {3, 6, 10, 1}), PitchWord(0, {3, 10})},
+        // The example of the help page: the triad, not Major Seventh.
+        {SearchKind::Chord, "Bb Major", PitchWord(1, {1, 5, 8}), 0},
         {SearchKind::Scale, "D Dorian", PitchWord(5, {5, 7, 8, 10, 0, 2, 3}), 0},
         {SearchKind::Key, "C Minor", keyWord("C Minor"), 0},
         {SearchKind::Key, "A Major", keyWord("A Major"), 0},
