@@ -233,7 +233,13 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
     if (!created.empty()) ActivateLoaded(this, created.back());
 
     if (mainToolBar_) ToolBar::Load(window(), mainToolBar_, path);
-    ClearStudioModified();
+    // What was read of a file cut short differs from the file: the exit asks
+    // whether to keep it.
+    if (contents.cutShort)
+        MarkStudioModified();
+    else
+        ClearStudioModified();
+    if (replace) unsavedCutShort_ = contents.cutShort;
 
     if (GetPrivateProfileInt("Global", "Welcome", 0, GetINIFileName()) == 0) {
         if (showHelp && GetPrivateProfileInt(StudioFile::Help, "OpenedOnce", 0, path) == 0) {
@@ -325,12 +331,13 @@ bool mmMDIClient::CloseStudio()
     }
     CloseAllFrames();
     ClearStudioModified();
+    unsavedCutShort_ = false;
     return true;
 }
 
 void mmMDIClient::SetStudioName(const char* path)
 {
-    WritePrivateProfileString("Files", "OpenStudio", path, GetINIFileName());
+    if (!unsavedCutShort_) WritePrivateProfileString("Files", "OpenStudio", path, GetINIFileName());
     studioPath_ = path;
     QString caption = window()->windowTitle();
     const int dash = caption.indexOf(" - ");
@@ -380,16 +387,18 @@ void mmMDIClient::Open()
     const QString name = ChooseFile(false, QString());
     if (name.isEmpty()) return;
     const std::string path = name.toStdString();
-    if (LoadStudio(path.c_str(), true, true)) {
-        SetStudioName(path.c_str());
-        ClearStudioModified();
-    }
+    if (LoadStudio(path.c_str(), true, true)) SetStudioName(path.c_str());
 }
 
 bool mmMDIClient::Save()
 {
     if (studioPath_.empty()) return SaveAs();
-    return SaveStudio(studioPath_.c_str());
+    if (!SaveStudio(studioPath_.c_str())) return false;
+    if (unsavedCutShort_) {
+        unsavedCutShort_ = false;
+        SetStudioName(studioPath_.c_str());
+    }
+    return true;
 }
 
 bool mmMDIClient::SaveAs()
@@ -400,6 +409,7 @@ bool mmMDIClient::SaveAs()
     if (!QString::fromUtf8(FilenameOnly(name.toUtf8().constData())).contains('.')) name += ".cts";
     const std::string path = name.toStdString();
     if (!SaveStudio(path.c_str())) return false;
+    unsavedCutShort_ = false;
     SetStudioName(path.c_str());
     ClearStudioModified();
     return true;
