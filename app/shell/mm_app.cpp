@@ -28,6 +28,7 @@
 #include "app/shell/window_dump.h"
 #include "app/studio/connections/connections_commands.h"
 #include "app/studio/mm_mdi_client.h"
+#include "app/studio/remembered_studio.h"
 #include "app/studio/studio_commands.h"
 #include "app/studio/studio_modified.h"
 #include "controls/replace_gadget.h"
@@ -257,9 +258,7 @@ void mmApp::OpenFirstStudio(const std::string& studioArgument)
         path = AbsolutePath(studioArgument);
         showHelp = true;
     } else {
-        char remembered[ProfileValueSize] = {};
-        GetPrivateProfileString("Files", "OpenStudio", "", remembered, sizeof remembered, GetINIFileName());
-        path = remembered;
+        path = RememberedStudio();
     }
     if (!path.empty()) {
         // A studio is remembered only once it has loaded: one named on the

@@ -20,6 +20,7 @@
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
 #include "app/studio/new_component_dialog.h"
+#include "app/studio/remembered_studio.h"
 #include "app/studio/show_scale_notes.h"
 #include "app/studio/help_topics.h"
 #include "app/studio/studio_commands.h"
@@ -337,7 +338,7 @@ bool mmMDIClient::CloseStudio()
 
 void mmMDIClient::SetStudioName(const char* path)
 {
-    if (!unsavedCutShort_) WritePrivateProfileString("Files", "OpenStudio", path, GetINIFileName());
+    if (!unsavedCutShort_) RememberStudio(path);
     studioPath_ = path;
     QString caption = window()->windowTitle();
     const int dash = caption.indexOf(" - ");

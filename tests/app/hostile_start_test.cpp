@@ -14,6 +14,7 @@
 
 #include "app/shell/instance_channel.h"
 #include "app/shell/single_instance.h"
+#include "app/studio/remembered_studio.h"
 #include "cli/cli_runner.h"
 #include "core/services/atomic_file.h"
 #include "shell_fixture.h"
@@ -39,6 +40,7 @@ struct HostileStart {
     Moment moment;
     Outcome outcome;               // what the second start hears
     bool opened;                   // the handed studio is open afterwards
+    bool remembered;               // and opens at the next start
     std::vector<int> messages;
 };
 
@@ -51,19 +53,19 @@ TEST_F(HostileStartTest, EachIsTakenWholeOrRefusedAndTheProgramRunsOn)
     ASSERT_TRUE(ReadWholeFile(TestSettings::File(), shippedSettings, ignored));
     constexpr std::size_t MillionLineEnds = std::size_t(1) << 20;
     const HostileStart starts[] = {
-        {"name ending in a blank", "trail.cts ", "trail.cts", 0, 0, 0, Moment::Running, Outcome::Taken, true, {}},
-        {"name with a line break", "line\nbreak.cts", "linebreak.cts", 0, 0, 0, Moment::Running, Outcome::Taken, true,
+        {"name ending in a blank", "trail.cts ", "trail.cts", 0, 0, 0, Moment::Running, Outcome::Taken, true, true, {}},
+        {"name with a line break", "line\nbreak.cts", "linebreak.cts", 0, 0, 0, Moment::Running, Outcome::Taken, true, false,
          {}},
-        {"name that is not UTF-8", "caf\xE9.cts", "", 0, 0, 0, Moment::Running, Outcome::Taken, true, {}},
-        {"studio one byte over the bound", "big.cts", "", OverTheBound, 0, 0, Moment::Running, Outcome::Taken, false,
+        {"name that is not UTF-8", "caf\xE9.cts", "", 0, 0, 0, Moment::Running, Outcome::Taken, true, true, {}},
+        {"studio one byte over the bound", "big.cts", "", OverTheBound, 0, 0, Moment::Running, Outcome::Taken, false, false,
          {440}},
-        {"4 GB studio", "huge.cts", "", FourGigabytes, 0, 0, Moment::Running, Outcome::Taken, false, {440}},
+        {"4 GB studio", "huge.cts", "", FourGigabytes, 0, 0, Moment::Running, Outcome::Taken, false, false, {440}},
         {"more line ends than any studio", "lines.cts", "", 0, MillionLineEnds, 0, Moment::Running, Outcome::Taken,
-         false, {407}},
-        {"4 GB settings file", "ok.cts", "", 0, 0, FourGigabytes, Moment::Running, Outcome::Taken, true, {440}},
-        {"during the start-up message", "held.cts", "", 0, 0, 0, Moment::DuringStartUpMessage, Outcome::Taken, true,
+         false, false, {407}},
+        {"4 GB settings file", "ok.cts", "", 0, 0, FourGigabytes, Moment::Running, Outcome::Taken, true, false, {440}},
+        {"during the start-up message", "held.cts", "", 0, 0, 0, Moment::DuringStartUpMessage, Outcome::Taken, true, true,
          {448, 449}},
-        {"start-up ends early", "lost.cts", "", 0, 0, 0, Moment::StartUpStops, Outcome::Refused, false, {448, 408}},
+        {"start-up ends early", "lost.cts", "", 0, 0, 0, Moment::StartUpStops, Outcome::Refused, false, false, {448, 408}},
     };
     for (const HostileStart& s : starts) {
         SCOPED_TRACE(s.name);
@@ -131,6 +133,8 @@ TEST_F(HostileStartTest, EachIsTakenWholeOrRefusedAndTheProgramRunsOn)
                                         5000));
             EXPECT_EQ(studio->StudioPath(), expected);
             EXPECT_TRUE(frame->isVisible());
+            // A settings file that takes no writes remembers nothing.
+            if (s.sparseSettings == 0) EXPECT_EQ(RememberedStudio(), s.remembered ? handed : first);
         }
         EXPECT_EQ(errors.Numbers(), s.messages);
         // Refused, never read nor written over.
