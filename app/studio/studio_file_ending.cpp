@@ -121,9 +121,12 @@ bool LinksBeyond(const StudioComponentLine& component, int count)
 
 bool DropCutShortEnd(const std::string& path, StudioFileContents& contents)
 {
+    // The program writes the components' titles and palettes behind them: a
+    // file whose components come last may have lost those and more.
+    if (!IsLastSection(path, StudioFile::Windows)) return false;
     bool cutShort = false;
     std::string lastLine;
-    if (ReadUnendedLastLine(path, lastLine) && IsLastSection(path, StudioFile::Windows)) {
+    if (ReadUnendedLastLine(path, lastLine)) {
         cutShort = true;
         // Broken off before its '=', the line gave no entry to drop.
         if (lastLine.find('=') != std::string::npos) DropBrokenOffLine(path, contents);

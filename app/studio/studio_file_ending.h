@@ -11,7 +11,9 @@
 
 // Drops from contents (read from path) the component line or extra line the
 // file breaks off inside, and every component after it. True when the file
-// was cut short: it ends inside a [Windows] line, or a component links to
-// one the file no longer holds. (A line damaged in the middle of a file is
-// not a file cut short: its records report their own damage.)
+// was cut short: [Windows] is its last section (the titles the program
+// writes behind it are gone) and it ends inside a [Windows] line, or a
+// component links to one the file does not hold. (A line damaged in the
+// middle of a whole file is not a file cut short: its records report their
+// own damage, and a link end beyond the studio is no end.)
 bool DropCutShortEnd(const std::string& path, StudioFileContents& contents);
