@@ -49,7 +49,7 @@
 namespace {
 
 constexpr int SecondInstanceMessage = 445;
-constexpr int HandOverRefusedMessage = 446;
+constexpr int HandOverRefusedMessage = 458;
 // How long a running program may take to answer at all.
 constexpr int HandOverTimeoutMs = 3000;
 constexpr int TemplateMissingMessage = 437;

@@ -29,7 +29,6 @@ constexpr StringTableEntry Messages[] = {
     {443, "The MIDI hardware is still busy.  Please wait a moment and try again."},
     {444, "The MIDI hardware setup is invalid.  You must go into the Control Panel and change the MIDI device to meet your hardware."},
     {445, "Only one instance of Cantrel Studio can be running at the same time."},
-    {446, "Cantrel Studio is already running but could not open %s: it stopped before it was ready.  Start it again, or open the studio there with Studio > Open."},
     {448, "The INI file is missing.  You will not have definitions for chords, tunings, instruments, scales, or keys.  Try copying CANTREL.INI from the install disks or reinstalling."},
     {449, "The definitions of %s were missing from cantrel.ini and have been restored from the ones Cantrel Studio comes with."},
     {450, "Too many MIDI components are active."},
@@ -38,6 +37,7 @@ constexpr StringTableEntry Messages[] = {
     {453, "There is no help defined for the current studio."},
     {454, "The MIDI driver failed to enable.  You may need to close Cantrel Studio, wait a moment and try again, or restart Windows if this does not work."},
     {455, "No MIDI device driver is present.  Cantrel Studio requires a MIDI device to play sounds; please reinstall drivers for your sound card."},
+    {458, "Cantrel Studio is already running but could not open %s: it stopped before it was ready.  Start it again, or open the studio there with Studio > Open."},
 };
 
 } // namespace
