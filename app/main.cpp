@@ -3,10 +3,25 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <string>
+
 #include "app/shell/command_icons.h"
 #include "app/shell/mm_app.h"
 #include "app/shell/shell_commands.h"
 #include "app/shell/studio_style.h"
+
+namespace {
+
+// The command-line word as the bytes it was given: a file name need not be
+// valid UTF-8, and the decoded text would name another file.
+std::string RawArgument(int argc, char** argv, const QString& decoded)
+{
+    for (int i = argc - 1; i > 0; --i)
+        if (QString::fromLocal8Bit(argv[i]) == decoded) return argv[i];
+    return decoded.toStdString();
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -27,5 +42,5 @@ int main(int argc, char** argv)
     const QStringList files = parser.positionalArguments();
 
     mmApp app;
-    return app.Run(files.isEmpty() ? QString() : files.first());
+    return app.Run(files.isEmpty() ? std::string() : RawArgument(argc, argv, files.first()));
 }

@@ -8,6 +8,7 @@
 #include "cli/cli_output.h"
 #include "core/services/atomic_file.h"
 #include "core/services/file_names.h"
+#include "core/services/oversized_file.h"
 #include "core/services/profile.h"
 #include "core/theory/default_definitions.h"
 #include "core/theory/definition_lists.h"
@@ -35,10 +36,11 @@ bool LooksLikeSettings(const std::string& bytes)
     return onlyComments;
 }
 
-// A FIFO, a device, a folder or a file of another kind gives no settings; its
-// empty answers would look like a chord without names.
+// A FIFO, a device, a folder, a file far too large or one of another kind
+// gives no settings; its empty answers would look like a chord without names.
 bool CheckSettingsFile(const char* path)
 {
+    if (RefuseOversizedFile(path)) return false;
     std::string bytes;
     FileIdentity ignored;
     if (!ReadWholeFile(path, bytes, ignored)) {

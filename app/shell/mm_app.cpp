@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
@@ -12,6 +11,8 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "app/dialogs/chord_list/edit_chord_dialog.h"
 #include "app/dialogs/tuning_list/edit_tuning_dialog.h"
@@ -28,6 +29,7 @@
 #include "app/shell/window_dump.h"
 #include "app/studio/connections/connections_commands.h"
 #include "app/studio/mm_mdi_client.h"
+#include "app/studio/remembered_studio.h"
 #include "app/studio/studio_commands.h"
 #include "core/studio/studio_modified.h"
 #include "controls/replace_gadget.h"
@@ -36,6 +38,7 @@
 #include "core/midi/midi_failure.h"
 #include "core/services/error.h"
 #include "core/services/file_names.h"
+#include "core/services/oversized_file.h"
 #include "core/services/profile.h"
 #include "ui/h_dialog.h"
 #include "ui/help_window.h"
@@ -47,6 +50,9 @@
 namespace {
 
 constexpr int SecondInstanceMessage = 445;
+constexpr int HandOverRefusedMessage = 458;
+// How long a running program may take to answer at all.
+constexpr int HandOverTimeoutMs = 3000;
 constexpr int TemplateMissingMessage = 437;
 constexpr std::size_t ProfileValueSize = 256;
 
@@ -67,6 +73,16 @@ bool IsDialogWindow(const QWindow* window)
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->windowHandle() == window) return qobject_cast<HDialog*>(top) != nullptr;
     return false;
+}
+
+// The path as given, made absolute byte for byte: a name may end in blanks or
+// hold any byte but '/' and zero.
+std::string AbsolutePath(const std::string& path)
+{
+    if (path.empty()) return path;
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+    return absolute.empty() ? path : absolute.string();
 }
 
 }  // namespace
@@ -107,22 +123,19 @@ bool mmApp::Start()
         const QString channelPath = lock_->ChannelPath();
         if (!lock_->Acquire()) {
             lock_.reset();
-            // The running program opens the studio and comes forward; 445
-            // only when it does not answer.
-            const QString studio =
-                studioArgument_.isEmpty() ? QString() : QFileInfo(studioArgument_).absoluteFilePath();
-            handedOver_ = InstanceChannel::HandOver(channelPath, studio);
-            if (!handedOver_) Error(SecondInstanceMessage);
+            HandOverToRunningProgram(channelPath);
             return false;
         }
         channel_ = std::make_unique<InstanceChannel>(channelPath);
-        channel_->Received = [this](const QString& studio) { TakeOver(studio); };
+        channel_->Received = [this](const std::string& studio) { TakeOver(studio); };
         channel_->Listen();
     }
     qApp->installEventFilter(this);
     if (options_.banner) banner_ = ShowStartBanner();
 
     if (!InitializeFileNames()) return false;
+    // Never read, never written: the program runs on without its definitions.
+    RefuseOversizedFile(GetINIFileName());
     RestoreMissingDefinitions();
     ReadNamingPreferences();
     listsInitialized_ = true;
@@ -132,6 +145,26 @@ bool mmApp::Start()
     // No printer: nothing in the program prints, and Qt tells of no change
     // of the default printer that would need tracking.
     return true;
+}
+
+void mmApp::HandOverToRunningProgram(const QString& channelPath)
+{
+    // The running program opens the studio and comes forward; 445 only when
+    // it does not answer.
+    const std::string studio = AbsolutePath(studioArgument_);
+    const auto waiting = [] {
+        std::fprintf(stderr, "cantrel: waiting for the running Cantrel Studio to finish starting\n");
+    };
+    switch (InstanceChannel::HandOver(channelPath, studio, HandOverTimeoutMs, waiting)) {
+    case InstanceChannel::Outcome::Taken: handedOver_ = true; break;
+    case InstanceChannel::Outcome::Refused:
+        if (!studio.empty()) {
+            Error(HandOverRefusedMessage, studio.c_str());
+            break;
+        }
+        [[fallthrough]];
+    case InstanceChannel::Outcome::NoAnswer: Error(SecondInstanceMessage); break;
+    }
 }
 
 void mmApp::CreatePrimaryMidi()
@@ -215,26 +248,27 @@ void mmApp::ShowMainWindow()
     if (banner_) banner_->raise();
 }
 
-void mmApp::InitInstance(const QString& studioArgument)
+void mmApp::InitInstance(const std::string& studioArgument)
 {
     ShowMainWindow();
     OpenFirstStudio(studioArgument);
     // Said after the studio has opened, so its chord names do not hide it.
     if (!noSoundNotice_.isEmpty()) mainWindow_->statusBar()->showMessage(noSoundNotice_);
     mainWindow_->UpdateCommands();
+    // Studios handed over during start-up (while a message waited for the
+    // user) open now, after the first one.
+    if (channel_) channel_->StartTaking();
 }
 
-void mmApp::OpenFirstStudio(const QString& studioArgument)
+void mmApp::OpenFirstStudio(const std::string& studioArgument)
 {
     std::string path;
     bool showHelp = false;
-    if (!studioArgument.isEmpty()) {
-        path = QFileInfo(studioArgument).absoluteFilePath().toStdString();
+    if (!studioArgument.empty()) {
+        path = AbsolutePath(studioArgument);
         showHelp = true;
     } else {
-        char remembered[ProfileValueSize] = {};
-        GetPrivateProfileString("Files", "OpenStudio", "", remembered, sizeof remembered, GetINIFileName());
-        path = remembered;
+        path = RememberedStudio();
     }
     if (!path.empty()) {
         // A studio is remembered only once it has loaded: one named on the
@@ -244,7 +278,7 @@ void mmApp::OpenFirstStudio(const QString& studioArgument)
             studio_->SetStudioName(path.c_str());
             return;
         }
-        if (studioArgument.isEmpty()) studio_->SetStudioName("");
+        if (studioArgument.empty()) studio_->SetStudioName("");
     }
 
     const char* templatePath = GetStudioTemplateFileName();
@@ -256,15 +290,17 @@ void mmApp::OpenFirstStudio(const QString& studioArgument)
         Error(TemplateMissingMessage);
 }
 
-void mmApp::TakeOver(const QString& studio)
+void mmApp::TakeOver(const std::string& studio)
 {
     if (!mainWindow_) return;
-    if (mainWindow_->isMinimized()) mainWindow_->showNormal();
+    // Back from the task bar as it was: a maximised window stays maximised.
+    if (mainWindow_->isMinimized())
+        mainWindow_->setWindowState((mainWindow_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     mainWindow_->raise();
     mainWindow_->activateWindow();
-    if (studio.isEmpty()) return;
+    if (studio.empty()) return;
     // After the answer has gone: the save prompt may wait for the user.
-    QTimer::singleShot(0, mainWindow_, [this, path = studio.toStdString()] {
+    QTimer::singleShot(0, mainWindow_, [this, path = studio] {
         if (studio_->LoadStudio(path.c_str(), true, true)) studio_->SetStudioName(path.c_str());
         mainWindow_->UpdateCommands();
     });
@@ -336,7 +372,7 @@ void mmApp::Shutdown()
     lock_.reset();
 }
 
-int mmApp::Run(const QString& studioArgument)
+int mmApp::Run(const std::string& studioArgument)
 {
     int code = 1;
     SetStudioArgument(studioArgument);

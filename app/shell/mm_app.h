@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/shell/about_dialog.h"
 #include "app/shell/main_frame.h"
@@ -41,22 +42,24 @@ public:
     // Start-up up to the main window: false when it stopped (exit code 1),
     // or when the program already running took over (HandedOver).
     bool Start();
-    // The studio a start names on its command line; a second start hands it
-    // over to the running program. Set before Start.
-    void SetStudioArgument(const QString& studio) { studioArgument_ = studio; }
+    // The studio a start names on its command line, as the bytes of its
+    // path; a second start hands it over to the running program. Set before
+    // Start.
+    void SetStudioArgument(const std::string& studio) { studioArgument_ = studio; }
     bool HandedOver() const { return handedOver_; }
     // Builds the studio client and the main window, placed as remembered.
     void InitMainWindow();
     // Shows the main window and opens the first studio: studioArgument, else
-    // the remembered studio, else the template.
-    void InitInstance(const QString& studioArgument = QString());
+    // the remembered studio, else the template. Then takes the studios later
+    // starts handed over meanwhile.
+    void InitInstance(const std::string& studioArgument = std::string());
     // The exit check: the save prompt, then the placement.
     bool CanClose();
     // Releases in reverse order of start-up; safe to call more than once.
     void Shutdown();
 
     // The whole life of the program; returns the exit code.
-    int Run(const QString& studioArgument);
+    int Run(const std::string& studioArgument);
 
     mmMainFrame* MainWindow() const { return mainWindow_; }
     mmMDIClient* StudioClient() const { return studio_; }
@@ -80,14 +83,16 @@ private:
     void CreatePrimaryMidi();
     void PlaceMainWindow();
     void ShowMainWindow();
-    void OpenFirstStudio(const QString& studioArgument);
+    void OpenFirstStudio(const std::string& studioArgument);
     // A second start's studio (empty: none) opens here and the window comes forward.
-    void TakeOver(const QString& studio);
+    void TakeOver(const std::string& studio);
+    // A second start: hands the studio argument to the running program.
+    void HandOverToRunningProgram(const QString& channelPath);
 
     Options options_;
     std::unique_ptr<SingleInstanceLock> lock_;
     std::unique_ptr<InstanceChannel> channel_;
-    QString studioArgument_;
+    std::string studioArgument_;
     bool handedOver_ = false;
     QPointer<AboutDialog> banner_;
     QPointer<mmMainFrame> mainWindow_;

@@ -23,6 +23,7 @@
 #include "app/studio/new_component_dialog.h"
 #include "core/studio/show_scale_notes.h"
 #include "app/studio/studio_capacity.h"
+#include "app/studio/remembered_studio.h"
 #include "app/studio/help_topics.h"
 #include "app/studio/studio_commands.h"
 #include "core/studio/studio_file_reader.h"
@@ -241,7 +242,13 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
     if (LayoutWindow* connections = ConnectionsWindow()) connections->raise();
 
     if (mainToolBar_) ToolBar::Load(window(), mainToolBar_, path);
-    ClearStudioModified();
+    // What was read of a file cut short differs from the file: the exit asks
+    // whether to keep it.
+    if (contents.cutShort)
+        MarkStudioModified();
+    else
+        ClearStudioModified();
+    if (replace) unsavedCutShort_ = contents.cutShort;
 
     if (GetPrivateProfileInt("Global", "Welcome", 0, GetINIFileName()) == 0) {
         if (showHelp && GetPrivateProfileInt(StudioFile::Help, "OpenedOnce", 0, path) == 0) {
@@ -333,12 +340,13 @@ bool mmMDIClient::CloseStudio()
     }
     CloseAllFrames();
     ClearStudioModified();
+    unsavedCutShort_ = false;
     return true;
 }
 
 void mmMDIClient::SetStudioName(const char* path)
 {
-    RememberStudio(path);
+    if (!unsavedCutShort_) RememberStudio(path);
     studioPath_ = path;
     QString caption = window()->windowTitle();
     const int dash = caption.indexOf(" - ");
@@ -376,8 +384,7 @@ void mmMDIClient::RememberStudio(const char* path)
     // studio it concerns, and only once, not at every open.
     const char* ini = GetINIFileName();
     if (*ini == '\0') return;  // no settings file at all, which start-up has said
-    const bool written = WritePrivateProfileString("Files", "OpenStudio", path, ini) &&
-                         WritePrivateProfileString(nullptr, nullptr, nullptr, ini);
+    const bool written = ::RememberStudio(path) && WritePrivateProfileString(nullptr, nullptr, nullptr, ini);
     if (written || toldStudioNotRemembered_) return;
     toldStudioNotRemembered_ = true;
     ReportSettingsNotWritten(*path ? "this studio will not be reopened at the next start"
@@ -402,16 +409,18 @@ void mmMDIClient::Open()
     const QString name = ChooseFile(false, QString());
     if (name.isEmpty()) return;
     const std::string path = name.toStdString();
-    if (LoadStudio(path.c_str(), true, true)) {
-        SetStudioName(path.c_str());
-        ClearStudioModified();
-    }
+    if (LoadStudio(path.c_str(), true, true)) SetStudioName(path.c_str());
 }
 
 bool mmMDIClient::Save()
 {
     if (studioPath_.empty()) return SaveAs();
-    return SaveStudio(studioPath_.c_str());
+    if (!SaveStudio(studioPath_.c_str())) return false;
+    if (unsavedCutShort_) {
+        unsavedCutShort_ = false;
+        SetStudioName(studioPath_.c_str());
+    }
+    return true;
 }
 
 bool mmMDIClient::SaveAs()
@@ -422,6 +431,7 @@ bool mmMDIClient::SaveAs()
     if (!QString::fromUtf8(FilenameOnly(name.toUtf8().constData())).contains('.')) name += ".cts";
     const std::string path = name.toStdString();
     if (!SaveStudio(path.c_str())) return false;
+    unsavedCutShort_ = false;
     SetStudioName(path.c_str());
     ClearStudioModified();
     return true;

@@ -34,7 +34,9 @@ public:
     // Offers to save a modified studio, then closes every component. False
     // (and nothing closed) when the user cancels.
     bool CloseStudio();
-    // Remembers path as the studio's name, in the settings and the caption.
+    // Names the studio path in the caption and remembers it in the settings
+    // for the next start; a studio read from a file cut short is remembered
+    // only once the user saves it.
     void SetStudioName(const char* path);
     // Opens the help the studio names; false when it names none.
     bool ShowStudioHelp(const char* path);
@@ -87,6 +89,8 @@ private:
 
     std::string studioPath_;
     bool toldStudioNotRemembered_ = false;
+    // The studio came from a file cut short and has not been saved since.
+    bool unsavedCutShort_ = false;
     QPointer<QToolBar> mainToolBar_;
 };
 

@@ -121,6 +121,11 @@ FileIdentity IdentityOf(const std::string& path)
     return IdentityFromStat(st);
 }
 
+bool IsTooLargeToRead(const std::string& path)
+{
+    return IdentityOf(path).size > WholeFileReadLimit;
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& identity)
 {
     bytes.clear();
@@ -131,7 +136,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& id
     if (fd < 0)
         return false;
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > WholeFileReadLimit) {
         ::close(fd);
         return false;
     }
@@ -149,6 +154,12 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& id
         if (n == 0)
             break;
         bytes.append(buffer, static_cast<std::size_t>(n));
+        if (static_cast<std::int64_t>(bytes.size()) > WholeFileReadLimit) {
+            ::close(fd);
+            bytes.clear();
+            bytes.shrink_to_fit();
+            return false;
+        }
     }
     identity = IdentityFromStat(st);
     ::close(fd);

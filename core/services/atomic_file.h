@@ -18,9 +18,17 @@ struct FileIdentity {
 
 FileIdentity IdentityOf(const std::string& path);
 
+// No settings or studio file comes near this size; a larger file is taken
+// for something else and never read into memory.
+constexpr std::int64_t WholeFileReadLimit = std::int64_t(64) << 20;
+
 // Reads the whole regular file. False (bytes empty, identity "missing") when
-// it cannot be opened or is not a regular file.
+// it cannot be opened, is not a regular file or is larger than
+// WholeFileReadLimit (found before reading, and again should it grow).
 bool ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& identity);
+
+// True when path is a file larger than WholeFileReadLimit.
+bool IsTooLargeToRead(const std::string& path);
 
 // Writes bytes to a temporary file in the same folder, flushes it to disk and
 // renames it over path, so that path is at every moment either the old file

@@ -62,6 +62,16 @@ ProfileCache& Cache()
     return cache;
 }
 
+// A real settings or studio file has far fewer lines than this; each line
+// costs more to hold parsed than it takes on disk, so a file of little but
+// line ends (within the size bound) would take gigabytes. Not read.
+constexpr std::size_t ParsedLineLimit = std::size_t(1) << 20;
+
+bool HasTooManyLines(std::string_view bytes)
+{
+    return std::size_t(std::count(bytes.begin(), bytes.end(), '\n')) > ParsedLineLimit;
+}
+
 // One cache entry per file however the caller spells its path.
 bool IsNormalAbsolutePath(std::string_view file)
 {
@@ -102,6 +112,10 @@ CachedFile& Load(ProfileCache& cache, const std::string& path)
     CachedFile& file = cache.files[path];
     std::string bytes;
     file.unreadable = !ReadWholeFile(path, bytes, file.identity) && IdentityOf(path).exists;
+    if (HasTooManyLines(bytes)) {
+        file.unreadable = true;
+        bytes.clear();
+    }
     file.document = ProfileDocument::Parse(bytes);
     file.dirty = false;
     file.pending.clear();
@@ -134,7 +148,7 @@ bool Rewrite(ProfileCache& cache, const std::string& path)
     if (onDisk.exists && onDisk != file.identity) {
         std::string bytes;
         FileIdentity read;
-        if (!ReadWholeFile(path, bytes, read)) {
+        if (!ReadWholeFile(path, bytes, read) || HasTooManyLines(bytes)) {
             cache.files.erase(it);
             return false;
         }

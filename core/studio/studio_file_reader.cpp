@@ -1,13 +1,16 @@
 #include "core/studio/studio_file_reader.h"
 
 #include "core/studio/byte_fields.h"
+#include "core/studio/studio_file_ending.h"
 #include "core/services/error.h"
 #include "core/services/hex_record.h"
+#include "core/services/oversized_file.h"
 #include "core/services/profile.h"
 
 namespace {
 
 constexpr int ErrorReadingStudio = 407;
+constexpr int StudioCutShort = 438;
 
 std::string ReadKey(const std::string& path, const char* section, const std::string& key)
 {
@@ -32,6 +35,8 @@ int TypeIdOfLine(const std::string& line)
 bool ReadStudioFile(const std::string& path, StudioFileContents& contents)
 {
     contents.components.clear();
+    contents.cutShort = false;
+    if (RefuseOversizedFile(path.c_str())) return false;
     if (GetProfileString(path, StudioFile::Windows, StudioFile::VersionKey, std::string()).empty()) {
         Error(ErrorReadingStudio, path.c_str());
         return false;
@@ -51,6 +56,8 @@ bool ReadStudioFile(const std::string& path, StudioFileContents& contents)
         }
         contents.components.push_back(std::move(component));
     }
+    contents.cutShort = DropCutShortEnd(path, contents);
+    if (contents.cutShort) Error(StudioCutShort, path.c_str(), int(contents.components.size()));
     return true;
 }
 

@@ -34,9 +34,14 @@ struct StudioComponentLine {
 
 struct StudioFileContents {
     std::vector<StudioComponentLine> components;
+    // The file breaks off: components holds what was whole before the break.
+    bool cutShort = false;
 };
 
-// Reads path; false after message 407 when [Windows] "0" is missing or empty.
+// Reads path; false after message 407 when [Windows] "0" is missing or empty,
+// or after message 440, without reading it, when the file is far too large
+// for a studio. A file cut short is read up to its last whole component and
+// reported (message 438, with how many were read).
 bool ReadStudioFile(const std::string& path, StudioFileContents& contents);
 
 // The type id stored at characters 92-95 of a component line (low byte

@@ -21,7 +21,9 @@ constexpr StringTableEntry Messages[] = {
     {414, "No instruments have been configured in the MIDI mapper.  Please use the Control Panel, select Multimedia, and correct the problem under the MIDI tab."},
     {415, "The MIDI port specified in your preferences is no longer connected.  Please go into preferences and select another MIDI device."},
     {437, "The studio template file, TEMPLATE.!CT is missing.  Your studio will not contain any windows by default.  To restore the file, either copy it off the install disks, or reinstall Cantrel Studio."},
+    {438, "The studio file %s is cut short: only %d of its components could be read.  It will not open at the next start unless you save it."},
     {439, "The %s printer (driver name %s) with output to %s is not correct.  Sheet music may not display properly."},
+    {440, "The file %s is larger than %d MB, more than any studio or settings file holds.  It has not been read."},
     {441, "The MIDI device reports this error : %s.  Please contact customer support for assistance."},
     {442, "The MIDI device is still playing.  Please wait until it becomes free and try again."},
     {443, "The MIDI hardware is still busy.  Please wait a moment and try again."},
@@ -39,6 +41,7 @@ constexpr StringTableEntry Messages[] = {
     {455, "No MIDI device driver is present.  Cantrel Studio requires a MIDI device to play sounds; please reinstall drivers for your sound card."},
     {456, "Some MIDI input was lost while Cantrel Studio was busy.  The notes shown are the ones held on the instrument now."},
     {457, "A studio can hold at most %d components, and %s would make it %d.  The studio has been left as it was."},
+    {458, "Cantrel Studio is already running but could not open %s: it stopped before it was ready.  Start it again, or open the studio there with Studio > Open."},
 };
 
 } // namespace

@@ -20,13 +20,19 @@ public:
     explicit ListeningElsewhere(const QString& path)
     {
         channel_ = new InstanceChannel(path);
-        channel_->Received = [this](const QString& studio) {
+        channel_->Received = [this](const std::string& studio) {
             received = studio;
             ++count;
         };
         channel_->moveToThread(&thread_);
         thread_.start();
-        QMetaObject::invokeMethod(channel_, [this] { listening = channel_->Listen(); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            channel_,
+            [this] {
+                listening = channel_->Listen();
+                channel_->StartTaking();
+            },
+            Qt::BlockingQueuedConnection);
     }
     ~ListeningElsewhere()
     {
@@ -35,7 +41,7 @@ public:
         thread_.wait();
     }
     bool listening = false;
-    QString received;
+    std::string received;
     std::atomic<int> count{0};
 
 private:
@@ -60,7 +66,7 @@ TEST_F(SecondStartTest, StudioIsHandedToTheRunningProgram)
         EXPECT_TRUE(app->HandedOver());
         EXPECT_TRUE(errors.Empty());
         EXPECT_EQ(other.count, 1);
-        EXPECT_EQ(other.received, QFileInfo("songs/blues.cts").absoluteFilePath());
+        EXPECT_EQ(other.received, QFileInfo("songs/blues.cts").absoluteFilePath().toStdString());
         app.reset();
     }
     // Nobody answers: 445, as before.
@@ -70,22 +76,35 @@ TEST_F(SecondStartTest, StudioIsHandedToTheRunningProgram)
     EXPECT_EQ(errors.Numbers(), std::vector<int>{445});
 }
 
-TEST_F(SecondStartTest, RunningProgramOpensWhatIsHandedOver)
+TEST_F(SecondStartTest, RunningProgramOpensWhatIsHandedOverAndComesBackAsItWas)
 {
     mmApp::Options options = QuietOptions();
     options.singleInstance = true;
     StartShown(options);
-    const std::string file = scratch.Write("handed.cts", "[Windows]\n0=513\n");
     SingleInstanceLock second;
     EXPECT_FALSE(second.Acquire());
-    frame->showMinimized();
-    auto answered = std::async(std::launch::async, [&] {
-        return InstanceChannel::HandOver(second.ChannelPath(), QString::fromStdString(file));
-    });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return studio->StudioPath() == file; }, 5000));
-    EXPECT_TRUE(answered.get());
-    EXPECT_FALSE(frame->isMinimized());
-    EXPECT_EQ(frame->windowTitle(), "Cantrel Studio - handed");
+    // How the user left the window: it comes back from the task bar as it was.
+    const struct {
+        const char* name;
+        Qt::WindowStates before;
+        Qt::WindowStates after;
+    } states[] = {
+        {"normal", Qt::WindowNoState, Qt::WindowNoState},
+        {"minimised", Qt::WindowMinimized, Qt::WindowNoState},
+        {"maximised", Qt::WindowMaximized, Qt::WindowMaximized},
+        {"maximised, then minimised", Qt::WindowMaximized | Qt::WindowMinimized, Qt::WindowMaximized},
+    };
+    int n = 0;
+    for (const auto& s : states) {
+        SCOPED_TRACE(s.name);
+        frame->setWindowState(s.before);
+        const std::string file = scratch.Write("handed" + std::to_string(++n) + ".cts", "[Windows]\n0=513\n");
+        auto answered = std::async(std::launch::async, [&] { return InstanceChannel::HandOver(second.ChannelPath(), file); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return studio->StudioPath() == file; }, 5000));
+        EXPECT_EQ(answered.get(), InstanceChannel::Outcome::Taken);
+        EXPECT_EQ(frame->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), s.after);
+        EXPECT_EQ(frame->windowTitle(), "Cantrel Studio - handed" + QString::number(n));
+    }
 }
 
 }  // namespace

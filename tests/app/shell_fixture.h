@@ -80,7 +80,7 @@ protected:
     void StartShown(mmApp::Options options, const QString& studioArgument = QString())
     {
         Start(options);
-        app->InitInstance(studioArgument);
+        app->InitInstance(studioArgument.toStdString());
     }
     void StartShown() { StartShown(QuietOptions()); }
 

@@ -308,7 +308,7 @@ TEST_F(StartupTest, StoppedStartUpEndsWithExitCode1)
     mmApp::Options options = QuietOptions();
     options.singleInstance = true;
     app = std::make_unique<mmApp>(options);
-    EXPECT_EQ(app->Run(QString()), 1);
+    EXPECT_EQ(app->Run({}), 1);
     EXPECT_EQ(app->MainWindow(), nullptr);
     app.reset();
 
@@ -318,7 +318,7 @@ TEST_F(StartupTest, StoppedStartUpEndsWithExitCode1)
     setenv("CANTREL_LIBRARY_DIR", (blocker + "/lib").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (blocker + "/config").c_str(), 1);
     app = std::make_unique<mmApp>(QuietOptions());
-    EXPECT_EQ(app->Run(QString()), 1);
+    EXPECT_EQ(app->Run({}), 1);
     EXPECT_EQ(errors.Numbers(), (std::vector<int>{448, 408}));
     EXPECT_EQ(MidiDev::lastmidi, nullptr);
 }
