@@ -29,6 +29,7 @@
 #include "core/studio/studio_file_reader.h"
 #include "core/studio/studio_modified.h"
 #include "controls/tool_bar.h"
+#include "core/services/atomic_file.h"
 #include "core/services/error.h"
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
@@ -384,6 +385,9 @@ void mmMDIClient::RememberStudio(const char* path)
     // studio it concerns, and only once, not at every open.
     const char* ini = GetINIFileName();
     if (*ini == '\0') return;  // no settings file at all, which start-up has said
+    // A settings file refused as far too large was named at start-up; a path
+    // with a line break is one the settings file cannot hold, not a failed write.
+    if (IsTooLargeToRead(ini) || std::strpbrk(path, "\r\n")) return;
     const bool written = ::RememberStudio(path) && WritePrivateProfileString(nullptr, nullptr, nullptr, ini);
     if (written || toldStudioNotRemembered_) return;
     toldStudioNotRemembered_ = true;

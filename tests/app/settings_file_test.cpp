@@ -137,7 +137,7 @@ TEST_F(SettingsFileTest, AFailedWriteOfPreferencesOrTheRememberedStudioIsSaidOnc
     Start();
     errors.Clear();
     BlockTheSettingsFolder();
-    app->InitInstance(QString::fromStdString(studioFile));
+    app->InitInstance(studioFile);
     EXPECT_EQ(studio->StudioPath(), studioFile) << "the studio opens all the same";
     ASSERT_EQ(errors.Numbers(), std::vector<int>{SettingsNotWritten});
     EXPECT_EQ(errors.reports[0].text, "Cantrel Studio could not write its settings to " + Ini() +
