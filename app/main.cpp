@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "app/shell/command_icons.h"
+#include "app/commands/command_icons.h"
 #include "app/shell/mm_app.h"
-#include "app/shell/shell_commands.h"
-#include "app/shell/studio_style.h"
+#include "app/commands/shell_commands.h"
+#include "ui/studio_style.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include <stdlib.h>
 
 #include "app/shell/studio_parts.h"
-#include "app/shell/studio_style.h"
+#include "ui/studio_style.h"
 #include "app/studio/component_factory.h"
 #include "core/studio/component_layout.h"
 #include "core/studio/component_links.h"

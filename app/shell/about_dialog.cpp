@@ -9,8 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/shell/command_icons.h"
-#include "app/shell/shell_commands.h"
+#include "app/commands/command_icons.h"
+#include "app/commands/shell_commands.h"
 
 namespace {
 

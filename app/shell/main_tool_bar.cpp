@@ -4,8 +4,8 @@
 #include <QToolBar>
 
 #include "app/shell/command_actions.h"
-#include "app/shell/command_icons.h"
-#include "app/shell/shell_commands.h"
+#include "app/commands/command_icons.h"
+#include "app/commands/shell_commands.h"
 
 namespace {
 constexpr int Layout[] = {124,   20000, 20001, 20016, 0,     20017, 0,    24331, 0,    24322, 24323, 24324,

@@ -11,9 +11,9 @@
 #include <string>
 #include <thread>
 
-#include "app/shell/command_icons.h"
-#include "app/shell/studio_style.h"
-#include "app/studio/component_commands.h"
+#include "app/commands/command_icons.h"
+#include "ui/studio_style.h"
+#include "app/commands/component_commands.h"
 #include "core/studio/component_types.h"
 #include "app/studio/connections_refresh.h"
 #include "app/studio/frame_placement.h"

@@ -8,7 +8,7 @@
 #include "app/studio/change_connections_dialog.h"
 #include "core/studio/chord_names_line.h"
 #include "core/studio/chord_record.h"
-#include "app/studio/component_commands.h"
+#include "app/commands/component_commands.h"
 #include "core/studio/component_types.h"
 #include "app/studio/connections_refresh.h"
 #include "app/studio/mm_mdi_child.h"

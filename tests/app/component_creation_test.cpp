@@ -1,7 +1,7 @@
 // Creating components: titles, kinds, window states, and the lists the
 // connection dialogs choose from.
 #include "app/studio/component_factory.h"
-#include "app/studio/studio_commands.h"
+#include "app/commands/studio_commands.h"
 #include "studio_fixture.h"
 
 namespace {

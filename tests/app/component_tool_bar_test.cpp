@@ -6,7 +6,7 @@
 #include <QPalette>
 #include <QToolBar>
 
-#include "app/shell/command_icons.h"
+#include "app/commands/command_icons.h"
 #include "studio_fixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // the user saves it.
 #include "app/studio/component_factory.h"
 #include "core/studio/component_types.h"
-#include "app/studio/studio_commands.h"
+#include "app/commands/studio_commands.h"
 #include "core/studio/studio_modified.h"
 #include "core/services/file_names.h"
 #include "shell_fixture.h"

@@ -16,11 +16,11 @@
 #include <set>
 
 #include "app/shell/error_dialog.h"
-#include "app/shell/shell_commands.h"
-#include "app/studio/component_commands.h"
+#include "app/commands/shell_commands.h"
+#include "app/commands/component_commands.h"
 #include "core/studio/component_types.h"
 #include "app/studio/new_component_dialog.h"
-#include "app/studio/studio_commands.h"
+#include "app/commands/studio_commands.h"
 #include "core/studio/studio_modified.h"
 #include "ui/help_window.h"
 #include "ui/message_dialog.h"

@@ -12,10 +12,10 @@
 #include "app/components/analyzer/analyzer_client.h"
 #include "app/components/analyzer/history_list.h"
 #include "app/shell/error_dialog.h"
-#include "app/shell/shell_commands.h"
-#include "app/studio/component_commands.h"
+#include "app/commands/shell_commands.h"
+#include "app/commands/component_commands.h"
 #include "core/studio/component_types.h"
-#include "app/studio/studio_commands.h"
+#include "app/commands/studio_commands.h"
 #include "shell_fixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The note flow between real component windows: put out, pass-through, loops,
 // get in, joining levels and the level limit, and closing a component.
-#include "app/studio/studio_commands.h"
+#include "app/commands/studio_commands.h"
 #include "studio_fixture.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-#include "app/shell/command_icons.h"
+#include "app/commands/command_icons.h"
 #include "controls/control_test_support.h"
 
 namespace {

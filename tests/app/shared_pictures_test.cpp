@@ -9,8 +9,8 @@
 #include <QStyleOptionToolBar>
 #include <QToolBar>
 
-#include "app/shell/command_icons.h"
-#include "app/shell/studio_style.h"
+#include "app/commands/command_icons.h"
+#include "ui/studio_style.h"
 #include "studio_fixture.h"
 
 namespace {

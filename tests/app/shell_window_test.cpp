@@ -9,7 +9,7 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "app/shell/shell_commands.h"
+#include "app/commands/shell_commands.h"
 #include "app/shell/window_menu.h"
 #include "core/studio/component_types.h"
 #include "core/studio/studio_modified.h"

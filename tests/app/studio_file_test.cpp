@@ -6,7 +6,7 @@
 #include "core/services/hex_record.h"
 #include "ui/help_viewer.h"
 #include "app/studio/studio_capacity.h"
-#include "app/studio/studio_commands.h"
+#include "app/commands/studio_commands.h"
 #include "core/studio/studio_file_reader.h"
 #include "studio_fixture.h"
 

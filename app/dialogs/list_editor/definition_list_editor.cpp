@@ -14,7 +14,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/shell/command_icons.h"
+#include "app/commands/command_icons.h"
 #include "app/studio/definition_lists_changed.h"
 #include "controls/dialog_units.h"
 #include "ui/message_dialog.h"

@@ -5,7 +5,7 @@
 #include <QStylePainter>
 
 #include "app/dialogs/search/search_lists.h"
-#include "app/shell/command_picture_parts.h"
+#include "app/commands/command_picture_parts.h"
 #include "resources/controls/picture_colours.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <QPixmapCache>
 #include <QPolygonF>
 
-#include "app/shell/command_picture_parts.h"
+#include "app/commands/command_picture_parts.h"
 #include "core/studio/component_types.h"
 
 using namespace CommandPicture;

@@ -5,7 +5,7 @@
 #include "app/studio/connections/component_icons.h"
 #include "app/studio/connections/connections_view.h"
 #include "app/studio/connections_refresh.h"
-#include "app/studio/help_topics.h"
+#include "app/commands/help_topics.h"
 #include "app/studio/mm_mdi_client.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QToolBar>
 
 #include "app/components/analyzer/analyzer_settings_dialog.h"
-#include "app/studio/component_commands.h"
+#include "app/commands/component_commands.h"
 #include "controls/led_button.h"
 #include "controls/pane.h"
 #include "core/midi/capture_backend.h"

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "app/studio/component_titles.h"
-#include "app/studio/connections/connections_commands.h"
+#include "app/shell/connections_commands.h"
 #include "app/studio/connections/connections_view.h"
 #include "app/studio/connections/layout_edit.h"
 #include "app/studio/connections/layout_window.h"

@@ -2,8 +2,8 @@
 #include <QAction>
 #include <QMdiSubWindow>
 
-#include "app/shell/shell_commands.h"
-#include "app/studio/studio_commands.h"
+#include "app/commands/shell_commands.h"
+#include "app/commands/studio_commands.h"
 #include "app/studio/component_factory.h"
 #include "core/studio/component_node.h"
 #include "core/studio/component_types.h"

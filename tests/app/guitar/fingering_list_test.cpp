@@ -10,7 +10,7 @@
 
 #include "app/components/guitar/fingering_list.h"
 #include "app/components/guitar/guitar_settings_dialog.h"
-#include "app/studio/component_commands.h"
+#include "app/commands/component_commands.h"
 #include "core/midi/chord_sound.h"
 #include "guitar_fixture.h"
 

@@ -11,9 +11,9 @@
 #include "app/components/guitar/fingerboard_pictures.h"
 #include "app/components/guitar/guitar_settings_dialog.h"
 #include "app/components/guitar/string_markers.h"
-#include "app/studio/component_commands.h"
+#include "app/commands/component_commands.h"
 #include "app/studio/new_component_dialog.h"
-#include "app/studio/studio_commands.h"
+#include "app/commands/studio_commands.h"
 #include "controls/my_hslider.h"
 #include "guitar_fixture.h"
 

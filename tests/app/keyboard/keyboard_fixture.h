@@ -10,7 +10,7 @@
 
 #include "app/components/keyboard/keyboard_client.h"
 #include "app/studio/mm_mdi_child.h"
-#include "app/studio/studio_commands.h"
+#include "app/commands/studio_commands.h"
 #include "core/midi/capture_backend.h"
 #include "core/midi/midi_backend.h"
 #include "core/midi/midi_dev.h"

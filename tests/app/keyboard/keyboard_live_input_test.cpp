@@ -12,7 +12,7 @@
 #include "app/components/shared/live_midi_input.h"
 #include "app/shared/midi_messages.h"
 #include "core/studio/chord_names_line.h"
-#include "app/studio/component_commands.h"
+#include "app/commands/component_commands.h"
 #include "core/studio/component_links.h"
 #include "core/midi/midi_event_queue.h"
 

@@ -15,7 +15,7 @@
 
 #include "app/components/keyboard/keyboard_settings_dialog.h"
 #include "app/components/keyboard/tkey_slider.h"
-#include "app/studio/component_commands.h"
+#include "app/commands/component_commands.h"
 #include "app/keyboard/keyboard_fixture.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "app/components/guitar/guitar_settings_dialog.h"
 #include "app/components/shared/live_input_boxes.h"
 #include "core/studio/chord_names_line.h"
-#include "app/studio/component_commands.h"
+#include "app/commands/component_commands.h"
 #include "core/studio/component_links.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "app/dialogs/preferences/preferences_dialog.h"
 #include "app/dialogs/alt_key.h"
 #include "app/dialogs/when_modal.h"
-#include "app/shell/shell_commands.h"
+#include "app/commands/shell_commands.h"
 #include "app/shell_fixture.h"
 #include "core/studio/chord_names_line.h"
 #include "core/studio/component_types.h"

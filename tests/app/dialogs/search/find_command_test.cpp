@@ -11,7 +11,7 @@
 #include "app/dialogs/alt_key.h"
 #include "app/dialogs/when_modal.h"
 #include "app/shell_fixture.h"
-#include "app/studio/component_commands.h"
+#include "app/commands/component_commands.h"
 #include "app/studio_fixture.h"
 #include "search_fixture.h"
 

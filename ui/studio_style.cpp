@@ -1,4 +1,4 @@
-#include "app/shell/studio_style.h"
+#include "ui/studio_style.h"
 
 #include <QApplication>
 #include <QEvent>

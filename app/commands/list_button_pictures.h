@@ -3,7 +3,7 @@
 // list with a line joining it, and a list with a line crossed out. Numbered
 // like the buttons' controls.
 
-#include "app/shell/command_picture_parts.h"
+#include "app/commands/command_picture_parts.h"
 
 class QPainter;
 

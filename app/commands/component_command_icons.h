@@ -3,7 +3,7 @@
 // Settings, the two mode buttons, Reset, the two sound buttons and Change
 // Connections, numbered like their commands (Reset's picture is 23011).
 
-#include "app/shell/command_picture_parts.h"
+#include "app/commands/command_picture_parts.h"
 
 class QPainter;
 

@@ -1,9 +1,9 @@
-#include "app/studio/connections/connections_commands.h"
+#include "app/shell/connections_commands.h"
 
 #include <QAction>
 
 #include "app/shell/main_frame.h"
-#include "app/shell/shell_commands.h"
+#include "app/commands/shell_commands.h"
 #include "core/studio/component_layout.h"
 #include "core/studio/component_node.h"
 #include "app/studio/connections/layout_window.h"

@@ -1,4 +1,4 @@
-#include "app/shell/command_icons.h"
+#include "app/commands/command_icons.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -11,10 +11,10 @@
 #include <map>
 #include <vector>
 
-#include "app/shell/command_picture_parts.h"
-#include "app/shell/component_command_icons.h"
-#include "app/shell/list_button_pictures.h"
-#include "app/shell/shell_commands.h"
+#include "app/commands/command_picture_parts.h"
+#include "app/commands/component_command_icons.h"
+#include "app/commands/list_button_pictures.h"
+#include "app/commands/shell_commands.h"
 
 namespace {
 

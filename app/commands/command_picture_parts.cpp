@@ -1,4 +1,4 @@
-#include "app/shell/command_picture_parts.h"
+#include "app/commands/command_picture_parts.h"
 
 #include <QLineF>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // pictures it uses. A command id is also the id of its tool-bar picture and
 // of its hint in the string table.
 
-#include "app/studio/help_topics.h"
+#include "app/commands/help_topics.h"
 
 namespace ShellCommand {
 constexpr int Exit = 24310;

@@ -1,4 +1,4 @@
-#include "app/shell/component_command_icons.h"
+#include "app/commands/component_command_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/studio/component_commands.h"
+#include "app/commands/component_commands.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/shell/list_button_pictures.h"
+#include "app/commands/list_button_pictures.h"
 
 #include <QPainter>
 
