@@ -31,5 +31,8 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 build_dir=${BUILD_DIR:-build}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# CI holds our code to no warnings at all.
+werror=()
+[ -n "${CI:-}" ] && werror=(-DCANTREL_WARNINGS_AS_ERRORS=ON)
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${werror[@]}" >/dev/null
 cmake --build "$build_dir" -j2

@@ -75,8 +75,9 @@ TEST_F(MainWindowTest, MenuHoldsEveryItemInOrderWithItsTextAndHint)
             EXPECT_EQ(item->objectName(), QStringLiteral("cmd%1").arg(item->data().toInt()));
             EXPECT_FALSE(item->statusTip().isEmpty()) << "no hint for " << item->data().toInt();
             // A disabled command says why in its hint.
-            if (!item->isEnabled())
+            if (!item->isEnabled()) {
                 EXPECT_NE(item->statusTip(), CommandHint(item->data().toInt())) << item->data().toInt();
+            }
         }
     }
     EXPECT_EQ(Action(24310)->text(), "E&xit\tAlt+F4");

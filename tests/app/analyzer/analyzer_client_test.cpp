@@ -140,7 +140,9 @@ TEST_F(AnalyzerClientTest, DoubleClicksQueueChordsAndScalesInTheSharedQueue)
         }
         for (const CapturedMessage& m : capture->Messages()) {
             if (m.bytes[0] == 0x90) played.push_back(m.bytes[1]);
-            if (m.bytes[0] == 0xC0) EXPECT_EQ(m.bytes[1], 33);
+            if (m.bytes[0] == 0xC0) {
+                EXPECT_EQ(m.bytes[1], 33);
+            }
         }
         EXPECT_EQ(played, (std::vector<int>{48, 50, 52, 53, 55, 57, 59, 60}));
         queue.Step();  // the tick after the last step silences it and stops

@@ -290,7 +290,9 @@ TEST(ConnectionsLayoutTest, RandomLinkGraphs)
         if (HasLoop(all)) {
             ++withLoops;
             for (ComponentNode* n : all)
-                if (n->ManualPosition) EXPECT_EQ(At(n), (Position{n->StoredIconX, n->StoredIconY}));
+                if (n->ManualPosition) {
+                    EXPECT_EQ(At(n), (Position{n->StoredIconX, n->StoredIconY}));
+                }
             continue;
         }
         ++withoutLoops;

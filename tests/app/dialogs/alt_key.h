@@ -8,7 +8,7 @@
 inline void PressAltKey(QWidget* dialog, Qt::Key key)
 {
     QTest::keyClick(dialog, key, Qt::AltModifier);
-    QTest::qWaitFor([dialog] {
+    (void)QTest::qWaitFor([dialog] {
         for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
             if (button->isDown()) return false;
         return true;

@@ -72,7 +72,9 @@ TEST_F(GuitarTest, ArrivingChordsAreLaidOnTheStrings)
     guitar->TakeChord(ChordOf({43, 45, 47, 48, 50, 52, 53, 55, 57, 58, 60, 62}));
     const std::vector<NOTES> laid = Strings(guitar);
     for (int s = 0; s < 6; ++s) {
-        if (laid[s] != NoNote) EXPECT_TRUE(laid[s] >= Standard[s] && laid[s] <= Standard[s] + 12) << s;
+        if (laid[s] != NoNote) {
+            EXPECT_TRUE(laid[s] >= Standard[s] && laid[s] <= Standard[s] + 12) << s;
+        }
     }
     EXPECT_EQ(std::count(laid.begin(), laid.end(), NoNote), 1);
 
