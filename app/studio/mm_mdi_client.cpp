@@ -27,6 +27,7 @@
 #include "app/commands/help_topics.h"
 #include "app/commands/studio_commands.h"
 #include "core/studio/studio_file_reader.h"
+#include "core/studio/studio_file_writer.h"
 #include "core/studio/studio_modified.h"
 #include "controls/tool_bar.h"
 #include "core/services/atomic_file.h"
@@ -148,42 +149,33 @@ QList<mmMDIChild*> mmMDIClient::Frames() const
 bool mmMDIClient::SaveStudio(const char* path)
 {
     ProfileBatch batch;
-    bool written = WritePrivateProfileString(StudioFile::Windows, StudioFile::VersionKey, StudioFile::Version, path);
-    int n = 0;
+    StudioFileWriter file(path);
+    bool written = file.Begin();
     const std::unique_ptr<Progress> progress = Progress::ForLongWork(this, ComponentCount(), ComponentCount());
     for (ComponentNode* node = FirstComponent(); node && written; node = node->Next) {
-        if (progress) progress->Update(n);
+        if (progress) progress->Update(file.ComponentsWritten());
         auto* client = dynamic_cast<mmMDIChildClient*>(node);
         mmMDIChild* frame = client ? client->Frame() : nullptr;
         if (!frame) continue;
-        const std::string key = std::to_string(++n);
         // Automatic titles (ending in the mark) are made again on loading.
         const QString title = frame->windowTitle();
         const std::string kept = IsAutomaticTitle(title) ? std::string() : title.toStdString();
-        written = WritePrivateProfileString(StudioFile::Titles, key.c_str(), kept.c_str(), path);
 
         char line[StudioFile::LineBufferSize] = {};
         char* out = line;
         int remaining = sizeof line;
         frame->SavePlacement(out, remaining);
-        written = written && WritePrivateProfileString(StudioFile::Windows, key.c_str(), line, path);
+        written = file.AddComponent(kept, line);
 
-        for (int j = 1; written; ++j) {
+        for (int j = 0; written; ++j) {
             char extra[StudioFile::LineBufferSize] = {};
-            const std::string extraKey = ExtraLineKey(n, j);
-            if (!client->SaveExtra(extra, sizeof extra, j - 1)) {
-                WritePrivateProfileString(StudioFile::Windows, extraKey.c_str(), nullptr, path);
-                break;
-            }
+            if (!client->SaveExtra(extra, sizeof extra, j)) break;
             extra[sizeof extra - 1] = 0;
-            written = WritePrivateProfileString(StudioFile::Windows, extraKey.c_str(), extra, path);
+            written = file.AddExtraLine(extra);
         }
+        written = written && file.EndComponent();
     }
-    if (written) {
-        // A file that held more components before must end here.
-        WritePrivateProfileString(StudioFile::Windows, std::to_string(n + 1).c_str(), nullptr, path);
-        written = ToolBar::Save(path);
-    }
+    written = written && file.End() && ToolBar::Save(path);
     written = batch.Commit() && written;
     if (!written) {
         Error(ErrorWritingStudio, path);
