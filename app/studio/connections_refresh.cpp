@@ -1,5 +1,7 @@
 #include "app/studio/connections_refresh.h"
 
+#include <utility>
+
 namespace {
 std::function<void()>& Refresher()
 {
@@ -7,11 +9,24 @@ std::function<void()>& Refresher()
     return refresher;
 }
 
+std::function<void()>& Raiser()
+{
+    static std::function<void()> raiser;
+    return raiser;
+}
+
 int holds = 0;
 bool held = false;  // a refresh was asked for during a hold
 }  // namespace
 
 void SetConnectionsRefresher(std::function<void()> refresher) { Refresher() = std::move(refresher); }
+
+void SetConnectionsRaiser(std::function<void()> raiser) { Raiser() = std::move(raiser); }
+
+void RaiseConnectionsWindow()
+{
+    if (Raiser()) Raiser()();
+}
 
 void RefreshConnections()
 {

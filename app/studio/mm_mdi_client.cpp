@@ -16,7 +16,6 @@
 #include "app/studio/component_factory.h"
 #include "core/studio/component_node.h"
 #include "app/studio/component_titles.h"
-#include "app/studio/connections/layout_window.h"
 #include "app/studio/connections_refresh.h"
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
@@ -232,7 +231,7 @@ bool mmMDIClient::LoadStudio(const char* path, bool replace, bool showHelp)
     if (!created.empty()) ActivateLoaded(this, created.back());
     // The frames restored last lie on top; the Connections window, open
     // over the studio before, stays in view above them.
-    if (LayoutWindow* connections = ConnectionsWindow()) connections->raise();
+    RaiseConnectionsWindow();
 
     if (mainToolBar_) ToolBar::Load(window(), mainToolBar_, path);
     // What was read of a file cut short differs from the file: the exit asks

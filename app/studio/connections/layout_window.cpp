@@ -37,6 +37,7 @@ LayoutWindow::LayoutWindow(mmMDIClient* studio) : view_(new ConnectionsView)
     setWidget(view_);
     connectionsWindow = this;
     SetConnectionsRefresher([this] { view_->Refresh(); });
+    SetConnectionsRaiser([this] { raise(); });
     // Active, the window is the studio's help topic.
     connect(studio, &QMdiArea::subWindowActivated, this, [this, studio](QMdiSubWindow* window) {
         if (window == this) studio->HelpContext = HelpTopic::ConnectionsWindow;
@@ -52,6 +53,7 @@ LayoutWindow::~LayoutWindow()
 {
     // A rename still open is ended by the view as Enter would.
     SetConnectionsRefresher({});
+    SetConnectionsRaiser({});
     if (connectionsWindow == this) connectionsWindow = nullptr;
 }
 
