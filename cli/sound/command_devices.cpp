@@ -4,7 +4,7 @@
 // connect to.
 #include <cstdio>
 
-#include "cli/cli_commands.h"
+#include "cli/sound/sound_commands.h"
 #include "cli/cli_exit_codes.h"
 #include "cli/cli_output.h"
 #include "core/midi/midi_backend.h"
@@ -25,7 +25,7 @@ void PrintDevices(const char* title, const TComboBoxData& list, int firstId)
 
 } // namespace
 
-int RunDevicesCommand(const std::vector<std::string>& args)
+int SoundDevicesCommand(const std::vector<std::string>& args)
 {
     if (!args.empty()) return UsageError("devices takes no arguments");
     TComboBoxData outputs;

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "cli/cli_application.h"
-#include "cli/cli_commands.h"
+#include "cli/sound/cli_application.h"
+#include "cli/sound/sound_commands.h"
 #include "cli/cli_exit_codes.h"
 #include "cli/cli_output.h"
 #include "cli/sound_options.h"
@@ -146,7 +146,7 @@ int Sound(PlayRequest& request)
 
 } // namespace
 
-int RunPlayCommand(const std::vector<std::string>& args)
+int SoundPlayCommand(const std::vector<std::string>& args)
 {
     PlayRequest request;
     if (const int status = ReadRequest(args, request); status != ExitOk) return status;

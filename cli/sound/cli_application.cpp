@@ -1,4 +1,4 @@
-#include "cli/cli_application.h"
+#include "cli/sound/cli_application.h"
 
 #include <QCoreApplication>
 

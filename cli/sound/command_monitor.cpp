@@ -8,8 +8,8 @@
 #include <csignal>
 #include <cstdio>
 
-#include "cli/cli_application.h"
-#include "cli/cli_commands.h"
+#include "cli/sound/cli_application.h"
+#include "cli/sound/sound_commands.h"
 #include "cli/cli_exit_codes.h"
 #include "cli/cli_output.h"
 #include "cli/sound_options.h"
@@ -62,7 +62,7 @@ int ChosenInput(const std::vector<std::string>& args, int& device)
 
 } // namespace
 
-int RunMonitorCommand(const std::vector<std::string>& args)
+int SoundMonitorCommand(const std::vector<std::string>& args)
 {
     int device = 0;
     if (const int status = ChosenInput(args, device); status != ExitOk) return status;
