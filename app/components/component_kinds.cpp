@@ -2,9 +2,9 @@
 
 #include "app/components/analyzer/analyzer_client.h"
 #include "app/components/guitar/guitar_client.h"
-#include "app/components/joiner_client.h"
+#include "app/components/joiner/joiner_client.h"
 #include "app/components/keyboard/keyboard_client.h"
-#include "app/components/splitter_client.h"
+#include "app/components/splitter/splitter_client.h"
 #include "app/studio/component_factory.h"
 #include "core/studio/component_types.h"
 

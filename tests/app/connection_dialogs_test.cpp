@@ -9,8 +9,8 @@
 
 #include <map>
 
-#include "app/components/joiner_connections_dialog.h"
-#include "app/components/splitter_connections_dialog.h"
+#include "app/components/joiner/joiner_connections_dialog.h"
+#include "app/components/splitter/splitter_connections_dialog.h"
 #include "app/studio/change_connections_dialog.h"
 #include "app/studio/connections_dialog.h"
 #include "app/studio/new_component_dialog.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/components/joiner_client.h"
-#include "app/components/splitter_client.h"
+#include "app/components/joiner/joiner_client.h"
+#include "app/components/splitter/splitter_client.h"
 #include "app/studio/component_factory.h"
 #include "core/studio/component_links.h"
 #include "core/studio/component_types.h"

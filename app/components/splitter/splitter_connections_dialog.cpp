@@ -1,4 +1,4 @@
-#include "app/components/splitter_connections_dialog.h"
+#include "app/components/splitter/splitter_connections_dialog.h"
 
 #include "app/studio/change_connections_dialog.h"
 #include "core/studio/component_links.h"

@@ -1,6 +1,6 @@
-#include "app/components/splitter_client.h"
+#include "app/components/splitter/splitter_client.h"
 
-#include "app/components/splitter_connections_dialog.h"
+#include "app/components/splitter/splitter_connections_dialog.h"
 #include "core/studio/component_types.h"
 
 SplitterClient::SplitterClient() : mmMDIChildClient(ComponentType::Splitter)

@@ -1,6 +1,6 @@
-#include "app/components/joiner_client.h"
+#include "app/components/joiner/joiner_client.h"
 
-#include "app/components/joiner_connections_dialog.h"
+#include "app/components/joiner/joiner_connections_dialog.h"
 #include "core/studio/component_types.h"
 #include "core/studio/note_flow.h"
 
