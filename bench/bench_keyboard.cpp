@@ -91,13 +91,13 @@ int main(int argc, char** argv)
     keyboard->show();
     QApplication::processEvents();
     for (NOTES n : {51, 55, 58, 62}) keyboard->Chord.AddNote(n);
-    keyboard->FindKind = 0x0AB53;  // a scale on the keys as well
+    keyboard->Find.found = PitchSet::FromWord(0x0AB53);  // a scale on the keys as well
 
     // The picture alone, into an image of the window's size.
     KeyboardPicture picture;
     picture.geometry = keyboard->Geometry();
     SetPictureChord(picture, keyboard->Chord);
-    picture.findKind = keyboard->FindKind;
+    picture.found = keyboard->Find.found;
     picture.ascent = 13;
     QImage image(3840, 600, QImage::Format_ARGB32_Premultiplied);
     const Timing drawing = Measure(200, [&] {
@@ -110,7 +110,7 @@ int main(int argc, char** argv)
     // One key press on an empty keyboard: what it marks for repainting, and
     // that repaint.
     keyboard->Chord.Clear();
-    keyboard->FindKind = 0;
+    keyboard->Find.found = PitchSet();
     keyboard->repaint();
     keyboard->ForgetPaintedRegion();
     const KeyboardLayout::Geometry g = keyboard->Geometry();
@@ -127,7 +127,7 @@ int main(int argc, char** argv)
     const Timing one = Measure(500, [&] { keyboard->repaint(expected); });
 
     // Mouse press to note-on at the backend; in Notes mode every press sounds.
-    keyboard->Mode = 23007;
+    keyboard->Mode = NotesMode;
     std::vector<double> latencies;
     for (int i = 0; i < 500; ++i) {
         capture->ClearMessages();

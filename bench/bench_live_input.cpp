@@ -110,7 +110,7 @@ int main(int argc, char** argv)
     SetChordNamesSink([&namesLine](const std::string& line) { namesLine = line; });
     KeyboardClient keyboard;
     keyboard.SoundOn = 0;
-    keyboard.Mode = 23007;  // Notes: each press and release changes the keys
+    keyboard.Mode = NotesMode;  // Notes: each press and release changes the keys
     keyboard.SetRange(15, 84);
     keyboard.resize(1600, 200);
     keyboard.show();

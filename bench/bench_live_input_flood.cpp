@@ -79,7 +79,7 @@ int main(int argc, char** argv)
     keyboard->SetRange(15, 84);
     keyboard->resize(1280, 200);
     keyboard->show();
-    keyboard->SetMode(23007);  // Notes: every event changes the keys
+    keyboard->SetMode(NotesMode);  // Notes: every event changes the keys
     keyboard->LiveInput().Apply({true, false});
     if (!keyboard->LiveInput().Listening()) return 1;
     LiveMidiInput* live = &keyboard->LiveInput();

@@ -9,6 +9,7 @@
 
 #include "core/theory/chord.h"
 #include "core/theory/entry_parsers.h"
+#include "core/theory/pitch_set.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -41,6 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     unsigned optional = 0;
     const unsigned bits = chord::GetChordBits(d.count > 0 ? d.intervals[0] : 0, &d, &optional);
-    if ((optional & ~bits) || bits > 0xFFFF) std::abort();
+    const PitchSet found = PitchSet::FromWord(bits);
+    const PitchSet optionalSet = PitchSet::FromWord(optional);
+    if (optionalSet.Root() != 0 || (optionalSet.Classes() & ~found.Classes()) || bits > 0xFFFF) std::abort();
     return 0;
 }

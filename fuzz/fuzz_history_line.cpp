@@ -15,6 +15,7 @@
 #include "app/components/shared/quiet_hex_record.h"
 #include "core/services/error.h"
 #include "core/services/file_names.h"
+#include "core/studio/component_types.h"
 #include "core/theory/definition_lists.h"
 
 namespace {
@@ -52,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     chord record;
     if (!ReadHistoryLine(text.c_str(), int(text.size()), record)) return 0;
     const chord named = HistoryRecordOf(record);
-    HistoryLineText(named, 23007);
-    HistoryLineText(named, 23008);
+    HistoryLineText(named, NotesMode);
+    HistoryLineText(named, ChordMode);
     const chord other = HistoryRecordOf(chord());
     for (int view = 0; view < AnalyzerView::Count; ++view) {
         for (const AnalysisLine& line : AnalysisLines(CombineSelection({&named}, view), view)) {

@@ -1,7 +1,6 @@
 // [Scales] entries on arbitrary bytes: an accepted scale has 1 to 12 steps of
 // 1 to 13 semitones adding up to an octave, so its pitch-set word on any root
 // holds as many pitch classes as it has steps.
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +9,7 @@
 
 #include "core/theory/chord.h"
 #include "core/theory/entry_parsers.h"
+#include "core/theory/pitch_set.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (total != 12) std::abort();
     for (NOTES root = 0; root < 12; ++root) {
-        const unsigned bits = chord::GetScaleBits(root, &s);
-        if ((bits & 0xFu) != static_cast<unsigned>(root) || std::popcount(bits >> 4) != s.count) std::abort();
+        const PitchSet scale = PitchSet::FromWord(chord::GetScaleBits(root, &s));
+        if (scale.Root() != root || scale.Count() != s.count || scale.Word() >> 16) std::abort();
     }
     return 0;
 }

@@ -232,11 +232,14 @@ void SetFindDialogRunner(FindDialogRunner runner) { findDialogRunner = runner; }
 void mmMDIChild::Find()
 {
     mmMDIChildClient* c = client_;
-    unsigned word = 0;
-    unsigned optional = 0;
-    if (!findDialogRunner || !findDialogRunner(this, word, optional, c->FindArg1, c->FindArg2, c->FindArg3)) return;
-    c->FindResult = static_cast<int>(optional);
-    c->ShowFound(static_cast<int>(word));
+    FindState chosen = c->Find;
+    if (!findDialogRunner || !findDialogRunner(this, chosen)) return;
+    const PitchSet found = chosen.found;
+    // What was found is the component's to show and keep (the Analyzer only
+    // takes its notes).
+    chosen.found = c->Find.found;
+    c->Find = chosen;
+    c->ShowFound(found);
     // The choice and what it found are kept in the studio file.
     MarkStudioModified();
 }

@@ -9,16 +9,17 @@
 #include <QPointer>
 
 #include "controls/window_placement_record.h"
+#include "core/studio/find_state.h"
 
 class mmMDIChildClient;
 class QAction;
 class QToolBar;
 
 // Runs the Search dialog on a component's Find settings (kind, root and name
-// index); gives the pitch-set word found and its optional intervals. The
-// dialogs install it (InstallStudioParts), so that the frame knows no dialog.
-using FindDialogRunner = int (*)(QWidget* parent, unsigned& word, unsigned& optional, int& kind, int& rootIndex,
-                                 int& nameIndex);
+// index); gives them back with the pitch set found and its optional
+// intervals. The dialogs install it (InstallStudioParts), so that the frame
+// knows no dialog.
+using FindDialogRunner = int (*)(QWidget* parent, FindState& find);
 void SetFindDialogRunner(FindDialogRunner runner);
 
 class mmMDIChild : public QMdiSubWindow {

@@ -68,10 +68,10 @@ void mmMDIChildClient::SaveSettings(char*& out, int& remaining)
     ChordRecord::Encode(Chord, record.chordBytes);
     record.mode = static_cast<std::int16_t>(Mode);
     record.soundOn = static_cast<std::int16_t>(SoundOn);
-    record.findKind = static_cast<std::uint16_t>(FindKind);
-    record.findArg1 = static_cast<std::int16_t>(FindArg1);
-    record.findArg2 = static_cast<std::int16_t>(FindArg2);
-    record.findArg3 = static_cast<std::int16_t>(FindArg3);
+    record.findWord = static_cast<std::uint16_t>(Find.found.Word());
+    record.findKind = static_cast<std::int16_t>(Find.kind);
+    record.findRootIndex = static_cast<std::int16_t>(Find.rootIndex);
+    record.findNameIndex = static_cast<std::int16_t>(Find.nameIndex);
     for (int i = 0; i < SlotCount; ++i) {
         record.linkTo[i] = static_cast<std::int16_t>(ComponentIndex(Links[i].To));
         record.linkFrom[i] = static_cast<std::int16_t>(ComponentIndex(Links[i].From));
@@ -110,10 +110,10 @@ void mmMDIChildClient::LoadSettings(char*& in, int& remaining)
     Chord.soundCount = 0;  // nothing of this chord sounds yet
     if ((record.soundOn != 0) != (SoundOn != 0)) SetSound(SoundOn ? 0 : 1);
     PassThrough = record.passThrough;
-    FindKind = record.findKind;
-    FindArg1 = record.findArg1;
-    FindArg2 = record.findArg2;
-    FindArg3 = record.findArg3;
+    Find.found = PitchSet::FromWord(record.findWord);
+    Find.kind = record.findKind;
+    Find.rootIndex = record.findRootIndex;
+    Find.nameIndex = record.findNameIndex;
     ManualPosition = record.manualPosition;
     StoredIconX = record.storedIconX;
     StoredIconY = record.storedIconY;
@@ -149,9 +149,9 @@ void mmMDIChildClient::CopyChord()
     scratch.Copy();
 }
 
-void mmMDIChildClient::ShowFound(int kind)
+void mmMDIChildClient::ShowFound(PitchSet found)
 {
-    FindKind = kind;
+    Find.found = found;
     update();
 }
 

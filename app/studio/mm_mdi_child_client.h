@@ -35,7 +35,7 @@ public:
     virtual void CutChord();
     virtual void PasteChord();
     virtual void CopyChord();
-    virtual void ShowFound(int kind);
+    virtual void ShowFound(PitchSet found);
     void TakeChord(const chord& c) override;
     void BeginInput() override;
     void EndInput() override;

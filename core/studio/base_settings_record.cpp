@@ -11,10 +11,10 @@ void BaseSettingsRecord::Encode(std::uint8_t* out) const
     std::memcpy(out + ChordOffset, chordBytes, sizeof chordBytes);
     PutLE(out + 86, static_cast<std::uint16_t>(mode), 2);
     PutLE(out + 88, static_cast<std::uint16_t>(soundOn), 2);
-    PutLE(out + 90, findKind, 2);
-    PutLE(out + 92, static_cast<std::uint16_t>(findArg1), 2);
-    PutLE(out + 94, static_cast<std::uint16_t>(findArg2), 2);
-    PutLE(out + 96, static_cast<std::uint16_t>(findArg3), 2);
+    PutLE(out + 90, findWord, 2);
+    PutLE(out + 92, static_cast<std::uint16_t>(findKind), 2);
+    PutLE(out + 94, static_cast<std::uint16_t>(findRootIndex), 2);
+    PutLE(out + 96, static_cast<std::uint16_t>(findNameIndex), 2);
     for (int i = 0; i < 3; ++i) {
         PutLE(out + 98 + 2 * i, static_cast<std::uint16_t>(linkTo[i]), 2);
         PutLE(out + 104 + 2 * i, static_cast<std::uint16_t>(linkFrom[i]), 2);
@@ -31,10 +31,10 @@ void BaseSettingsRecord::Decode(const std::uint8_t* in)
     std::memcpy(chordBytes, in + ChordOffset, sizeof chordBytes);
     mode = GetLE16(in + 86);
     soundOn = GetLE16(in + 88);
-    findKind = static_cast<std::uint16_t>(GetLE(in + 90, 2));
-    findArg1 = GetLE16(in + 92);
-    findArg2 = GetLE16(in + 94);
-    findArg3 = GetLE16(in + 96);
+    findWord = static_cast<std::uint16_t>(GetLE(in + 90, 2));
+    findKind = GetLE16(in + 92);
+    findRootIndex = GetLE16(in + 94);
+    findNameIndex = GetLE16(in + 96);
     for (int i = 0; i < 3; ++i) {
         linkTo[i] = GetLE16(in + 98 + 2 * i);
         linkFrom[i] = GetLE16(in + 104 + 2 * i);

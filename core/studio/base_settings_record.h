@@ -5,18 +5,20 @@
 
 #include <cstdint>
 
+#include "core/studio/component_types.h"
+
 struct BaseSettingsRecord {
     static constexpr int Size = 120;
     static constexpr int ChordOffset = 2;
 
     std::int16_t typeId = 0;
     std::uint8_t chordBytes[84] = {};
-    std::int16_t mode = 23008;
+    std::int16_t mode = ChordMode;
     std::int16_t soundOn = 0;
-    std::uint16_t findKind = 0;
-    std::int16_t findArg1 = 0;
-    std::int16_t findArg2 = -1;
-    std::int16_t findArg3 = -1;
+    std::uint16_t findWord = 0;
+    std::int16_t findKind = 0;
+    std::int16_t findRootIndex = -1;
+    std::int16_t findNameIndex = -1;
     std::int16_t linkTo[3] = {};
     std::int16_t linkFrom[3] = {};
     std::uint8_t passThrough = 0;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/studio/component_types.h"
+#include "core/studio/find_state.h"
 #include "core/theory/chord.h"
 
 class ComponentNode;
@@ -49,13 +51,9 @@ public:
     ComponentNode* Prev = nullptr;
     std::uint32_t PendingWaves = 0;
     chord Chord;
-    int Mode = 23008;
+    int Mode = ChordMode;
     int SoundOn = 1;
-    int FindKind = 0;
-    int FindResult = 0;
-    int FindArg1 = 0;
-    int FindArg2 = -1;
-    int FindArg3 = -1;
+    FindState Find;
     LinkSlot Links[SlotCount];
     std::uint8_t PassThrough = 0;
     std::uint8_t VisitedOut = 0;

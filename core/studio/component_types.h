@@ -21,9 +21,8 @@ constexpr int Joiner = 6;
 constexpr int Analyzer = 24;
 }  // namespace ComponentKind
 
-// Modes of a component.
-constexpr int NotesMode = 23007;
-constexpr int ChordMode = 23008;
+// Modes of a component; each is also the id of the tool-bar button that shows it.
+enum ComponentMode : int { NotesMode = 23007, ChordMode = 23008 };
 
 // Splitters and Joiners only pass chords on: they have no sound, mode,
 // settings or tool-bar buttons of their own beside their connections.

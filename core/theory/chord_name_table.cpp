@@ -8,10 +8,10 @@
 #include "core/theory/chord.h"
 #include "core/theory/chord_definition_index.h"
 #include "core/theory/chord_name_search.h"
+#include "core/theory/pitch_set.h"
 
 namespace {
 
-constexpr int PitchClasses = 12;
 // A shape: bit i - 1 for a note i semitones above the lowest (1 to 11).
 constexpr int Shapes = 1 << (PitchClasses - 1);
 

@@ -14,6 +14,7 @@
 #include "core/theory/chord_definition_index.h"
 #include "core/theory/chord_name_search.h"
 #include "core/theory/definition_lists.h"
+#include "core/theory/pitch_set.h"
 
 namespace {
 
@@ -25,8 +26,6 @@ constexpr std::uint8_t NamedFlag = 2;   // has been the root of a name
 constexpr std::uint8_t NoteFlag = 4;    // a note of the chord
 constexpr std::uint8_t RepeatFlag = 8;  // repeats the pitch class of a lower note
 
-constexpr int PitchClasses = 12;
-constexpr unsigned AllPitchClasses = 0xFFF;
 constexpr int MaxEntries = 24;
 
 using Word = ChordDefinitionIndex::Word;
@@ -191,7 +190,7 @@ void StartChordNameSearch(const chord& c, CHORD_FIND_BUF& buf)
     buf.entry = index.Size() > 0 ? index.Record(0) : nullptr;
     // An empty chord has no name, whatever the definitions allow.
     buf.pass = hasNotes ? ExactPass : Finished;
-    buf.bits = static_cast<std::uint32_t>(PitchClass(buf.entries[0]));
+    buf.bits = PitchSet(PitchClass(buf.entries[0]), 0).Word();
 }
 
 int NextChordName(CHORD_FIND_BUF& buf, ChordNameParts& parts)
@@ -200,7 +199,7 @@ int NextChordName(CHORD_FIND_BUF& buf, ChordNameParts& parts)
 
     const ChordPitches pitches = ReadPitches(buf);
     const int bass = PitchClass(buf.entries[0]);
-    buf.bits = static_cast<std::uint32_t>(bass) | pitches.present << 4;
+    buf.bits = PitchSet(bass, pitches.present).Word();
 
     const ChordDefinitionIndex& index = CurrentChordDefinitionIndex();
     if (index.Size() == 0 || buf.pass < ExactPass || buf.pass >= Finished) return 0;
@@ -218,7 +217,7 @@ int NextChordName(CHORD_FIND_BUF& buf, ChordNameParts& parts)
             break;
         }
         const int root = PitchClass(buf.entries[buf.index]);
-        buf.bits = (buf.bits & ~0xFu) | static_cast<std::uint32_t>(root);
+        buf.bits = PitchSet(root, pitches.present).Word();
         const int match = NextMatch(index, buf.pass, pitches, root, bass, position);
         if (match >= 0) {
             const unsigned extra = Relative(pitches.present, root) & ~index.Intervals(match);
@@ -236,7 +235,7 @@ int NextChordName(CHORD_FIND_BUF& buf, ChordNameParts& parts)
     }
     buf.entry = index.Record(position);
     if (found) return 1;
-    buf.bits = static_cast<std::uint32_t>(bass);
+    buf.bits = PitchSet(bass, 0).Word();
     return 0;
 }
 
@@ -260,16 +259,16 @@ int chord::FindNextName(char* out, CHORD_FIND_BUF& buf) const
 unsigned chord::GetChordBits(NOTES root, const ChordNameTag* def, unsigned* optional)
 {
     const int rootPc = PitchClass(root);
-    unsigned bits = static_cast<unsigned>(rootPc);
-    unsigned optionalBits = 0;
+    PitchSet bits(rootPc, 0);
+    PitchSet optionalBits;
     if (def) {
         const int count = std::clamp(def->count, 0, DefinitionSlots);
         for (int i = 0; i < count; ++i) {
-            const unsigned bit = 1u << (4 + (PitchClass(def->intervals[i]) + rootPc) % PitchClasses);
-            bits |= bit;
-            if (def->flags[i] & OptionalInterval) optionalBits |= bit;
+            const int pc = (PitchClass(def->intervals[i]) + rootPc) % PitchClasses;
+            bits = bits.With(pc);
+            if (def->flags[i] & OptionalInterval) optionalBits = optionalBits.With(pc);
         }
     }
-    if (optional) *optional = optionalBits;
-    return bits;
+    if (optional) *optional = optionalBits.Word();
+    return bits.Word();
 }

@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "core/theory/fingering_playability.h"
+#include "core/theory/pitch_set.h"
 #include "core/theory/ranked_fingerings.h"
 
 namespace {
-
-constexpr unsigned AllPitchClasses = 0xFFF;
 
 class FingeringSearch {
 public:

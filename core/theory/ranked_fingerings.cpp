@@ -4,14 +4,14 @@
 
 #include "core/theory/string_assignment.h"
 
-unsigned BassPitchSet(const chord& c)
+PitchSet BassPitchSet(const chord& c)
 {
     const NOTES bass = c.GetBass();
-    if (bass == NoNote) return 0;
-    unsigned word = static_cast<unsigned>(PitchClass(bass));
+    if (bass == NoNote) return PitchSet();
+    PitchSet set(PitchClass(bass), 0);
     for (NOTES n : c.notes)
-        if (n != NoNote) word |= 1u << (4 + PitchClass(n));
-    return word;
+        if (n != NoNote) set = set.With(PitchClass(n));
+    return set;
 }
 
 std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tuning, int fretPositions, int capo,
@@ -20,13 +20,13 @@ std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tun
     return RankedFingeringsForPitchSet(BassPitchSet(wanted), tuning, fretPositions, capo, span, anyBass, count);
 }
 
-std::vector<Fingering> RankedFingeringsForPitchSet(unsigned pitchSet, const chord& tuning, int fretPositions,
+std::vector<Fingering> RankedFingeringsForPitchSet(PitchSet pitchSet, const chord& tuning, int fretPositions,
                                                    int capo, int span, bool anyBass, std::size_t count)
 {
     FingeringRequest request;
-    request.pitchClasses = static_cast<std::uint16_t>((pitchSet >> 4) & 0xFFF);
+    request.pitchClasses = static_cast<std::uint16_t>(pitchSet.Classes());
     // The root's doubling is welcome also when any note may be the bass.
-    request.root = static_cast<int>(pitchSet & 0xF);
+    request.root = pitchSet.Root();
     request.bass = anyBass ? NoPitchClass : request.root;
     request.openStrings.assign(tuning.notes, tuning.notes + CountStrings(tuning));
     request.frets = fretPositions - 1;

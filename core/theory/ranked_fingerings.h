@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/theory/chord.h"
+#include "core/theory/pitch_set.h"
 #include "core/theory/notes.h"
 
 // Fretted notes must lie within this many neighbouring frets; open strings are free.
@@ -63,15 +64,13 @@ std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tun
                                            int span = DefaultHandSpan, bool anyBass = false,
                                            std::size_t count = std::numeric_limits<std::size_t>::max());
 
-// The pitch-set word of a chord with its lowest note as the root: the root's
-// pitch class in the low 4 bits, bit 4 + p for each pitch class p; 0 for a
+// The pitch classes of a chord with its lowest note as the root; empty for a
 // chord without notes.
-unsigned BassPitchSet(const chord& c);
+PitchSet BassPitchSet(const chord& c);
 
-// The same for a chord found by Find, given as its pitch-set word: the root
-// pitch class in the low 4 bits (the bass unless anyBass), bit 4 + p for each
-// pitch class p.
-std::vector<Fingering> RankedFingeringsForPitchSet(unsigned pitchSet, const chord& tuning, int fretPositions,
+// The same for a chord found by Find, given as its pitch set (its root the
+// bass unless anyBass).
+std::vector<Fingering> RankedFingeringsForPitchSet(PitchSet pitchSet, const chord& tuning, int fretPositions,
                                                    int capo, int span = DefaultHandSpan, bool anyBass = false,
                                                    std::size_t count = std::numeric_limits<std::size_t>::max());
 

@@ -5,6 +5,7 @@
 
 #include "core/theory/chord.h"
 #include "core/theory/definition_lists.h"
+#include "core/theory/pitch_set.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ int chord::FindFirstScale(char* out, CHORD_FIND_BUF& buf) const
 int chord::FindNextScale(char* out, CHORD_FIND_BUF& buf) const
 {
     if (out) out[0] = '\0';
-    if (buf.index < 0 || buf.index >= 12 || buf.pass < 0 || buf.pass >= 12) buf.entry = nullptr;
+    if (buf.index < 0 || buf.index >= PitchClasses || buf.pass < 0 || buf.pass >= PitchClasses) buf.entry = nullptr;
     const unsigned wanted = ChordPitchClasses(buf);
     while (buf.entry) {
         const auto* scale = static_cast<const ScaleNameTag*>(buf.entry);
@@ -63,7 +64,7 @@ int chord::FindNextScale(char* out, CHORD_FIND_BUF& buf) const
                 std::snprintf(out, ScaleFindSize, "%s %s", rootName, scale->name);
             }
         }
-        buf.index = (buf.index + 1) % 12;
+        buf.index = (buf.index + 1) % PitchClasses;
         if (buf.index == buf.pass) buf.entry = scale->next;
         if (fits) return 1;
     }
@@ -72,7 +73,5 @@ int chord::FindNextScale(char* out, CHORD_FIND_BUF& buf) const
 
 unsigned chord::GetScaleBits(NOTES root, const ScaleNameTag* scale)
 {
-    unsigned bits = static_cast<unsigned>(PitchClass(root));
-    if (scale) bits |= ScalePitchClasses(root, *scale) << 4;
-    return bits;
+    return PitchSet(PitchClass(root), scale ? ScalePitchClasses(root, *scale) : 0).Word();
 }

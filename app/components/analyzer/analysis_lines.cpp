@@ -9,7 +9,6 @@ namespace {
 
 constexpr int IntervalStringBase = 32;
 constexpr std::size_t IntervalTextLimit = 50;
-constexpr int PitchClasses = 12;
 
 std::string NoteName(NOTES n)
 {
@@ -25,7 +24,7 @@ void NotesLines(const CombinedSelection& s, std::vector<AnalysisLine>& lines)
         const bool common = s.records > 1 && s.counts[PitchClass(n)] == s.records;
         char degree[chord::ScaleNameSize] = {};
         chord::GetScaleName(s.reference, n, 0, degree);
-        lines.push_back({std::string(common ? "*" : " ") + NoteName(n) + "\t" + degree, 0});
+        lines.push_back({std::string(common ? "*" : " ") + NoteName(n) + "\t" + degree, PitchSet()});
     }
 }
 
@@ -36,7 +35,7 @@ void SearchLines(const chord& c, First first, Next next, std::vector<AnalysisLin
     CHORD_FIND_BUF buf;
     char name[chord::ScaleFindSize] = {};
     for (int found = (c.*first)(name, buf); found && name[0]; found = (c.*next)(name, buf)) {
-        lines.push_back({name, buf.bits});
+        lines.push_back({name, PitchSet::FromWord(buf.bits)});
         name[0] = 0;
     }
 }
@@ -48,7 +47,7 @@ void IntervalLines(const chord& c, std::vector<AnalysisLine>& lines)
         for (NOTES b : c.notes) {
             if (b == NoNote) continue;
             const int d = (PitchClass(b) - PitchClass(a) + PitchClasses) % PitchClasses;
-            lines.push_back({NoteName(a) + ">" + NoteName(b) + "\t" + IntervalText(d), 0});
+            lines.push_back({NoteName(a) + ">" + NoteName(b) + "\t" + IntervalText(d), PitchSet()});
         }
     }
 }

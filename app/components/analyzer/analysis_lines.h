@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/theory/chord.h"
+#include "core/theory/pitch_set.h"
 
 namespace AnalyzerView {
 constexpr int Notes = 0;
@@ -36,10 +37,10 @@ struct CombinedSelection {
 CombinedSelection CombineSelection(const std::vector<const chord*>& selected, int view);
 
 // One line of the analysis list: its text, and for the Chord, Key and Scale
-// views the pitch-set word of what it names (0 otherwise).
+// views the pitch set of what it names (empty otherwise).
 struct AnalysisLine {
     std::string text;
-    std::uint32_t word = 0;
+    PitchSet word;
 };
 
 // The lines of `view` for a combination:

@@ -92,7 +92,7 @@ void AnalyzerClient::Analyze()
     Chord.soundCount = own.soundCount;
     for (const AnalysisLine& line : AnalysisLines(selection, OutputView)) {
         auto* item = new QListWidgetItem(QString::fromStdString(line.text), analysisList_);
-        item->setData(WordRole, static_cast<qulonglong>(line.word));
+        item->setData(WordRole, static_cast<qulonglong>(line.word.Word()));
     }
 }
 
@@ -119,7 +119,7 @@ void AnalyzerClient::AnalysisSelectionChanged()
         const QSignalBlocker quiet(analysisList_);
         analysisList_->setCurrentRow(row);
     } else if (OutputView != AnalyzerView::Interval) {
-        ShowMessageLine(WordDegreesText(line->data(WordRole).toUInt()));
+        ShowMessageLine(WordDegreesText(PitchSet::FromWord(line->data(WordRole).toUInt())));
     }
 }
 
@@ -136,7 +136,7 @@ void AnalyzerClient::PlayAnalysisLine(int row)
 {
     QListWidgetItem* line = analysisList_->item(row);
     if (!line) return;
-    const std::uint32_t word = line->data(WordRole).toUInt();
+    const PitchSet word = PitchSet::FromWord(line->data(WordRole).toUInt());
     PlayQueue& queue = PlayQueue::Shared();
     switch (OutputView) {
     case AnalyzerView::Notes: queue.Enqueue(CombinedChord); break;
@@ -225,21 +225,21 @@ void AnalyzerClient::CutChord()
     historyList_->KeyDown(Qt::Key_Delete);
 }
 
-void AnalyzerClient::ShowFound(int word)
+void AnalyzerClient::ShowFound(PitchSet found)
 {
     // From the highest note down, so that single notes stand ascending from
     // the top of the history.
-    const std::vector<NOTES> notes = WordNotes(static_cast<std::uint32_t>(word));
-    chord found;
+    const std::vector<NOTES> notes = WordNotes(found);
+    chord foundChord;
     for (auto n = notes.rbegin(); n != notes.rend(); ++n) {
-        found.AddNote(*n);
-        if (FindArg1 != 0) {
+        foundChord.AddNote(*n);
+        if (Find.kind != 0) {
             chord single;
             single.AddNote(*n);
             TakeChord(single);
         }
     }
-    if (FindArg1 == 0) TakeChord(found);
+    if (Find.kind == 0) TakeChord(foundChord);
 }
 
 void AnalyzerClient::TakeChord(const chord& c)

@@ -59,7 +59,7 @@ public:
     void SaveSettings(char*& out, int& remaining) override;
     void LoadSettings(char*& in, int& remaining) override;
     void CutChord() override;
-    void ShowFound(int word) override;
+    void ShowFound(PitchSet found) override;
     void TakeChord(const chord& c) override;
     void KeyDown(int key, int repeat, int flags) override;
     void KeyUp(int key, int repeat, int flags) override;

@@ -6,9 +6,9 @@
 #include "core/studio/chord_record.h"
 #include "core/studio/component_types.h"
 #include "core/services/hex_record.h"
+#include "core/theory/pitch_set.h"
 
 namespace {
-constexpr std::uint32_t RootMask = 0xF;
 constexpr const char* OpenMark = "\u00AB";   // «
 constexpr const char* CloseMark = "\u00BB";  // »
 }  // namespace
@@ -19,7 +19,7 @@ chord HistoryRecordOf(const chord& c)
     record.soundCount = 0;
     CHORD_FIND_BUF buf;
     char name[chord::ChordNameSize] = {};
-    if (c.FindFirstName(name, buf)) record.SetKey(static_cast<int>(buf.bits & RootMask));
+    if (c.FindFirstName(name, buf)) record.SetKey(PitchSet::FromWord(buf.bits).Root());
     return record;
 }
 

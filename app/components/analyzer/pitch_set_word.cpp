@@ -2,10 +2,9 @@
 
 namespace {
 constexpr NOTES WordBaseNote = 48;
-constexpr int PitchClasses = 12;
 
-int RootOf(std::uint32_t word) { return static_cast<int>(word & 0xF) % PitchClasses; }
-bool Holds(std::uint32_t word, int pitchClass) { return (word >> (4 + pitchClass)) & 1u; }
+// A stored word may carry a root of 12 to 15; it counts round the octave.
+int RootOf(PitchSet word) { return word.Root() % PitchClasses; }
 
 // A chord without notes that sounds like `sound`.
 chord SilentLike(const chord& sound)
@@ -17,23 +16,23 @@ chord SilentLike(const chord& sound)
 }
 }  // namespace
 
-std::vector<NOTES> WordNotes(std::uint32_t word)
+std::vector<NOTES> WordNotes(PitchSet word)
 {
     std::vector<NOTES> notes;
     const int root = RootOf(word);
     for (int i = 0; i < PitchClasses; ++i)
-        if (Holds(word, (root + i) % PitchClasses)) notes.push_back(WordBaseNote + root + i);
+        if (word.Has((root + i) % PitchClasses)) notes.push_back(WordBaseNote + root + i);
     return notes;
 }
 
-chord WordChord(std::uint32_t word, const chord& sound)
+chord WordChord(PitchSet word, const chord& sound)
 {
     chord c = SilentLike(sound);
     for (NOTES n : WordNotes(word)) c.AddNote(n);
     return c;
 }
 
-std::vector<chord> WordScaleSteps(std::uint32_t word, const chord& sound)
+std::vector<chord> WordScaleSteps(PitchSet word, const chord& sound)
 {
     std::vector<chord> steps;
     const std::vector<NOTES> notes = WordNotes(word);
@@ -48,13 +47,13 @@ std::vector<chord> WordScaleSteps(std::uint32_t word, const chord& sound)
     return steps;
 }
 
-std::string WordDegreesText(std::uint32_t word)
+std::string WordDegreesText(PitchSet word)
 {
     std::string text;
     const int root = RootOf(word);
     for (int i = 0; i < PitchClasses; ++i) {
         const int p = (root + i) % PitchClasses;
-        if (!Holds(word, p)) continue;
+        if (!word.Has(p)) continue;
         char degree[chord::ScaleNameSize] = {};
         char name[chord::NoteNameSize] = {};
         chord::GetScaleName(root, p, 0, degree);

@@ -1,26 +1,26 @@
 #pragma once
-// What the Analyzer reads from a pitch-set word (a root pitch class in bits
-// 0-3, bit 4 + p for each pitch class p): its notes from middle of the range,
-// the chord and scale steps it plays, and its degrees for the status bar.
+// What the Analyzer reads from a pitch set: its notes from middle of the
+// range, the chord and scale steps it plays, and its degrees for the status
+// bar.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/theory/chord.h"
+#include "core/theory/pitch_set.h"
 
 // The notes 48 + root + i, i = 0..11, whose pitch class is in the word,
 // ascending from the root.
-std::vector<NOTES> WordNotes(std::uint32_t word);
+std::vector<NOTES> WordNotes(PitchSet word);
 
 // A chord of those notes in ascending slot order, with the sound settings
 // (instrument, output, program) of sound.
-chord WordChord(std::uint32_t word, const chord& sound);
+chord WordChord(PitchSet word, const chord& sound);
 
 // The word played as a scale: one chord per note, ascending from the root,
 // then the root an octave higher (8 steps for a seven-note scale).
-std::vector<chord> WordScaleSteps(std::uint32_t word, const chord& sound);
+std::vector<chord> WordScaleSteps(PitchSet word, const chord& sound);
 
 // "1:C  3:E  5:G  " for the C major triad: for each pitch class from the root
 // upward, its simple interval above the root, a colon, its name, two blanks.
-std::string WordDegreesText(std::uint32_t word);
+std::string WordDegreesText(PitchSet word);

@@ -11,17 +11,15 @@
 
 namespace {
 
-bool HasPitch(int word, int pc) { return (word >> (pc + 4)) & 1; }
-
 // Calls visit with the pitch class and cell of every fret the display labels.
 void ForEachCell(const FingerboardGeometry& g, const FingerboardState& state,
                  const std::function<void(int pc, const QRect& cell)>& visit)
 {
-    if (state.findKind == 0 || !g.Drawable()) return;
+    if (state.found.Empty() || !g.Drawable()) return;
     for (int s = 0; s < state.stringCount; ++s) {
         for (int f = state.capo; f < g.FretCount(); ++f) {
             const int pc = PitchClass(static_cast<NOTES>((static_cast<long long>(state.tuning->notes[s]) + f) % 12));
-            if (HasPitch(state.findKind, pc)) visit(pc, g.FindCellRect(s, f, state.capo));
+            if (state.found.Has(pc)) visit(pc, g.FindCellRect(s, f, state.capo));
         }
     }
 }
@@ -30,16 +28,16 @@ void ForEachCell(const FingerboardGeometry& g, const FingerboardState& state,
 
 void PaintFound(QPainter& painter, const FingerboardGeometry& g, const FingerboardState& state, const QRect& update)
 {
-    if (state.findKind == 0) return;
-    bool inChord[12] = {};
+    if (state.found.Empty()) return;
+    bool inChord[PitchClasses] = {};
     for (NOTES n : state.played->notes)
         if (n != NoNote) inChord[PitchClass(n)] = true;
-    const int tonic = state.findKind & 0xF;
+    const int tonic = state.found.Root();
     const bool noteNames = LabelStrips::ShowScaleNotes();
     ForEachCell(g, state, [&](int pc, const QRect& cell) {
         if (!cell.intersects(update)) return;
         LabelStrips::DrawCell(painter, cell.topLeft(), LabelStrips::ChooseCell(pc, tonic, noteNames, inChord[pc]));
-        if (HasPitch(state.findResult, pc)) DrawFindResultMarker(painter, cell.topLeft());
+        if (state.foundOptional.Has(pc)) DrawFindResultMarker(painter, cell.topLeft());
     });
 }
 

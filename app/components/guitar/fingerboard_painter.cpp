@@ -70,7 +70,7 @@ NOTES SpellingRoot(const chord& played)
     CHORD_FIND_BUF search;
     char name[chord::ChordNameSize];
     played.FindFirstName(name, search);
-    return static_cast<NOTES>(search.bits & 0xF);
+    return static_cast<NOTES>(PitchSet::FromWord(search.bits).Root());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // strings play, the capo, the board flags, the mode and the Find display.
 
 #include "core/theory/chord.h"
+#include "core/theory/pitch_set.h"
 
 struct FingerboardState {
     const chord* tuning = nullptr;  // open strings
@@ -11,6 +12,6 @@ struct FingerboardState {
     int capo = 0;
     int boardFlags = 0;
     bool notesMode = false;  // strings not played are not marked
-    int findKind = 0;        // pitch-set word of the Find display, 0: none
-    int findResult = 0;      // its optional notes
+    PitchSet found;          // the Find display, empty: none
+    PitchSet foundOptional;  // its optional notes
 };

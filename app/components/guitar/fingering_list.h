@@ -12,10 +12,10 @@
 
 class QListWidget;
 
-// What the list answers: a chord as its pitch-set word (root, the bass, in
-// the low 4 bits), on a tuning with its fret positions and capo.
+// What the list answers: a chord as its pitch set (its root the bass), on a
+// tuning with its fret positions and capo.
 struct FingeringQuestion {
-    unsigned pitchSet = 0;
+    PitchSet pitchSet;
     std::array<NOTES, chord::Slots> tuning{};
     int fretPositions = 0;
     int capo = 0;

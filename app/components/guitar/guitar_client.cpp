@@ -104,7 +104,7 @@ void GuitarClient::RefreshFingerings()
 {
     if (!ShowFingerings) return;
     FingeringQuestion question;
-    question.pitchSet = FindKind ? static_cast<unsigned>(FindKind) : BassPitchSet(Chord);
+    question.pitchSet = !Find.found.Empty() ? Find.found : BassPitchSet(Chord);
     std::copy(std::begin(Tuning.notes), std::end(Tuning.notes), question.tuning.begin());
     question.fretPositions = FretCount;
     question.capo = CapoFret;
@@ -120,9 +120,9 @@ void GuitarClient::PlayListedFingering(const Fingering& fingering)
     if (SoundOn) Chord.TimedSound(ArrivalSoundMs);
 }
 
-void GuitarClient::ShowFound(int kind)
+void GuitarClient::ShowFound(PitchSet found)
 {
-    mmMDIChildClient::ShowFound(kind);
+    mmMDIChildClient::ShowFound(found);
     RefreshFingerings();
 }
 
@@ -135,8 +135,8 @@ FingerboardState GuitarClient::State() const
     state.capo = CapoFret;
     state.boardFlags = BoardFlags;
     state.notesMode = Mode == NotesMode;
-    state.findKind = FindKind;
-    state.findResult = FindResult;
+    state.found = Find.found;
+    state.foundOptional = Find.optional;
     return state;
 }
 
@@ -146,7 +146,7 @@ void GuitarClient::ResetToOpenStrings()
     for (int s = 0; s < StringCount; ++s)
         Chord.notes[s] = static_cast<NOTES>(static_cast<long long>(Tuning.notes[s]) + CapoFret);
     TabString = 0;
-    if (FindKind) update(FoundRegion(Geometry(), State()));
+    if (!Find.found.Empty()) update(FoundRegion(Geometry(), State()));
 }
 
 void GuitarClient::GetFretPoint(int& fret, int& string) const
@@ -170,7 +170,7 @@ void GuitarClient::PaintMarkers(int string)
     const FingerboardGeometry g = Geometry();
     const FingerboardState state = State();
     QRegion region = g.LabelColumn();
-    if (FindKind) {
+    if (!Find.found.Empty()) {
         region += FoundRegion(g, state);
         for (int s = 0; s < StringCount; ++s) region += MarkerOf(g, state, s).rect;
     } else {

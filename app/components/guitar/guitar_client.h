@@ -64,7 +64,7 @@ public:
     void SaveSettings(char*& out, int& remaining) override;
     void LoadSettings(char*& in, int& remaining) override;
     void CutChord() override;
-    void ShowFound(int kind) override;
+    void ShowFound(PitchSet found) override;
     void TakeChord(const chord& c) override;
     // Lays c's notes on the strings as an arriving chord, without sounding.
     void LayOnStrings(const chord& c);
@@ -76,7 +76,7 @@ public:
     struct Settings {
         int soundOn = 1;
         int program = DefaultProgram;
-        int mode = 23008;
+        int mode = ChordMode;
         int typingMethod = 0;
         int tuningIndex = -1;  // in the tuning list; -1 keeps the tuning
         int fretCount = DefaultFretCount;

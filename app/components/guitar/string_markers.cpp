@@ -26,6 +26,6 @@ StringMarker MarkerOf(const FingerboardGeometry& geometry, const FingerboardStat
     marker.rect = geometry.MarkerRect(string, static_cast<int>(fret), atCapo, state.capo);
     if (!playing && state.notesMode) return marker;  // the place still repaints
     marker.icon = FingerboardPicture::OpenMarker + mark;
-    marker.findDot = state.findKind != 0 && (!playing || (state.findKind >> (PitchClass(n) + 4)) & 1);
+    marker.findDot = !state.found.Empty() && (!playing || state.found.Has(PitchClass(n)));
     return marker;
 }

@@ -91,10 +91,10 @@ void KeyboardClient::InvalidateKey(NOTES note, bool labelOnly)
 
 void KeyboardClient::InvalidateFound()
 {
-    if (FindKind == 0) return;
+    if (Find.found.Empty()) return;
     const KeyboardLayout::Geometry g = Geometry();
     for (NOTES n = FirstNote; n < FirstNote + KeyCount; ++n) {
-        if (!((FindKind >> ((n % 12) + 4)) & 1)) continue;
+        if (!Find.found.Has(n % PitchClasses)) continue;
         const QRect key = g.KeyRect(n);
         update(QRect(key.left() - LabelStrips::CellWidth, key.top() + 20 - 1, key.width() + 2 * LabelStrips::CellWidth,
                      LabelStrips::CellHeight + 2));
@@ -167,8 +167,8 @@ void KeyboardClient::KeyDown(int key, int repeat, int flags)
         Chord.SoundOff();
         InvalidateChordKeys();
         Chord.Clear();
-        if (FindKind != 0) {
-            FindKind = 0;
+        if (!Find.found.Empty()) {
+            Find.found = PitchSet();
             update();
         }
         break;
@@ -312,9 +312,9 @@ KeyboardPicture KeyboardClient::Picture() const
     picture.geometry = Geometry();
     SetPictureChord(picture, Chord);
     picture.labelFlags = LabelFlags;
-    picture.findKind = FindKind;
-    picture.findResult = FindResult;
-    picture.showScaleNotes = FindKind != 0 && LabelStrips::ShowScaleNotes();
+    picture.found = Find.found;
+    picture.foundOptional = Find.optional;
+    picture.showScaleNotes = !Find.found.Empty() && LabelStrips::ShowScaleNotes();
     picture.ascent = LabelFont().Ascent();
     return picture;
 }

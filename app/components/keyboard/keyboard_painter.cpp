@@ -227,7 +227,7 @@ void PaintWhiteKeys(QPainter& p, const KeyboardPicture& k, const QRect& area)
             p.fillRect(QRect(x + ww - WedgeWidth, RailHeight, WedgeWidth, h - RailHeight), wedge);
         }
         if (down) {
-            DrawMarker(p, g.KeyCentre(n), h - FrontHeight, (k.findKind >> (PitchFromA(n) + 4)) & 1);
+            DrawMarker(p, g.KeyCentre(n), h - FrontHeight, k.found.Has(PitchFromA(n)));
             DrawLabels(p, k, n);
         }
     }
@@ -248,7 +248,7 @@ void PaintBlackKeys(QPainter& p, const KeyboardPicture& k, const QRect& area)
         p.drawPixmap(x - side, 1, down ? pictures.shadowPressed : pictures.shadowRaised);
         p.drawPixmap(x, 0, down ? pictures.pressed : pictures.raised);
         if (down) {
-            DrawMarker(p, g.KeyCentre(n), g.BlackHeight, (k.findKind >> (PitchFromA(n) + 4)) & 1);
+            DrawMarker(p, g.KeyCentre(n), g.BlackHeight, k.found.Has(PitchFromA(n)));
             DrawLabels(p, k, n);
         }
     }
@@ -271,7 +271,7 @@ void SetPictureChord(KeyboardPicture& picture, const chord& c)
         CHORD_FIND_BUF buf;
         char name[chord::ChordNameSize] = {};
         c.FindFirstName(name, buf);
-        picture.spellingRoot = static_cast<int>(buf.bits & 0xF);
+        picture.spellingRoot = PitchSet::FromWord(buf.bits).Root();
     }
 }
 
@@ -292,12 +292,12 @@ void PaintKeyboard(QPainter& p, const KeyboardPicture& k, const QRect& area, con
 
 void PaintFound(QPainter& p, const KeyboardPicture& k)
 {
-    if (k.findKind == 0) return;
+    if (k.found.Empty()) return;
     const Geometry& g = k.geometry;
-    const int tonic = k.findKind & 0xF;
+    const int tonic = k.found.Root();
     for (NOTES n = g.range.FirstNote; n <= g.range.LastNote(); ++n) {
         const int pc = PitchFromA(n);
-        if (!((k.findKind >> (pc + 4)) & 1)) continue;
+        if (!k.found.Has(pc)) continue;
         const QRect key = g.KeyRect(n);
         int left = key.left();
         int right = key.right() + 1;
@@ -308,6 +308,6 @@ void PaintFound(QPainter& p, const KeyboardPicture& k)
         }
         const QPoint at((left + right - LabelStrips::CellWidth) / 2, key.top() + 20);
         LabelStrips::DrawCell(p, at, LabelStrips::ChooseCell(pc, tonic, k.showScaleNotes, (k.pitchClasses >> pc) & 1));
-        if ((k.findResult >> (pc + 4)) & 1) DrawFindResultMarker(p, at);
+        if (k.foundOptional.Has(pc)) DrawFindResultMarker(p, at);
     }
 }

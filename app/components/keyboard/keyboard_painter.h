@@ -8,6 +8,7 @@
 #include <bitset>
 
 #include "app/components/keyboard/keyboard_geometry.h"
+#include "core/theory/pitch_set.h"
 
 class QPainter;
 class QPalette;
@@ -19,8 +20,8 @@ struct KeyboardPicture {
     unsigned pitchClasses = 0;  // bit p: pitch class p (from A) is in the chord
     int labelFlags = 3;         // 1: note names, 2: spelling
     int spellingRoot = 0;       // pitch class the spelling counts from
-    int findKind = 0;
-    int findResult = 0;
+    PitchSet found;             // the Find display, empty: none
+    PitchSet foundOptional;     // its optional notes
     bool showScaleNotes = false;
     int ascent = 0;             // of the label font
 

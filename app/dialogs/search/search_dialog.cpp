@@ -197,24 +197,24 @@ void TSearchDialog::done(int result)
 {
     rootIndex_ = SelectedRow(roots_);
     nameIndex_ = SelectedRow(names_);
-    word_ = 0;
-    optional_ = 0;
+    found_ = PitchSet();
+    optional_ = PitchSet();
     if (result == Accepted && rootIndex_ >= 0 && nameIndex_ >= 0 && !name_->text().isEmpty()) {
         const std::uintptr_t data =
             nameIndex_ < int(nameLines_.itemData.size()) ? nameLines_.itemData[std::size_t(nameIndex_)] : 0;
-        word_ = SearchWord(kind_, rootIndex_, data, &optional_);
+        found_ = SearchPitchSet(kind_, rootIndex_, data, &optional_);
     }
     HDialog::done(result);
 }
 
-int RunSearchDialog(QWidget* parent, unsigned& word, unsigned& optional, int& kind, int& rootIndex, int& nameIndex)
+int RunSearchDialog(QWidget* parent, FindState& find)
 {
-    TSearchDialog dialog(parent, kind, rootIndex, nameIndex);
+    TSearchDialog dialog(parent, find.kind, find.rootIndex, find.nameIndex);
     if (dialog.exec() != QDialog::Accepted) return 0;
-    word = dialog.Word();
-    optional = dialog.Optional();
-    kind = dialog.Kind();
-    rootIndex = dialog.RootIndex();
-    nameIndex = dialog.NameIndex();
+    find.found = dialog.Found();
+    find.optional = dialog.Optional();
+    find.kind = dialog.Kind();
+    find.rootIndex = dialog.RootIndex();
+    find.nameIndex = dialog.NameIndex();
     return 1;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The Search dialog (9040): pick a chord type, a scale or a key on a root,
 // by clicking in the root and name lists or by typing a name such as Cm7,
-// F# Major or Bb Minor. It answers with the pitch-set word of the choice.
+// F# Major or Bb Minor. It answers with the pitch set of the choice.
 
 #include "app/dialogs/search/search_lists.h"
+#include "core/studio/find_state.h"
 #include "ui/h_dialog.h"
 
 class QGroupBox;
@@ -35,8 +36,8 @@ public:
     int Kind() const { return kind_; }
     int RootIndex() const { return rootIndex_; }
     int NameIndex() const { return nameIndex_; }
-    unsigned Word() const { return word_; }
-    unsigned Optional() const { return optional_; }
+    PitchSet Found() const { return found_; }
+    PitchSet Optional() const { return optional_; }
 
     void done(int result) override;
 
@@ -54,14 +55,15 @@ private:
     int kind_ = SearchKind::Chord;
     int rootIndex_ = -1;
     int nameIndex_ = -1;
-    unsigned word_ = 0;
-    unsigned optional_ = 0;
+    PitchSet found_;
+    PitchSet optional_;
     // Set while the dialog itself changes the edit or a selection, which
     // must not count as the user's typing or click.
     bool updating_ = false;
 };
 
-// Runs the dialog from kind, rootIndex and nameIndex. 0 after Cancel, with
-// nothing written back; otherwise 1, with the word (0 for an incomplete
-// choice), the optional intervals and the three starting values written back.
-int RunSearchDialog(QWidget* parent, unsigned& word, unsigned& optional, int& kind, int& rootIndex, int& nameIndex);
+// Runs the dialog from the kind, root and name index of find. 0 after Cancel,
+// with nothing written back; otherwise 1, with the pitch set (empty for an
+// incomplete choice), its optional intervals and the three starting values
+// written back.
+int RunSearchDialog(QWidget* parent, FindState& find);

@@ -39,19 +39,20 @@ void FillSearchNameList(TListBoxData& d, int kind)
     }
 }
 
-unsigned SearchWord(int kind, int root, std::uintptr_t itemData, unsigned* optional)
+PitchSet SearchPitchSet(int kind, int root, std::uintptr_t itemData, PitchSet* optional)
 {
-    unsigned none = 0;
-    unsigned& extra = optional ? *optional : none;
-    extra = 0;
+    unsigned extra = 0;
+    unsigned word = 0;
     switch (kind) {
     case SearchKind::Chord:
-        if (!itemData) return 0;
-        return chord::GetChordBits(root, reinterpret_cast<const ChordNameTag*>(itemData), &extra);
+        if (itemData) word = chord::GetChordBits(root, reinterpret_cast<const ChordNameTag*>(itemData), &extra);
+        break;
     case SearchKind::Scale:
-        if (!itemData) return 0;
-        return chord::GetScaleBits(root, reinterpret_cast<const ScaleNameTag*>(itemData));
-    case SearchKind::Key: return chord::GetKeyBits(root, itemData != 0 ? 1 : 0);
-    default: return 0;
+        if (itemData) word = chord::GetScaleBits(root, reinterpret_cast<const ScaleNameTag*>(itemData));
+        break;
+    case SearchKind::Key: word = chord::GetKeyBits(root, itemData != 0 ? 1 : 0); break;
+    default: break;
     }
+    if (optional) *optional = PitchSet::FromWord(extra);
+    return PitchSet::FromWord(word);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/theory/list_data.h"
+#include "core/theory/pitch_set.h"
 
 namespace SearchKind {
 constexpr int Chord = 0;
@@ -21,6 +22,6 @@ void FillSearchRootList(TListBoxData& d);
 // Any other kind leaves d empty.
 void FillSearchNameList(TListBoxData& d, int kind);
 
-// The pitch-set word of a line of kind on root (a pitch class): chords also
-// give their optional intervals in *optional, the others 0 there.
-unsigned SearchWord(int kind, int root, std::uintptr_t itemData, unsigned* optional);
+// The pitch set of a line of kind on root (a pitch class): chords also give
+// their optional intervals in *optional, the others an empty set there.
+PitchSet SearchPitchSet(int kind, int root, std::uintptr_t itemData, PitchSet* optional);

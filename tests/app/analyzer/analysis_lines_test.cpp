@@ -76,12 +76,12 @@ TEST_F(AnalysisLinesTest, WordsGiveDegreesChordsAndScaleSteps)
     const chord ceg = ChordOf({C6, E6, G6});
     const CombinedSelection one = CombineSelection({&ceg}, AnalyzerView::Chord);
     for (int view : {AnalyzerView::Chord, AnalyzerView::Key, AnalyzerView::Scale}) {
-        const std::uint32_t word = AnalysisLines(one, view).front().word;
+        const PitchSet word = AnalysisLines(one, view).front().word;
         EXPECT_EQ(WordDegreesText(word),
                   view == AnalyzerView::Chord ? "1:C  3:E  5:G  " : "1:C  2:D  3:E  4:F  5:G  6:A  7:B  ")
             << view;
     }
-    const std::uint32_t gMajor = AnalysisLines(one, AnalyzerView::Key)[1].word;
+    const PitchSet gMajor = AnalysisLines(one, AnalyzerView::Key)[1].word;
     chord sound;
     sound.program = 19;
     const std::vector<chord> steps = WordScaleSteps(gMajor, sound);
@@ -93,7 +93,7 @@ TEST_F(AnalysisLinesTest, WordsGiveDegreesChordsAndScaleSteps)
         played.push_back(step.notes[0]);
     }
     EXPECT_EQ(played, (std::vector<NOTES>{58, 60, 62, 63, 65, 67, 69, 70}));
-    EXPECT_EQ(WordChord(0, sound).CountNotes(), 0);  // an Interval line: a silent step
+    EXPECT_EQ(WordChord(PitchSet(), sound).CountNotes(), 0);  // an Interval line: a silent step
 }
 
 TEST(HistoryLineFile, RoundTripsAndRefusesDamagedLinesQuietly)

@@ -92,8 +92,8 @@ TEST_F(AnalyzerClientTest, ClickingANoteMakesItTheReferenceAndLinesGiveDegrees)
 TEST_F(AnalyzerClientTest, FoundKeysComeAsSingleNotesAndChordsAsOneEntry)
 {
     AnalyzerClient* a = Analyzer();
-    a->FindArg1 = 2;  // a key
-    a->ShowFound(int(chord::GetKeyBits(3, 1)));
+    a->Find.kind = 2;  // a key
+    a->ShowFound(PitchSet::FromWord(chord::GetKeyBits(3, 1)));
     EXPECT_EQ(Lines(a->HistoryList()), (std::vector<std::string>{"\u00ABC \u00BB", "\u00ABD \u00BB", "\u00ABE \u00BB",
                                                                 "\u00ABF \u00BB", "\u00ABG \u00BB", "\u00ABA \u00BB",
                                                                 "\u00ABB \u00BB"}));
@@ -102,10 +102,10 @@ TEST_F(AnalyzerClientTest, FoundKeysComeAsSingleNotesAndChordsAsOneEntry)
     EXPECT_EQ(notes, (std::vector<NOTES>{51, 53, 55, 56, 58, 60, 62}));
 
     a->TrimHistory(0);
-    a->FindArg1 = 0;  // a chord
+    a->Find.kind = 0;  // a chord
     unsigned optional = 0;
-    a->ShowFound(int(chord::GetChordBits(3, GetChordDefinition(0), &optional)));
-    a->ShowFound(0);  // no choice: nothing
+    a->ShowFound(PitchSet::FromWord(chord::GetChordBits(3, GetChordDefinition(0), &optional)));
+    a->ShowFound(PitchSet());  // no choice: nothing
     ASSERT_EQ(a->HistoryList()->count(), 1);
     EXPECT_EQ(a->HistoryList()->RecordAt(0)->CountNotes(), 3);
     EXPECT_EQ(a->HistoryList()->item(0)->text(), "C");

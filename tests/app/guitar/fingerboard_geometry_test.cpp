@@ -110,7 +110,7 @@ TEST(FingerboardGeometry, FewStringsAndSmallWindowsNeverDivideByZero)
             EXPECT_EQ(string, c.stringAt100) << c.what;
             const chord tuning = Tuned({60, 55, 50, 45, 40, 35, 30, 25, 20, 15, 10, 5});
             const chord played = tuning;
-            FingerboardState state{&tuning, &played, c.strings, 0, flags, false, 1 << 7, 0};
+            FingerboardState state{&tuning, &played, c.strings, 0, flags, false, PitchSet::FromWord(1 << 7), {}};
             const QImage image = Draw(g, state);  // must not crash
             EXPECT_TRUE(IsWood(At(image, QPoint(c.size.width() - 1, 0)))) << c.what;
         }
@@ -148,7 +148,7 @@ TEST(FingerboardDrawing, WiresInlaysStringsCapoAndMarkers)
     played.notes[5] = NoNote;  // silent
     for (qreal dpr : {1.0, 2.0}) {
         const FingerboardGeometry g(QSize(800, 260), 6, 13, 0, CW);
-        const FingerboardState state{&guitar, &played, 6, 3, 0, false, 0, 0};
+        const FingerboardState state{&guitar, &played, 6, 3, 0, false, {}, {}};
         const QImage image = Draw(g, state, dpr);
         // Inlays after wires 2, 4, 6, 8 and two after wire 11; none after 3.
         for (int f : {2, 4, 6, 8}) EXPECT_FALSE(IsWood(At(image, g.InlayRect(f, 0).center()))) << f;
@@ -179,7 +179,7 @@ TEST(FingerboardDrawing, WiresInlaysStringsCapoAndMarkers)
     // Any other number of strings: every string 2 pixels.
     const chord bass = Tuned({46, 41, 36, 31});
     const FingerboardGeometry g(QSize(600, 200), 4, 13, 0, CW);
-    const QImage image = Draw(g, FingerboardState{&bass, &bass, 4, 0, 0, false, 0, 0});
+    const QImage image = Draw(g, FingerboardState{&bass, &bass, 4, 0, 0, false, {}, {}});
     for (int s = 0; s < 4; ++s) {
         int rows = 0;
         for (int y = g.StringY(s) - 4; y <= g.StringY(s) + 4; ++y)
@@ -191,10 +191,10 @@ TEST(FingerboardDrawing, WiresInlaysStringsCapoAndMarkers)
 TEST(FingerboardDrawing, FindDisplayLabelsEveryFretFromTheCapoUp)
 {
     const chord guitar = Tuned({67, 62, 58, 53, 48, 43});
-    int cMajor = 3;  // tonic C
-    for (int pc : {3, 5, 7, 8, 10, 0, 2}) cMajor |= 1 << (pc + 4);
+    PitchSet cMajor(3, 0);  // tonic C
+    for (int pc : {3, 5, 7, 8, 10, 0, 2}) cMajor = cMajor.With(pc);
     const FingerboardGeometry g(QSize(800, 260), 6, 13, 0, CW);
-    FingerboardState state{&guitar, &guitar, 6, 3, 0, false, cMajor, 0};
+    FingerboardState state{&guitar, &guitar, 6, 3, 0, false, cMajor, {}};
     const QRegion cells = FoundRegion(g, state);
     EXPECT_EQ(cells.boundingRect().left(), g.WireX(3) - 4) << "the capo's cells a quarter cell up the neck";
     EXPECT_TRUE(cells.contains(QPoint(g.WireX(3), g.StringY(0)))) << "G at fret 3 of the E string";
@@ -204,7 +204,7 @@ TEST(FingerboardDrawing, FindDisplayLabelsEveryFretFromTheCapoUp)
     EXPECT_FALSE(IsWood(At(image, QPoint(g.WireX(5) + 6, g.StringY(0) + 3)))) << "the A cell is drawn";
     EXPECT_TRUE(MarkerOf(g, state, 0).findDot) << "E is in C major";
 
-    state.findKind = 0;
+    state.found = PitchSet();
     EXPECT_TRUE(FoundRegion(g, state).isEmpty());
     EXPECT_FALSE(MarkerOf(g, state, 0).findDot);
 }

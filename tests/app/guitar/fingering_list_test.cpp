@@ -77,9 +77,9 @@ TEST_F(GuitarTest, FingeringsListPlaysTheShapeClickedForTheChordOrTheFoundOne)
     EXPECT_EQ(Lines(guitar).front(), "0 0 0 0 0 0");
 
     // A found chord (Am7, root A) takes over the list while Find shows it.
-    guitar->ShowFound(0 | 1 << 4 | 1 << (4 + 3) | 1 << (4 + 7) | 1 << (4 + 10));
+    guitar->ShowFound(PitchSet(0, 1 << 0 | 1 << 3 | 1 << 7 | 1 << 10));
     EXPECT_EQ(Lines(guitar).front(), "x 0 2 0 1 0");
-    guitar->ShowFound(0);
+    guitar->ShowFound(PitchSet());
     EXPECT_EQ(Lines(guitar).front(), "0 0 0 0 0 0");
 }
 

@@ -96,10 +96,10 @@ TEST_F(KeyboardTest, TypingInBothMethods)
 TEST_F(KeyboardTest, BackSpaceClearsTheChordAndTheFindDisplay)
 {
     SetNotes({C, E});
-    keyboard->FindKind = 0x0ff3;
+    keyboard->Find.found = PitchSet::FromWord(0x0ff3);
     QTest::keyClick(keyboard, Qt::Key_Backspace);
     EXPECT_TRUE(Notes().empty());
-    EXPECT_EQ(keyboard->FindKind, 0);
+    EXPECT_TRUE(keyboard->Find.found.Empty());
 }
 
 TEST_F(KeyboardTest, ArrivingChordKeepsOnlyItsNotesOnTheKeysAndSoundsHalfASecond)

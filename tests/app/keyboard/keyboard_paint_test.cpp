@@ -78,9 +78,9 @@ TEST_F(KeyboardTest, OneKeyPressRepaintsOnlyThatKey)
 TEST_F(KeyboardTest, FindDisplayShowsDegreesOrNamesRedInTheChord)
 {
     // C major (pitch classes from A), tonic C.
-    int mask = 3;
-    for (int pc : {3, 5, 7, 8, 10, 0, 2}) mask |= 1 << (pc + 4);
-    keyboard->FindKind = mask;
+    PitchSet cMajor(3, 0);
+    for (int pc : {3, 5, 7, 8, 10, 0, 2}) cMajor = cMajor.With(pc);
+    keyboard->Find.found = cMajor;
     SetNotes({C, E, G});
     const KeyboardLayout::Geometry g = Geometry();
     auto cellAt = [&](const QImage& image, NOTES n) {
@@ -106,7 +106,7 @@ TEST_F(KeyboardTest, FindDisplayShowsDegreesOrNamesRedInTheChord)
     image = Drawn(keyboard);
     EXPECT_EQ(cellAt(image, D), stripCell({LabelStrips::FlatsBlue, 5}));
     EXPECT_EQ(cellAt(image, E), stripCell({LabelStrips::FlatsRed, 7}));
-    keyboard->FindKind = 0;
+    keyboard->Find.found = PitchSet();
     EXPECT_NE(cellAt(Drawn(keyboard), D), stripCell({LabelStrips::FlatsBlue, 5}));
 }
 

@@ -114,7 +114,8 @@ TEST(RankedFingerings, TheGuitarsChordAndTuningInAndOut)
 
     // A chord found by Find: Am7 as its pitch-set word, root A in the low bits.
     const unsigned am7 = A | (1u << (4 + A) | 1u << (4 + C) | 1u << (4 + E) | 1u << (4 + G));
-    EXPECT_EQ(FingeringText(RankedFingeringsForPitchSet(am7, tuning, 13, 0).front()), "x 0 2 0 1 0");
+    EXPECT_EQ(FingeringText(RankedFingeringsForPitchSet(PitchSet::FromWord(am7), tuning, 13, 0).front()),
+              "x 0 2 0 1 0");
 
     chord played;
     played.program = 25;

@@ -17,7 +17,7 @@
 
 namespace {
 
-std::array<int, 3> FindArgs(const mmMDIChildClient* c) { return {c->FindArg1, c->FindArg2, c->FindArg3}; }
+std::array<int, 3> FindArgs(const mmMDIChildClient* c) { return {c->Find.kind, c->Find.rootIndex, c->Find.nameIndex}; }
 
 // Types name into the Search dialog when it opens and presses Enter.
 void TypeAndAccept(const char* name)
@@ -45,15 +45,15 @@ protected:
 
 TEST_F(FindCommandTest, FindShowsTheChoiceOnEveryComponent)
 {
-    const int cm7 = int(PitchWord(3, {3, 6, 10, 1}));
-    const int cm7Optional = int(PitchWord(0, {3, 10}));
+    const unsigned cm7 = PitchWord(3, {3, 6, 10, 1});
+    const unsigned cm7Optional = PitchWord(0, {3, 10});
     for (mmMDIChildClient* c : std::initializer_list<mmMDIChildClient*>{Recorder("Keys"), Splitter(), Joiner()}) {
         SCOPED_TRACE(c->TypeId);
         ClearStudioModified();
         TypeAndAccept("cm7");
         EXPECT_TRUE(c->Frame()->Command(ComponentCommand::Find));
-        EXPECT_EQ(c->FindKind, cm7);
-        EXPECT_EQ(c->FindResult, cm7Optional);
+        EXPECT_EQ(c->Find.found.Word(), cm7);
+        EXPECT_EQ(c->Find.optional.Word(), cm7Optional);
         EXPECT_EQ(FindArgs(c), (std::array<int, 3>{SearchKind::Chord, 3, 4}));
         EXPECT_TRUE(StudioModified());
     }
@@ -77,9 +77,9 @@ TEST_F(FindCommandTest, EachComponentRemembersItsChoiceAcrossSaving)
         QTest::keyClick(NameEdit(dialog), Qt::Key_Return);
     });
     keys->Frame()->Command(ComponentCommand::Find);
-    const int bbMajor = int(PitchWord(1, {1, 3, 5, 6, 8, 10, 0}));
-    EXPECT_EQ(keys->FindKind, bbMajor);
-    EXPECT_EQ(keys->FindResult, 0);
+    const unsigned bbMajor = PitchWord(1, {1, 3, 5, 6, 8, 10, 0});
+    EXPECT_EQ(keys->Find.found.Word(), bbMajor);
+    EXPECT_EQ(keys->Find.optional.Word(), 0u);
     EXPECT_EQ(FindArgs(keys), (std::array<int, 3>{SearchKind::Scale, 1, 0}));
     EXPECT_EQ(FindArgs(other), (std::array<int, 3>{0, -1, -1}));  // untouched
 
@@ -90,7 +90,7 @@ TEST_F(FindCommandTest, EachComponentRemembersItsChoiceAcrossSaving)
         dialog->reject();
     });
     keys->Frame()->Command(ComponentCommand::Find);
-    EXPECT_EQ(keys->FindKind, bbMajor);
+    EXPECT_EQ(keys->Find.found.Word(), bbMajor);
     EXPECT_EQ(FindArgs(keys), (std::array<int, 3>{SearchKind::Scale, 1, 0}));
     EXPECT_FALSE(StudioModified());
 
@@ -101,7 +101,7 @@ TEST_F(FindCommandTest, EachComponentRemembersItsChoiceAcrossSaving)
     const auto* loaded = dynamic_cast<mmMDIChildClient*>(ComponentAt(1));
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(FindArgs(loaded), (std::array<int, 3>{SearchKind::Scale, 1, 0}));
-    EXPECT_EQ(loaded->FindKind, bbMajor);
+    EXPECT_EQ(loaded->Find.found.Word(), bbMajor);
     EXPECT_EQ(FindArgs(dynamic_cast<mmMDIChildClient*>(ComponentAt(2))), (std::array<int, 3>{0, -1, -1}));
 }
 
@@ -139,7 +139,7 @@ TEST_F(FindKeyTest, CtrlFFindsForTheActiveComponent)
 
     TypeAndAccept("G");
     QTest::keyClick(frame, Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(splitter->Client()->FindKind, int(PitchWord(10, {10, 2, 5})));  // G B D
+    EXPECT_EQ(splitter->Client()->Find.found.Word(), PitchWord(10, {10, 2, 5}));  // G B D
     EXPECT_EQ(FindArgs(splitter->Client()), (std::array<int, 3>{SearchKind::Chord, 10, 0}));
 }
 

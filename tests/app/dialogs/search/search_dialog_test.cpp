@@ -151,7 +151,7 @@ TEST_F(SearchDialogTest, KeyModeOffersMajorAndMinorOnly)
 
     ClickOk(dialog);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Word(), 0u);
+    EXPECT_TRUE(dialog.Found().Empty());
     EXPECT_EQ(dialog.Kind(), SearchKind::Key);
     EXPECT_EQ(dialog.RootIndex(), 3);
     EXPECT_EQ(dialog.NameIndex(), -1);
@@ -193,8 +193,8 @@ TEST_F(SearchDialogTest, EachChoiceGivesItsPitchSetWord)
         QTest::keyClicks(NameEdit(&dialog), c.typed);
         ClickOk(dialog);
         ASSERT_NE(c.word, 0u);
-        EXPECT_EQ(dialog.Word(), c.word);
-        EXPECT_EQ(dialog.Optional(), c.optional);
+        EXPECT_EQ(dialog.Found().Word(), c.word);
+        EXPECT_EQ(dialog.Optional().Word(), c.optional);
     }
 }
 
