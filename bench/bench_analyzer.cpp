@@ -61,7 +61,8 @@ int main(int argc, char** argv)
             for (int r = 0; r < Rounds; ++r) {
                 const auto start = std::chrono::steady_clock::now();
                 analyzer.Analyze();
-                best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+                best = std::min(
+                    best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
             }
             std::printf("  %-8s %4d lines  %.3f ms per Analyze (goal under 2 ms)\n", ViewNames[view],
                         analyzer.AnalysisList()->count(), best);

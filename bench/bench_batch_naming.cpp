@@ -136,7 +136,7 @@ double LibraryMicroseconds(const std::vector<chord>& chords, int rounds, Name na
     return best * 1e6 / static_cast<double>(chords.size());
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -196,14 +196,14 @@ int main(int argc, char** argv)
     const double fillSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - fillStart).count();
     const double table = LibraryMicroseconds(chords, LibraryRounds, nameFromTable);
 
-    std::printf("%s name --batch, %.0f chords (every pitch-class set, every bass), median of %d runs:\n",
-                cli.c_str(), sets, ProcessRounds);
+    std::printf("%s name --batch, %.0f chords (every pitch-class set, every bass), median of %d runs:\n", cli.c_str(),
+                sets, ProcessRounds);
     std::printf("  whole process per set:  %.3f us cpu, %.3f us wall (start-up left out)\n", Median(setCpu) * 1e6,
                 Median(setWall) * 1e6);
     std::printf("  start-up (empty input): %.1f ms cpu, %.1f ms wall\n", Median(startCpu) * 1e3,
                 Median(startWall) * 1e3);
-    std::printf("library only (of this build), per set (%d definitions, %.2f names per set):\n", CountChordDefinitions(),
-                static_cast<double>(names) / LibraryRounds / sets);
+    std::printf("library only (of this build), per set (%d definitions, %.2f names per set):\n",
+                CountChordDefinitions(), static_cast<double>(names) / LibraryRounds / sets);
     std::printf("  search (FindFirstName, FindNextName): %.3f us\n", plain);
     std::printf("  batch table (AppendChordNames):       %.3f us, after %.1f ms filling it (FillChordNameTable)\n",
                 table, fillSeconds * 1e3);

@@ -165,8 +165,10 @@ int main(int argc, char** argv)
     const QSize extent = DocumentExtent();
     const QRect document(QPoint(), extent);
     const QRect window(QPoint(0, extent.height() / 2), QSize(1024, 768));
-    std::printf("repaint with 1,000 components, 12 runs: the whole document (%dx%d, all 1,000 icons) and a\n"
-                "1024x768 window onto its middle\n", extent.width(), extent.height());
+    std::printf(
+        "repaint with 1,000 components, 12 runs: the whole document (%dx%d, all 1,000 icons) and a\n"
+        "1024x768 window onto its middle\n",
+        extent.width(), extent.height());
     for (qreal dpr : {1.0, 2.0}) {
         const Times whole = RepaintTimes(view, document, dpr);
         const Times part = RepaintTimes(view, window, dpr);

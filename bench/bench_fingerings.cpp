@@ -89,7 +89,7 @@ std::vector<FingeringRequest> Triads(const std::vector<NOTES>& tuning, int frets
     return requests;
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {
@@ -108,13 +108,15 @@ int main()
                 freeSeconds * 1e3);
 
     const Timing five = TimeEach(EverySet(TwelveString, 24, 5), 3);
-    std::printf("12-string, 24 frets, all 792 five-note chords: mean %.3f ms, slowest %.3f ms, %.0f fingerings "
-                "each on average (goal < 5 ms)\n",
-                five.mean * 1e3, five.slowest * 1e3, five.fingerings / 792.0);
+    std::printf(
+        "12-string, 24 frets, all 792 five-note chords: mean %.3f ms, slowest %.3f ms, %.0f fingerings "
+        "each on average (goal < 5 ms)\n",
+        five.mean * 1e3, five.slowest * 1e3, five.fingerings / 792.0);
 
     const Timing triads = TimeEach(Triads(StandardGuitar, 12), 200);
-    std::printf("standard guitar, 12 frets, 48 triads (major, minor, diminished, augmented): mean %.1f us, "
-                "slowest %.1f us, %.0f fingerings each on average (goal < 50 us)\n",
-                triads.mean * 1e6, triads.slowest * 1e6, triads.fingerings / 48.0);
+    std::printf(
+        "standard guitar, 12 frets, 48 triads (major, minor, diminished, augmented): mean %.1f us, "
+        "slowest %.1f us, %.0f fingerings each on average (goal < 50 us)\n",
+        triads.mean * 1e6, triads.slowest * 1e6, triads.fingerings / 48.0);
     return 0;
 }

@@ -63,9 +63,10 @@ private:
 void Report(std::vector<double> times)
 {
     std::sort(times.begin(), times.end());
-    std::printf("input thread to keys repainted: median %.3f ms, 90th percentile %.3f ms, slowest %.3f ms"
-                " over %zu events (goal under 2 ms)\n",
-                times[times.size() / 2], times[times.size() * 9 / 10], times.back(), times.size());
+    std::printf(
+        "input thread to keys repainted: median %.3f ms, 90th percentile %.3f ms, slowest %.3f ms"
+        " over %zu events (goal under 2 ms)\n",
+        times[times.size() / 2], times[times.size() * 9 / 10], times.back(), times.size());
 }
 
 int InputIndexOf(const std::string& name)

@@ -118,11 +118,12 @@ int main(int argc, char** argv)
 
         int held = 0;
         for (NOTES n : keyboard->Chord.notes) held += n != NoNote;
-        std::printf("%d events in about 1 s, window stalled %d ms: longest event-loop gap after it %lld ms"
-                    " (goal under 50 ms), last event taken after %lld ms, events lost: %s, keys held at the end:"
-                    " %d (3 expected)\n",
-                    Events, stallMs, static_cast<long long>(longestGap), static_cast<long long>(drained),
-                    lossesTold > 0 ? "yes (told once)" : "no", held);
+        std::printf(
+            "%d events in about 1 s, window stalled %d ms: longest event-loop gap after it %lld ms"
+            " (goal under 50 ms), last event taken after %lld ms, events lost: %s, keys held at the end:"
+            " %d (3 expected)\n",
+            Events, stallMs, static_cast<long long>(longestGap), static_cast<long long>(drained),
+            lossesTold > 0 ? "yes (told once)" : "no", held);
         // Everything let go before the next run.
         capture->Feed(0, {0xB0u | (123u << 8), 0, false});
         QCoreApplication::sendPostedEvents(nullptr, MidiInputEventType());

@@ -32,7 +32,7 @@ Round NameEverySet(const chord* chords)
     return round;
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {
@@ -59,8 +59,8 @@ int main()
     std::printf("definitions: %d\n", CountChordDefinitions());
     std::printf("pitch-class sets: %d, names: %ld (%.2f per set)\n", Sets, best.names,
                 static_cast<double>(best.names) / Sets);
-    std::printf("best of %d rounds: %.3f us per set, %.0f names per second\n", Rounds,
-                best.seconds * 1e6 / Sets, best.names / best.seconds);
+    std::printf("best of %d rounds: %.3f us per set, %.0f names per second\n", Rounds, best.seconds * 1e6 / Sets,
+                best.names / best.seconds);
     ReleaseChordList();
     return 0;
 }

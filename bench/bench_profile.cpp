@@ -19,7 +19,7 @@ double MillisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {
@@ -47,8 +47,8 @@ int main()
     }
     const double writeMs = MillisecondsSince(start);
     const std::size_t rewrites = ProfileRewriteCount() - rewritesBefore;
-    std::printf("write %d keys in one batch + flush: %.2f ms, file rewrites: %zu, file size: %ju bytes\n",
-                KeyCount, writeMs, rewrites, static_cast<std::uintmax_t>(std::filesystem::file_size(ini)));
+    std::printf("write %d keys in one batch + flush: %.2f ms, file rewrites: %zu, file size: %ju bytes\n", KeyCount,
+                writeMs, rewrites, static_cast<std::uintmax_t>(std::filesystem::file_size(ini)));
 
     ForgetProfiles();
     char value[256];

@@ -32,7 +32,7 @@ bool Measure(const char* what, const chord& c, int program, const std::string& p
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {

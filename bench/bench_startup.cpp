@@ -62,8 +62,8 @@ int Child(int argc, char** argv)
     const long long shown = MonotonicMicroseconds();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const long long cpu = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL + usage.ru_utime.tv_usec +
-                          usage.ru_stime.tv_usec;
+    const long long cpu =
+        (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL + usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
     std::printf("%lld %ld %lld\n", shown, usage.ru_maxrss, cpu);
     std::fflush(stdout);
     app.Shutdown();
@@ -175,15 +175,16 @@ int main(int argc, char** argv)
     std::printf("start-up to main window with template studio (%d fresh processes each, taking turns, %s):\n", Runs,
                 platform && *platform ? platform : "offscreen");
     for (const Setup& setup : setups) {
-        auto [fastest, slowest] = std::minmax_element(
-            setup.samples.begin(), setup.samples.end(),
-            [](const Sample& a, const Sample& b) { return a.milliseconds < b.milliseconds; });
+        auto [fastest, slowest] =
+            std::minmax_element(setup.samples.begin(), setup.samples.end(),
+                                [](const Sample& a, const Sample& b) { return a.milliseconds < b.milliseconds; });
         long peak = 0;
         for (const Sample& s : setup.samples) peak = std::max(peak, s.peakKb);
-        std::printf("  %-52s median %6.1f ms (processor %5.1f ms), fastest %6.1f, slowest %6.1f; peak memory (max RSS) "
-                    "%.1f MB\n",
-                    setup.name, Median(setup.samples, &Sample::milliseconds), Median(setup.samples, &Sample::cpuMilliseconds),
-                    fastest->milliseconds, slowest->milliseconds, peak / 1024.0);
+        std::printf(
+            "  %-52s median %6.1f ms (processor %5.1f ms), fastest %6.1f, slowest %6.1f; peak memory (max RSS) "
+            "%.1f MB\n",
+            setup.name, Median(setup.samples, &Sample::milliseconds), Median(setup.samples, &Sample::cpuMilliseconds),
+            fastest->milliseconds, slowest->milliseconds, peak / 1024.0);
     }
     for (double Sample::*figure : {&Sample::milliseconds, &Sample::cpuMilliseconds}) {
         const double ratio = Median(setups[1].samples, figure) / Median(setups[0].samples, figure);

@@ -65,7 +65,8 @@ class Stopwatch {
 public:
     Span Stop() const
     {
-        return {std::chrono::duration<double, std::milli>(Clock::now() - wall_).count(), ThreadCpuMilliseconds() - cpu_};
+        return {std::chrono::duration<double, std::milli>(Clock::now() - wall_).count(),
+                ThreadCpuMilliseconds() - cpu_};
     }
 
 private:
@@ -195,10 +196,11 @@ void MeasureRefusal(mmMDIClient& studio, const std::string& model, const std::st
     const bool loaded = studio.LoadStudio(path.c_str(), true, false);
     const Span refusal = watch.Stop();
     SetErrorPresenter(before);
-    std::printf("%d components (%.1f MB) against the bound of %d: %s with message %d in %.0f ms (%.0f processor ms); "
-                "studio left with %d\n",
-                count, double(std::filesystem::file_size(path)) / 1e6, MaxStudioComponents,
-                loaded ? "LOADED" : "refused", reported, refusal.wall, refusal.cpu, ComponentCount());
+    std::printf(
+        "%d components (%.1f MB) against the bound of %d: %s with message %d in %.0f ms (%.0f processor ms); "
+        "studio left with %d\n",
+        count, double(std::filesystem::file_size(path)) / 1e6, MaxStudioComponents, loaded ? "LOADED" : "refused",
+        reported, refusal.wall, refusal.cpu, ComponentCount());
 }
 
 }  // namespace
@@ -229,9 +231,10 @@ int main(int argc, char** argv)
     if (argc > 1 && std::atoi(argv[1]) > 0) sizes = {std::atoi(argv[1])};
     for (int& count : sizes) count = std::clamp(count / GroupSize * GroupSize, GroupSize, MaxStudioComponents);
     Figures at100;
-    std::printf("groups of Keyboard -> pass-through Splitter -> Guitar and Joiner, Guitar -> Joiner -> Analyzer "
-                "(%d history lines); median of %d, wall ms (processor ms)\n",
-                HistoryLines, Repeats);
+    std::printf(
+        "groups of Keyboard -> pass-through Splitter -> Guitar and Joiner, Guitar -> Joiner -> Analyzer "
+        "(%d history lines); median of %d, wall ms (processor ms)\n",
+        HistoryLines, Repeats);
     std::printf("%7s %17s %17s %15s %15s %10s %8s %6s %13s %13s\n", "studio", "save", "load", "settle", "close",
                 "file-only", "rewrites", "loaded", "save us/comp", "load us/comp");
     for (int count : sizes) {
@@ -249,11 +252,12 @@ int main(int argc, char** argv)
         if (count == 100) {
             at100 = f;
         } else if (count == 1000 && at100.loaded) {
-            std::printf("growth 100 -> 1000, wall (processor): save x%.1f (x%.1f), load x%.1f (x%.1f), settle x%.1f "
-                        "(x%.1f), close x%.1f (x%.1f), file-only x%.1f (linear: x10)\n",
-                        f.save.wall / at100.save.wall, f.save.cpu / at100.save.cpu, f.load.wall / at100.load.wall,
-                        f.load.cpu / at100.load.cpu, f.settle.wall / at100.settle.wall, f.settle.cpu / at100.settle.cpu,
-                        f.close.wall / at100.close.wall, f.close.cpu / at100.close.cpu, f.read.wall / at100.read.wall);
+            std::printf(
+                "growth 100 -> 1000, wall (processor): save x%.1f (x%.1f), load x%.1f (x%.1f), settle x%.1f "
+                "(x%.1f), close x%.1f (x%.1f), file-only x%.1f (linear: x10)\n",
+                f.save.wall / at100.save.wall, f.save.cpu / at100.save.cpu, f.load.wall / at100.load.wall,
+                f.load.cpu / at100.load.cpu, f.settle.wall / at100.settle.wall, f.settle.cpu / at100.settle.cpu,
+                f.close.wall / at100.close.wall, f.close.cpu / at100.close.cpu, f.read.wall / at100.read.wall);
         }
         if (count == 1000)
             std::printf("goal under 1000 ms each (wall): save %s, load %s\n", f.save.wall < 1000 ? "met" : "MISSED",

@@ -79,10 +79,9 @@ void UseLargeOutputBlocks()
     if (!isatty(fileno(stdout))) std::setvbuf(stdout, nullptr, _IOFBF, 64 * 1024);
 }
 
-} // namespace
+}  // namespace
 
-bool ReadChordNotes(const std::vector<std::string>& notes, chord& c, const std::string& context,
-                    ExtraNotes extra)
+bool ReadChordNotes(const std::vector<std::string>& notes, chord& c, const std::string& context, ExtraNotes extra)
 {
     const std::vector<std::string_view> words(notes.begin(), notes.end());
     const NoteProblem problem = AddNotes(words, c, extra);

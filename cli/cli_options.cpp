@@ -85,7 +85,7 @@ bool StoreValue(const OptionDescriptor& option, const std::string& value, Global
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool ParseGlobalOptions(std::vector<std::string>& args, GlobalOptions& options, std::string& problem)
 {

@@ -21,8 +21,7 @@ void PrintUsage(std::FILE* to)
 
 int UsageError(const std::string& problem)
 {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", ProgramName, problem.c_str(),
-                 ProgramName);
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", ProgramName, problem.c_str(), ProgramName);
     return ExitUsage;
 }
 
@@ -48,7 +47,7 @@ std::string NamingTheSettingsFile(const ErrorReport& report)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 int ReportedMessageCount() { return reportedMessages; }
 

@@ -69,14 +69,14 @@ bool HasNeededDefinitions(unsigned needs)
     bool ok = true;
     for (const NeededList& list : lists)
         if ((needs & list.need) && list.count() == 0) {
-            std::fprintf(stderr, "%s: settings file '%s' holds no [%s] definitions\n", ProgramName,
-                         GetINIFileName(), list.section);
+            std::fprintf(stderr, "%s: settings file '%s' holds no [%s] definitions\n", ProgramName, GetINIFileName(),
+                         list.section);
             ok = false;
         }
     return ok;
 }
 
-} // namespace
+}  // namespace
 
 bool StartCore(const GlobalOptions& options, const CliCommand& command)
 {

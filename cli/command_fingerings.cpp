@@ -39,9 +39,12 @@ int ReadRequest(const std::vector<std::string>& args, FingeringsRequest& request
     if (!ReadNeckOptions(options, request.neck, problem)) return UsageError(problem);
     for (const auto& [name, value] : options) {
         bool read = true;
-        if (name == "--any-bass") request.anyBass = true;
-        else if (name == "--span") read = ReadSoundNumber(name, value, 1, MaxNeckFrets, request.span, problem);
-        else read = ReadSoundNumber(name, value, 1, MaxCount, request.count, problem);
+        if (name == "--any-bass")
+            request.anyBass = true;
+        else if (name == "--span")
+            read = ReadSoundNumber(name, value, 1, MaxNeckFrets, request.span, problem);
+        else
+            read = ReadSoundNumber(name, value, 1, MaxCount, request.count, problem);
         if (!read) return UsageError(problem);
     }
     if (words.empty()) return UsageError("fingerings needs at least one note");
@@ -49,7 +52,7 @@ int ReadRequest(const std::vector<std::string>& args, FingeringsRequest& request
     return ExitOk;
 }
 
-} // namespace
+}  // namespace
 
 int RunFingeringsCommand(const std::vector<std::string>& args)
 {

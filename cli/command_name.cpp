@@ -23,7 +23,7 @@ void PrintNames(const chord& c, char separator, std::string& text)
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-} // namespace
+}  // namespace
 
 int RunNameCommand(const std::vector<std::string>& args)
 {

@@ -91,7 +91,7 @@ bool PrintLayout(const chord& notes, const chord& tuning, int frets, int capo, c
     return whole;
 }
 
-} // namespace
+}  // namespace
 
 int RunStringsCommand(const std::vector<std::string>& args)
 {

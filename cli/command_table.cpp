@@ -3,11 +3,11 @@
 namespace {
 
 const CliCommand commands[] = {
-    {"text", "NOTE...", "print the text form of the chord made of the notes (C4 E4 G4, Bb, F#3 ...)",
-     RunTextCommand, NeedsChords},
+    {"text", "NOTE...", "print the text form of the chord made of the notes (C4 E4 G4, Bb, F#3 ...)", RunTextCommand,
+     NeedsChords},
     {"name", "NOTE... | --batch",
-     "every name of the chord, one per line; --batch: one chord per input line, names tab-separated",
-     RunNameCommand, NeedsChords},
+     "every name of the chord, one per line; --batch: one chord per input line, names tab-separated", RunNameCommand,
+     NeedsChords},
     {"keys", "NOTE...", "every key that holds all the notes, one per line", RunKeysCommand, NeedsKeys},
     {"scales", "NOTE...", "every scale and root that holds all the notes, one per line", RunScalesCommand, NeedsScales},
     {"strings", "[--tuning N] [--frets F] [--capo C] NOTE... | --batch",
@@ -28,7 +28,7 @@ const CliCommand commands[] = {
     {"monitor", "[--device ID]", "print the events arriving at a MIDI input until Ctrl+C", RunMonitorCommand},
 };
 
-} // namespace
+}  // namespace
 
 std::span<const CliCommand> CliCommands() { return commands; }
 

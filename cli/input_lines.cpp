@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::size_t Block = 64 * 1024;
 
-} // namespace
+}  // namespace
 
 // Room for the longest line that is kept with its line end, a whole block
 // behind it, and a byte behind a last line without a line end.
@@ -60,8 +60,10 @@ InputLines::Read InputLines::Next(std::span<char>& line)
         const std::size_t length =
             lineEnd ? static_cast<std::size_t>(static_cast<const char*>(lineEnd) - data) - begin_ : end_ - begin_;
         if (length > MaxLine) {
-            if (!complete) SkipRestOfLine();
-            else begin_ += length + (lineEnd ? 1 : 0);
+            if (!complete)
+                SkipRestOfLine();
+            else
+                begin_ += length + (lineEnd ? 1 : 0);
             return Read::TooLong;
         }
         if (complete) {

@@ -9,8 +9,7 @@
 
 const SoundOption NeckOptionNames[3] = {{"--tuning", true}, {"--frets", true}, {"--capo", true}};
 
-bool ReadNeckOptions(std::vector<std::pair<std::string, std::string>>& options, NeckOptions& neck,
-                     std::string& problem)
+bool ReadNeckOptions(std::vector<std::pair<std::string, std::string>>& options, NeckOptions& neck, std::string& problem)
 {
     const long tunings = CountTunings();
     if (tunings == 0) {

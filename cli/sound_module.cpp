@@ -35,14 +35,13 @@ int RunFromSoundModule(const char* name, const std::vector<std::string>& args)
     const auto find = module ? reinterpret_cast<FindSoundCommand>(dlsym(module, "CantrelSoundCommand")) : nullptr;
     const CommandHandler run = find ? find(name) : nullptr;
     if (!run) {
-        std::fprintf(stderr, "%s: cannot load the sound commands: %s\n", ProgramName,
-                     problem ? problem : path.c_str());
+        std::fprintf(stderr, "%s: cannot load the sound commands: %s\n", ProgramName, problem ? problem : path.c_str());
         return ExitFailure;
     }
     return run(args);
 }
 
-} // namespace
+}  // namespace
 
 int RunDevicesCommand(const std::vector<std::string>& args) { return RunFromSoundModule("devices", args); }
 int RunPlayCommand(const std::vector<std::string>& args) { return RunFromSoundModule("play", args); }

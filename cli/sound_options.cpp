@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 bool SplitSoundOptions(const std::vector<std::string>& args, const std::vector<SoundOption>& known,
-                       std::vector<std::pair<std::string, std::string>>& options,
-                       std::vector<std::string>& words, std::string& problem)
+                       std::vector<std::pair<std::string, std::string>>& options, std::vector<std::string>& words,
+                       std::string& problem)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];

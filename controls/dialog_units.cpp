@@ -15,10 +15,7 @@ DialogUnits::DialogUnits(const QFont& font)
     baseY_ = metrics.height();
 }
 
-DialogUnits DialogUnits::Of(const QWidget* widget)
-{
-    return DialogUnits(widget ? widget->window()->font() : QFont());
-}
+DialogUnits DialogUnits::Of(const QWidget* widget) { return DialogUnits(widget ? widget->window()->font() : QFont()); }
 
 int DialogUnits::ToPixelsX(int units) const { return MulDiv(units, baseX_, 4); }
 

@@ -79,8 +79,8 @@ int TMyHSlider::Transfer(void* buffer, TransferDirection direction)
 int TMyHSlider::ThumbWidth() const
 {
     const QFontMetrics metrics(ValueFont());
-    const int text = qMax(metrics.horizontalAdvance(ThumbText(minimum())),
-                          metrics.horizontalAdvance(ThumbText(maximum())));
+    const int text =
+        qMax(metrics.horizontalAdvance(ThumbText(minimum())), metrics.horizontalAdvance(ThumbText(maximum())));
     return qMax(20, text + 8);
 }
 
@@ -91,8 +91,7 @@ QFont TMyHSlider::ValueFont() const
     // Keep the value inside the thumb's body on small sliders.
     const int bodyHeight = SliderGeometry(size(), 0, 0, 0).ThumbHeight() - SliderGeometry::PointHeight;
     int pixels = QFontInfo(valueFont).pixelSize();
-    while (QFontMetrics(valueFont).height() > bodyHeight - 2 && pixels > 6)
-        valueFont.setPixelSize(--pixels);
+    while (QFontMetrics(valueFont).height() > bodyHeight - 2 && pixels > 6) valueFont.setPixelSize(--pixels);
     return valueFont;
 }
 

@@ -30,8 +30,8 @@ CheckBoxFace PictureCheckBox::Face() const
         face.lines.append({captions.unchecked, upper, Qt::AlignLeft | Qt::AlignBottom});
         face.lines.append({captions.checked, lower, Qt::AlignLeft | Qt::AlignTop});
     } else {
-        face.lines.append({isChecked() ? captions.checked : captions.unchecked, face.textRect,
-                           Qt::AlignLeft | Qt::AlignTop});
+        face.lines.append(
+            {isChecked() ? captions.checked : captions.unchecked, face.textRect, Qt::AlignLeft | Qt::AlignTop});
     }
     return face;
 }
@@ -45,15 +45,16 @@ void PictureCheckBox::paintEvent(QPaintEvent*)
     const qreal ratio = devicePixelRatioF();
     const int side = ControlBitmap::PictureSize;
     const QPixmap strip = LoadControlBitmap(face.bitmapId, palette(), ratio);
-    painter.drawPixmap(QRectF(0, 0, side, side), strip,
-                       QRectF(face.pictureX * ratio, 0, side * ratio, side * ratio));
+    painter.drawPixmap(QRectF(0, 0, side, side), strip, QRectF(face.pictureX * ratio, 0, side * ratio, side * ratio));
 
     // A focused box writes its label in the shadow colour inside a focus frame.
-    const QColor text = face.focused ? MixColours(palette().color(QPalette::ButtonText),
-                                                  palette().color(QPalette::Window), 0.3)
-                                     : palette().color(QPalette::ButtonText);
-    if (!isEnabled()) painter.setPen(palette().color(QPalette::Disabled, QPalette::ButtonText));
-    else painter.setPen(text);
+    const QColor text = face.focused
+                            ? MixColours(palette().color(QPalette::ButtonText), palette().color(QPalette::Window), 0.3)
+                            : palette().color(QPalette::ButtonText);
+    if (!isEnabled())
+        painter.setPen(palette().color(QPalette::Disabled, QPalette::ButtonText));
+    else
+        painter.setPen(text);
     painter.setFont(font());
     for (const CheckBoxFace::Line& line : face.lines) {
         painter.save();
@@ -75,8 +76,8 @@ QSize PictureCheckBox::sizeHint() const
 {
     const TwoCaptions captions = TwoCaptions::FromText(text());
     const QFontMetrics metrics = fontMetrics();
-    const int textWidth = qMax(metrics.horizontalAdvance(captions.unchecked),
-                               metrics.horizontalAdvance(captions.checked));
+    const int textWidth =
+        qMax(metrics.horizontalAdvance(captions.unchecked), metrics.horizontalAdvance(captions.checked));
     return QSize(TextIndent + textWidth + 4, qMax(ControlBitmap::PictureSize, metrics.height() + 2));
 }
 

@@ -8,8 +8,8 @@
 
 class SliderGeometry {
 public:
-    static constexpr int Margin = 1;     // free pixels left and right of the thumb's travel
-    static constexpr int TickSpace = 6;  // height of the tick strip under the thumb
+    static constexpr int Margin = 1;       // free pixels left and right of the thumb's travel
+    static constexpr int TickSpace = 6;    // height of the tick strip under the thumb
     static constexpr int PointHeight = 5;  // the thumb's point toward the ticks
 
     SliderGeometry(QSize size, int thumbWidth, int minimum, int maximum);

@@ -184,9 +184,9 @@ void ToolBar::SetPos(const char* text)
         update();
         return;
     }
-    QPoint corners[2] = {record.normalPosition.topLeft(),
-                         record.normalPosition.topLeft() +
-                             QPoint(record.normalPosition.width(), record.normalPosition.height())};
+    QPoint corners[2] = {
+        record.normalPosition.topLeft(),
+        record.normalPosition.topLeft() + QPoint(record.normalPosition.width(), record.normalPosition.height())};
     ScaleFromSavedCoord(corners, 2);
     if (record.showCommand == WindowPlacementRecord::ShowNormal) move(OntoAScreen(corners[0], frameGeometry().size()));
     if (IsMinimizedShowState(record.showCommand))
@@ -202,10 +202,7 @@ void ToolBar::SetPos(const char* text)
 
 // ---- checked cells ----
 
-ToolBar* ToolBar::ToolBarContaining(int command)
-{
-    return OpenPalette(PaletteTable::PaletteOfCommand(command));
-}
+ToolBar* ToolBar::ToolBarContaining(int command) { return OpenPalette(PaletteTable::PaletteOfCommand(command)); }
 
 int ToolBar::CellOf(int command) const
 {
@@ -242,10 +239,7 @@ int ToolBar::WhichChecked(int first, int last)
     return 0;
 }
 
-int ToolBar::GetTool(int cell) const
-{
-    return cell >= 0 && cell < CellCount() ? states_[cell] : 0;
-}
+int ToolBar::GetTool(int cell) const { return cell >= 0 && cell < CellCount() ? states_[cell] : 0; }
 
 int ToolBar::SetTool(int cell, int state)
 {
@@ -279,8 +273,8 @@ int ToolBar::GadgetFromPoint(const QPoint& point) const
 // ---- the window ----
 
 ToolBar::ToolBar(QWidget* owner, QToolBar* bar, int number, int cellWidth, int cellHeight)
-    : QWidget(owner ? owner->window() : nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                                     Qt::WindowCloseButtonHint),
+    : QWidget(owner ? owner->window() : nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       owner_(owner),
       frame_(FrameOf(owner)),
       controlBar_(bar),

@@ -11,8 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size == 0)
-        return 0;
+    if (size == 0) return 0;
     // The first byte chooses the destination size; exact allocations let the
     // address sanitizer see any overrun.
     const std::size_t capacity = data[0] % 64;
@@ -24,16 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char* end = text.data() + text.size() - 1;
     while (p != nullptr && p <= end) {
         const char* next = GetQuotedString(capacity == 0 ? nullptr : dst.data(), capacity, p);
-        if (next == nullptr)
-            break;
-        if (next <= p || next > end)
-            std::abort();
-        if (capacity > 0 && std::strlen(dst.data()) >= capacity)
-            std::abort();
+        if (next == nullptr) break;
+        if (next <= p || next > end) std::abort();
+        if (capacity > 0 && std::strlen(dst.data()) >= capacity) std::abort();
         // Skip the separator the lists put between fields.
         p = next;
-        while (*p == ',' || *p == ' ')
-            ++p;
+        while (*p == ',' || *p == ' ') ++p;
     }
     return 0;
 }

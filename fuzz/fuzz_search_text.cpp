@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const SearchTextReading reading = ReadSearchText(tidy);
     if (reading.root < -1 || reading.root > 11) std::abort();
-    if (reading.name.size() > tidy.size() || tidy.compare(tidy.size() - reading.name.size(), std::string::npos, reading.name) != 0)
+    if (reading.name.size() > tidy.size() ||
+        tidy.compare(tidy.size() - reading.name.size(), std::string::npos, reading.name) != 0)
         std::abort();
 
     static const std::vector<std::string> lines = {"\tMajor", "m\tMinor", "m7\tMinor Seventh", "Major", "Dorian"};

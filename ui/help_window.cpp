@@ -178,8 +178,8 @@ void HelpWindow::MoveBeside(QWidget* anchor, int reservedTop, int narrowest)
     QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
     // Beside a dialog it tries its full width again, however narrow it was.
     const QSize wanted = narrowest > 0 ? QSize(std::max(width(), DefaultWidth), height()) : size();
-    const QRect placed = PlaceBeside(anchor->frameGeometry(), reservedTop, screen->availableGeometry(), wanted,
-                                     narrowest);
+    const QRect placed =
+        PlaceBeside(anchor->frameGeometry(), reservedTop, screen->availableGeometry(), wanted, narrowest);
     resize(placed.size());
     move(placed.topLeft());
 }

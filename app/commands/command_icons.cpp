@@ -68,8 +68,8 @@ bool Paint(QPainter& p, int id, const Inks& k)
     case 20000: {  // Open
         p.setPen(Outline(k.ink));
         p.setBrush(k.soft);
-        p.drawPolygon(QPolygonF({QPointF(2, 4), QPointF(7, 4), QPointF(9, 6), QPointF(17, 6), QPointF(17, 16),
-                                 QPointF(2, 16)}));
+        p.drawPolygon(
+            QPolygonF({QPointF(2, 4), QPointF(7, 4), QPointF(9, 6), QPointF(17, 6), QPointF(17, 16), QPointF(2, 16)}));
         p.setBrush(k.accent);
         p.drawPolygon(QPolygonF({QPointF(5, 9), QPointF(19.5, 9), QPointF(17, 16), QPointF(2, 16)}));
         return true;

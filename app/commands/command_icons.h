@@ -18,5 +18,4 @@ QIcon CommandIcon(int id);
 // True when id has a picture.
 bool HasCommandIcon(int id);
 // Draws picture id into box (a 20 x 20 design scaled to the box).
-void PaintCommandPicture(QPainter& painter, const QRectF& box, int id, const QPalette& palette,
-                         bool enabled = true);
+void PaintCommandPicture(QPainter& painter, const QRectF& box, int id, const QPalette& palette, bool enabled = true);

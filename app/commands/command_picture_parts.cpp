@@ -33,10 +33,7 @@ Inks InksFor(const QPalette& palette, bool enabled)
     return inks;
 }
 
-QPen Outline(const QColor& c, qreal width)
-{
-    return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
+QPen Outline(const QColor& c, qreal width) { return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
 void Page(QPainter& p, const Inks& k, qreal x, qreal y, qreal w, qreal h)
 {

@@ -34,19 +34,29 @@ namespace {
 
 // Commands of the active component: enabled only while there is one.
 constexpr int ComponentCommands[] = {
-    ComponentCommand::Sound, ComponentCommand::Play,       ComponentCommand::Reset,
-    ComponentCommand::Notes, ComponentCommand::Chord,      ComponentCommand::Find,
-    ComponentCommand::GetIn, ComponentCommand::PutOut,     ComponentCommand::ChangeSettings,
-    ComponentCommand::ChangeConnections, ComponentCommand::Cut, ComponentCommand::Copy,
-    ComponentCommand::Paste, StudioCommand::CloseComponent,
+    ComponentCommand::Sound,
+    ComponentCommand::Play,
+    ComponentCommand::Reset,
+    ComponentCommand::Notes,
+    ComponentCommand::Chord,
+    ComponentCommand::Find,
+    ComponentCommand::GetIn,
+    ComponentCommand::PutOut,
+    ComponentCommand::ChangeSettings,
+    ComponentCommand::ChangeConnections,
+    ComponentCommand::Cut,
+    ComponentCommand::Copy,
+    ComponentCommand::Paste,
+    StudioCommand::CloseComponent,
 };
 
 // Commands whose windows come with later parts of the program (the
 // Connections window, the preferences, the list editors): disabled until a
 // handler is installed for them.
 constexpr int PendingCommands[] = {
-    ShellCommand::Connections, ShellCommand::AutomaticPositioning, ShellCommand::ManualPositioning,
-    ShellCommand::Preferences, ShellCommand::ChordList,            ShellCommand::TuningList,
+    ShellCommand::Connections,       ShellCommand::AutomaticPositioning,
+    ShellCommand::ManualPositioning, ShellCommand::Preferences,
+    ShellCommand::ChordList,         ShellCommand::TuningList,
 };
 
 constexpr int CheckedCommands[] = {ComponentCommand::Sound, ComponentCommand::Notes, ComponentCommand::Chord,
@@ -280,6 +290,5 @@ void mmMainFrame::dropEvent(QDropEvent* event)
         UpdateCommands();
         return;
     }
-    if (!drops.isEmpty())
-        statusBar()->showMessage(QStringLiteral("Only studio files can be dropped here."), 5000);
+    if (!drops.isEmpty()) statusBar()->showMessage(QStringLiteral("Only studio files can be dropped here."), 5000);
 }

@@ -10,22 +10,31 @@ namespace {
 constexpr MainMenuItem Separator{0, nullptr};
 
 constexpr MainMenuItem FileItems[] = {
-    {24331, "&New Component"}, {24339, "&Close Component"}, Separator, {24310, "E&xit\tAlt+F4"},
+    {24331, "&New Component"},
+    {24339, "&Close Component"},
+    Separator,
+    {24310, "E&xit\tAlt+F4"},
 };
 constexpr MainMenuItem EditItems[] = {
-    {24322, "Cu&t\tCtrl+X"}, {24323, "&Copy\tCtrl+C"}, {24324, "&Paste\tCtrl+V"}, {24325, "&Delete\tDel"},
+    {24322, "Cu&t\tCtrl+X"},
+    {24323, "&Copy\tCtrl+C"},
+    {24324, "&Paste\tCtrl+V"},
+    {24325, "&Delete\tDel"},
 };
 constexpr MainMenuItem ViewItems[] = {
-    {20002, "&Connections\tCtrl+O"}, {9074, "&Manual Positioning"}, {9073, "&Automatic positioning"},
-    Separator,                       {20012, "&Toolbar"},
+    {20002, "&Connections\tCtrl+O"},
+    {9074, "&Manual Positioning"},
+    {9073, "&Automatic positioning"},
+    Separator,
+    {20012, "&Toolbar"},
 };
 constexpr MainMenuItem OptionsItems[] = {
-    {20004, "&All Sound Off!"}, Separator, {20005, "&Preferences..."}, Separator,
-    {20006, "&Chord List..."},  {20013, "String &Tuning List..."},
+    {20004, "&All Sound Off!"},        Separator, {20005, "&Preferences..."}, Separator, {20006, "&Chord List..."},
+    {20013, "String &Tuning List..."},
 };
 constexpr MainMenuItem StudioItems[] = {
-    {124, "&New"},        {20000, "&Open..."}, {20001, "&Save"}, {105, "Save &As..."},
-    {20016, "&Insert..."}, Separator,          {20017, "&Close All"},
+    {124, "&New"},         {20000, "&Open..."}, {20001, "&Save"},      {105, "Save &As..."},
+    {20016, "&Insert..."}, Separator,           {20017, "&Close All"},
 };
 constexpr MainMenuItem ComponentItems[] = {
     {101, "Soun&d\tCtrl+Space"},
@@ -43,17 +52,25 @@ constexpr MainMenuItem ComponentItems[] = {
     {23002, "Change &Connections...\tCtrl+L"},
 };
 constexpr MainMenuItem WindowItems[] = {
-    {24361, "&Cascade"}, {24363, "&Tile"}, {24364, "Arrange &Icons"}, {24365, "C&lose All"},
+    {24361, "&Cascade"},
+    {24363, "&Tile"},
+    {24364, "Arrange &Icons"},
+    {24365, "C&lose All"},
 };
 constexpr MainMenuItem HelpItems[] = {
-    {24381, "&Contents"}, {24382, "&Using help"}, {24384, "&Getting Started"}, {24383, "&How Do I?"},
-    Separator,            {9075, "Help on the current &Studio"}, Separator, {24389, "&About..."},
+    {24381, "&Contents"},
+    {24382, "&Using help"},
+    {24384, "&Getting Started"},
+    {24383, "&How Do I?"},
+    Separator,
+    {9075, "Help on the current &Studio"},
+    Separator,
+    {24389, "&About..."},
 };
 
 constexpr MainMenuPopup Popups[] = {
-    {"&File", FileItems},           {"&Edit", EditItems},     {"&View", ViewItems},
-    {"&Options", OptionsItems},     {"&Studio", StudioItems}, {"&Component", ComponentItems},
-    {"&Window", WindowItems},       {"&Help", HelpItems},
+    {"&File", FileItems},     {"&Edit", EditItems},           {"&View", ViewItems},     {"&Options", OptionsItems},
+    {"&Studio", StudioItems}, {"&Component", ComponentItems}, {"&Window", WindowItems}, {"&Help", HelpItems},
 };
 
 }  // namespace

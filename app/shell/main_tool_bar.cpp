@@ -8,8 +8,8 @@
 #include "app/commands/shell_commands.h"
 
 namespace {
-constexpr int Layout[] = {124,   20000, 20001, 20016, 0,     20017, 0,    24331, 0,    24322, 24323, 24324,
-                          0,     20005, 20004, 0,     20002, 9073,  9074, 0,     24361, 24363, 0,     24381};
+constexpr int Layout[] = {124, 20000, 20001, 20016, 0,     20017, 0,    24331, 0,     24322, 24323, 24324,
+                          0,   20005, 20004, 0,     20002, 9073,  9074, 0,     24361, 24363, 0,     24381};
 }  // namespace
 
 std::span<const int> MainToolBarLayout() { return Layout; }

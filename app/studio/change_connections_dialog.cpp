@@ -17,7 +17,8 @@ void RunConnectionsDialog(ComponentNode* c, ConnectionsDialogMaker make)
 std::unique_ptr<ConnectionsDialog> MakeChangeConnectionsDialog(QWidget* parent, ComponentNode* c)
 {
     using Side = ConnectionsDialog::Side;
-    auto dialog = std::make_unique<ConnectionsDialog>(parent, 5004, c, 103, QString::fromUtf8(PassInAndOutThrough), false);
+    auto dialog =
+        std::make_unique<ConnectionsDialog>(parent, 5004, c, 103, QString::fromUtf8(PassInAndOutThrough), false);
     dialog->AddPortList(101, QStringLiteral("Component Connected to Input"), Side::Input, 0);
     dialog->AddPortList(102, QStringLiteral("Component Connected to Output"), Side::Output, 0);
     dialog->Finish();

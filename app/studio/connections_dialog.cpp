@@ -58,10 +58,7 @@ void ConnectionsDialog::AddPortList(int id, const QString& caption, Side side, i
     lists_.append({id, side, port, widget, shown, SelectedRow(widget)});
 }
 
-void ConnectionsDialog::Finish()
-{
-    static_cast<QVBoxLayout*>(layout())->addWidget(CreateButtonBox());
-}
+void ConnectionsDialog::Finish() { static_cast<QVBoxLayout*>(layout())->addWidget(CreateButtonBox()); }
 
 ComponentNode* ConnectionsDialog::Chosen(int id) const
 {

@@ -23,7 +23,10 @@ QPoint PortTopLeft(const ComponentNode& c, int slot)
     return {c.IconX + IconSize, c.IconY + PortTop(c.OutputCount, slot - c.InputCount)};
 }
 
-QPoint PortCentre(const ComponentNode& c, int slot) { return PortTopLeft(c, slot) + QPoint(PortSize / 2, PortSize / 2); }
+QPoint PortCentre(const ComponentNode& c, int slot)
+{
+    return PortTopLeft(c, slot) + QPoint(PortSize / 2, PortSize / 2);
+}
 
 QRect IconRect(const ComponentNode& c) { return {c.IconX, c.IconY, IconSize, IconSize}; }
 

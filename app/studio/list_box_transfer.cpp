@@ -17,7 +17,8 @@ void MoveIntoListWidget(const TListBoxData& data, QListWidget* widget)
 void MoveOutOfListWidget(const QListWidget* widget, TListBoxData& data)
 {
     data.Clear();
-    for (int i = 0; i < widget->count(); ++i) data.AddString(widget->item(i)->text().toStdString(), widget->item(i)->isSelected());
+    for (int i = 0; i < widget->count(); ++i)
+        data.AddString(widget->item(i)->text().toStdString(), widget->item(i)->isSelected());
 }
 
 void MoveIntoComboBox(const TComboBoxData& data, QComboBox* widget)

@@ -46,10 +46,7 @@ mmMDIChildClient::~mmMDIChildClient()
     frame_ = nullptr;
 }
 
-std::string mmMDIChildClient::Title() const
-{
-    return frame_ ? frame_->windowTitle().toStdString() : std::string();
-}
+std::string mmMDIChildClient::Title() const { return frame_ ? frame_->windowTitle().toStdString() : std::string(); }
 
 int mmMDIChildClient::SaveExtra(char*, int, int) { return 0; }
 int mmMDIChildClient::LoadExtra(const char*, int, int) { return 0; }
@@ -172,8 +169,8 @@ void mmMDIChildClient::MouseUp(Qt::KeyboardModifiers, QPoint&)
 
 void mmMDIChildClient::MouseDoubleClick(Qt::KeyboardModifiers keys, QPoint& p)
 {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(p), mapToGlobal(QPointF(p)), Qt::LeftButton,
-                      Qt::LeftButton, keys);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(p), mapToGlobal(QPointF(p)), Qt::LeftButton, Qt::LeftButton,
+                      keys);
     QCoreApplication::sendEvent(this, &press);
 }
 

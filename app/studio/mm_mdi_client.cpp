@@ -120,7 +120,8 @@ mmMDIClient::mmMDIClient(QWidget* parent) : QMdiArea(parent)
     };
     ChooseNewComponent = [this] { return RunNewComponentDialog(this); };
     SetChordNamesSink([this](const std::string& line) {
-        if (auto* frame = qobject_cast<QMainWindow*>(window())) frame->statusBar()->showMessage(QString::fromStdString(line));
+        if (auto* frame = qobject_cast<QMainWindow*>(window()))
+            frame->statusBar()->showMessage(QString::fromStdString(line));
     });
     connect(this, &QMdiArea::subWindowActivated, this, &mmMDIClient::ActiveFrameChanged);
 }

@@ -15,8 +15,8 @@ struct Choice {
 };
 // In the order the dialog tests them: Keyboard, Guitar, Splitter, Joiner, Analyzer.
 constexpr Choice choices[5] = {
-    {102, "&Keyboard", ComponentKind::Keyboard},   {103, "&Guitar/Strings", ComponentKind::Guitar},
-    {105, "&Splitter", ComponentKind::Splitter},   {106, "&Joiner", ComponentKind::Joiner},
+    {102, "&Keyboard", ComponentKind::Keyboard}, {103, "&Guitar/Strings", ComponentKind::Guitar},
+    {105, "&Splitter", ComponentKind::Splitter}, {106, "&Joiner", ComponentKind::Joiner},
     {104, "&Analyzer", ComponentKind::Analyzer},
 };
 // The order the buttons are shown in.

@@ -11,10 +11,7 @@ constexpr std::size_t PathLimit = 255;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-bool IsQuoted(const std::string& value)
-{
-    return value.size() >= 2 && value.front() == '"' && value.back() == '"';
-}
+bool IsQuoted(const std::string& value) { return value.size() >= 2 && value.front() == '"' && value.back() == '"'; }
 
 }  // namespace
 

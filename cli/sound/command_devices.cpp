@@ -23,7 +23,7 @@ void PrintDevices(const char* title, const TComboBoxData& list, int firstId)
     }
 }
 
-} // namespace
+}  // namespace
 
 int SoundDevicesCommand(const std::vector<std::string>& args)
 {
@@ -39,7 +39,6 @@ int SoundDevicesCommand(const std::vector<std::string>& args)
     for (const std::string& port : own) std::printf("       %s\n", port.c_str());
     if (own.empty()) std::printf("       none now\n");
     const MidiStatus ports = CurrentMidiBackend().PortStatus();
-    if (!ports.Ok())
-        std::fprintf(stderr, "%s: no MIDI ports: %s\n", ProgramName, ports.detail.c_str());
+    if (!ports.Ok()) std::fprintf(stderr, "%s: no MIDI ports: %s\n", ProgramName, ports.detail.c_str());
     return ExitOk;
 }

@@ -60,7 +60,7 @@ int ChosenInput(const std::vector<std::string>& args, int& device)
     return ExitOk;
 }
 
-} // namespace
+}  // namespace
 
 int SoundMonitorCommand(const std::vector<std::string>& args)
 {

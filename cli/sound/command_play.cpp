@@ -51,8 +51,7 @@ int ReadRequest(const std::vector<std::string>& args, PlayRequest& request)
     std::vector<std::pair<std::string, std::string>> options;
     std::vector<std::string> words;
     std::string problem;
-    const std::vector<SoundOption> known = {
-        {"--device", true}, {"--program", true}, {"--ms", true}, {"--wav", true}};
+    const std::vector<SoundOption> known = {{"--device", true}, {"--program", true}, {"--ms", true}, {"--wav", true}};
     if (!SplitSoundOptions(args, known, options, words, problem)) return UsageError(problem);
     for (const auto& [name, value] : options) {
         long number = 0;
@@ -101,8 +100,8 @@ int Render(PlayRequest& request)
     }
     const double rate = info.sampleRate;
     std::printf("%s: %d notes, %.3f s (%.3f s held, %.3f s release)\n", request.wavPath.c_str(),
-                request.notes.CountNotes(), (info.noteFrames + info.releaseFrames) / rate,
-                info.noteFrames / rate, info.releaseFrames / rate);
+                request.notes.CountNotes(), (info.noteFrames + info.releaseFrames) / rate, info.noteFrames / rate,
+                info.releaseFrames / rate);
     return ExitOk;
 }
 
@@ -137,14 +136,13 @@ int Sound(PlayRequest& request)
     if (!silent) WaitWithEvents(app, ReleaseWaitMs);
     MidiDev::ReleaseDevices();
     if (silent) {
-        std::fprintf(stderr, "%s: play: the chord was played, but there is no audio output to hear it\n",
-                     ProgramName);
+        std::fprintf(stderr, "%s: play: the chord was played, but there is no audio output to hear it\n", ProgramName);
         return ExitFailure;
     }
     return ExitOk;
 }
 
-} // namespace
+}  // namespace
 
 int SoundPlayCommand(const std::vector<std::string>& args)
 {

@@ -15,7 +15,7 @@ const SoundCommand soundCommands[] = {
     {"monitor", SoundMonitorCommand},
 };
 
-} // namespace
+}  // namespace
 
 extern "C" __attribute__((visibility("default"))) CommandHandler CantrelSoundCommand(const char* name)
 {

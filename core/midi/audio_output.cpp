@@ -11,8 +11,7 @@
 namespace {
 
 // Sound servers before raw devices; "file" would write a file, never sound.
-constexpr const char* PreferredDrivers[] = {"pulseaudio", "pipewire", "alsa", "jack",
-                                            "oss",        "sdl2",     "portaudio"};
+constexpr const char* PreferredDrivers[] = {"pulseaudio", "pipewire", "alsa", "jack", "oss", "sdl2", "portaudio"};
 constexpr const char* NeverDrivers[] = {"file"};
 
 void CollectOption(void* data, const char*, const char* option)
@@ -29,7 +28,7 @@ bool DeviceFilesAllow(const std::string& driver)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::string> AudioDriverCandidates(fluid_settings_t* settings)
 {
@@ -42,17 +41,16 @@ std::vector<std::string> AudioDriverCandidates(fluid_settings_t* settings)
     for (const char* name : PreferredDrivers)
         if (isOffered(name)) ordered.push_back(name);
     for (const auto& name : offered) {
-        const bool never = std::any_of(std::begin(NeverDrivers), std::end(NeverDrivers),
-                                       [&name](const char* n) { return name == n; });
-        if (!never && std::find(ordered.begin(), ordered.end(), name) == ordered.end())
-            ordered.push_back(name);
+        const bool never =
+            std::any_of(std::begin(NeverDrivers), std::end(NeverDrivers), [&name](const char* n) { return name == n; });
+        if (!never && std::find(ordered.begin(), ordered.end(), name) == ordered.end()) ordered.push_back(name);
     }
     std::erase_if(ordered, [](const std::string& name) { return !DeviceFilesAllow(name); });
     return ordered;
 }
 
-fluid_audio_driver_t* OpenAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth,
-                                      const std::string& name, std::string& why)
+fluid_audio_driver_t* OpenAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth, const std::string& name,
+                                      std::string& why)
 {
     CaptureFluidLog();
     // A JACK client must not start a JACK server of its own: that takes
@@ -66,8 +64,7 @@ fluid_audio_driver_t* OpenAudioDriver(fluid_settings_t* settings, fluid_synth_t*
     return driver;
 }
 
-fluid_audio_driver_t* OpenAudioOutput(fluid_settings_t* settings, fluid_synth_t* synth,
-                                      std::string& why)
+fluid_audio_driver_t* OpenAudioOutput(fluid_settings_t* settings, fluid_synth_t* synth, std::string& why)
 {
     std::string tried;
     for (const std::string& name : AudioDriverCandidates(settings)) {

@@ -12,9 +12,8 @@
 std::vector<std::string> AudioDriverCandidates(fluid_settings_t* settings);
 
 // Opens the driver called `name`; null with FluidSynth's complaint in `why`.
-fluid_audio_driver_t* OpenAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth,
-                                      const std::string& name, std::string& why);
+fluid_audio_driver_t* OpenAudioDriver(fluid_settings_t* settings, fluid_synth_t* synth, const std::string& name,
+                                      std::string& why);
 
 // The first candidate that opens, or null with `why` saying what was tried.
-fluid_audio_driver_t* OpenAudioOutput(fluid_settings_t* settings, fluid_synth_t* synth,
-                                      std::string& why);
+fluid_audio_driver_t* OpenAudioOutput(fluid_settings_t* settings, fluid_synth_t* synth, std::string& why);

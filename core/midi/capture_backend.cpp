@@ -76,11 +76,10 @@ std::vector<std::string> NumberedNames(const char* stem, int count)
     return names;
 }
 
-} // namespace
+}  // namespace
 
 CaptureBackend::CaptureBackend(int outputs, int inputs)
-    : outputNames_(NumberedNames("Capture Output ", outputs)),
-      inputNames_(NumberedNames("Capture Input ", inputs))
+    : outputNames_(NumberedNames("Capture Output ", outputs)), inputNames_(NumberedNames("Capture Input ", inputs))
 {
 }
 
@@ -117,8 +116,8 @@ std::unique_ptr<MidiOutputPort> CaptureBackend::OpenOutput(int id, MidiStatus& s
     return std::make_unique<Output>(*this, id);
 }
 
-std::unique_ptr<MidiInputPort> CaptureBackend::OpenInput(int id, MidiInputHandler handler,
-                                                         void* context, MidiStatus& status)
+std::unique_ptr<MidiInputPort> CaptureBackend::OpenInput(int id, MidiInputHandler handler, void* context,
+                                                         MidiStatus& status)
 {
     std::lock_guard lock(mutex_);
     if (auto failure = inputFailures_.find(id); failure != inputFailures_.end()) {
@@ -220,7 +219,4 @@ bool CaptureBackend::Feed(int id, const MidiInputMessage& message)
     return delivered;
 }
 
-CaptureBackend* CaptureBackend::Active()
-{
-    return dynamic_cast<CaptureBackend*>(&CurrentMidiBackend());
-}
+CaptureBackend* CaptureBackend::Active() { return dynamic_cast<CaptureBackend*>(&CurrentMidiBackend()); }

@@ -13,7 +13,7 @@
 
 struct CapturedMessage {
     enum Kind { Short, Reset };
-    int device = 0;       // output identifier (-1 and up)
+    int device = 0;  // output identifier (-1 and up)
     Kind kind = Short;
     std::uint8_t bytes[3] = {};
     int size = 0;

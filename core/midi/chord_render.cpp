@@ -23,8 +23,7 @@ void PlayNotes(SynthEngine& engine, const chord& c, int velocity, bool on)
     for (NOTES n : c.notes) {
         const int key = n - 3;
         if (n == NoNote || key < 0 || key > 127) continue;
-        const std::uint8_t bytes[3] = {static_cast<std::uint8_t>(on ? 0x90 : 0x80),
-                                       static_cast<std::uint8_t>(key),
+        const std::uint8_t bytes[3] = {static_cast<std::uint8_t>(on ? 0x90 : 0x80), static_cast<std::uint8_t>(key),
                                        on ? DataByte(velocity) : std::uint8_t{0}};
         engine.Play(bytes, 3);
     }
@@ -37,10 +36,10 @@ int Peak(const std::vector<std::int16_t>& block, long frames)
     return peak;
 }
 
-} // namespace
+}  // namespace
 
-bool RenderChordToWav(const std::string& path, const chord& c, int program, int velocity,
-                      unsigned long ms, ChordRender& info, MidiStatus& status)
+bool RenderChordToWav(const std::string& path, const chord& c, int program, int velocity, unsigned long ms,
+                      ChordRender& info, MidiStatus& status)
 {
     auto engine = SynthEngine::Create(status);
     if (!engine) return false;

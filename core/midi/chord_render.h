@@ -20,5 +20,5 @@ constexpr unsigned long MaxReleaseMs = 3000;
 // Plays program `program`, then the notes of `c` at `velocity` on channel 0,
 // held for `ms` milliseconds and then released. 16-bit stereo at 44.1 kHz.
 // False with the reason in `status` (NoMap: no SoundFont; Other: the file).
-bool RenderChordToWav(const std::string& path, const chord& c, int program, int velocity,
-                      unsigned long ms, ChordRender& info, MidiStatus& status);
+bool RenderChordToWav(const std::string& path, const chord& c, int program, int velocity, unsigned long ms,
+                      ChordRender& info, MidiStatus& status);

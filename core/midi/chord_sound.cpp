@@ -89,12 +89,9 @@ void ChordDestroyed(chord* c)
     WithdrawLocked(table, c);
 }
 
-bool TimersAvailable()
-{
-    return QCoreApplication::instance() && QThread::currentThread()->eventDispatcher();
-}
+bool TimersAvailable() { return QCoreApplication::instance() && QThread::currentThread()->eventDispatcher(); }
 
-} // namespace
+}  // namespace
 
 int PendingTimedSounds() { return Table().count; }
 

@@ -18,7 +18,7 @@ void KeepError(int, const char* message, void*)
 
 void Ignore(int, const char*, void*) {}
 
-} // namespace
+}  // namespace
 
 void CaptureFluidLog()
 {

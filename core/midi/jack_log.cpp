@@ -18,7 +18,7 @@ void Install(const char* setter)
     if (auto set = reinterpret_cast<SetJackPrinter>(dlsym(RTLD_DEFAULT, setter))) set(&Discard);
 }
 
-} // namespace
+}  // namespace
 
 void QuietJackLog()
 {

@@ -23,7 +23,7 @@ std::unique_ptr<MidiBackend> ChosenByEnvironment()
     return std::make_unique<SystemBackend>();
 }
 
-} // namespace
+}  // namespace
 
 MidiBackend& CurrentMidiBackend()
 {

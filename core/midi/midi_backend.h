@@ -66,8 +66,8 @@ public:
     // worth telling the user (the synthesizer without audio output).
     virtual std::unique_ptr<MidiOutputPort> OpenOutput(int id, MidiStatus& status) = 0;
     // Opens input `id` (0 and up); the handler runs once Start is called.
-    virtual std::unique_ptr<MidiInputPort> OpenInput(int id, MidiInputHandler handler,
-                                                     void* context, MidiStatus& status) = 0;
+    virtual std::unique_ptr<MidiInputPort> OpenInput(int id, MidiInputHandler handler, void* context,
+                                                     MidiStatus& status) = 0;
 };
 
 // The process's backend: the capture backend when the environment variable

@@ -8,7 +8,7 @@ std::function<void()>& Beeper()
     return beeper;
 }
 
-} // namespace
+}  // namespace
 
 void SetMidiBeeper(std::function<void()> beeper) { Beeper() = std::move(beeper); }
 

@@ -12,7 +12,7 @@ MidiDev* MidiDev::lastmidi = nullptr;
 
 namespace {
 
-constexpr int LowestNote = 3;    // MIDI note 0
+constexpr int LowestNote = 3;  // MIDI note 0
 constexpr int HighestSweptNote = 127;
 
 // A device that did not open is handed back unregistered; it is kept here
@@ -25,7 +25,7 @@ std::unique_ptr<MidiDev>& FailedDevice()
 
 std::uint8_t DataByte(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 127)); }
 
-} // namespace
+}  // namespace
 
 MidiDev::MidiDev() : primary(true)
 {
@@ -133,8 +133,7 @@ int MidiDev::SetInstrument(int channel, int program)
 {
     if (!handle || mute) return 1;
     if (channel < 0 || channel > 15 || program < 0 || program > 127) return 0;
-    const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(0xC0 | channel),
-                                   static_cast<std::uint8_t>(program)};
+    const std::uint8_t bytes[2] = {static_cast<std::uint8_t>(0xC0 | channel), static_cast<std::uint8_t>(program)};
     return Send(bytes, 2);
 }
 

@@ -7,12 +7,30 @@ namespace {
 // One name per channel message type (0x80-0xE0), one that is never chosen,
 // then one per system status 0xF0-0xFF.
 constexpr const char* EventNames[24] = {
-    "Note Off",          "Note On",          "Key Aftertouch",        "Control Change",
-    "Program Change",    "Channel Aftertouch", "Pitch Bend",          "System Message",
-    "System Exclusive",  "MTC Quarter Frame", "Song Position Pointer", "Song Select",
-    "Undefined",         "Undefined",         "Tune Request",          "System Exclusive End",
-    "Timing Clock",      "Undefined",         "Start",                 "Continue",
-    "Stop",              "Undefined",         "Active Sensing",        "System Reset",
+    "Note Off",
+    "Note On",
+    "Key Aftertouch",
+    "Control Change",
+    "Program Change",
+    "Channel Aftertouch",
+    "Pitch Bend",
+    "System Message",
+    "System Exclusive",
+    "MTC Quarter Frame",
+    "Song Position Pointer",
+    "Song Select",
+    "Undefined",
+    "Undefined",
+    "Tune Request",
+    "System Exclusive End",
+    "Timing Clock",
+    "Undefined",
+    "Start",
+    "Continue",
+    "Stop",
+    "Undefined",
+    "Active Sensing",
+    "System Reset",
 };
 
 const char* NameOf(unsigned status)
@@ -21,7 +39,7 @@ const char* NameOf(unsigned status)
     return EventNames[(status >> 4) - 8];
 }
 
-} // namespace
+}  // namespace
 
 void GetDisplayText(char* out, const event_tag* ev)
 {
@@ -41,19 +59,14 @@ void GetDisplayText(char* out, const event_tag* ev)
     case 0x80:
     case 0x90: {
         const char* name = (type == 0x90 && d2 == 0) ? NameOf(0x80) : NameOf(s);
-        std::snprintf(out, n, "%-21s\tNote=%u\tVelocity=%u\tChannel=%u\t%s", name, d1, d2, channel,
-                      suffix);
+        std::snprintf(out, n, "%-21s\tNote=%u\tVelocity=%u\tChannel=%u\t%s", name, d1, d2, channel, suffix);
         return;
     }
     case 0xA0:
     case 0xB0:
-    case 0xE0:
-        std::snprintf(out, n, "%-21s\t%u\t%u\tChannel=%u\t%s", NameOf(s), d1, d2, channel, suffix);
-        return;
+    case 0xE0: std::snprintf(out, n, "%-21s\t%u\t%u\tChannel=%u\t%s", NameOf(s), d1, d2, channel, suffix); return;
     case 0xC0:
-    case 0xD0:
-        std::snprintf(out, n, "%-21s\t%u\t\tChannel=%u\t%s", NameOf(s), d1, channel, suffix);
-        return;
+    case 0xD0: std::snprintf(out, n, "%-21s\t%u\t\tChannel=%u\t%s", NameOf(s), d1, channel, suffix); return;
     default: break;
     }
     switch (s) {

@@ -6,15 +6,15 @@
 
 enum class MidiFailure {
     None,
-    BadDeviceId,    // no device with that number
-    NotEnabled,     // the driver would not start
-    Allocated,      // another program holds the device
-    NoDriver,       // no MIDI or audio system at all
+    BadDeviceId,  // no device with that number
+    NotEnabled,   // the driver would not start
+    Allocated,    // another program holds the device
+    NoDriver,     // no MIDI or audio system at all
     NoMemory,
     StillPlaying,
-    NoMap,          // the built-in synthesizer has no instruments (no SoundFont)
-    NotReady,       // the device is busy for the moment
-    NoDevice,       // the port remembered in the settings is gone
+    NoMap,     // the built-in synthesizer has no instruments (no SoundFont)
+    NotReady,  // the device is busy for the moment
+    NoDevice,  // the port remembered in the settings is gone
     InvalidSetup,
     InvalidHandle,  // the device went away while open
     Other,          // anything else; the detail says what

@@ -66,9 +66,8 @@ void Receive(void* context, const MidiInputMessage& m)
         if (l->source != source) continue;
         // A dropped event needs no post: the full queue has one waiting.
         if (!l->queue->Push(ev)) continue;
-        QCoreApplication::postEvent(l->window,
-                                    new MidiInputEvent(reinterpret_cast<std::uintptr_t>(l->window),
-                                                       reinterpret_cast<std::intptr_t>(l->queue)));
+        QCoreApplication::postEvent(l->window, new MidiInputEvent(reinterpret_cast<std::uintptr_t>(l->window),
+                                                                  reinterpret_cast<std::intptr_t>(l->queue)));
     }
 }
 
@@ -108,7 +107,7 @@ const Listener* FirstListener(const QObject* window)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 QEvent::Type MidiInputEventType()
 {

@@ -23,7 +23,7 @@ void AddDevices(TComboBoxData& d, const std::vector<std::string>& names, int sel
     for (int id = 0; id < static_cast<int>(names.size()); ++id) d.AddString(names[id], id == selected);
 }
 
-} // namespace
+}  // namespace
 
 void MidiDev::FillMIDIList(TComboBoxData& d, int selected)
 {

@@ -18,21 +18,17 @@ const char* IniFile()
     return file ? file : "";
 }
 
-} // namespace
+}  // namespace
 
 int ReadMidiInt(const char* key, int def) { return GetPrivateProfileInt(Section, key, def, IniFile()); }
 
 std::string ReadMidiString(const char* key) { return GetProfileString(IniFile(), Section, key, ""); }
 
-void WriteMidiString(const char* key, const char* value)
-{
-    WritePrivateProfileString(Section, key, value, IniFile());
-}
+void WriteMidiString(const char* key, const char* value) { WritePrivateProfileString(Section, key, value, IniFile()); }
 
 void WriteMidiInt(const char* key, int value) { WriteMidiString(key, std::to_string(value).c_str()); }
 
-int ResolveDeviceSetting(const char* idKey, int def, const char* nameKey,
-                         const std::vector<std::string>& ports)
+int ResolveDeviceSetting(const char* idKey, int def, const char* nameKey, const std::vector<std::string>& ports)
 {
     const int id = ReadMidiInt(idKey, def);
     if (id < 0) return id;
@@ -42,8 +38,7 @@ int ResolveDeviceSetting(const char* idKey, int def, const char* nameKey,
     return listed >= 0 ? listed : id;
 }
 
-void StoreDeviceSetting(const char* idKey, int id, const char* nameKey,
-                        const std::vector<std::string>& ports)
+void StoreDeviceSetting(const char* idKey, int id, const char* nameKey, const std::vector<std::string>& ports)
 {
     WriteMidiInt(idKey, id);
     const bool isPort = id >= 0 && id < static_cast<int>(ports.size());
@@ -67,10 +62,9 @@ void MidiDev::GetMidiSettings(int& in, int& out, int& names, int& velocity)
 void MidiDev::SetMidiSettings(int in, int out, int names, int velocity)
 {
     MidiBackend& backend = CurrentMidiBackend();
-    StoreDeviceSetting("InDeviceID", in, "InDeviceName", in >= 0 ? backend.InputNames()
-                                                                  : std::vector<std::string>());
-    StoreDeviceSetting("OutDeviceID", out, "OutDeviceName", out >= 0 ? backend.OutputNames()
-                                                                      : std::vector<std::string>());
+    StoreDeviceSetting("InDeviceID", in, "InDeviceName", in >= 0 ? backend.InputNames() : std::vector<std::string>());
+    StoreDeviceSetting("OutDeviceID", out, "OutDeviceName",
+                       out >= 0 ? backend.OutputNames() : std::vector<std::string>());
     WriteMidiInt("MidiNames", names);
     if (lastmidi)
         lastmidi->velocity = velocity;

@@ -14,9 +14,7 @@ void WriteMidiInt(const char* key, int value);
 
 // The device number stored under idKey, moved to where the port remembered
 // under nameKey is now listed in `ports` (when it is listed).
-int ResolveDeviceSetting(const char* idKey, int def, const char* nameKey,
-                         const std::vector<std::string>& ports);
+int ResolveDeviceSetting(const char* idKey, int def, const char* nameKey, const std::vector<std::string>& ports);
 // Stores `id` under idKey and the name of port `id` under nameKey (deleting
 // it for identifiers that are no port).
-void StoreDeviceSetting(const char* idKey, int id, const char* nameKey,
-                        const std::vector<std::string>& ports);
+void StoreDeviceSetting(const char* idKey, int id, const char* nameKey, const std::vector<std::string>& ports);

@@ -12,7 +12,7 @@ bool BackOverDigits(const std::string& s, std::size_t& end)
     return end < start;
 }
 
-} // namespace
+}  // namespace
 
 std::string StablePortName(const std::string& name)
 {

@@ -49,7 +49,7 @@ bool Works(RtMidi::Api api, std::string& reason)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 RtMidi::Api ChooseApi(MidiPortSystem system, MidiStatus& status)
 {
@@ -80,4 +80,4 @@ RtMidi::Api ChooseApi(MidiPortSystem system, MidiStatus& status)
     return RtMidi::UNSPECIFIED;
 }
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

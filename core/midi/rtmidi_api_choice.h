@@ -13,4 +13,4 @@ namespace RtMidiBridge {
 // `status` when it does not.
 RtMidi::Api ChooseApi(MidiPortSystem system, MidiStatus& status);
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

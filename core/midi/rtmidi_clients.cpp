@@ -76,7 +76,7 @@ private:
     std::streambuf* old_;
 };
 
-} // namespace
+}  // namespace
 
 template <class Client>
 std::unique_ptr<Client> NewClient(RtMidi::Api api, std::string& warning)
@@ -91,8 +91,7 @@ std::unique_ptr<Client> NewClient(RtMidi::Api api, std::string& warning)
 template std::unique_ptr<RtMidiOut> NewClient<RtMidiOut>(RtMidi::Api, std::string&);
 template std::unique_ptr<RtMidiIn> NewClient<RtMidiIn>(RtMidi::Api, std::string&);
 
-void NewWatchedPair(RtMidi::Api api, std::unique_ptr<RtMidiOut>& out, std::unique_ptr<RtMidiIn>& in,
-                    ErrorSlot& errors)
+void NewWatchedPair(RtMidi::Api api, std::unique_ptr<RtMidiOut>& out, std::unique_ptr<RtMidiIn>& in, ErrorSlot& errors)
 {
     std::string warning;
     out = NewClient<RtMidiOut>(api, warning);
@@ -101,4 +100,4 @@ void NewWatchedPair(RtMidi::Api api, std::unique_ptr<RtMidiOut>& out, std::uniqu
     errors.Watch(*in);
 }
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

@@ -45,7 +45,6 @@ std::unique_ptr<Client> NewClient(RtMidi::Api api, std::string& warning);
 
 // A client of each direction, both reporting to `errors`. Throws what
 // RtMidi throws.
-void NewWatchedPair(RtMidi::Api api, std::unique_ptr<RtMidiOut>& out, std::unique_ptr<RtMidiIn>& in,
-                    ErrorSlot& errors);
+void NewWatchedPair(RtMidi::Api api, std::unique_ptr<RtMidiOut>& out, std::unique_ptr<RtMidiIn>& in, ErrorSlot& errors);
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

@@ -38,4 +38,4 @@ void PortInput::Receive(double, std::vector<unsigned char>* bytes, void* data)
     if (self->started_ && ReadShortMessage(bytes, self->start_, m)) self->relay_.Pass(m);
 }
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

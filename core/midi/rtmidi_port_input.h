@@ -34,4 +34,4 @@ private:
     std::unique_ptr<RtMidiIn> in_;
 };
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

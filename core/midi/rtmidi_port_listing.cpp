@@ -48,4 +48,4 @@ unsigned RtIndexOf(RtMidi& client, int id)
     return ports[id].rtIndex;
 }
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

@@ -29,4 +29,4 @@ std::vector<PortEntry> ForeignPorts(RtMidi& client);
 // RtMidi's index of our port number `id`; NoPort when there is none.
 unsigned RtIndexOf(RtMidi& client, int id);
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

@@ -27,11 +27,10 @@ void PortOutput::Reset()
     // All sound off, reset controllers, all notes off on every channel.
     for (std::uint8_t channel = 0; channel < 16; ++channel) {
         for (std::uint8_t controller : {120, 121, 123}) {
-            const std::uint8_t message[3] = {static_cast<std::uint8_t>(0xB0 | channel),
-                                             controller, 0};
+            const std::uint8_t message[3] = {static_cast<std::uint8_t>(0xB0 | channel), controller, 0};
             Send(message, 3);
         }
     }
 }
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

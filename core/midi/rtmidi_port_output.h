@@ -29,4 +29,4 @@ private:
     RtMidiOut* out_;
 };
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

@@ -24,7 +24,7 @@ struct RtMidiPorts::Listing {
     MidiStatus status;
     std::unique_ptr<RtMidiOut> out;
     std::unique_ptr<RtMidiIn> in;
-    ErrorSlot errors;  // listing problems are seen as no ports
+    ErrorSlot errors;                   // listing problems are seen as no ports
     std::unique_ptr<OwnMidiPorts> own;  // once offered
 
     bool Ready()
@@ -45,10 +45,7 @@ struct RtMidiPorts::Listing {
     }
 };
 
-RtMidiPorts::RtMidiPorts(MidiPortSystem system) : listing_(std::make_unique<Listing>())
-{
-    listing_->system = system;
-}
+RtMidiPorts::RtMidiPorts(MidiPortSystem system) : listing_(std::make_unique<Listing>()) { listing_->system = system; }
 RtMidiPorts::~RtMidiPorts() = default;
 
 namespace {
@@ -60,7 +57,7 @@ std::vector<std::string> NamesOf(const std::vector<PortEntry>& ports)
     return names;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::string> RtMidiPorts::OutputNames()
 {
@@ -142,8 +139,8 @@ std::unique_ptr<MidiOutputPort> RtMidiPorts::OpenOutput(int id, MidiStatus& stat
     return nullptr;
 }
 
-std::unique_ptr<MidiInputPort> RtMidiPorts::OpenInput(int id, MidiInputHandler handler,
-                                                      void* context, MidiStatus& status)
+std::unique_ptr<MidiInputPort> RtMidiPorts::OpenInput(int id, MidiInputHandler handler, void* context,
+                                                      MidiStatus& status)
 {
     if (!listing_->Ready()) {
         status = listing_->status;

@@ -46,8 +46,7 @@ public:
     std::vector<std::string> OwnPortsOnTheSystem();
 
     std::unique_ptr<MidiOutputPort> OpenOutput(int id, MidiStatus& status);
-    std::unique_ptr<MidiInputPort> OpenInput(int id, MidiInputHandler handler, void* context,
-                                             MidiStatus& status);
+    std::unique_ptr<MidiInputPort> OpenInput(int id, MidiInputHandler handler, void* context, MidiStatus& status);
 
 private:
     struct Listing;

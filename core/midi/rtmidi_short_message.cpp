@@ -24,7 +24,7 @@ int ShortMessageLength(std::uint8_t status)
     }
 }
 
-} // namespace
+}  // namespace
 
 bool ReadShortMessage(const std::vector<unsigned char>* bytes, std::chrono::steady_clock::time_point start,
                       MidiInputMessage& m)
@@ -41,4 +41,4 @@ bool ReadShortMessage(const std::vector<unsigned char>* bytes, std::chrono::stea
     return true;
 }
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

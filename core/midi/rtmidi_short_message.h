@@ -14,4 +14,4 @@ namespace RtMidiBridge {
 bool ReadShortMessage(const std::vector<unsigned char>* bytes, std::chrono::steady_clock::time_point start,
                       MidiInputMessage& m);
 
-} // namespace RtMidiBridge
+}  // namespace RtMidiBridge

@@ -10,10 +10,8 @@ namespace {
 // timgm6mb-soundfont first: small, loads in a blink, always installed with
 // the program. The others are what a user may have added.
 constexpr const char* InstalledSoundFonts[] = {
-    "/usr/share/sounds/sf2/TimGM6mb.sf2",
-    "/usr/share/sounds/sf2/default-GM.sf2",
-    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-    "/usr/share/soundfonts/default.sf2",
+    "/usr/share/sounds/sf2/TimGM6mb.sf2",   "/usr/share/sounds/sf2/default-GM.sf2",
+    "/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/soundfonts/default.sf2",
     "/usr/share/soundfonts/FluidR3_GM.sf2",
 };
 
@@ -27,7 +25,7 @@ std::string BesideSettings(const std::string& name, const char* ini)
     return AppendFilename(path, name.c_str());
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::string> SoundFontCandidates()
 {

@@ -18,8 +18,7 @@ public:
 
     // A synthesizer with the first SoundFont of SoundFontCandidates that
     // loads; null with the reason in `status` when there is none.
-    static std::unique_ptr<SynthEngine> Create(MidiStatus& status,
-                                               double sampleRate = DefaultSampleRate);
+    static std::unique_ptr<SynthEngine> Create(MidiStatus& status, double sampleRate = DefaultSampleRate);
     ~SynthEngine();
     SynthEngine(const SynthEngine&) = delete;
     SynthEngine& operator=(const SynthEngine&) = delete;

@@ -30,7 +30,7 @@ private:
     fluid_audio_driver_t* driver_ = nullptr;
 };
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<MidiOutputPort> OpenSynthesizerOutput(MidiStatus& status)
 {

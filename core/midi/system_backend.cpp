@@ -20,8 +20,8 @@ std::unique_ptr<MidiOutputPort> SystemBackend::OpenOutput(int id, MidiStatus& st
     return ports_.OpenOutput(id, status);
 }
 
-std::unique_ptr<MidiInputPort> SystemBackend::OpenInput(int id, MidiInputHandler handler,
-                                                        void* context, MidiStatus& status)
+std::unique_ptr<MidiInputPort> SystemBackend::OpenInput(int id, MidiInputHandler handler, void* context,
+                                                        MidiStatus& status)
 {
     return ports_.OpenInput(id, handler, context, status);
 }

@@ -31,7 +31,7 @@ void BuildHeader(std::uint8_t* h, int sampleRate, int channels, std::uint32_t da
     PutLE(h + 40, dataBytes, 4);
 }
 
-} // namespace
+}  // namespace
 
 WavWriter::~WavWriter()
 {

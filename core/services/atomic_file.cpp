@@ -31,8 +31,7 @@ bool WriteAll(int fd, std::string_view bytes)
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
@@ -46,8 +45,7 @@ std::string ResolveTarget(const std::string& path)
     struct stat st;
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         char resolved[PATH_MAX];
-        if (::realpath(path.c_str(), resolved) != nullptr)
-            return resolved;
+        if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
     }
     return path;
 }
@@ -79,8 +77,7 @@ TargetParts SplitTarget(const std::string& path)
 {
     const std::string target = ResolveTarget(path);
     const auto slash = target.rfind('/');
-    if (slash == std::string::npos)
-        return {"./", target};
+    if (slash == std::string::npos) return {"./", target};
     return {target.substr(0, slash + 1), target.substr(slash + 1)};
 }
 
@@ -91,13 +88,12 @@ constexpr std::size_t TemporaryRandomLength = 6;
 bool IsTemporaryOf(const std::string& entry, const std::string& name)
 {
     const std::size_t prefix = 1 + name.size() + 1;
-    if (entry.size() != prefix + TemporaryRandomLength || entry[0] != '.' ||
-        entry.compare(1, name.size(), name) != 0 || entry[prefix - 1] != '.')
+    if (entry.size() != prefix + TemporaryRandomLength || entry[0] != '.' || entry.compare(1, name.size(), name) != 0 ||
+        entry[prefix - 1] != '.')
         return false;
     for (std::size_t i = prefix; i < entry.size(); ++i) {
         const char c = entry[i];
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
-            return false;
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
     }
     return true;
 }
@@ -111,20 +107,16 @@ void SyncFolder(const std::string& folder)
     }
 }
 
-} // namespace
+}  // namespace
 
 FileIdentity IdentityOf(const std::string& path)
 {
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0)
-        return {};
+    if (::stat(path.c_str(), &st) != 0) return {};
     return IdentityFromStat(st);
 }
 
-bool IsTooLargeToRead(const std::string& path)
-{
-    return IdentityOf(path).size > WholeFileReadLimit;
-}
+bool IsTooLargeToRead(const std::string& path) { return IdentityOf(path).size > WholeFileReadLimit; }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& identity)
 {
@@ -133,8 +125,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& id
     // Non-blocking, so that a pipe in the file's place does not wait for a
     // writer; it is then refused as not a regular file.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > WholeFileReadLimit) {
         ::close(fd);
@@ -144,15 +135,13 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& id
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
+        if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
             bytes.clear();
             return false;
         }
-        if (n == 0)
-            break;
+        if (n == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(n));
         if (static_cast<std::int64_t>(bytes.size()) > WholeFileReadLimit) {
             ::close(fd);
@@ -168,54 +157,43 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, FileIdentity& id
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, FileIdentity* written)
 {
-    if (path.empty())
-        return false;
+    if (path.empty()) return false;
     const auto [folder, name] = SplitTarget(path);
-    if (name.empty())
-        return false;
+    if (name.empty()) return false;
     const std::string target = folder + name;
 
     // A file its owner made read-only stays as it is, as it would if it were
     // written in place; the folder being writable is not enough.
-    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
-        return false;
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return false;
 
     std::string temporary = folder + "." + name + TemporarySuffix;
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
 
     struct stat old;
     const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : ModeForNewFile();
     bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temporary.c_str());
         return false;
     }
     SyncFolder(folder);
-    if (written != nullptr)
-        *written = IdentityOf(target);
+    if (written != nullptr) *written = IdentityOf(target);
     return true;
 }
 
-std::string ReplacementFolder(const std::string& path)
-{
-    return SplitTarget(path).folder;
-}
+std::string ReplacementFolder(const std::string& path) { return SplitTarget(path).folder; }
 
 void RemoveStaleTemporaries(const std::string& path)
 {
     const auto [folder, name] = SplitTarget(path);
     DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr)
-        return;
+    if (dir == nullptr) return;
     const uid_t self = ::geteuid();
     while (const dirent* entry = ::readdir(dir)) {
-        if (!IsTemporaryOf(entry->d_name, name))
-            continue;
+        if (!IsTemporaryOf(entry->d_name, name)) continue;
         // Only regular files of our own user: never another user's file
         // that happens to match the name.
         struct stat st;

@@ -36,8 +36,7 @@ bool IsTooLargeToRead(const std::string& path);
 // file keeps its permission bits; a new one gets the usual ones (umask).
 // False when any step fails; path is then untouched and no temporary file is
 // left behind (unless the process dies in between).
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
-                           FileIdentity* written = nullptr);
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, FileIdentity* written = nullptr);
 
 // The folder that a replacement of path writes into (that of a symbolic
 // link's target), ending in '/'.

@@ -44,10 +44,8 @@ bool RememberUnknownNumber(int number)
     ErrorState& state = State();
     std::lock_guard lock(state.mutex);
     auto& list = state.unknownNumbers;
-    if (std::find(list.begin(), list.end(), number) != list.end())
-        return false;
-    if (list.size() < MaxUnknownNumbers)
-        list.push_back(number);
+    if (std::find(list.begin(), list.end(), number) != list.end()) return false;
+    if (list.size() < MaxUnknownNumbers) list.push_back(number);
     return true;
 }
 
@@ -82,13 +80,12 @@ private:
     std::string text_;
 };
 
-} // namespace
+}  // namespace
 
 std::string FormatMessageV(const char* format, va_list args)
 {
     BoundedOutput out;
-    if (format == nullptr)
-        return out.Take();
+    if (format == nullptr) return out.Take();
     char number[32];
     for (const char* p = format; *p != '\0'; ++p) {
         if (*p != '%') {
@@ -116,18 +113,14 @@ std::string FormatMessageV(const char* format, va_list args)
                 std::snprintf(number, sizeof number, "%x", va_arg(args, unsigned));
                 out.Append(number);
                 break;
-            case '%':
-                out.Append('%');
-                break;
+            case '%': out.Append('%'); break;
             case '\0':
                 --p;  // a lone % at the end: dropped, and the loop ends
                 break;
-            default:
-                break;  // any other pair is dropped and consumes nothing
+            default: break;  // any other pair is dropped and consumes nothing
             }
         }
-        if (out.Overflowed())
-            return ErrorOverflowText;
+        if (out.Overflowed()) return ErrorOverflowText;
     }
     return out.Take();
 }
@@ -164,12 +157,10 @@ int Error(int number, ...)
     ErrorReport report;
     const char* message = CoreStrings().Find(number);
     if (message == nullptr) {
-        if (!RememberUnknownNumber(number))
-            return 0;
+        if (!RememberUnknownNumber(number)) return 0;
         const char* internal = CoreStrings().Find(InternalErrorMessage);
         char text[FormatBufferSize + 32];
-        std::snprintf(text, sizeof text, internal != nullptr ? internal : "%04X",
-                      static_cast<unsigned>(number));
+        std::snprintf(text, sizeof text, internal != nullptr ? internal : "%04X", static_cast<unsigned>(number));
         report.text = text;
         report.number = InternalErrorMessage;
         report.helpContext = InternalErrorMessage;

@@ -7,8 +7,8 @@
 #include <string>
 
 struct ErrorReport {
-    std::string text;   // formatted, first letter upper case
-    int number = 0;     // the message number as raised (400 for unknown numbers)
+    std::string text;  // formatted, first letter upper case
+    int number = 0;    // the message number as raised (400 for unknown numbers)
     int helpContext = 0;
 };
 

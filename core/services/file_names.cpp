@@ -31,10 +31,7 @@ char studioTemplateFileName[PathSize];
 char libraryDirectory[PathSize];
 char userSettingsDirectory[PathSize];
 
-bool IsSeparator(char c)
-{
-    return c == '/' || c == '\\' || c == ':';
-}
+bool IsSeparator(char c) { return c == '/' || c == '\\' || c == ':'; }
 
 // Copies text into a path buffer; false (buffer empty) when it does not fit,
 // since a cut path names another file.
@@ -50,8 +47,7 @@ bool SetPath(char* out, const std::string& text)
 
 std::string WithTrailingSlash(std::string folder)
 {
-    if (!folder.empty() && folder.back() != '/')
-        folder.push_back('/');
+    if (!folder.empty() && folder.back() != '/') folder.push_back('/');
     return folder;
 }
 
@@ -72,12 +68,10 @@ std::string FolderOf(const char* file)
 bool CanRewrite(const char* ini, SettingsAccess access)
 {
     const std::string folder = FolderOf(ini);
-    if (::faccessat(AT_FDCWD, folder.empty() ? "." : folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
-        return false;
+    if (::faccessat(AT_FDCWD, folder.empty() ? "." : folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) return false;
     if (::faccessat(AT_FDCWD, ini, F_OK, AT_EACCESS) == 0)
         return ::faccessat(AT_FDCWD, ini, W_OK, AT_EACCESS) == 0 && Exists(ini);
-    if (access == SettingsAccess::ReadOnly)
-        return true;
+    if (access == SettingsAccess::ReadOnly) return true;
     // O_EXCL: a file another process has just made is left alone.
     const int fd = ::open(ini, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) {
@@ -94,10 +88,8 @@ bool CouldMakeFolder(const std::string& folder)
     std::filesystem::path path(folder);
     std::error_code error;
     while (!path.empty() && !std::filesystem::exists(path, error)) {
-        if (error)
-            return false;  // a path below a regular file
-        if (path == path.parent_path())
-            break;
+        if (error) return false;  // a path below a regular file
+        if (path == path.parent_path()) break;
         path = path.parent_path();
     }
     return std::filesystem::is_directory(path, error) &&
@@ -110,8 +102,7 @@ void SeedFrom(const std::string& source, const std::string& destination)
 {
     std::string bytes;
     FileIdentity ignored;
-    if (ReadWholeFile(source, bytes, ignored))
-        ReplaceFileAtomically(destination, bytes);
+    if (ReadWholeFile(source, bytes, ignored)) ReplaceFileAtomically(destination, bytes);
 }
 
 // [Templates] key, by default name in the settings folder. When the settings
@@ -123,8 +114,7 @@ void ReadTemplatePath(const char* key, const char* name, char* out)
     std::string fallback = settingsCopy;
     if (!Exists(settingsCopy.c_str())) {
         const std::string libraryCopy = std::string(GetLibraryDirectory()) + name;
-        if (Exists(libraryCopy.c_str()))
-            fallback = libraryCopy;
+        if (Exists(libraryCopy.c_str())) fallback = libraryCopy;
     }
     GetPrivateProfileString("Templates", key, fallback.c_str(), out, PathSize, iniFileName);
 }
@@ -135,7 +125,7 @@ void ReadTemplatePaths()
     ReadTemplatePath("Studio", StudioTemplateName, studioTemplateFileName);
 }
 
-} // namespace
+}  // namespace
 
 const char* GetLibraryDirectory()
 {
@@ -147,8 +137,7 @@ const char* GetLibraryDirectory()
         return libraryDirectory;
     }
     Dl_info info{};
-    if (::dladdr(reinterpret_cast<void*>(&GetLibraryDirectory), &info) == 0 ||
-        info.dli_fname == nullptr) {
+    if (::dladdr(reinterpret_cast<void*>(&GetLibraryDirectory), &info) == 0 || info.dli_fname == nullptr) {
         libraryDirectory[0] = '\0';
         return libraryDirectory;
     }
@@ -188,36 +177,30 @@ bool InitializeFileNames(SettingsAccess access)
     const bool libraryCopyExists = Exists(libraryIni.c_str()) != 0;
     const bool userCopyExists = Exists(userIni.c_str()) != 0;
 
-    if (!libraryCopyExists && !userCopyExists)
-        Error(MessageIniMissing);
+    if (!libraryCopyExists && !userCopyExists) Error(MessageIniMissing);
 
     auto use = [](const std::string& ini) {
-        if (!SetPath(iniFileName, ini))
-            return false;
+        if (!SetPath(iniFileName, ini)) return false;
         ReadTemplatePaths();
         return true;
     };
 
     // The library's folder comes first, unless it has no settings file while
     // the user has one.
-    if (!libraryIni.empty() && (libraryCopyExists || !userCopyExists) &&
-        CanRewrite(libraryIni.c_str(), access) && use(libraryIni))
+    if (!libraryIni.empty() && (libraryCopyExists || !userCopyExists) && CanRewrite(libraryIni.c_str(), access) &&
+        use(libraryIni))
         return true;
 
     if (access == SettingsAccess::ReadOnly) {
         // Where the program would read: its per-user copy, or, before it has
         // made one, the copy beside the library that it would be seeded from.
-        if (!userCopyExists && libraryCopyExists && use(libraryIni))
-            return true;
-        if (!userIni.empty() && (userCopyExists || CouldMakeFolder(userFolder)) && use(userIni))
-            return true;
+        if (!userCopyExists && libraryCopyExists && use(libraryIni)) return true;
+        if (!userIni.empty() && (userCopyExists || CouldMakeFolder(userFolder)) && use(userIni)) return true;
     } else if (!userIni.empty()) {
         std::error_code ignored;
         std::filesystem::create_directories(userFolder, ignored);
-        if (!userCopyExists && libraryCopyExists)
-            SeedFrom(libraryIni, userIni);
-        if (CanRewrite(userIni.c_str(), access) && use(userIni))
-            return true;
+        if (!userCopyExists && libraryCopyExists) SeedFrom(libraryIni, userIni);
+        if (CanRewrite(userIni.c_str(), access) && use(userIni)) return true;
     }
 
     iniFileName[0] = '\0';
@@ -228,34 +211,22 @@ bool InitializeFileNames(SettingsAccess access)
 void UseINIFileName(const char* iniPath)
 {
     sheetTemplateFileName[0] = studioTemplateFileName[0] = '\0';
-    if (iniPath == nullptr || !SetPath(iniFileName, iniPath))
-        return;
+    if (iniPath == nullptr || !SetPath(iniFileName, iniPath)) return;
     ReadTemplatePaths();
 }
 
-const char* GetINIFileName()
-{
-    return iniFileName;
-}
+const char* GetINIFileName() { return iniFileName; }
 
-const char* GetSheetTemplateFileName()
-{
-    return sheetTemplateFileName;
-}
+const char* GetSheetTemplateFileName() { return sheetTemplateFileName; }
 
-const char* GetStudioTemplateFileName()
-{
-    return studioTemplateFileName;
-}
+const char* GetStudioTemplateFileName() { return studioTemplateFileName; }
 
 int Exists(const char* path)
 {
-    if (path == nullptr || *path == '\0')
-        return 0;
+    if (path == nullptr || *path == '\0') return 0;
     // Non-blocking: a pipe without a writer must not hold the caller up.
     const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return 0;
+    if (fd < 0) return 0;
     struct stat st;
     const bool isFile = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
     ::close(fd);
@@ -264,35 +235,28 @@ int Exists(const char* path)
 
 void RemoveFilename(char* path)
 {
-    if (path == nullptr)
-        return;
+    if (path == nullptr) return;
     char* cut = path;
     for (char* p = path; *p != '\0'; ++p)
-        if (IsSeparator(*p))
-            cut = p + 1;
+        if (IsSeparator(*p)) cut = p + 1;
     *cut = '\0';
 }
 
 char* AppendFilename(char* path, const char* name)
 {
-    if (path == nullptr)
-        return path;
+    if (path == nullptr) return path;
     std::size_t length = std::strlen(path);
-    if (length > 0 && !IsSeparator(path[length - 1]) && length + 1 < PathSize)
-        path[length++] = '/';
-    for (const char* p = name != nullptr ? name : ""; *p != '\0' && length + 1 < PathSize; ++p)
-        path[length++] = *p;
+    if (length > 0 && !IsSeparator(path[length - 1]) && length + 1 < PathSize) path[length++] = '/';
+    for (const char* p = name != nullptr ? name : ""; *p != '\0' && length + 1 < PathSize; ++p) path[length++] = *p;
     path[length] = '\0';
     return path;
 }
 
 const char* FilenameOnly(const char* path)
 {
-    if (path == nullptr)
-        return path;
+    if (path == nullptr) return path;
     const char* name = path;
     for (const char* p = path; *p != '\0'; ++p)
-        if (IsSeparator(*p))
-            name = p + 1;
+        if (IsSeparator(*p)) name = p + 1;
     return name;
 }

@@ -9,11 +9,9 @@
 FolderLock::FolderLock(const std::string& folder)
 {
     fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd_ < 0)
-        return;
+    if (fd_ < 0) return;
     int locked;
-    do
-        locked = ::flock(fd_, LOCK_EX);
+    do locked = ::flock(fd_, LOCK_EX);
     while (locked != 0 && errno == EINTR);
     if (locked != 0) {
         ::close(fd_);
@@ -23,6 +21,5 @@ FolderLock::FolderLock(const std::string& folder)
 
 FolderLock::~FolderLock()
 {
-    if (fd_ >= 0)
-        ::close(fd_);  // closing the last descriptor releases the lock
+    if (fd_ >= 0) ::close(fd_);  // closing the last descriptor releases the lock
 }

@@ -16,10 +16,8 @@ constexpr char Digits[] = "0123456789ABCDEF";
 
 int DigitValue(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
 
@@ -29,18 +27,15 @@ void PutByte(unsigned char byte, char* out)
     out[1] = Digits[byte & 0x0F];
 }
 
-} // namespace
+}  // namespace
 
 int GetHex(const char* p)
 {
-    if (p == nullptr)
-        return -1;
+    if (p == nullptr) return -1;
     const int high = DigitValue(p[0]);
-    if (high < 0)
-        return -1;  // p[1] may lie beyond the terminator
+    if (high < 0) return -1;  // p[1] may lie beyond the terminator
     const int low = DigitValue(p[1]);
-    if (low < 0)
-        return -1;
+    if (low < 0) return -1;
     return high * 16 + low;
 }
 
@@ -56,25 +51,21 @@ int ToString(const void* data, int len, char* out, int size)
     }
     const auto* bytes = static_cast<const unsigned char*>(data);
     PutByte(static_cast<unsigned char>(len), out);
-    for (int i = 0; i < len; ++i)
-        PutByte(bytes[i], out + 2 + 2 * i);
+    for (int i = 0; i < len; ++i) PutByte(bytes[i], out + 2 + 2 * i);
     out[2 * len + 2] = '\0';
     return 1;
 }
 
 HexRecordRead ReadHexRecord(const char* text, void* data, int len, int& used)
 {
-    if (text == nullptr || *text == '\0')
-        return HexRecordRead::Empty;
-    if (GetHex(text) != len)
-        return HexRecordRead::OtherLength;
+    if (text == nullptr || *text == '\0') return HexRecordRead::Empty;
+    if (GetHex(text) != len) return HexRecordRead::OtherLength;
     used = 2 * len + 2;
     auto* bytes = static_cast<unsigned char*>(data);
     for (int i = 0; i < len; ++i) {
         // A short text stops here too: its terminator is not a digit.
         const int value = GetHex(text + 2 + 2 * i);
-        if (value < 0)
-            return HexRecordRead::NotHex;
+        if (value < 0) return HexRecordRead::NotHex;
         bytes[i] = static_cast<unsigned char>(value);
     }
     return HexRecordRead::Read;

@@ -82,14 +82,12 @@ bool IsNormalAbsolutePath(std::string_view file)
 
 std::string CacheKey(std::string_view file)
 {
-    if (IsNormalAbsolutePath(file))
-        return std::string(file);  // the usual case, and a cheap one
+    if (IsNormalAbsolutePath(file)) return std::string(file);  // the usual case, and a cheap one
     std::filesystem::path path(file);
     if (path.is_relative()) {
         std::error_code ignored;
         auto absolute = std::filesystem::absolute(path, ignored);
-        if (!absolute.empty())
-            path = std::move(absolute);
+        if (!absolute.empty()) path = std::move(absolute);
     }
     return path.lexically_normal().string();
 }
@@ -103,11 +101,9 @@ CachedFile& Load(ProfileCache& cache, const std::string& path)
 {
     auto it = cache.files.find(path);
     if (it != cache.files.end()) {
-        if (it->second.dirty)
-            return it->second;
+        if (it->second.dirty) return it->second;
         const FileIdentity onDisk = IdentityOf(path);
-        if (it->second.identity == onDisk || (!onDisk.exists && !it->second.unreadable))
-            return it->second;
+        if (it->second.identity == onDisk || (!onDisk.exists && !it->second.unreadable)) return it->second;
     }
     CachedFile& file = cache.files[path];
     std::string bytes;
@@ -133,15 +129,12 @@ CachedFile& Load(ProfileCache& cache, const std::string& path)
 bool Rewrite(ProfileCache& cache, const std::string& path)
 {
     auto it = cache.files.find(path);
-    if (it == cache.files.end() || !it->second.dirty)
-        return true;
-    if (cache.changesStayInMemory)
-        return true;
+    if (it == cache.files.end() || !it->second.dirty) return true;
+    if (cache.changesStayInMemory) return true;
     CachedFile& file = it->second;
     const std::string folder = ReplacementFolder(path);
     std::error_code ignored;
-    if (!std::filesystem::exists(folder, ignored))
-        std::filesystem::create_directories(folder, ignored);
+    if (!std::filesystem::exists(folder, ignored)) std::filesystem::create_directories(folder, ignored);
 
     FolderLock lock(folder);
     const FileIdentity onDisk = IdentityOf(path);
@@ -153,8 +146,7 @@ bool Rewrite(ProfileCache& cache, const std::string& path)
             return false;
         }
         ProfileDocument current = ProfileDocument::Parse(bytes);
-        for (const ProfileChange& change : file.pending)
-            change.ApplyTo(current);
+        for (const ProfileChange& change : file.pending) change.ApplyTo(current);
         file.document = std::move(current);
     }
     FileIdentity written;
@@ -181,19 +173,14 @@ bool RewriteAll(ProfileCache& cache)
 {
     std::vector<std::string> dirty;
     for (const auto& [path, file] : cache.files)
-        if (file.dirty)
-            dirty.push_back(path);
+        if (file.dirty) dirty.push_back(path);
     bool ok = true;
-    for (const auto& path : dirty)
-        ok = Rewrite(cache, path) && ok;
+    for (const auto& path : dirty) ok = Rewrite(cache, path) && ok;
     return ok;
 }
 
 // Names and values that could not be read back as written are refused.
-bool HasLineBreak(std::string_view s)
-{
-    return s.find_first_of("\r\n") != std::string_view::npos;
-}
+bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 bool IsWritableSection(std::string_view section)
 {
@@ -204,8 +191,8 @@ bool IsWritableSection(std::string_view section)
 bool IsWritableKey(std::string_view key)
 {
     key = TrimProfileBlanks(key);
-    return !key.empty() && !HasLineBreak(key) && key.find('=') == std::string_view::npos &&
-           key.front() != '[' && key.front() != ';';
+    return !key.empty() && !HasLineBreak(key) && key.find('=') == std::string_view::npos && key.front() != '[' &&
+           key.front() != ';';
 }
 
 // Makes change on the parsed copy of file, then writes at once, or leaves it
@@ -220,26 +207,21 @@ bool ChangeFile(const char* file, ProfileChange change)
         std::lock_guard lock(cache.mutex);
         CachedFile& cached = Load(cache, path);
         if (cached.unreadable) {
-            if (cache.batchDepth > 0)
-                cache.batchRefused = true;
+            if (cache.batchDepth > 0) cache.batchRefused = true;
             return false;
         }
-        if (!change.ApplyTo(cached.document))
-            return true;
+        if (!change.ApplyTo(cached.document)) return true;
         cached.pending.push_back(std::move(change));
         const bool wasDirty = cached.dirty;
         cached.dirty = true;
-        if (cache.batchDepth > 0)
-            return true;
+        if (cache.batchDepth > 0) return true;
         if (cache.scheduler) {
-            if (!wasDirty)
-                schedule = cache.scheduler;
+            if (!wasDirty) schedule = cache.scheduler;
         } else {
             ok = Rewrite(cache, path);
         }
     }
-    if (schedule)
-        schedule();
+    if (schedule) schedule();
     return ok;
 }
 
@@ -258,13 +240,11 @@ auto ReadDocument(std::string_view file, Read read)
 int LeadingInteger(const char* p)
 {
     const bool negative = *p == '-';
-    if (*p == '-' || *p == '+')
-        ++p;
+    if (*p == '-' || *p == '+') ++p;
     long long number = 0;
     for (; *p >= '0' && *p <= '9'; ++p)
         number = std::min(number * 10 + (*p - '0'), static_cast<long long>(INT_MAX) + 1);
-    if (negative)
-        number = -number;
+    if (negative) number = -number;
     return static_cast<int>(std::min(number, static_cast<long long>(INT_MAX)));
 }
 
@@ -272,8 +252,7 @@ int LeadingInteger(const char* p)
 std::size_t CopyNameList(const std::vector<std::string>& names, char* out, std::size_t size)
 {
     std::string list;
-    for (const auto& name : names)
-        list.append(name).push_back('\0');
+    for (const auto& name : names) list.append(name).push_back('\0');
     if (list.size() + 1 <= size) {
         std::memcpy(out, list.data(), list.size());
         out[list.size()] = '\0';
@@ -289,10 +268,10 @@ std::size_t CopyNameList(const std::vector<std::string>& names, char* out, std::
     return size - 2;
 }
 
-} // namespace
+}  // namespace
 
-std::string GetProfileString(const std::string& file, const std::string& section,
-                             const std::string& key, const std::string& def)
+std::string GetProfileString(const std::string& file, const std::string& section, const std::string& key,
+                             const std::string& def)
 {
     return ReadDocument(file, [&](const ProfileDocument& doc) {
         const std::string* value = doc.Find(section, key);
@@ -300,16 +279,13 @@ std::string GetProfileString(const std::string& file, const std::string& section
     });
 }
 
-std::size_t GetPrivateProfileString(const char* section, const char* key, const char* def,
-                                    char* out, std::size_t size, const char* file)
+std::size_t GetPrivateProfileString(const char* section, const char* key, const char* def, char* out, std::size_t size,
+                                    const char* file)
 {
-    if (out == nullptr || size == 0)
-        return 0;
+    if (out == nullptr || size == 0) return 0;
     const bool haveFile = file != nullptr && *file != '\0';
-    if (haveFile && section == nullptr)
-        return CopyNameList(GetProfileSectionNames(file), out, size);
-    if (haveFile && key == nullptr)
-        return CopyNameList(GetProfileKeyNames(file, section), out, size);
+    if (haveFile && section == nullptr) return CopyNameList(GetProfileSectionNames(file), out, size);
+    if (haveFile && key == nullptr) return CopyNameList(GetProfileKeyNames(file, section), out, size);
     auto copy = [&](std::string_view value) {
         const std::size_t copied = value.size() < size - 1 ? value.size() : size - 1;
         std::memcpy(out, value.data(), copied);
@@ -317,8 +293,7 @@ std::size_t GetPrivateProfileString(const char* section, const char* key, const 
         return copied;
     };
     const std::string_view fallback = def != nullptr ? def : "";
-    if (!haveFile || section == nullptr || key == nullptr)
-        return copy(fallback);
+    if (!haveFile || section == nullptr || key == nullptr) return copy(fallback);
     return ReadDocument(file, [&](const ProfileDocument& doc) {
         const std::string* value = doc.Find(section, key);
         return copy(value != nullptr ? std::string_view(*value) : fallback);
@@ -327,54 +302,43 @@ std::size_t GetPrivateProfileString(const char* section, const char* key, const 
 
 int GetPrivateProfileInt(const char* section, const char* key, int def, const char* file)
 {
-    if (section == nullptr || key == nullptr || file == nullptr || *file == '\0')
-        return def;
+    if (section == nullptr || key == nullptr || file == nullptr || *file == '\0') return def;
     return ReadDocument(file, [&](const ProfileDocument& doc) {
         const std::string* value = doc.Find(section, key);
         return value != nullptr ? LeadingInteger(value->c_str()) : def;
     });
 }
 
-bool WritePrivateProfileString(const char* section, const char* key, const char* value,
-                               const char* file)
+bool WritePrivateProfileString(const char* section, const char* key, const char* value, const char* file)
 {
-    if (file == nullptr || *file == '\0')
-        return false;
+    if (file == nullptr || *file == '\0') return false;
     if (section == nullptr) {
-        if (key != nullptr || value != nullptr)
-            return false;
+        if (key != nullptr || value != nullptr) return false;
         ProfileCache& cache = Cache();
         const std::string path = CacheKey(file);
         std::lock_guard lock(cache.mutex);
         return Rewrite(cache, path);
     }
     using Kind = ProfileChange::Kind;
-    if (key == nullptr)
-        return ChangeFile(file, {Kind::DeleteSection, section, {}, {}});
-    if (value == nullptr)
-        return ChangeFile(file, {Kind::DeleteKey, section, key, {}});
-    if (!IsWritableSection(section) || !IsWritableKey(key) || HasLineBreak(value))
-        return false;
+    if (key == nullptr) return ChangeFile(file, {Kind::DeleteSection, section, {}, {}});
+    if (value == nullptr) return ChangeFile(file, {Kind::DeleteKey, section, key, {}});
+    if (!IsWritableSection(section) || !IsWritableKey(key) || HasLineBreak(value)) return false;
     // Always a change, even to the same value: a write must really reach the
     // disk.
     return ChangeFile(file, {Kind::Set, section, key, value});
 }
 
-bool WriteProfileSection(const char* section,
-                         const std::vector<std::pair<std::string, std::string>>& entries,
+bool WriteProfileSection(const char* section, const std::vector<std::pair<std::string, std::string>>& entries,
                          const char* file)
 {
-    if (section == nullptr || file == nullptr || *file == '\0' || !IsWritableSection(section))
-        return false;
+    if (section == nullptr || file == nullptr || *file == '\0' || !IsWritableSection(section)) return false;
     for (const auto& [key, value] : entries)
-        if (!IsWritableKey(key) || HasLineBreak(value))
-            return false;
+        if (!IsWritableKey(key) || HasLineBreak(value)) return false;
     ProfileCache& cache = Cache();
     const std::string path = CacheKey(file);
     std::lock_guard lock(cache.mutex);
     CachedFile& cached = Load(cache, path);
-    if (cached.unreadable)
-        return false;
+    if (cached.unreadable) return false;
     cached.document.ReplaceEntries(section, entries);
     cached.dirty = true;
     return Rewrite(cache, path);
@@ -408,8 +372,7 @@ void ForgetProfiles()
 ProfileBatch::ProfileBatch()
 {
     std::lock_guard lock(Cache().mutex);
-    if (Cache().batchDepth++ == 0)
-        Cache().batchRefused = false;
+    if (Cache().batchDepth++ == 0) Cache().batchRefused = false;
 }
 
 ProfileBatch::~ProfileBatch()
@@ -417,8 +380,7 @@ ProfileBatch::~ProfileBatch()
     ProfileCache& cache = Cache();
     std::lock_guard lock(cache.mutex);
     // Only the outermost batch writes: nested ones belong to its burst.
-    if (--cache.batchDepth == 0)
-        RewriteAll(cache);
+    if (--cache.batchDepth == 0) RewriteAll(cache);
 }
 
 bool ProfileBatch::Commit()

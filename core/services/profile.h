@@ -18,13 +18,13 @@
 #include <vector>
 
 // Value of key in section, or def. Surrounding blanks of the value are dropped.
-std::string GetProfileString(const std::string& file, const std::string& section,
-                             const std::string& key, const std::string& def);
+std::string GetProfileString(const std::string& file, const std::string& section, const std::string& key,
+                             const std::string& def);
 
 // Windows-style form: copies at most size - 1 characters into out and returns
 // how many were copied.
-std::size_t GetPrivateProfileString(const char* section, const char* key, const char* def,
-                                    char* out, std::size_t size, const char* file);
+std::size_t GetPrivateProfileString(const char* section, const char* key, const char* def, char* out, std::size_t size,
+                                    const char* file);
 
 // Leading decimal integer of the value (optional sign), or def when the key is
 // missing; a value that does not start with a number gives 0.
@@ -34,16 +34,14 @@ int GetPrivateProfileInt(const char* section, const char* key, int def, const ch
 // the end when new). value null: deletes the key. key null: deletes the whole
 // section. All three null: writes every pending change of file to disk.
 // Returns false when the change could not be made or written.
-bool WritePrivateProfileString(const char* section, const char* key, const char* value,
-                               const char* file);
+bool WritePrivateProfileString(const char* section, const char* key, const char* value, const char* file);
 
 // Replaces every entry of section with entries ("key=value", the value
 // written as given, blanks and all) in one atomic rewrite that reaches the
 // disk before this returns; the rest of the file stays byte for byte, and the
 // section keeps its place and comments. False, with the file as it was, when
 // an entry could not be read back or the rewrite failed.
-bool WriteProfileSection(const char* section,
-                         const std::vector<std::pair<std::string, std::string>>& entries,
+bool WriteProfileSection(const char* section, const std::vector<std::pair<std::string, std::string>>& entries,
                          const char* file);
 
 // The names of all sections, and of all keys of one section, in file order.

@@ -7,23 +7,16 @@ constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 // have gone that the cost is shared out.
 constexpr std::size_t CompactAfterRemovals = 32;
 
-char FoldCase(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool IsBlankLine(std::string_view line)
-{
-    return TrimProfileBlanks(line).empty();
-}
+bool IsBlankLine(std::string_view line) { return TrimProfileBlanks(line).empty(); }
 
-} // namespace
+}  // namespace
 
 std::string_view TrimProfileBlanks(std::string_view s)
 {
     const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
+    if (first == std::string_view::npos) return {};
     const auto last = s.find_last_not_of(" \t");
     return s.substr(first, last - first + 1);
 }
@@ -40,11 +33,9 @@ std::size_t ProfileDocument::NoCaseHash::operator()(std::string_view text) const
 
 bool ProfileDocument::NoCaseEqual::operator()(std::string_view a, std::string_view b) const
 {
-    if (a.size() != b.size())
-        return false;
+    if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(a[i]) != FoldCase(b[i]))
-            return false;
+        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
     return true;
 }
 
@@ -60,8 +51,7 @@ ProfileDocument ProfileDocument::Parse(std::string_view bytes)
         auto end = bytes.find('\n');
         std::string_view line = bytes.substr(0, end);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        while (line.ends_with('\r'))
-            line.remove_suffix(1);
+        while (line.ends_with('\r')) line.remove_suffix(1);
 
         const std::string_view trimmed = TrimProfileBlanks(line);
         if (trimmed.starts_with('[')) {
@@ -102,35 +92,27 @@ ProfileDocument ProfileDocument::Parse(std::string_view bytes)
 std::string ProfileDocument::Serialize() const
 {
     std::size_t length = byteOrderMark_ ? ByteOrderMark.size() : 0;
-    for (const auto& line : preamble_)
-        length += line.size() + 1;
+    for (const auto& line : preamble_) length += line.size() + 1;
     for (const auto& section : sections_) {
         length += section.header.size() + 2;
-        for (const auto& line : section.lines)
-            length += line.text.size() + 1;
-        for (const auto& line : section.trailingBlankLines)
-            length += line.size() + 1;
+        for (const auto& line : section.lines) length += line.text.size() + 1;
+        for (const auto& line : section.trailingBlankLines) length += line.size() + 1;
     }
     std::string out;
     out.reserve(length);
-    if (byteOrderMark_)
-        out += ByteOrderMark;
+    if (byteOrderMark_) out += ByteOrderMark;
     bool afterBlankLine = true;  // nothing written counts as a blank line
     auto write = [&](const std::string& line) {
         out.append(line).push_back('\n');
         afterBlankLine = IsBlankLine(line);
     };
-    for (const auto& line : preamble_)
-        write(line);
+    for (const auto& line : preamble_) write(line);
     for (const auto& section : sections_) {
-        if (section.added && !afterBlankLine)
-            write({});
+        if (section.added && !afterBlankLine) write({});
         write(section.header);
         for (const auto& line : section.lines)
-            if (!line.removed)
-                write(line.text);
-        for (const auto& line : section.trailingBlankLines)
-            write(line);
+            if (!line.removed) write(line.text);
+        for (const auto& line : section.trailingBlankLines) write(line);
     }
     return out;
 }
@@ -149,8 +131,7 @@ const ProfileDocument::Section* ProfileDocument::FindSection(std::string_view na
 
 ProfileDocument::Section& ProfileDocument::SectionForWriting(std::string_view name)
 {
-    if (Section* found = FindSection(name))
-        return *found;
+    if (Section* found = FindSection(name)) return *found;
     Section& section = sections_.emplace_back();
     section.added = true;
     section.name = name;
@@ -164,22 +145,19 @@ void ProfileDocument::IndexKeys(Section& section)
     section.keys.clear();
     for (std::size_t i = 0; i < section.lines.size(); ++i) {
         const Line& line = section.lines[i];
-        if (line.IsEntry() && !line.removed)
-            section.keys.try_emplace(line.key, i);
+        if (line.IsEntry() && !line.removed) section.keys.try_emplace(line.key, i);
     }
 }
 
 void ProfileDocument::IndexSections()
 {
     sectionIndex_.clear();
-    for (std::size_t i = 0; i < sections_.size(); ++i)
-        sectionIndex_.try_emplace(sections_[i].name, i);
+    for (std::size_t i = 0; i < sections_.size(); ++i) sectionIndex_.try_emplace(sections_[i].name, i);
 }
 
 void ProfileDocument::CompactIfSparse(Section& section)
 {
-    if (section.removedLines < CompactAfterRemovals || section.removedLines * 2 < section.lines.size())
-        return;
+    if (section.removedLines < CompactAfterRemovals || section.removedLines * 2 < section.lines.size()) return;
     std::erase_if(section.lines, [](const Line& line) { return line.removed; });
     section.removedLines = 0;
     IndexKeys(section);
@@ -188,8 +166,7 @@ void ProfileDocument::CompactIfSparse(Section& section)
 const std::string* ProfileDocument::Find(std::string_view section, std::string_view key) const
 {
     const Section* found = FindSection(section);
-    if (found == nullptr)
-        return nullptr;
+    if (found == nullptr) return nullptr;
     auto it = found->keys.find(TrimProfileBlanks(key));
     return it == found->keys.end() ? nullptr : &found->lines[it->second].value;
 }
@@ -218,11 +195,9 @@ void ProfileDocument::Set(std::string_view sectionName, std::string_view keyName
 bool ProfileDocument::DeleteKey(std::string_view sectionName, std::string_view keyName)
 {
     Section* section = FindSection(sectionName);
-    if (section == nullptr)
-        return false;
+    if (section == nullptr) return false;
     auto it = section->keys.find(TrimProfileBlanks(keyName));
-    if (it == section->keys.end())
-        return false;
+    if (it == section->keys.end()) return false;
     const std::size_t index = it->second;
     Line& line = section->lines[index];
     line.removed = true;
@@ -243,8 +218,7 @@ bool ProfileDocument::DeleteKey(std::string_view sectionName, std::string_view k
 bool ProfileDocument::DeleteSection(std::string_view sectionName)
 {
     auto it = sectionIndex_.find(TrimProfileBlanks(sectionName));
-    if (it == sectionIndex_.end())
-        return false;
+    if (it == sectionIndex_.end()) return false;
     sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
     IndexSections();
     return true;
@@ -286,8 +260,7 @@ std::vector<std::string> ProfileDocument::SectionNames() const
     std::vector<std::string> names;
     for (std::size_t i = 0; i < sections_.size(); ++i) {
         auto it = sectionIndex_.find(sections_[i].name);
-        if (it != sectionIndex_.end() && it->second == i)
-            names.push_back(sections_[i].name);
+        if (it != sectionIndex_.end() && it->second == i) names.push_back(sections_[i].name);
     }
     return names;
 }
@@ -296,15 +269,12 @@ std::vector<std::string> ProfileDocument::KeyNames(std::string_view sectionName)
 {
     std::vector<std::string> names;
     const Section* section = FindSection(sectionName);
-    if (section == nullptr)
-        return names;
+    if (section == nullptr) return names;
     for (std::size_t i = 0; i < section->lines.size(); ++i) {
         const Line& line = section->lines[i];
-        if (line.removed || !line.IsEntry())
-            continue;
+        if (line.removed || !line.IsEntry()) continue;
         auto it = section->keys.find(line.key);
-        if (it != section->keys.end() && it->second == i)
-            names.push_back(line.key);
+        if (it != section->keys.end() && it->second == i) names.push_back(line.key);
     }
     return names;
 }

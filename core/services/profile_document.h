@@ -32,8 +32,7 @@ public:
     // given (blanks inside the value kept, so columns line up). The section
     // keeps its place and its comments; the new entries stand where its first
     // entry stood. A missing section is added at the end.
-    void ReplaceEntries(std::string_view section,
-                        const std::vector<std::pair<std::string, std::string>>& entries);
+    void ReplaceEntries(std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries);
 
     // Names in file order, each once.
     std::vector<std::string> SectionNames() const;
@@ -52,8 +51,8 @@ private:
     using NameIndex = std::unordered_map<std::string, T, NoCaseHash, NoCaseEqual>;
 
     struct Line {
-        std::string text;   // the line as it is written
-        std::string key;    // empty for lines that are not entries
+        std::string text;  // the line as it is written
+        std::string key;   // empty for lines that are not entries
         std::string value;
         bool removed = false;
         bool IsEntry() const { return !key.empty(); }
@@ -63,7 +62,7 @@ private:
         std::string name;
         std::vector<Line> lines;
         std::vector<std::string> trailingBlankLines;  // kept after keys added later
-        bool added = false;  // new here: set off from what comes before by a blank line
+        bool added = false;                           // new here: set off from what comes before by a blank line
         std::size_t removedLines = 0;
         NameIndex<std::size_t> keys;  // first entry of each key
     };

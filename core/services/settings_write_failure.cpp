@@ -7,7 +7,7 @@ namespace {
 
 constexpr int SettingsNotWrittenMessage = 446;
 
-} // namespace
+}  // namespace
 
 void ReportSettingsNotWritten(const char* consequence)
 {

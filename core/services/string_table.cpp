@@ -5,8 +5,7 @@
 StringTable::StringTable(std::initializer_list<std::span<const StringTableEntry>> parts)
 {
     for (const auto& part : parts) {
-        if (partCount_ == MaxParts)
-            break;
+        if (partCount_ == MaxParts) break;
         parts_[partCount_++] = part;
     }
 }
@@ -15,8 +14,7 @@ const char* StringTable::Find(int id) const
 {
     for (std::size_t i = 0; i < partCount_; ++i)
         for (const StringTableEntry& entry : parts_[i])
-            if (entry.id == id)
-                return entry.text;
+            if (entry.id == id) return entry.text;
     return nullptr;
 }
 
@@ -28,8 +26,7 @@ const char* StringResource(const StringTable& table, int id)
     static std::size_t next = 0;
 
     const char* text = table.Find(id);
-    if (text == nullptr)
-        return nullptr;
+    if (text == nullptr) return nullptr;
     char* buffer = buffers[next];
     next = (next + 1) % BufferCount;
     std::snprintf(buffer, BufferSize, "%s", text);

@@ -23,7 +23,7 @@ void PutLength(std::string& out, std::size_t length)
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>(length >> (8 * i) & 0xFF));
 }
 
-} // namespace
+}  // namespace
 
 std::string CompressSzdd(std::string_view in, char missingChar)
 {

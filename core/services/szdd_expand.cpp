@@ -18,7 +18,7 @@ std::uint32_t ReadLength(std::string_view in)
 // The most a stream can give: eight matches of 18 bytes for every 17 bytes.
 constexpr std::uint64_t MaxExpansion = 9;
 
-} // namespace
+}  // namespace
 
 bool IsSzdd(std::string_view bytes)
 {

@@ -33,17 +33,11 @@ std::string ChordNamesLine(const chord& c, int count)
 int MaxChords() { return maxChords; }
 void SetMaxChords(int value) { maxChords = value; }
 
-void ReadMaxChords()
-{
-    maxChords = GetPrivateProfileInt("Global", "MaxChords", DefaultMaxChords, GetINIFileName());
-}
+void ReadMaxChords() { maxChords = GetPrivateProfileInt("Global", "MaxChords", DefaultMaxChords, GetINIFileName()); }
 
 void SetChordNamesSink(std::function<void(const std::string&)> sink) { Sink() = std::move(sink); }
 
-void ShowChordNames(const chord& c)
-{
-    ShowMessageLine(ChordNamesLine(c, maxChords));
-}
+void ShowChordNames(const chord& c) { ShowMessageLine(ChordNamesLine(c, maxChords)); }
 
 void ShowMessageLine(const std::string& line)
 {

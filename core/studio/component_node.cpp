@@ -89,7 +89,8 @@ ComponentNode* ComponentAt(int index)
         at = componentCount;
         n = lastComponent;
     }
-    if (lastPlace.node && lastPlace.version == listVersion && std::abs(lastPlace.index - index) < std::abs(at - index)) {
+    if (lastPlace.node && lastPlace.version == listVersion &&
+        std::abs(lastPlace.index - index) < std::abs(at - index)) {
         at = lastPlace.index;
         n = lastPlace.node;
     }

@@ -6,9 +6,9 @@ struct KindAndType {
     int type;
 };
 constexpr KindAndType kindsAndTypes[] = {
-    {ComponentKind::Sheet, ComponentType::Sheet},       {ComponentKind::Keyboard, ComponentType::Keyboard},
-    {ComponentKind::Guitar, ComponentType::Guitar},     {ComponentKind::Splitter, ComponentType::Splitter},
-    {ComponentKind::Joiner, ComponentType::Joiner},     {ComponentKind::Analyzer, ComponentType::Analyzer},
+    {ComponentKind::Sheet, ComponentType::Sheet},   {ComponentKind::Keyboard, ComponentType::Keyboard},
+    {ComponentKind::Guitar, ComponentType::Guitar}, {ComponentKind::Splitter, ComponentType::Splitter},
+    {ComponentKind::Joiner, ComponentType::Joiner}, {ComponentKind::Analyzer, ComponentType::Analyzer},
 };
 }  // namespace
 

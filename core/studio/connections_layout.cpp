@@ -18,8 +18,13 @@ struct Neighbours {
 class AutomaticLayout {
 public:
     explicit AutomaticLayout(std::vector<LayoutComponent>& components)
-        : c_(components), n_(int(components.size())), links_(components.size()), placing_(components.size()),
-          recentering_(components.size()), picked_(components.size()), budget_(4096 + 256L * n_)
+        : c_(components),
+          n_(int(components.size())),
+          links_(components.size()),
+          placing_(components.size()),
+          recentering_(components.size()),
+          picked_(components.size()),
+          budget_(4096 + 256L * n_)
     {
         for (int i = 0; i < n_; ++i) {
             Neighbours& links = links_[i];
@@ -216,7 +221,4 @@ private:
 
 }  // namespace
 
-void LayOutComponents(std::vector<LayoutComponent>& components)
-{
-    AutomaticLayout(components).Run();
-}
+void LayOutComponents(std::vector<LayoutComponent>& components) { AutomaticLayout(components).Run(); }

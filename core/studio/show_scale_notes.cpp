@@ -10,7 +10,4 @@ int showScaleNotes = 0;
 int ShowScaleNotes() { return showScaleNotes; }
 void SetShowScaleNotes(int on) { showScaleNotes = on ? 1 : 0; }
 
-void ReadShowScaleNotes()
-{
-    SetShowScaleNotes(GetPrivateProfileInt("Global", "ShowScaleNotes", 0, GetINIFileName()));
-}
+void ReadShowScaleNotes() { SetShowScaleNotes(GetPrivateProfileInt("Global", "ShowScaleNotes", 0, GetINIFileName())); }

@@ -25,10 +25,10 @@ constexpr int TypeIdColumn = PlacementRecordLength + 2;
 }  // namespace StudioFile
 
 struct StudioComponentLine {
-    int index = 0;        // 1-based position in the file
-    int typeId = -1;      // from the line's characters 92-95; -1 when they are not hex
-    std::string title;    // [Titles] n; empty for an automatic title
-    std::string line;     // [Windows] n
+    int index = 0;                        // 1-based position in the file
+    int typeId = -1;                      // from the line's characters 92-95; -1 when they are not hex
+    std::string title;                    // [Titles] n; empty for an automatic title
+    std::string line;                     // [Windows] n
     std::vector<std::string> extraLines;  // [Windows] n.1, n.2, ...
 };
 

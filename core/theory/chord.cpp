@@ -11,12 +11,11 @@ namespace {
 
 std::atomic<ChordDestroyedHook> destroyedHook{nullptr};
 
-} // namespace
+}  // namespace
 
 void SetChordDestroyedHook(ChordDestroyedHook hook) { destroyedHook = hook; }
 
-chord::chord()
-    : soundCount(0), instrument(0), midiOutput(0), program(0)
+chord::chord() : soundCount(0), instrument(0), midiOutput(0), program(0)
 {
     LoadNoteNameTables();
     Clear();
@@ -112,7 +111,6 @@ void chord::Transpose(int semitones)
 {
     for (NOTES& n : notes) {
         // No range check; wraps instead of overflowing.
-        if (n != NoNote)
-            n = static_cast<NOTES>(static_cast<std::uint32_t>(n) + static_cast<std::uint32_t>(semitones));
+        if (n != NoNote) n = static_cast<NOTES>(static_cast<std::uint32_t>(n) + static_cast<std::uint32_t>(semitones));
     }
 }

@@ -10,7 +10,7 @@ namespace {
 // clipboard is not ours, and only its start is read.
 constexpr std::size_t PasteLimit = 1024;
 
-} // namespace
+}  // namespace
 
 void chord::Copy() const
 {

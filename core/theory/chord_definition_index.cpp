@@ -26,7 +26,7 @@ DefinitionMasks MasksOf(const ChordNameTag& d)
     return m;
 }
 
-} // namespace
+}  // namespace
 
 void ChordDefinitionsChanged() { indexIsCurrent = false; }
 

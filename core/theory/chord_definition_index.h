@@ -34,10 +34,7 @@ public:
     // Word w of the definitions that `intervals` (relative to the root) fits
     // with nothing left over: every required interval present, every present
     // one in the definition.
-    Word Exact(unsigned intervals, int w) const
-    {
-        return Low(intervals, w).exact & High(intervals, w).exact;
-    }
+    Word Exact(unsigned intervals, int w) const { return Low(intervals, w).exact & High(intervals, w).exact; }
     // Word w of the definitions that `intervals` fits with exactly one
     // interval outside the definition.
     Word OneExtra(unsigned intervals, int w) const
@@ -75,9 +72,9 @@ private:
     std::vector<const ChordNameTag*> records_;
     std::vector<unsigned> intervals_;
     std::vector<std::pair<std::uintptr_t, int>> byAddress_;  // sorted by address
-    std::vector<HalfFit> halves_;    // [word][low, high][6-bit half of a mask]
-    std::vector<Word> contains_;     // [word][interval bit]
-    std::vector<Word> rootOptional_; // [word]
+    std::vector<HalfFit> halves_;                            // [word][low, high][6-bit half of a mask]
+    std::vector<Word> contains_;                             // [word][interval bit]
+    std::vector<Word> rootOptional_;                         // [word]
 };
 
 // The index of the current chord list, rebuilt after the list changed

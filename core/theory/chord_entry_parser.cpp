@@ -9,7 +9,7 @@ namespace {
 // A degree ends at a blank, a tab or the optional mark.
 constexpr const char* DegreeDelimiters = " \t?";
 
-} // namespace
+}  // namespace
 
 int ParseChordEntry(const char* text, ChordNameTag* record)
 {

@@ -11,7 +11,7 @@ constexpr int BadChordMessage = 401;
 
 RecordList<ChordNameTag> chords;
 
-} // namespace
+}  // namespace
 
 int InitializeChordList()
 {

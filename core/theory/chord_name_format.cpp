@@ -39,7 +39,7 @@ private:
     std::size_t used_ = 0;
 };
 
-} // namespace
+}  // namespace
 
 std::size_t FormatChordName(const ChordNameParts& parts, char* out)
 {
@@ -50,9 +50,7 @@ std::size_t FormatChordName(const ChordNameParts& parts, char* out)
     case ExactNamePass:
         if (chord::Config_DiffBass && !parts.rootIsLowest) name.AppendBass(parts.bass);
         break;
-    case BassNamePass:
-        name.AppendBass(parts.bass);
-        break;
+    case BassNamePass: name.AppendBass(parts.bass); break;
     case AddedNamePass:
         name.Append(" (Add ");
         if (chord::Config_AddStyle) {
@@ -65,9 +63,7 @@ std::size_t FormatChordName(const ChordNameParts& parts, char* out)
         }
         name.Append(")");
         break;
-    case NoRootNamePass:
-        name.Append(" (No Root)");
-        break;
+    case NoRootNamePass: name.Append(" (No Root)"); break;
     }
     return name.Length();
 }

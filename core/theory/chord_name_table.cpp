@@ -17,7 +17,7 @@ constexpr int Shapes = 1 << (PitchClasses - 1);
 
 struct ShapeNames {
     bool known = false;
-    bool covered = false;  // whether the parts name every transposition
+    bool covered = false;               // whether the parts name every transposition
     std::vector<ChordNameParts> parts;  // in search order, on the lowest note 0
     std::size_t rootlessFrom = 0;       // the rootless names, by root from A
 };
@@ -136,7 +136,7 @@ private:
     bool empty_ = true;
 };
 
-} // namespace
+}  // namespace
 
 void FillChordNameTable() { Table().FillAll(); }
 

@@ -18,8 +18,13 @@
 
 namespace {
 
-enum Pass { ExactPass = ExactNamePass, BassPass = BassNamePass, AddedPass = AddedNamePass,
-            NoRootPass = NoRootNamePass, Finished = 4 };
+enum Pass {
+    ExactPass = ExactNamePass,
+    BassPass = BassNamePass,
+    AddedPass = AddedNamePass,
+    NoRootPass = NoRootNamePass,
+    Finished = 4
+};
 
 // Entry flags of the search state.
 constexpr std::uint8_t NamedFlag = 2;   // has been the root of a name
@@ -31,15 +36,12 @@ constexpr int MaxEntries = 24;
 using Word = ChordDefinitionIndex::Word;
 
 // Interval mask of the pitch-class set `pcs` above root pitch class `root`.
-unsigned Relative(unsigned pcs, int root)
-{
-    return ((pcs >> root) | (pcs << (PitchClasses - root))) & AllPitchClasses;
-}
+unsigned Relative(unsigned pcs, int root) { return ((pcs >> root) | (pcs << (PitchClasses - root))) & AllPitchClasses; }
 
 // The chord as the search state holds it.
 struct ChordPitches {
-    unsigned present = 0;   // pitch classes of the chord's notes
-    unsigned repeated = 0;  // pitch classes held by more than one note
+    unsigned present = 0;           // pitch classes of the chord's notes
+    unsigned repeated = 0;          // pitch classes held by more than one note
     int lowestEntry[PitchClasses];  // entry of the lowest note of each pitch class
 };
 
@@ -62,13 +64,11 @@ ChordPitches ReadPitches(const CHORD_FIND_BUF& buf)
 }
 
 // Word w of the definitions that name the chord on `root` in `pass`.
-Word Candidates(const ChordDefinitionIndex& index, int pass, const ChordPitches& chord, int root,
-                int bass, int w)
+Word Candidates(const ChordDefinitionIndex& index, int pass, const ChordPitches& chord, int root, int bass, int w)
 {
     const unsigned present = Relative(chord.present, root);
     switch (pass) {
-    case ExactPass:
-        return index.Exact(present, w);
+    case ExactPass: return index.Exact(present, w);
     case BassPass: {
         // The root is played, and the one note outside the definition is the
         // bass, held by no other note.
@@ -84,17 +84,14 @@ Word Candidates(const ChordDefinitionIndex& index, int pass, const ChordPitches&
             c &= index.Contains(std::countr_zero(rest), w);
         return c;
     }
-    case NoRootPass:
-        return (present & 1u) ? 0 : index.Exact(present, w) & index.RootOptional(w);
-    default:
-        return 0;
+    case NoRootPass: return (present & 1u) ? 0 : index.Exact(present, w) & index.RootOptional(w);
+    default: return 0;
     }
 }
 
 // First definition from list position `from` on that names the chord on
 // `root` in `pass`, or -1.
-int NextMatch(const ChordDefinitionIndex& index, int pass, const ChordPitches& chord, int root,
-              int bass, int from)
+int NextMatch(const ChordDefinitionIndex& index, int pass, const ChordPitches& chord, int root, int bass, int from)
 {
     const int firstWord = from / ChordDefinitionIndex::WordBits;
     for (int w = firstWord; w < index.Words(); ++w) {
@@ -134,14 +131,12 @@ int SkipEntries(const CHORD_FIND_BUF& buf, int from)
 void AdvanceRoot(CHORD_FIND_BUF& buf)
 {
     buf.index = SkipEntries(buf, buf.index + 1);
-    const bool passOver = buf.index >= buf.count ||
-                          (buf.pass != NoRootPass && !(buf.flags[buf.index] & NoteFlag));
+    const bool passOver = buf.index >= buf.count || (buf.pass != NoRootPass && !(buf.flags[buf.index] & NoteFlag));
     if (!passOver) return;
     if (++buf.pass == Finished) return;
     // Pass 1 starts above the bass; its first candidate need not be a chord note.
     buf.index = SkipEntries(buf, buf.pass == BassPass ? 1 : 0);
-    if (buf.index >= buf.count || (buf.pass == NoRootPass && !chord::Config_NoRoot))
-        buf.pass = Finished;
+    if (buf.index >= buf.count || (buf.pass == NoRootPass && !chord::Config_NoRoot)) buf.pass = Finished;
 }
 
 // Entries: the chord's notes ascending (flag 4; flag 8 on a repeated pitch
@@ -180,7 +175,7 @@ bool PrepareEntries(const NOTES (&notes)[chord::Slots], CHORD_FIND_BUF& buf)
     return real > 0;
 }
 
-} // namespace
+}  // namespace
 
 void StartChordNameSearch(const chord& c, CHORD_FIND_BUF& buf)
 {

@@ -37,7 +37,7 @@ bool AtCloseMark(const char* p)
     return *p == LegacyCloseMark || std::strncmp(p, CloseMark, std::strlen(CloseMark)) == 0;
 }
 
-} // namespace
+}  // namespace
 
 void chord::ToString(char* out, std::size_t size) const
 {

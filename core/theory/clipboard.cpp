@@ -7,7 +7,7 @@ namespace {
 
 std::atomic<ClipboardAccess*> installedClipboard{nullptr};
 
-} // namespace
+}  // namespace
 
 void SetClipboardAccess(ClipboardAccess* clipboard) { installedClipboard = clipboard; }
 

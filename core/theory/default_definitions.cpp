@@ -29,7 +29,7 @@ bool HasSection(const std::vector<std::string>& names, const std::string& sectio
     return false;
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<std::string>& DefinitionSections()
 {

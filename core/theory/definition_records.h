@@ -20,9 +20,9 @@ constexpr int WidestInterval = 22;
 
 // One chord type, such as "m7" (1 3b 5? 7b).
 struct ChordNameTag {
-    char name[15];         // suffix written after the root in chord names; may be empty
-    char description[40];  // long name shown in lists
-    std::int32_t count;    // number of intervals
+    char name[15];                            // suffix written after the root in chord names; may be empty
+    char description[40];                     // long name shown in lists
+    std::int32_t count;                       // number of intervals
     std::int32_t intervals[DefinitionSlots];  // semitones above the root, 0-22, as written
     std::uint8_t flags[DefinitionSlots];      // per interval: OptionalInterval
     ChordNameTag* next;
@@ -31,8 +31,8 @@ struct ChordNameTag {
 // One tuning of a string instrument. The last string written is in slot 0.
 struct TuningNameTag {
     char name[60];
-    std::int32_t instrument;  // index into the instrument table
-    std::int32_t count;       // number of strings
+    std::int32_t instrument;         // index into the instrument table
+    std::int32_t count;              // number of strings
     NOTES strings[DefinitionSlots];  // open notes; slots without a string -1
     TuningNameTag* next;
 };
@@ -50,9 +50,9 @@ constexpr int KeyLetters = 7;
 
 // One key: the pitch class of each letter A..G, and the tokens as written.
 struct KeyNameTag {
-    char name[60];             // starts with the tonic ("Bb Major")
-    std::int32_t pitchCount;   // always 7
-    std::int32_t tokenCount;   // number of note tokens written
+    char name[60];                          // starts with the tonic ("Bb Major")
+    std::int32_t pitchCount;                // always 7
+    std::int32_t tokenCount;                // number of note tokens written
     std::int32_t pitches[DefinitionSlots];  // letters A B C D E F G in that order (first 7 used)
     char spelled[DefinitionSlots][3];       // each token as written, cut to 2 characters
     KeyNameTag* next;

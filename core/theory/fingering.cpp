@@ -7,7 +7,7 @@ constexpr int AtCapo = 0;
 constexpr int Elsewhere = 7;
 constexpr int NotPlayed = 8;
 
-} // namespace
+}  // namespace
 
 void chord::FindFingering(const chord& tuning, int* marks, int strings, int capo) const
 {

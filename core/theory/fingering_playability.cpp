@@ -136,8 +136,10 @@ FingerCount CountFingers(const int* frets, const int* openPc, int strings, int c
     // one would sound).
     bool barre = true, higherBetween = false;
     for (int s = first; s <= last; ++s) {
-        if (!Fretted(frets[s], capo)) barre = false;
-        else if (frets[s] > span.lowest) higherBetween = true;
+        if (!Fretted(frets[s], capo))
+            barre = false;
+        else if (frets[s] > span.lowest)
+            higherBetween = true;
     }
     if (barre) {
         ++count.fingers;
@@ -165,9 +167,12 @@ int SilentStringCost(const int* frets, const int* openPc, int strings, bool bass
     for (int s = 0; s < strings; ++s) {
         if (frets[s] >= 0 || SecondOfCourse(openPc, s)) continue;
         // The last slots are the bass side on most instruments.
-        if (s > highestSounding) cost += bassAsked ? BassSideSilent : EdgeSilent;
-        else if (s < lowestSounding) cost += EdgeSilent;
-        else cost += InnerSilent;
+        if (s > highestSounding)
+            cost += bassAsked ? BassSideSilent : EdgeSilent;
+        else if (s < lowestSounding)
+            cost += EdgeSilent;
+        else
+            cost += InnerSilent;
     }
     return cost;
 }
@@ -183,7 +188,7 @@ int DoubledOtherCost(const int* frets, const int* openPc, int strings, int root)
     return cost;
 }
 
-} // namespace
+}  // namespace
 
 Playability JudgePlayability(const int* frets, const int* openPc, int strings, int capo, bool bassAsked, int root)
 {

@@ -18,8 +18,11 @@ namespace {
 class FingeringSearch {
 public:
     FingeringSearch(const FingeringRequest& request, std::vector<Fingering>& found)
-        : request_(request), found_(found), strings_(static_cast<int>(request.openStrings.size())),
-          open_(request.openStrings), groupsAtFret_(request.frets + 1, 0)
+        : request_(request),
+          found_(found),
+          strings_(static_cast<int>(request.openStrings.size())),
+          open_(request.openStrings),
+          groupsAtFret_(request.frets + 1, 0)
     {
         root_ = request.root != NoPitchClass ? request.root : request.bass;
         for (int s = 0; s < strings_; ++s) {
@@ -68,9 +71,12 @@ private:
     // The string sounds as its course partner does.
     void Follow(int slot, int fret)
     {
-        if (fret == NotPlayedFret) Visit(slot - 1);
-        else if (fret == request_.capo) Sound(slot, fret);
-        else Fret(slot, fret);
+        if (fret == NotPlayedFret)
+            Visit(slot - 1);
+        else if (fret == request_.capo)
+            Sound(slot, fret);
+        else
+            Fret(slot, fret);
     }
 
     void Sound(int slot, int fret)
@@ -117,8 +123,8 @@ private:
 
     void Judge()
     {
-        const Playability playability = JudgePlayability(frets_.data(), openPc_, strings_, request_.capo,
-                                                         request_.bass != NoPitchClass, root_);
+        const Playability playability =
+            JudgePlayability(frets_.data(), openPc_, strings_, request_.capo, request_.bass != NoPitchClass, root_);
         if (playability.fingers > MaxFretFingers) return;
         Fingering& fingering = found_.emplace_back();
         fingering.frets = frets_;
@@ -151,13 +157,13 @@ bool Searchable(const FingeringRequest& r)
     const auto strings = r.openStrings.size();
     const bool bassSounds = r.bass == NoPitchClass || (r.bass >= 0 && r.bass < 12 && ((r.pitchClasses >> r.bass) & 1u));
     const bool rootValid = r.root == NoPitchClass || (r.root >= 0 && r.root < 12);
-    return r.pitchClasses != 0 && (r.pitchClasses & ~AllPitchClasses) == 0 && bassSounds && rootValid &&
-           strings > 0 && strings <= static_cast<std::size_t>(chord::Slots) && r.frets >= 0 && r.frets <= MaxNeckFrets && r.capo >= 0 &&
-           r.capo <= r.frets && r.span >= 1 &&
+    return r.pitchClasses != 0 && (r.pitchClasses & ~AllPitchClasses) == 0 && bassSounds && rootValid && strings > 0 &&
+           strings <= static_cast<std::size_t>(chord::Slots) && r.frets >= 0 && r.frets <= MaxNeckFrets &&
+           r.capo >= 0 && r.capo <= r.frets && r.span >= 1 &&
            std::none_of(r.openStrings.begin(), r.openStrings.end(), [](NOTES n) { return n == NoNote; });
 }
 
-} // namespace
+}  // namespace
 
 std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std::size_t count)
 {
@@ -167,7 +173,8 @@ std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std
     // Best first. The search meets fingerings silent before open before
     // fretted, lower frets first, from the last string slot on; equals keep
     // that order, so it never depends on the sorting.
-    std::stable_sort(found.begin(), found.end(), [](const Fingering& a, const Fingering& b) { return a.cost < b.cost; });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Fingering& a, const Fingering& b) { return a.cost < b.cost; });
     if (found.size() > count) found.resize(count);
     return found;
 }

@@ -15,10 +15,7 @@ char* CopyName(const char* name)
     return copy;
 }
 
-bool Named(const IDListItem* item, const char* name)
-{
-    return name && SameNameIgnoringCase(item->name, name);
-}
+bool Named(const IDListItem* item, const char* name) { return name && SameNameIgnoringCase(item->name, name); }
 
 // The first item named `name` and its 1-based position, or nullptr and 0.
 IDListItem* FirstNamed(IDListItem* head, const char* name, int& position)
@@ -39,7 +36,7 @@ IDListItem* ItemAt(IDListItem* head, int index)
     return i;
 }
 
-} // namespace
+}  // namespace
 
 IDList::~IDList() { ClearList(); }
 

@@ -9,7 +9,7 @@ namespace {
 char names[MaxInstruments][InstrumentNameSize];
 int instrumentCount = 0;
 
-} // namespace
+}  // namespace
 
 int InstrumentIndex(const char* name)
 {
@@ -25,10 +25,7 @@ int InstrumentIndex(const char* name)
     return instrumentCount++;
 }
 
-const char* GetInstrument(int i)
-{
-    return i >= 0 && i < instrumentCount ? names[i] : nullptr;
-}
+const char* GetInstrument(int i) { return i >= 0 && i < instrumentCount ? names[i] : nullptr; }
 
 int CountInstruments() { return instrumentCount; }
 

@@ -9,7 +9,7 @@ constexpr int BadKeyMessage = 405;
 
 RecordList<KeyNameTag> keys;
 
-} // namespace
+}  // namespace
 
 int InitializeKeyList() { return LoadSection(keys, "Keys", BadKeyMessage, ParseKeyEntry); }
 

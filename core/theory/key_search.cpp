@@ -33,7 +33,7 @@ bool KeyHoldsChord(PitchSet key, const CHORD_FIND_BUF& buf)
     return anyNote;
 }
 
-} // namespace
+}  // namespace
 
 int chord::FindFirstKey(char* out, CHORD_FIND_BUF& buf) const
 {

@@ -14,7 +14,7 @@ bool SameStrings(const TuningNameTag& t, const chord& c)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 void FillTuningList(TComboBoxData& d, const chord& c)
 {

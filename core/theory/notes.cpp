@@ -17,7 +17,7 @@ std::atomic<int> rememberedOctave{StartOctave};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-} // namespace
+}  // namespace
 
 int NaturalPitchClass(char letter)
 {
@@ -74,7 +74,7 @@ const char* ReadWrittenNote(const char* text, WrittenNote& note)
     return p;
 }
 
-} // namespace
+}  // namespace
 
 const char* ParseNote(const char* text, NOTES* out)
 {

@@ -20,8 +20,8 @@ std::vector<Fingering> RankedFingeringsFor(const chord& wanted, const chord& tun
     return RankedFingeringsForPitchSet(BassPitchSet(wanted), tuning, fretPositions, capo, span, anyBass, count);
 }
 
-std::vector<Fingering> RankedFingeringsForPitchSet(PitchSet pitchSet, const chord& tuning, int fretPositions,
-                                                   int capo, int span, bool anyBass, std::size_t count)
+std::vector<Fingering> RankedFingeringsForPitchSet(PitchSet pitchSet, const chord& tuning, int fretPositions, int capo,
+                                                   int span, bool anyBass, std::size_t count)
 {
     FingeringRequest request;
     request.pitchClasses = static_cast<std::uint16_t>(pitchSet.Classes());

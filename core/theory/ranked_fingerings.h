@@ -70,8 +70,8 @@ PitchSet BassPitchSet(const chord& c);
 
 // The same for a chord found by Find, given as its pitch set (its root the
 // bass unless anyBass).
-std::vector<Fingering> RankedFingeringsForPitchSet(PitchSet pitchSet, const chord& tuning, int fretPositions,
-                                                   int capo, int span = DefaultHandSpan, bool anyBass = false,
+std::vector<Fingering> RankedFingeringsForPitchSet(PitchSet pitchSet, const chord& tuning, int fretPositions, int capo,
+                                                   int span = DefaultHandSpan, bool anyBass = false,
                                                    std::size_t count = std::numeric_limits<std::size_t>::max());
 
 // Puts the notes the fingering plays into `played`: slot i becomes tuning

@@ -33,7 +33,7 @@ int StepSemitones(const char* token)
     return semitones;
 }
 
-} // namespace
+}  // namespace
 
 int ParseScaleEntry(const char* text, ScaleNameTag* record)
 {

@@ -12,7 +12,7 @@ constexpr int BadScaleMessage = 404;
 
 RecordList<ScaleNameTag> scales;
 
-} // namespace
+}  // namespace
 
 int InitializeScaleList() { return LoadSection(scales, "Scales", BadScaleMessage, ParseScaleEntry); }
 

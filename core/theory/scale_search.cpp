@@ -30,7 +30,7 @@ unsigned ChordPitchClasses(const CHORD_FIND_BUF& buf)
     return mask;
 }
 
-} // namespace
+}  // namespace
 
 int chord::FindFirstScale(char* out, CHORD_FIND_BUF& buf) const
 {

@@ -13,8 +13,7 @@
 constexpr std::size_t EntryValueSize = 256;
 
 template <typename Record>
-int LoadSection(RecordList<Record>& list, const char* section, int badEntryMessage,
-                int (*parse)(const char*, Record*))
+int LoadSection(RecordList<Record>& list, const char* section, int badEntryMessage, int (*parse)(const char*, Record*))
 {
     for (int k = list.count + 1;; ++k) {
         char key[16];

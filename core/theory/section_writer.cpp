@@ -45,7 +45,7 @@ void AppendQuotedColumn(std::string& out, const char* text, std::size_t longest)
     out.append(longest - std::min(columns, longest) + 1, ' ');
 }
 
-} // namespace
+}  // namespace
 
 std::size_t TextColumns(const char* text)
 {
@@ -112,7 +112,8 @@ bool WriteTuningSection(const RecordsDone& recordWritten)
 {
     // Padding counts every instrument of the table, used or not.
     std::size_t longestInstrument = 0;
-    for (int i = 0; GetInstrument(i); ++i) longestInstrument = std::max(longestInstrument, TextColumns(GetInstrument(i)));
+    for (int i = 0; GetInstrument(i); ++i)
+        longestInstrument = std::max(longestInstrument, TextColumns(GetInstrument(i)));
     std::size_t longestName = 0;
     for (TuningNameTag* t = GetTuning(0); t; t = t->next) {
         for (char* c = t->name; *c; ++c)
@@ -122,8 +123,8 @@ bool WriteTuningSection(const RecordsDone& recordWritten)
     Entries entries;
     int key = 1;
     for (const TuningNameTag* t = GetTuning(0); t; t = t->next, ++key) {
-        entries.emplace_back(std::to_string(key), TuningEntryValue(key, *t, GetInstrument(t->instrument),
-                                                                   longestInstrument, longestName));
+        entries.emplace_back(std::to_string(key),
+                             TuningEntryValue(key, *t, GetInstrument(t->instrument), longestInstrument, longestName));
         if (recordWritten) recordWritten(key);
     }
     return WriteProfileSection("Tunings", entries, GetINIFileName());

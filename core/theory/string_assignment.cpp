@@ -52,7 +52,7 @@ StringPass LowToLow(const chord& sorted, int count, const chord& tuning, int str
     return pass;
 }
 
-} // namespace
+}  // namespace
 
 int CountStrings(const chord& tuning)
 {

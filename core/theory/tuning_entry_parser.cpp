@@ -8,7 +8,7 @@ namespace {
 
 constexpr int InstrumentsFullMessage = 402;
 
-} // namespace
+}  // namespace
 
 int ParseTuningEntry(const char* text, TuningNameTag* record)
 {

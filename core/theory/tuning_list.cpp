@@ -10,12 +10,9 @@ constexpr int BadTuningMessage = 403;
 
 RecordList<TuningNameTag> tunings;
 
-} // namespace
+}  // namespace
 
-int InitializeTuningList()
-{
-    return LoadSection(tunings, "Tunings", BadTuningMessage, ParseTuningEntry);
-}
+int InitializeTuningList() { return LoadSection(tunings, "Tunings", BadTuningMessage, ParseTuningEntry); }
 
 void ReleaseTuningList() { tunings.Release(); }
 
@@ -29,8 +26,7 @@ TuningNameTag* GetTuning(int i) { return tunings.At(i); }
 
 void SetDefaultTuning(chord& c)
 {
-    for (int i = 0; i < chord::Slots; ++i)
-        c.notes[i] = tunings.head ? tunings.head->strings[i] : NoNote;
+    for (int i = 0; i < chord::Slots; ++i) c.notes[i] = tunings.head ? tunings.head->strings[i] : NoNote;
 }
 
 const char* chord::GetFirstTuningName() { return tunings.head ? tunings.head->name : nullptr; }

@@ -43,8 +43,7 @@ QPixmap DrawBitmap(int id, const QPalette& palette, qreal ratio)
         PaintSliderThumb(painter, QRectF(0, 0, 24, 22), id, false, palette);
         return pixmap;
     }
-    default:
-        return PaintPaletteBitmap(id, palette, ratio);
+    default: return PaintPaletteBitmap(id, palette, ratio);
     }
 }
 

@@ -10,9 +10,9 @@
 class QPainter;
 
 namespace ControlBitmap {
-constexpr int Leds = 9001;          // LED pictures, 16 x 16, colour-major: (2 * led + on) * 16
-constexpr int ToggleSwitch = 9002;  // switch pictures, 16 x 16: off at 0, pressed at 16, on at 32
-constexpr int SliderThumb = 32000;  // plain slider thumb
+constexpr int Leds = 9001;            // LED pictures, 16 x 16, colour-major: (2 * led + on) * 16
+constexpr int ToggleSwitch = 9002;    // switch pictures, 16 x 16: off at 0, pressed at 16, on at 32
+constexpr int SliderThumb = 32000;    // plain slider thumb
 constexpr int VelocityThumb = 32003;  // slider thumb of loudness settings
 constexpr int CheckedOffset = 2000;   // palette bitmap n has its checked form at n + 2000
 constexpr int PictureSize = 16;       // side of one LED or switch picture
@@ -28,8 +28,7 @@ void PaintLed(QPainter& painter, const QRectF& box, int led, bool on, const QPal
 // state: 0 off, 1 pressed, 2 on
 void PaintToggleSwitch(QPainter& painter, const QRectF& box, int state, const QPalette& palette);
 // pictureId 32000 or 32003 (any other number draws 32000)
-void PaintSliderThumb(QPainter& painter, const QRectF& box, int pictureId, bool pressed,
-                      const QPalette& palette);
+void PaintSliderThumb(QPainter& painter, const QRectF& box, int pictureId, bool pressed, const QPalette& palette);
 // The colour in which a thumb's value text is readable.
 QColor SliderThumbTextColour(int pictureId, const QPalette& palette);
 

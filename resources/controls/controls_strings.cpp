@@ -1,6 +1,5 @@
 #include "resources/controls/controls_strings.h"
 
-
 namespace {
 
 // Phrases: key letter, '%', phrase. An info text names a phrase by '%' and

@@ -67,7 +67,7 @@ void PaintLed(QPainter& painter, const QRectF& box, int led, bool on, const QPal
     // Specular highlight.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, on ? 200 : 90));
-    painter.drawEllipse(QRectF(centre.x() - lensRadius * 0.65, centre.y() - lensRadius * 0.7,
-                               lensRadius * 0.7, lensRadius * 0.5));
+    painter.drawEllipse(
+        QRectF(centre.x() - lensRadius * 0.65, centre.y() - lensRadius * 0.7, lensRadius * 0.7, lensRadius * 0.5));
     painter.restore();
 }

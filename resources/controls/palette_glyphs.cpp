@@ -11,8 +11,7 @@ namespace {
 // Maps a 16 x 16 unit square onto the middle of box for the life of the object.
 class UnitSquare {
 public:
-    UnitSquare(QPainter& painter, const QRectF& box, const QColor& ink, qreal penWidth = 1.3)
-        : painter_(painter)
+    UnitSquare(QPainter& painter, const QRectF& box, const QColor& ink, qreal penWidth = 1.3) : painter_(painter)
     {
         painter_.save();
         painter_.setRenderHint(QPainter::Antialiasing);
@@ -286,8 +285,7 @@ void SpeakerLoud(QPainter& p, const QRectF& box, const QColor& ink) { Speaker(p,
 
 }  // namespace PaletteGlyph
 
-void PaintGlyphText(QPainter& painter, const QRectF& box, const QColor& ink, const char* text,
-                    GlyphTextStyle style)
+void PaintGlyphText(QPainter& painter, const QRectF& box, const QColor& ink, const char* text, GlyphTextStyle style)
 {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);

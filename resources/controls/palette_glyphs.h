@@ -52,5 +52,4 @@ void SpeakerLoud(QPainter&, const QRectF&, const QColor&);
 
 // Text glyphs: letters and figures, fitted into the box.
 enum class GlyphTextStyle { Letter, Small, Dynamic };
-void PaintGlyphText(QPainter& painter, const QRectF& box, const QColor& ink, const char* text,
-                    GlyphTextStyle style);
+void PaintGlyphText(QPainter& painter, const QRectF& box, const QColor& ink, const char* text, GlyphTextStyle style);

@@ -39,25 +39,20 @@ constexpr CellArt NoteLetters[] = {Text("C"), Text("D"), Text("E"), Text("F"), T
 constexpr CellArt Intervals[] = {Text("P1", Small), Text("TT", Small), Text("m2", Small), Text("P5", Small),
                                  Text("M2", Small), Text("m6", Small), Text("m3", Small), Text("M6", Small),
                                  Text("M3", Small), Text("m7", Small), Text("P4", Small), Text("M7", Small)};
-constexpr CellArt ChordQualities[] = {Text("M", Small), Text("7", Small),  Text("m", Small),   Text("M7", Small),
+constexpr CellArt ChordQualities[] = {Text("M", Small),   Text("7", Small),  Text("m", Small), Text("M7", Small),
                                       Text("dim", Small), Text("m7", Small), Text("+", Small), Text("sus", Small)};
 constexpr CellArt Dynamics[] = {Text("pp", Dynamic), Text("mf", Dynamic), Text("p", Dynamic),
                                 Text("f", Dynamic),  Text("mp", Dynamic), Text("ff", Dynamic)};
-constexpr CellArt Transposition[] = {{ArrowUp}, {ArrowDown}, {DoubleArrowUp}, {DoubleArrowDown}, {ArrowsUpDown}, Text("0")};
+constexpr CellArt Transposition[] = {{ArrowUp},         {ArrowDown},    {DoubleArrowUp},
+                                     {DoubleArrowDown}, {ArrowsUpDown}, Text("0")};
 constexpr CellArt Playing[] = {{Play}, {Record}, {Stop}, {Rewind}, {Pause}, {Loop}};
 constexpr CellArt Levels[] = {{Level1}, {Level2}, {Level3}, {Level4}, {Level5}};
 constexpr CellArt Loudness[] = {{SpeakerMuted}, {SpeakerLow}, {SpeakerMedium}, {SpeakerLoud}};
 
 constexpr PaletteArt Palettes[] = {
-    {11, {20, 20, 3, 2}, NoteValues},
-    {13, {20, 20, 3, 2}, Accidentals},
-    {15, {20, 20, 7, 1}, NoteLetters},
-    {16, {20, 20, 6, 2}, Intervals},
-    {17, {20, 20, 4, 2}, ChordQualities},
-    {18, {20, 20, 3, 2}, Dynamics},
-    {19, {20, 20, 3, 2}, Transposition},
-    {20, {20, 20, 3, 2}, Playing},
-    {21, {20, 20, 4, 1}, Loudness},
+    {11, {20, 20, 3, 2}, NoteValues},    {13, {20, 20, 3, 2}, Accidentals},    {15, {20, 20, 7, 1}, NoteLetters},
+    {16, {20, 20, 6, 2}, Intervals},     {17, {20, 20, 4, 2}, ChordQualities}, {18, {20, 20, 3, 2}, Dynamics},
+    {19, {20, 20, 3, 2}, Transposition}, {20, {20, 20, 3, 2}, Playing},        {21, {20, 20, 4, 1}, Loudness},
     {22, {20, 40, 5, 1}, Levels},
 };
 

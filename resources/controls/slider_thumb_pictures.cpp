@@ -23,8 +23,7 @@ QColor SliderThumbTextColour(int pictureId, const QPalette& palette)
     return palette.color(QPalette::ButtonText);
 }
 
-void PaintSliderThumb(QPainter& painter, const QRectF& box, int pictureId, bool pressed,
-                      const QPalette& palette)
+void PaintSliderThumb(QPainter& painter, const QRectF& box, int pictureId, bool pressed, const QPalette& palette)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -167,6 +167,6 @@ constexpr StringTableEntry entries[] = {
     {3217, "Gunshot"},
 };
 
-} // namespace
+}  // namespace
 
 std::span<const StringTableEntry> MidiStrings() { return entries; }

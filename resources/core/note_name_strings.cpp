@@ -8,6 +8,6 @@ constexpr StringTableEntry noteNameStrings[] = {
     {28, "A A#B C C#D D#E F F#G G#"},
 };
 
-} // namespace
+}  // namespace
 
 std::span<const StringTableEntry> NoteNameStrings() { return noteNameStrings; }

@@ -24,7 +24,8 @@ TEST_F(CliStudioTest, PrintsEveryComponentOfASavedStudio)
     EXPECT_EQ(out.rfind("{\"components\": [", 0), 0u) << out;
     EXPECT_NE(out.find("{\"index\": 1, \"typeId\": 1004, \"title\": \"Bass \\\"low\\\"\""), std::string::npos) << out;
     EXPECT_NE(out.find("\"notes\": [39, 43, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1], \"program\": 33"),
-              std::string::npos) << out;
+              std::string::npos)
+        << out;
     EXPECT_NE(out.find("\"links\": [{\"slot\": 1, \"from\": 1, \"to\": 2}]"), std::string::npos) << out;
     EXPECT_NE(out.find("{\"index\": 2, \"typeId\": 1006, \"title\": \"\""), std::string::npos) << out;
     EXPECT_NE(out.find("\"passThrough\": 1, \"manualPosition\": 0, \"icon\": [7, -3]"), std::string::npos) << out;

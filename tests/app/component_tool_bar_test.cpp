@@ -26,9 +26,8 @@ TEST_F(ComponentToolBarTest, EveryButtonShowsItsPictureAndTip)
 {
     mmMDIChild* frame = Recorder()->Frame();
     frame->Client()->SetSound(1);
-    const std::vector<std::pair<int, int>> pictures{{23004, 23004}, {23003, 23003}, {23010, 23010},
-                                                    {23000, 23000}, {23008, 23008}, {111, 23011},
-                                                    {23006, 23006}, {23002, 23002}};
+    const std::vector<std::pair<int, int>> pictures{{23004, 23004}, {23003, 23003}, {23010, 23010}, {23000, 23000},
+                                                    {23008, 23008}, {111, 23011},   {23006, 23006}, {23002, 23002}};
     for (const auto& [command, picture] : pictures) {
         QAction* button = Button(frame, command);
         ASSERT_NE(button, nullptr) << command;

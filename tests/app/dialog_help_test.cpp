@@ -89,9 +89,10 @@ TEST(DialogSourcesTest, EveryDialogIsBuiltOnTheDialogBase)
 {
     // Qt's own boxes and plain dialogs have no help; the desktop's file
     // chooser (QFileDialog) is the one dialog that is not ours.
-    const std::regex helpless(R"(QMessageBox::(question|warning|information|critical|about)\s*\(|)"
-                              R"(\bQ(InputDialog|ErrorMessage|ProgressDialog|ColorDialog|FontDialog)\b|\bnew\s+Q(MessageBox|Dialog)\b|)"
-                              R"(\bQ(MessageBox|Dialog)\s+\w+\s*[({;]|public\s+Q(MessageBox|Dialog)\b)");
+    const std::regex helpless(
+        R"(QMessageBox::(question|warning|information|critical|about)\s*\(|)"
+        R"(\bQ(InputDialog|ErrorMessage|ProgressDialog|ColorDialog|FontDialog)\b|\bnew\s+Q(MessageBox|Dialog)\b|)"
+        R"(\bQ(MessageBox|Dialog)\s+\w+\s*[({;]|public\s+Q(MessageBox|Dialog)\b)");
     for (const fs::path& file : SourceFiles()) {
         if (file.filename() == "h_dialog.h") continue;  // the base itself
         const std::string text = ReadAll(file);

@@ -132,9 +132,10 @@ TEST(HelpPages, MessagesAreQuotedWholeAndTheContentsTitlesAreWholeSentences)
 {
     const std::regex rawPlaceholder("%[-+ #0]*[0-9]*[sdiuxXc]");
     for (const auto& entry : std::filesystem::directory_iterator(std::string(CANTREL_SOURCE_DIR) + "/data/help"))
-        if (entry.path().extension() == ".html")
+        if (entry.path().extension() == ".html") {
             EXPECT_FALSE(std::regex_search(HelpFile(entry.path().filename().string()), rawPlaceholder))
                 << entry.path().filename() << " shows a format placeholder";
+        }
 
     const std::string contents = HelpFile("index.html");
     for (const StringTableEntry& message : MessageStrings()) {

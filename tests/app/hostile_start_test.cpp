@@ -32,15 +32,15 @@ const char* const EmptyStudio = "[Windows]\n0=513\n";
 
 struct HostileStart {
     const char* name;
-    std::string studio;            // the file name handed over, as bytes
-    std::string decoy;             // what a path altered on the way would open
-    std::int64_t sparseStudio;     // > 0: the studio is a sparse file this large
-    std::size_t lineEnds;          // empty lines after the studio's own
-    std::int64_t sparseSettings;   // > 0: so is cantrel.ini
+    std::string studio;           // the file name handed over, as bytes
+    std::string decoy;            // what a path altered on the way would open
+    std::int64_t sparseStudio;    // > 0: the studio is a sparse file this large
+    std::size_t lineEnds;         // empty lines after the studio's own
+    std::int64_t sparseSettings;  // > 0: so is cantrel.ini
     Moment moment;
-    Outcome outcome;               // what the second start hears
-    bool opened;                   // the handed studio is open afterwards
-    bool remembered;               // and opens at the next start
+    Outcome outcome;  // what the second start hears
+    bool opened;      // the handed studio is open afterwards
+    bool remembered;  // and opens at the next start
     std::vector<int> messages;
 };
 
@@ -54,18 +54,64 @@ TEST_F(HostileStartTest, EachIsTakenWholeOrRefusedAndTheProgramRunsOn)
     constexpr std::size_t MillionLineEnds = std::size_t(1) << 20;
     const HostileStart starts[] = {
         {"name ending in a blank", "trail.cts ", "trail.cts", 0, 0, 0, Moment::Running, Outcome::Taken, true, true, {}},
-        {"name with a line break", "line\nbreak.cts", "linebreak.cts", 0, 0, 0, Moment::Running, Outcome::Taken, true, false,
+        {"name with a line break",
+         "line\nbreak.cts",
+         "linebreak.cts",
+         0,
+         0,
+         0,
+         Moment::Running,
+         Outcome::Taken,
+         true,
+         false,
          {}},
         {"name that is not UTF-8", "caf\xE9.cts", "", 0, 0, 0, Moment::Running, Outcome::Taken, true, true, {}},
-        {"studio one byte over the bound", "big.cts", "", OverTheBound, 0, 0, Moment::Running, Outcome::Taken, false, false,
+        {"studio one byte over the bound",
+         "big.cts",
+         "",
+         OverTheBound,
+         0,
+         0,
+         Moment::Running,
+         Outcome::Taken,
+         false,
+         false,
          {440}},
         {"4 GB studio", "huge.cts", "", FourGigabytes, 0, 0, Moment::Running, Outcome::Taken, false, false, {440}},
-        {"more line ends than any studio", "lines.cts", "", 0, MillionLineEnds, 0, Moment::Running, Outcome::Taken,
-         false, false, {407}},
+        {"more line ends than any studio",
+         "lines.cts",
+         "",
+         0,
+         MillionLineEnds,
+         0,
+         Moment::Running,
+         Outcome::Taken,
+         false,
+         false,
+         {407}},
         {"4 GB settings file", "ok.cts", "", 0, 0, FourGigabytes, Moment::Running, Outcome::Taken, true, false, {440}},
-        {"during the start-up message", "held.cts", "", 0, 0, 0, Moment::DuringStartUpMessage, Outcome::Taken, true, true,
+        {"during the start-up message",
+         "held.cts",
+         "",
+         0,
+         0,
+         0,
+         Moment::DuringStartUpMessage,
+         Outcome::Taken,
+         true,
+         true,
          {448, 449}},
-        {"start-up ends early", "lost.cts", "", 0, 0, 0, Moment::StartUpStops, Outcome::Refused, false, false, {448, 408}},
+        {"start-up ends early",
+         "lost.cts",
+         "",
+         0,
+         0,
+         0,
+         Moment::StartUpStops,
+         Outcome::Refused,
+         false,
+         false,
+         {448, 408}},
     };
     for (const HostileStart& s : starts) {
         SCOPED_TRACE(s.name);
@@ -129,12 +175,14 @@ TEST_F(HostileStartTest, EachIsTakenWholeOrRefusedAndTheProgramRunsOn)
         if (s.moment != Moment::StartUpStops) {
             // The studio opens once the answer has gone.
             const std::string expected = s.opened ? handed : first;
-            EXPECT_TRUE(QTest::qWaitFor([&] { return errors.Numbers() == s.messages && studio->StudioPath() == expected; },
-                                        5000));
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return errors.Numbers() == s.messages && studio->StudioPath() == expected; }, 5000));
             EXPECT_EQ(studio->StudioPath(), expected);
             EXPECT_TRUE(frame->isVisible());
             // A settings file that takes no writes remembers nothing.
-            if (s.sparseSettings == 0) EXPECT_EQ(RememberedStudio(), s.remembered ? handed : first);
+            if (s.sparseSettings == 0) {
+                EXPECT_EQ(RememberedStudio(), s.remembered ? handed : first);
+            }
         }
         EXPECT_EQ(errors.Numbers(), s.messages);
         // Refused, never read nor written over.

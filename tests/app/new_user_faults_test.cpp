@@ -144,8 +144,12 @@ TEST_F(NewUserFaultTest, NoStudioHelpIsInformationNotAnError)
         for (QLabel* label : dialog->findChildren<QLabel*>())
             if (!label->pixmap().isNull()) shown = label->pixmap().toImage();
         const int size = dialog->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, dialog);
-        information = dialog->style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, dialog).pixmap(size, size).toImage();
-        critical = dialog->style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, dialog).pixmap(size, size).toImage();
+        information = dialog->style()
+                          ->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, dialog)
+                          .pixmap(size, size)
+                          .toImage();
+        critical =
+            dialog->style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, dialog).pixmap(size, size).toImage();
     });
     frame->Command(StudioCommand::StudioHelp);
     ASSERT_FALSE(shown.isNull());

@@ -67,14 +67,13 @@ TEST(PictureGallery, EveryPictureStandsOutInLightAndDarkPalettes)
         for (const Theme& theme : themes) {
             for (bool enabled : {true, false}) {
                 const QImage image = Render(id, theme.palette, enabled);
-                image.save(GalleryDir() + QStringLiteral("/picture%1_%2%3.png")
-                                              .arg(id)
-                                              .arg(theme.name)
-                                              .arg(enabled ? "" : "_disabled"));
+                image.save(
+                    GalleryDir() +
+                    QStringLiteral("/picture%1_%2%3.png").arg(id).arg(theme.name).arg(enabled ? "" : "_disabled"));
                 // Graphics ask for 3:1; a disabled picture is dimmed, yet seen.
                 const double share = ReadableShare(image, theme.palette.color(QPalette::Button), enabled ? 3.0 : 2.0);
-                EXPECT_GE(share, enabled ? 0.07 : 0.04) << "picture " << id << " in the " << theme.name
-                                                        << " palette" << (enabled ? "" : ", disabled");
+                EXPECT_GE(share, enabled ? 0.07 : 0.04)
+                    << "picture " << id << " in the " << theme.name << " palette" << (enabled ? "" : ", disabled");
             }
         }
     }

@@ -36,7 +36,8 @@ public:
     }
     ~ListeningElsewhere()
     {
-        QMetaObject::invokeMethod(channel_, [this] { delete channel_; }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            channel_, [this] { delete channel_; }, Qt::BlockingQueuedConnection);
         thread_.quit();
         thread_.wait();
     }
@@ -99,7 +100,8 @@ TEST_F(SecondStartTest, RunningProgramOpensWhatIsHandedOverAndComesBackAsItWas)
         SCOPED_TRACE(s.name);
         frame->setWindowState(s.before);
         const std::string file = scratch.Write("handed" + std::to_string(++n) + ".cts", "[Windows]\n0=513\n");
-        auto answered = std::async(std::launch::async, [&] { return InstanceChannel::HandOver(second.ChannelPath(), file); });
+        auto answered =
+            std::async(std::launch::async, [&] { return InstanceChannel::HandOver(second.ChannelPath(), file); });
         EXPECT_TRUE(QTest::qWaitFor([&] { return studio->StudioPath() == file; }, 5000));
         EXPECT_EQ(answered.get(), InstanceChannel::Outcome::Taken);
         EXPECT_EQ(frame->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), s.after);

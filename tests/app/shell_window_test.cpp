@@ -54,7 +54,8 @@ TEST_F(MainWindowTest, MenuHoldsEveryItemInOrderWithItsTextAndHint)
     const QList<QAction*> menus = frame->menuBar()->actions();
     QStringList titles;
     for (QAction* m : menus) titles << m->text();
-    EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "&Options", "&Studio", "&Component", "&Window", "&Help"}));
+    EXPECT_EQ(titles,
+              QStringList({"&File", "&Edit", "&View", "&Options", "&Studio", "&Component", "&Window", "&Help"}));
 
     const std::vector<std::vector<int>> expected = {
         {24331, 24339, 0, 24310},
@@ -89,9 +90,9 @@ TEST_F(MainWindowTest, ToolBarHasItsButtonsInOrderWithPictures)
 {
     QToolBar* bar = frame->MainToolBar();
     EXPECT_EQ(bar->objectName(), "id20012");
-    EXPECT_EQ(ItemIds(bar->actions()), (std::vector<int>{124, 20000, 20001, 20016, 0, 20017, 0, 24331, 0, 24322,
-                                                          24323, 24324, 0, 20005, 20004, 0, 20002, 9073, 9074, 0,
-                                                          24361, 24363, 0, 24381}));
+    EXPECT_EQ(ItemIds(bar->actions()),
+              (std::vector<int>{124, 20000, 20001, 20016, 0,     20017, 0,    24331, 0,     24322, 24323, 24324,
+                                0,   20005, 20004, 0,     20002, 9073,  9074, 0,     24361, 24363, 0,     24381}));
     for (QAction* a : bar->actions()) {
         if (a->isSeparator()) continue;
         EXPECT_FALSE(a->icon().isNull()) << a->data().toInt();
@@ -134,8 +135,8 @@ TEST_F(MainWindowTest, AcceleratorsReachTheirCommands)
     EXPECT_EQ(connections, 1);
 
     // Both keys of a command reach it.
-    EXPECT_EQ(Action(24323)->shortcuts(),
-              QList<QKeySequence>({QKeySequence(Qt::ControlModifier | Qt::Key_Insert), QKeySequence(Qt::ControlModifier | Qt::Key_C)}));
+    EXPECT_EQ(Action(24323)->shortcuts(), QList<QKeySequence>({QKeySequence(Qt::ControlModifier | Qt::Key_Insert),
+                                                               QKeySequence(Qt::ControlModifier | Qt::Key_C)}));
     EXPECT_EQ(Action(23004)->shortcut(), QKeySequence(Qt::AltModifier | Qt::Key_Right));
 }
 

@@ -49,10 +49,7 @@ protected:
     }
 
     // A component line for a Splitter, made the way the program writes one.
-    static std::string SplitterLine()
-    {
-        return PlacementHex() + LineOfBase(ComponentType::Splitter);
-    }
+    static std::string SplitterLine() { return PlacementHex() + LineOfBase(ComponentType::Splitter); }
     static std::string PlacementHex()
     {
         WindowPlacementRecord placement;

@@ -80,7 +80,8 @@ protected:
         iniPath = scratch.Write("cantrel.ini", "[Global]\nMaxChords=5\n");
         UseINIFileName(iniPath.c_str());
         keyboardFactory = ComponentFactoryOf(ComponentKind::Keyboard);
-        SetComponentFactory(ComponentKind::Keyboard, [] { return static_cast<mmMDIChildClient*>(new RecordingClient); });
+        SetComponentFactory(ComponentKind::Keyboard,
+                            [] { return static_cast<mmMDIChildClient*>(new RecordingClient); });
         studio = new mmMDIClient;
         studio->resize(800, 600);
         studio->show();
@@ -117,7 +118,10 @@ protected:
         r->SoundOn = 0;
         return r;
     }
-    SplitterClient* Splitter(const char* title = nullptr) { return Create<SplitterClient>(ComponentKind::Splitter, title); }
+    SplitterClient* Splitter(const char* title = nullptr)
+    {
+        return Create<SplitterClient>(ComponentKind::Splitter, title);
+    }
     JoinerClient* Joiner(const char* title = nullptr) { return Create<JoinerClient>(ComponentKind::Joiner, title); }
 
     ComponentFactory keyboardFactory = nullptr;  // the program's own, back after the test

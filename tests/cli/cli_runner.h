@@ -37,8 +37,8 @@ inline CliResult RunCli(const std::vector<std::string>& args, const std::string&
     posix_spawn_file_actions_init(&actions);
     const std::string inPath = input.empty() ? std::string("/dev/null") : scratch.Write("stdin", input);
     posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | (outputTo.empty() ? O_TRUNC : 0),
-                                     0600);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(),
+                                     O_WRONLY | O_CREAT | (outputTo.empty() ? O_TRUNC : 0), 0600);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 
     CliResult result;

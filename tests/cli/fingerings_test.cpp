@@ -36,7 +36,7 @@ private:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(CliFingerings, BestFirstFromTheLowestString)
 {

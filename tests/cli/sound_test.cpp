@@ -101,7 +101,8 @@ TEST_F(CliSound, MonitorReportsAnInputItCannotOpen)
 {
     const CliResult r = Run({"monitor", "--device", "99"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "cantrel-cli: 451: There was an error opening the MIDI device (Input 99) for input: no such input\n");
+    EXPECT_EQ(r.err,
+              "cantrel-cli: 451: There was an error opening the MIDI device (Input 99) for input: no such input\n");
     EXPECT_EQ(Run({"monitor", "--device", "-1"}).exitCode, 2);
     EXPECT_EQ(Run({"monitor", "--speed", "1"}).exitCode, 2);
 }
@@ -135,4 +136,4 @@ TEST_F(CliSound, EveryCommandEndsCleanlyOnThisMachine)
     }
 }
 
-} // namespace
+}  // namespace

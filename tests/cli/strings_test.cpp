@@ -16,7 +16,7 @@ CliResult Strings(std::vector<std::string> args)
     return RunCli(args);
 }
 
-} // namespace
+}  // namespace
 
 TEST(CliStrings, LaysTheNotesOnTheStringsOfTheChosenTuning)
 {
@@ -34,8 +34,7 @@ TEST(CliStrings, LaysTheNotesOnTheStringsOfTheChosenTuning)
 
 TEST(CliStrings, BatchLaysOneChordPerLine)
 {
-    const CliResult r =
-        RunCli({"--ini", DefaultSettings, "strings", "--batch", "--tuning=14"}, "G4 D5\n\nC5 H5\nE5\n");
+    const CliResult r = RunCli({"--ini", DefaultSettings, "strings", "--batch", "--tuning=14"}, "G4 D5\n\nC5 H5\nE5\n");
     EXPECT_EQ(r.exitCode, 2) << "a bad line";
     EXPECT_NE(r.err.find("line 3: not a note: 'H5'"), std::string::npos) << r.err;
     // Tuning 14 is the four-string bass (G4 D4 A4 E3 in slots 0-3); every

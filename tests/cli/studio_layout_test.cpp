@@ -61,7 +61,8 @@ protected:
         for (std::size_t n = 0; n < lines.size(); ++n) studio += std::to_string(n + 1) + "=" + lines[n] + "\n";
         // Whole, as the program writes it: the titles follow the components.
         studio += "[Titles]\n";
-        return RunCli({"--ini", scratch.Write("cantrel.ini", ""), "studio", "--layout", scratch.Write("s.cts", studio)});
+        return RunCli(
+            {"--ini", scratch.Write("cantrel.ini", ""), "studio", "--layout", scratch.Write("s.cts", studio)});
     }
     ScratchDir scratch;
 };

@@ -27,7 +27,7 @@ protected:
     ScratchDir scratch;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(CliText, PrintsTheTextFormOfTheNotes)
 {

@@ -17,7 +17,6 @@
 
 namespace {
 
-
 std::vector<std::string> Lines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -32,7 +31,7 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line)
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-} // namespace
+}  // namespace
 
 TEST(CliTheory, NamesChordsWithTheDefaultDefinitions)
 {
@@ -53,8 +52,8 @@ TEST(CliTheory, NamesChordsWithTheDefaultDefinitions)
 TEST(CliTheory, EveryNameInOrderAndTheNamingSwitches)
 {
     ScratchDir scratch;
-    const std::string ini = scratch.Write("cantrel.ini",
-                                          "[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m7\",\"Minor Seventh\", 1? 3b 5 7b\n");
+    const std::string ini =
+        scratch.Write("cantrel.ini", "[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m7\",\"Minor Seventh\", 1? 3b 5 7b\n");
     CliResult r = RunCli({"--ini", ini, "name", "C4", "E4", "G4"});
     EXPECT_EQ(r.out, "C\nAm7 (No Root)\n");
     r = RunCli({"--ini", ini, "--no-root=0", "name", "C4", "E4", "G4"});
@@ -75,8 +74,8 @@ TEST(CliTheory, EveryNameInOrderAndTheNamingSwitches)
 TEST(CliTheory, BatchWritesOneLinePerChord)
 {
     ScratchDir scratch;
-    const std::string ini = scratch.Write("cantrel.ini",
-                                          "[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m7\",\"Minor Seventh\", 1? 3b 5 7b\n");
+    const std::string ini =
+        scratch.Write("cantrel.ini", "[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m7\",\"Minor Seventh\", 1? 3b 5 7b\n");
     CliResult r = RunCli({"--ini", ini, "name", "--batch"}, "C4 E4 G4\n\nB3\r\n  E4\tG4   C5  \nC E G\n");
     EXPECT_EQ(r.exitCode, 0) << r.err;
     // Each line stands alone: "C E G" is in octave 6, not the octave of the line before.
@@ -134,8 +133,8 @@ TEST(CliTheory, KeysAndScalesHoldingTheNotes)
     r = RunCli({"--ini", TestSettings::File(), "keys", "F#5"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto keys = Lines(r.out);
-    for (const char* key : {"G Major", "D Major", "A Major", "E Major", "B Major", "F# Major", "C# Major",
-                            "Gb Major", "E Minor", "B Minor"})
+    for (const char* key : {"G Major", "D Major", "A Major", "E Major", "B Major", "F# Major", "C# Major", "Gb Major",
+                            "E Minor", "B Minor"})
         EXPECT_TRUE(Contains(keys, key)) << key << " in\n" << r.out;
     EXPECT_FALSE(Contains(keys, "C Major"));
     EXPECT_FALSE(Contains(keys, "F Major"));
@@ -156,8 +155,9 @@ TEST(CliTheory, BadNotesAndBadSettings)
     EXPECT_EQ(RunCli(thirteen).exitCode, 2) << "a 13th note would silently drop the first";
 
     ScratchDir scratch;
-    const std::string bad = scratch.Write("bad.ini", "[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m\",\"Minor\" , 1 3b 5\n"
-                                                     "[Keys]\n1=\"C Major\", C D E F G A B\n");
+    const std::string bad = scratch.Write("bad.ini",
+                                          "[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m\",\"Minor\" , 1 3b 5\n"
+                                          "[Keys]\n1=\"C Major\", C D E F G A B\n");
     CliResult r = RunCli({"--ini", bad, "keys", "C4"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");

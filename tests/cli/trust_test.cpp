@@ -24,7 +24,7 @@ std::vector<std::string> FolderEntries(const std::string& folder)
     return names;
 }
 
-} // namespace
+}  // namespace
 
 TEST(CliTrust, ReadingCommandsLeaveTheSettingsFileByteForByte)
 {
@@ -36,8 +36,9 @@ TEST(CliTrust, ReadingCommandsLeaveTheSettingsFileByteForByte)
     ASSERT_TRUE(ReadWholeFile(ini, before, identity));
     const auto entries = FolderEntries(TestSettings::LibraryDir());
     const std::vector<std::vector<std::string>> runs{
-        {"text", "C5", "E5", "G5"}, {"name", "C5", "E5", "G5"}, {"keys", "C5"},         {"scales", "C5", "E5"},
-        {"studio", studio},         {"devices"},                {"--ini", ini, "name", "C5"}};
+        {"text", "C5", "E5", "G5"},  {"name", "C5", "E5", "G5"}, {"keys", "C5"},
+        {"scales", "C5", "E5"},      {"studio", studio},         {"devices"},
+        {"--ini", ini, "name", "C5"}};
     for (const auto& args : runs) {
         const CliResult r = RunCli(args);
         EXPECT_EQ(r.exitCode, 0) << args.front() << ": " << r.err;
@@ -81,7 +82,9 @@ TEST(CliTrust, WhatIsNoSettingsFileFailsTheRun)
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     const std::string utf16("\xFF\xFE[\0C\0h\0o\0r\0d\0s\0]\0\n\0", 20);
     for (const std::string& ini : {fifo, std::string("/dev/null"), scratch.Path(),
-                                   scratch.Write("binary.ini", std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10)),
+                                   scratch.Write("binary.ini", std::string("\x7F"
+                                                                           "ELF\x02\x01\x01\0\0\0",
+                                                                           10)),
                                    scratch.Write("utf16.ini", utf16), scratch.Write("words.ini", "just words\n")}) {
         const CliResult r = RunCli({"--ini", ini, "text", "C5"});
         EXPECT_EQ(r.exitCode, 1) << ini;
@@ -146,11 +149,18 @@ TEST(CliTrust, WhatCouldNotBeDoneIsSaidAndFailsTheRun)
     const Case cases[] = {
         // The program's own file, empty: answered from the built-in
         // definitions, and said so, since nothing is written back.
-        {true, {"name", "C5", "E5", "G5"}, "", 0,
+        {true,
+         {"name", "C5", "E5", "G5"},
+         "",
+         0,
          "447: The definitions of [Chords], [Tunings], [Scales], [Keys] are missing from " + TestSettings::File() +
              "; the ones Cantrel Studio comes with are used this time."},
         {false, {"--ini", empty, "text", "C5", "E5", "G5"}, "", 1, "holds no [Chords] definitions"},
-        {false, {"studio", studio}, "", 1, "component 1 is damaged: [Windows] 1 is not a placement and settings record"},
+        {false,
+         {"studio", studio},
+         "",
+         1,
+         "component 1 is damaged: [Windows] 1 is not a placement and settings record"},
         {false, {"strings", "A1", "C6", "G11"}, "", 1, "could not place A1, G11 on the strings"},
         {false, {"strings", "--batch"}, "C6 E6\nA1 C6\n", 1, "line 2: could not place A1 on the strings"},
         {false, {"play", "--wav", fifo, "C5"}, "", 1, "'" + fifo + "' is not a regular file"},

@@ -76,7 +76,8 @@ TEST(ToggleBox, ClickOnTheCaptionTogglesAndSpaceToo)
     QWidget dialog;
     ToggleBox box(&dialog, 122, "Display scales as intervals|Display scales as notes");
     box.setGeometry(0, 0, box.sizeHint().width(), box.sizeHint().height());
-    EXPECT_GE(box.sizeHint().width(), PictureCheckBox::TextIndent + box.fontMetrics().horizontalAdvance("Display scales as intervals"));
+    EXPECT_GE(box.sizeHint().width(),
+              PictureCheckBox::TextIndent + box.fontMetrics().horizontalAdvance("Display scales as intervals"));
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(box.width() - 3, 3));
     EXPECT_TRUE(box.isChecked());
     QTest::keyClick(&box, Qt::Key_Space);

@@ -233,7 +233,8 @@ TEST(Gallery, BitmapsAtDoubleResolution)
             // Same logical size, twice the pixels: drawn anew, not scaled up.
             EXPECT_EQ(doubled.deviceIndependentSize(), normal.deviceIndependentSize()) << id;
             EXPECT_EQ(doubled.width(), 2 * normal.width()) << id;
-            const QImage enlarged = normal.toImage().scaled(doubled.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            const QImage enlarged =
+                normal.toImage().scaled(doubled.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
             EXPECT_NE(doubled.toImage().convertToFormat(enlarged.format()), enlarged) << id;
             doubled.save(GalleryDir() + QStringLiteral("/bitmap%1@2x_%2.png").arg(id).arg(theme.name));
         }

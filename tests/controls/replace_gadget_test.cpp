@@ -35,7 +35,10 @@ QList<int> Ids(const QToolBar& bar)
 
 class ReplaceGadgetTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetGadgetGlyphProvider([](int glyph) { return glyph >= 24000 ? Swatch(glyph) : QIcon(); }); }
+    void SetUp() override
+    {
+        SetGadgetGlyphProvider([](int glyph) { return glyph >= 24000 ? Swatch(glyph) : QIcon(); });
+    }
     void TearDown() override { SetGadgetGlyphProvider({}); }
 };
 

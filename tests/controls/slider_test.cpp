@@ -94,7 +94,8 @@ TEST(SliderGeometry, ThumbPositionsAndValuesAgree)
     const SliderGeometry geometry(QSize(200, 30), 24, 0, 127);
     EXPECT_EQ(geometry.ThumbRect(0).left(), SliderGeometry::Margin);
     EXPECT_EQ(geometry.ThumbRect(127).right(), 200 - SliderGeometry::Margin - 1);
-    for (int value : {0, 1, 50, 64, 126, 127}) EXPECT_EQ(geometry.ValueAtThumbLeft(geometry.ThumbRect(value).left()), value);
+    for (int value : {0, 1, 50, 64, 126, 127})
+        EXPECT_EQ(geometry.ValueAtThumbLeft(geometry.ThumbRect(value).left()), value);
     EXPECT_EQ(geometry.ValueAtThumbLeft(-100), 0);
     EXPECT_EQ(geometry.ValueAtThumbLeft(1000), 127);
     // An empty range never divides by zero.

@@ -374,8 +374,7 @@ TEST_F(ToolBarTest, NothingOpenSavesTenEmptyKeysAndLoadsNone)
     const std::string file = dir.File("empty.cts");
     ASSERT_TRUE(ToolBar::Save(file.c_str()));
     const std::string text = ReadAll(file);
-    for (int key = 0; key < 10; ++key)
-        EXPECT_NE(text.find(std::to_string(key) + "="), std::string::npos) << text;
+    for (int key = 0; key < 10; ++key) EXPECT_NE(text.find(std::to_string(key) + "="), std::string::npos) << text;
     ToolBar::OpenToolBar(nullptr, nullptr, 4);
     ToolBar::Load(nullptr, nullptr, file.c_str());
     for (int palette = 0; palette < PaletteTable::Count; ++palette) EXPECT_EQ(ToolBar::OpenPalette(palette), nullptr);
@@ -393,13 +392,25 @@ TEST_F(ToolBarTest, ShortOrDamagedTextsLoadWithoutHarm)
     faraway.normalPosition = QRect(9000000, -7000000, 10, 10);
     const std::string file = dir.Write("damaged.cts",
                                        "[Toolbar]\r\n"
-                                       "0=" + hex + "01\r\n"               // two of six cells
-                                       "1=" + hex.substr(0, 37) + "\r\n"   // cut short
-                                       "2=2C" + std::string(88, 'G') + "1111111\r\n"  // not hex
-                                       "3=" + hex + "\r\n"                 // no cells at all
-                                       "4=" + hex + "1x0" + std::string(300, '1') + "\r\n"  // too many
-                                       "5=" + faraway.ToHex() + "111111\r\n"
-                                       "6=zz\r\n");
+                                       "0=" +
+                                           hex +
+                                           "01\r\n"  // two of six cells
+                                           "1=" +
+                                           hex.substr(0, 37) +
+                                           "\r\n"  // cut short
+                                           "2=2C" +
+                                           std::string(88, 'G') +
+                                           "1111111\r\n"  // not hex
+                                           "3=" +
+                                           hex +
+                                           "\r\n"  // no cells at all
+                                           "4=" +
+                                           hex + "1x0" + std::string(300, '1') +
+                                           "\r\n"  // too many
+                                           "5=" +
+                                           faraway.ToHex() +
+                                           "111111\r\n"
+                                           "6=zz\r\n");
     ToolBar::Load(nullptr, nullptr, file.c_str());
 
     for (int palette = 0; palette <= 6; ++palette) ASSERT_NE(ToolBar::OpenPalette(palette), nullptr) << palette;

@@ -10,8 +10,7 @@ class ScopedEnvironment {
 public:
     ScopedEnvironment(const char* name, const std::string& value) : name_(name)
     {
-        if (const char* old = std::getenv(name))
-            old_ = old;
+        if (const char* old = std::getenv(name)) old_ = old;
         setenv(name, value.c_str(), 1);
     }
     ~ScopedEnvironment()

@@ -74,7 +74,7 @@ private:
 
 ScratchSettingsListener* listener = nullptr;
 
-} // namespace
+}  // namespace
 
 namespace TestSettings {
 
@@ -90,4 +90,4 @@ void Install()
 
 bool BuildSettingsChanged() { return listener != nullptr && listener->BuildSettingsChanged(); }
 
-} // namespace TestSettings
+}  // namespace TestSettings

@@ -23,4 +23,4 @@ const std::string& ConfigDir();
 void Install();
 bool BuildSettingsChanged();
 
-} // namespace TestSettings
+}  // namespace TestSettings

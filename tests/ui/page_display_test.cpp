@@ -95,7 +95,7 @@ TEST(PageDisplayTest, EachZoomStepAddsFifteenPerCentOfTheScreen)
         const QTransform mapping = page.Mapping(screen, c.zoom);
         const QPointF corner = mapping.map(farCorner);
         EXPECT_NEAR(corner.y(), c.height, 1e-6) << c.zoom;
-        EXPECT_NEAR(corner.x(), c.height * 2700 / 3450, 1e-6) << c.zoom;  // not stretched
+        EXPECT_NEAR(corner.x(), c.height * 2700 / 3450, 1e-6) << c.zoom;     // not stretched
         EXPECT_EQ(mapping.map(QPointF(-75, -75)), QPointF(0, 0)) << c.zoom;  // the border's corner
     }
     // No screen: nothing to scale to, and nothing divides by zero.

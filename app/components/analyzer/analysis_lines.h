@@ -24,7 +24,7 @@ constexpr int Count = 5;
 constexpr int MaxAnalyzedEntries = 50;
 
 struct CombinedSelection {
-    chord combined;  // one entry: a copy of it; several: one note per pitch class
+    chord combined;                // one entry: a copy of it; several: one note per pitch class
     std::array<int, 12> counts{};  // per pitch class: how many records hold it
     int records = 0;
     NOTES reference = NoNote;  // the first record's key, else its lowest note

@@ -90,7 +90,8 @@ AnalyzerSettingsDialog::AnalyzerSettingsDialog(QWidget* parent, const AnalyzerCl
     sizeLabel->setBuddy(historySize_);
     listLayout->addWidget(sizeLabel, 0, 0);
     listLayout->addWidget(historySize_, 0, 1);
-    listLayout->addWidget(new QLabel(QStringLiteral("entries, 1 to %1").arg(AnalyzerClient::MaxHistorySize), list), 1, 0, 1, 2);
+    listLayout->addWidget(new QLabel(QStringLiteral("entries, 1 to %1").arg(AnalyzerClient::MaxHistorySize), list), 1,
+                          0, 1, 2);
     options->addWidget(display);
     options->addWidget(list, 1);
     layout->addLayout(options);

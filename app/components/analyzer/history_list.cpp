@@ -101,11 +101,8 @@ bool THistoryList::OwnKeyDown(int key)
             client_->Chord.SoundOn();
         }
         return true;
-    case Qt::Key_Delete:
-        DeleteCaretLine();
-        return true;
-    default:
-        return false;
+    case Qt::Key_Delete: DeleteCaretLine(); return true;
+    default: return false;
     }
 }
 

@@ -6,9 +6,8 @@
 
 namespace {
 
-constexpr int FretWidths[32] = {1329, 1254, 1184, 1117, 1055, 996, 940, 887, 837, 790, 746,
-                                704,  665,  627,  592,  556,  527, 498, 470, 444, 419, 395,
-                                373,  352,  332,  313,  296,  278, 263, 249, 235, 222};
+constexpr int FretWidths[32] = {1329, 1254, 1184, 1117, 1055, 996, 940, 887, 837, 790, 746, 704, 665, 627, 592, 556,
+                                527,  498,  470,  444,  419,  395, 373, 352, 332, 313, 296, 278, 263, 249, 235, 222};
 // The 33rd space (a 32-fret neck): the same rule once more.
 constexpr int WidthPastTable = 209;
 
@@ -80,10 +79,7 @@ QRect FingerboardGeometry::LabelColumn() const
     return Shown(QRect(0, 0, labelMargin_, height_));
 }
 
-int FingerboardGeometry::LabelTextX(int offset) const
-{
-    return (leftHanded_ ? width_ - labelMargin_ : 0) + offset;
-}
+int FingerboardGeometry::LabelTextX(int offset) const { return (leftHanded_ ? width_ - labelMargin_ : 0) + offset; }
 
 int FingerboardGeometry::StringY(int s) const
 {

@@ -14,10 +14,10 @@
 
 // Board flags (BoardFlags).
 namespace BoardFlag {
-constexpr int ShowNotes = 2;      // note names beside the strings
-constexpr int ShowSpelling = 4;   // spelling beside the strings
-constexpr int ArrowsMoveOpen = 8; // arrow keys move open strings too
-constexpr int LeftHanded = 16;    // nut on the right
+constexpr int ShowNotes = 2;       // note names beside the strings
+constexpr int ShowSpelling = 4;    // spelling beside the strings
+constexpr int ArrowsMoveOpen = 8;  // arrow keys move open strings too
+constexpr int LeftHanded = 16;     // nut on the right
 constexpr int Default = ShowNotes | ShowSpelling | ArrowsMoveOpen;
 }  // namespace BoardFlag
 

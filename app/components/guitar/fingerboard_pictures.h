@@ -10,17 +10,17 @@
 namespace FingerboardPicture {
 
 // Pattern bitmaps.
-constexpr int FretWire = 9003;     // metallic blue, gray and white
-constexpr int WoundHeavy = 9004;   // yellow, olive and black windings
+constexpr int FretWire = 9003;    // metallic blue, gray and white
+constexpr int WoundHeavy = 9004;  // yellow, olive and black windings
 constexpr int WoundLight = 9005;
 constexpr int PlainString = 9006;  // yellow
 
 // Icons. The string markers are 9049 + the string's fingering mark.
-constexpr int OpenMarker = 9049;      // black disc showing a zero
-constexpr int FrettedMarker = 9056;   // plain black disc
-constexpr int SilentMarker = 9057;    // black disc showing an X
-constexpr int Inlay = 9058;           // mother-of-pearl dot
-constexpr int FindDot = 9060;         // small green dot: in the Find display
+constexpr int OpenMarker = 9049;     // black disc showing a zero
+constexpr int FrettedMarker = 9056;  // plain black disc
+constexpr int SilentMarker = 9057;   // black disc showing an X
+constexpr int Inlay = 9058;          // mother-of-pearl dot
+constexpr int FindDot = 9060;        // small green dot: in the Find display
 
 // The wood of the neck.
 inline QColor Wood() { return QColor(96, 64, 0); }

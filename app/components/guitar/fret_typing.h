@@ -10,7 +10,7 @@ constexpr int Fingerboard = 1;
 }  // namespace GuitarTyping
 
 struct FretKey {
-    bool plays = false;   // the key plays `fret` (-1: not played) on `string`
+    bool plays = false;  // the key plays `fret` (-1: not played) on `string`
     int fret = -1;
     int string = -1;
     bool resetsTablature = false;  // a key of the map that is no tablature key

@@ -97,15 +97,15 @@ GuitarSettingsDialog::GuitarSettingsDialog(QWidget* parent, const GuitarClient::
 
     const int flags = current.boardFlags;
     leftHanded_ = AddButton<QCheckBox>(106, QStringLiteral("&Left-handed fingerboard"), Place(8, 146, 100, 10),
-                              flags & BoardFlag::LeftHanded);
+                                       flags & BoardFlag::LeftHanded);
     moveOpen_ = AddButton<QCheckBox>(109, QStringLiteral("Arrow keys move open"), Place(8, 157, 100, 10),
-                            flags & BoardFlag::ArrowsMoveOpen);
+                                     flags & BoardFlag::ArrowsMoveOpen);
     auto* moveOpenMore = new QLabel(QStringLiteral("strings (as well as fretted)"), this);
     moveOpenMore->setGeometry(Place(20, 166, 90, 9));
     notes_ = AddButton<QCheckBox>(107, QStringLiteral("Show notes beside strings"), Place(116, 146, 106, 10),
-                         flags & BoardFlag::ShowNotes);
+                                  flags & BoardFlag::ShowNotes);
     spelling_ = AddButton<QCheckBox>(108, QStringLiteral("Spelling beside strings"), Place(116, 157, 106, 10),
-                            flags & BoardFlag::ShowSpelling);
+                                     flags & BoardFlag::ShowSpelling);
     fingerings_ = AddButton<QCheckBox>(FingeringsId, QStringLiteral("&Fingerings list"), Place(116, 166, 106, 9),
                                        current.showFingerings != 0);
 

@@ -8,8 +8,8 @@ class FingerboardGeometry;
 struct FingerboardState;
 
 struct StringMarker {
-    int icon = 0;        // FingerboardPicture::OpenMarker ... SilentMarker; 0: not drawn
-    QRect rect;          // 20 x 20; empty when the string has no place to show it
+    int icon = 0;  // FingerboardPicture::OpenMarker ... SilentMarker; 0: not drawn
+    QRect rect;    // 20 x 20; empty when the string has no place to show it
     bool findDot = false;
 };
 

@@ -57,8 +57,9 @@ QPixmap MakeTypingPicture(int id, QSize size, qreal devicePixelRatio, const QPal
                        palette);
         }
     } else if (id == TypingPicture::Tablature) {
-        DrawKeyRow(p, box, {QStringLiteral("X"), QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("0"),
-                            QStringLiteral("1"), QStringLiteral("0")},
+        DrawKeyRow(p, box,
+                   {QStringLiteral("X"), QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("0"),
+                    QStringLiteral("1"), QStringLiteral("0")},
                    {QStringLiteral("low"), {}, {}, {}, {}, QStringLiteral("high")}, palette);
     } else if (id == TypingPicture::Fingerboard) {
         QStringList keys;

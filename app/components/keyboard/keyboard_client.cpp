@@ -227,7 +227,8 @@ void KeyboardClient::MouseDown(Qt::KeyboardModifiers keys, QPoint& point)
     if (keys.testFlag(Qt::ShiftModifier) && Mode != NotesMode) {
         NOTES lowest = NoNote;
         for (NOTES n : Chord.notes)
-            if (n != NoNote && n >= FirstNote && n < FirstNote + KeyCount && (lowest == NoNote || n < lowest)) lowest = n;
+            if (n != NoNote && n >= FirstNote && n < FirstNote + KeyCount && (lowest == NoNote || n < lowest))
+                lowest = n;
         if (lowest != NoNote) MoveChord(note - lowest);
     } else {
         SetNote(note, Chord.FindNote(note) < 0);

@@ -15,10 +15,10 @@ int LabelHeight(int labelFlags, int ascent);
 // Key positions for one client size.
 struct Geometry {
     Range range;
-    int Width = 0;        // client (and key-area) width
+    int Width = 0;  // client (and key-area) width
     int ClientHeight = 0;
     int LabelHeight = 0;
-    int CharWidth = 0;    // average character width of the label font
+    int CharWidth = 0;  // average character width of the label font
     int WhiteWidth = 0;
     int BlackWidth = 0;
     int BlackHeight = 0;

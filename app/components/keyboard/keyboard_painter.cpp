@@ -17,9 +17,9 @@ using namespace KeyboardLayout;
 namespace {
 
 constexpr int RailHeight = 5;
-constexpr int FrontHeight = 9;     // the front edge of a raised white key
-constexpr int PressedDepth = 3;    // how far a pressed key goes down
-constexpr int WedgeWidth = 5;      // shadow of a raised key on a pressed neighbour
+constexpr int FrontHeight = 9;   // the front edge of a raised white key
+constexpr int PressedDepth = 3;  // how far a pressed key goes down
+constexpr int WedgeWidth = 5;    // shadow of a raised key on a pressed neighbour
 
 const QColor KeyLine(0x4a, 0x4a, 0x4a);
 const QColor PressedTop(0xdd, 0xe9, 0xfc);
@@ -280,8 +280,10 @@ void PaintKeyboard(QPainter& p, const KeyboardPicture& k, const QRect& area, con
     const Geometry& g = k.geometry;
     const int h = g.KeyAreaHeight();
     const int keysRight = g.range.WhiteKeys() * g.WhiteWidth + std::max(1, g.WhiteWidth / 36);
-    if (g.LabelHeight > 0) p.fillRect(QRect(0, h, g.Width, g.LabelHeight).intersected(area), palette.color(QPalette::Window));
-    if (keysRight < g.Width) p.fillRect(QRect(keysRight, 0, g.Width - keysRight, h).intersected(area), palette.color(QPalette::Window));
+    if (g.LabelHeight > 0)
+        p.fillRect(QRect(0, h, g.Width, g.LabelHeight).intersected(area), palette.color(QPalette::Window));
+    if (keysRight < g.Width)
+        p.fillRect(QRect(keysRight, 0, g.Width - keysRight, h).intersected(area), palette.color(QPalette::Window));
     p.setPen(palette.color(QPalette::WindowText));
     PaintWhiteKeys(p, k, area);
     p.setPen(palette.color(QPalette::WindowText));

@@ -16,14 +16,14 @@ class chord;
 
 struct KeyboardPicture {
     KeyboardLayout::Geometry geometry;
-    std::bitset<256> pressed;  // the chord's notes, by note value
+    std::bitset<256> pressed;   // the chord's notes, by note value
     unsigned pitchClasses = 0;  // bit p: pitch class p (from A) is in the chord
     int labelFlags = 3;         // 1: note names, 2: spelling
     int spellingRoot = 0;       // pitch class the spelling counts from
     PitchSet found;             // the Find display, empty: none
     PitchSet foundOptional;     // its optional notes
     bool showScaleNotes = false;
-    int ascent = 0;             // of the label font
+    int ascent = 0;  // of the label font
 
     bool Pressed(NOTES n) const { return n >= 0 && n < 256 && pressed.test(static_cast<std::size_t>(n)); }
 };

@@ -66,7 +66,8 @@ KeyboardSettingsDialog::KeyboardSettingsDialog(QWidget* parent, KeyboardClient* 
     chromatic_ = Placed(new QRadioButton(QStringLiteral("Chromatic:"), this), 103, 10, 102, 50, 12);
     auto* chromaticPicture = Placed(new TypingPictureButton(this, 6101, TypingPicture::Chromatic), 0, 62, 98, 148, 20);
     accidental_ = Placed(new QRadioButton(QStringLiteral("Accidental:"), this), 105, 10, 124, 50, 12);
-    auto* accidentalPicture = Placed(new TypingPictureButton(this, 6102, TypingPicture::Accidental), 0, 62, 120, 148, 20);
+    auto* accidentalPicture =
+        Placed(new TypingPictureButton(this, 6102, TypingPicture::Accidental), 0, 62, 120, 148, 20);
     auto* typing = new QButtonGroup(this);
     typing->addButton(chromatic_);
     typing->addButton(accidental_);

@@ -18,7 +18,8 @@ constexpr int Columns = TypingMap::Columns;
 QString CellText(int id, int row, int column)
 {
     if (id == ComputerKeys) return QString(QChar::fromLatin1(TypingMap::KeyAt(row, column)));
-    const int semitone = TypingMap::Semitones(id == Chromatic ? TypingMap::Chromatic : TypingMap::Accidental, row, column);
+    const int semitone =
+        TypingMap::Semitones(id == Chromatic ? TypingMap::Chromatic : TypingMap::Accidental, row, column);
     if (semitone < 0) return QString();
     return QString::fromLatin1(Names[semitone % 12]).replace(QLatin1Char('#'), QChar(0x266F));
 }
@@ -66,7 +67,8 @@ void Paint(QPainter& p, int id, const QRectF& rect, const QPalette& palette)
 
 }  // namespace TypingPicture
 
-TypingPictureButton::TypingPictureButton(QWidget* parent, int id, int picture) : QAbstractButton(parent), picture_(picture)
+TypingPictureButton::TypingPictureButton(QWidget* parent, int id, int picture)
+    : QAbstractButton(parent), picture_(picture)
 {
     setObjectName(QStringLiteral("id%1").arg(id));
     setFocusPolicy(Qt::NoFocus);

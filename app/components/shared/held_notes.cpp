@@ -9,10 +9,7 @@ constexpr NOTES MidiNoteOffset = 3;
 
 }  // namespace
 
-bool HeldNotes::Take(std::uint32_t message, bool chordMode)
-{
-    return keys_.Take(message) && Show(chordMode);
-}
+bool HeldNotes::Take(std::uint32_t message, bool chordMode) { return keys_.Take(message) && Show(chordMode); }
 
 bool HeldNotes::Restore(const MidiKeyState& keys, bool chordMode)
 {

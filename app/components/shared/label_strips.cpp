@@ -28,12 +28,11 @@ struct Glyph {
 };
 
 constexpr char DegreeDigits[CellCount] = {'1', '2', '2', '3', '3', '4', '5', '5', '5', '6', '7', '7'};
-constexpr Accidental DegreeSigns[CellCount] = {Natural, Flat, Natural, Flat, Natural, Natural,
-                                               Flat,    Natural, Sharp, Natural, Flat, Natural};
+constexpr Accidental DegreeSigns[CellCount] = {Natural, Flat,    Natural, Flat,    Natural, Natural,
+                                               Flat,    Natural, Sharp,   Natural, Flat,    Natural};
 constexpr char Letters[CellCount] = {'A', 'A', 'B', 'C', 'C', 'D', 'D', 'E', 'F', 'F', 'G', 'G'};
 constexpr char FlatLetters[CellCount] = {'A', 'B', 'B', 'C', 'D', 'D', 'E', 'E', 'F', 'G', 'G', 'A'};
-constexpr bool BlackPitch[CellCount] = {false, true, false, false, true, false,
-                                        true,  false, false, true, false, true};
+constexpr bool BlackPitch[CellCount] = {false, true, false, false, true, false, true, false, false, true, false, true};
 
 bool IsDegrees(int strip) { return strip == DegreesBlue || strip == DegreesRed; }
 bool IsFlats(int strip) { return strip == FlatsRed || strip == FlatsBlue; }
@@ -127,7 +126,9 @@ Cell ChooseCell(int pc, int tonic, bool showNoteNames, bool inChord)
 QString CellText(int strip, int index)
 {
     const Glyph g = GlyphOf(strip, index);
-    const QString sign = g.accidental == Flat ? QString(QChar(0x266D)) : g.accidental == Sharp ? QString(QChar(0x266F)) : QString();
+    const QString sign = g.accidental == Flat    ? QString(QChar(0x266D))
+                         : g.accidental == Sharp ? QString(QChar(0x266F))
+                                                 : QString();
     const QString main(QChar::fromLatin1(g.main));
     return g.accidentalFirst ? sign + main : main + sign;
 }

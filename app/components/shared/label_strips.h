@@ -16,9 +16,9 @@ namespace LabelStrips {
 enum Strip {
     DegreesBlue = 31,  // 1, b2, 2, b3, 3, 4, b5, 5, #5, 6, b7, 7
     DegreesRed = 32,
-    SharpsRed = 33,    // A, A#, B, C, C#, D, D#, E, F, F#, G, G#
+    SharpsRed = 33,  // A, A#, B, C, C#, D, D#, E, F, F#, G, G#
     SharpsBlue = 34,
-    FlatsRed = 35,     // A, Bb, B, C, Db, D, Eb, E, F, Gb, G, Ab
+    FlatsRed = 35,  // A, Bb, B, C, Db, D, Eb, E, F, Gb, G, Ab
     FlatsBlue = 36,
 };
 

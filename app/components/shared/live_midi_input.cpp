@@ -114,8 +114,7 @@ void LiveMidiInput::CheckDevices()
             listed = true;
         }
         if (FindPortByName(names, input->deviceName_) >= 0) continue;
-        if (std::find(gone.begin(), gone.end(), input->deviceName_) == gone.end())
-            gone.push_back(input->deviceName_);
+        if (std::find(gone.begin(), gone.end(), input->deviceName_) == gone.end()) gone.push_back(input->deviceName_);
         input->Stop();
         input->setting_.on = false;
         MarkStudioModified();

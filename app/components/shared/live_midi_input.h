@@ -65,10 +65,10 @@ private:
     LayChord lay_;
     LiveInputSetting setting_;
     HeldNotes held_;
-    int device_ = -1;          // listening to it; -1 when not
-    std::string deviceName_;   // its port name without the numbers that change
+    int device_ = -1;         // listening to it; -1 when not
+    std::string deviceName_;  // its port name without the numbers that change
     QTimer deviceCheck_;
     QTimer settle_;
     std::array<NOTES, chord::Slots> putOut_;  // the notes last put out
-    bool toldOfLoss_ = false;  // once while listening: events were dropped
+    bool toldOfLoss_ = false;                 // once while listening: events were dropped
 };

@@ -74,10 +74,7 @@ EditChordDialog::EditChordDialog(QWidget* parent)
     FillList();
 }
 
-ChordNameTag* EditChordDialog::Current() const
-{
-    return updating ? nullptr : GetChordDefinition(CurrentLine());
-}
+ChordNameTag* EditChordDialog::Current() const { return updating ? nullptr : GetChordDefinition(CurrentLine()); }
 
 std::vector<std::pair<QString, QString>> EditChordDialog::Lines() const
 {

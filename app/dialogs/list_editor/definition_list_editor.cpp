@@ -20,8 +20,8 @@
 #include "ui/message_dialog.h"
 #include "ui/progress.h"
 
-DefinitionListEditor::DefinitionListEditor(QWidget* parent, int resId, const QString& title,
-                                           const QString& listCaption, int tabStop)
+DefinitionListEditor::DefinitionListEditor(QWidget* parent, int resId, const QString& title, const QString& listCaption,
+                                           int tabStop)
     : HDialog(parent, resId)
 {
     setWindowTitle(title);

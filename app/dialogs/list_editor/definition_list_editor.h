@@ -42,8 +42,7 @@ public:
 
 protected:
     // tabStop: the width of the list's first column, in dialog units.
-    DefinitionListEditor(QWidget* parent, int resId, const QString& title, const QString& listCaption,
-                         int tabStop);
+    DefinitionListEditor(QWidget* parent, int resId, const QString& title, const QString& listCaption, int tabStop);
 
     // The subclass builds its fields into this layout, beside the list.
     QBoxLayout* FieldsLayout() const { return fields_; }

@@ -34,7 +34,8 @@ int ReadNumber(const char* key)
 
 void WriteNumber(const char* key, long value)
 {
-    if (const char* file = GetINIFileName()) WritePrivateProfileString(Section, key, std::to_string(value).c_str(), file);
+    if (const char* file = GetINIFileName())
+        WritePrivateProfileString(Section, key, std::to_string(value).c_str(), file);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ struct PreferenceValues {
     int midiOut = -1;                // primary output device (-1 the built-in synthesizer)
     int midiNames = 0;               // program names: 0 General MIDI, 1 numbers 0-127, 2 numbers 1-128
     int velocity = 64;
-    int maxChords = 5;               // most chord names in the status bar
+    int maxChords = 5;  // most chord names in the status bar
     int showScaleNotes = 0;
     int noRoot = 1;
     int diffBass = 0;

@@ -64,10 +64,7 @@ QComboBox* DeviceList(QWidget* parent, int id)
 }
 
 // A device list starts at identifier -1, so line i stands for device i - 1.
-void SelectDevice(QComboBox* list, int device)
-{
-    list->setCurrentIndex(device + 1 < list->count() ? device + 1 : -1);
-}
+void SelectDevice(QComboBox* list, int device) { list->setCurrentIndex(device + 1 < list->count() ? device + 1 : -1); }
 
 int ChosenDevice(const QComboBox* list, int before)
 {
@@ -159,7 +156,8 @@ PreferencesDialog::PreferencesDialog(QWidget* parent, const PreferenceValues& va
 
     // Sliders are at least as long as their places in dialog units.
     for (TMyHSlider* slider : {velocity_, maxChords_})
-        slider->setMinimumSize(units.ToPixelsX(slider->DialogRect().width()), units.ToPixelsY(slider->DialogRect().height()));
+        slider->setMinimumSize(units.ToPixelsX(slider->DialogRect().width()),
+                               units.ToPixelsY(slider->DialogRect().height()));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(spelling, 0, 0);
@@ -180,7 +178,8 @@ PreferencesDialog::PreferencesDialog(QWidget* parent, const PreferenceValues& va
 void PreferencesDialog::Show(const PreferenceValues& v)
 {
     ShowValue(accidentals_, accidentalChoices, v.accidentals);
-    for (int i = 0; i < 5; ++i) flatNames_[i]->setChecked((v.customAccidentals & unsigned(flatNameChoices[i].value)) != 0);
+    for (int i = 0; i < 5; ++i)
+        flatNames_[i]->setChecked((v.customAccidentals & unsigned(flatNameChoices[i].value)) != 0);
     SelectDevice(input_, v.midiIn);
     SelectDevice(output_, v.midiOut);
     ShowValue(programNames_, programNameChoices, v.midiNames);

@@ -21,8 +21,8 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const QPalette::ColorGroup group = (item.state & QStyle::State_Enabled) ? QPalette::Active : QPalette::Disabled;
     painter->save();
     painter->setFont(item.font);
-    painter->setPen(item.palette.color(group, (item.state & QStyle::State_Selected) ? QPalette::HighlightedText
-                                                                                     : QPalette::Text));
+    painter->setPen(
+        item.palette.color(group, (item.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
     const int flags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine;
     QRect firstRect = textRect;
     if (!second.isEmpty()) firstRect.setRight(qMin(textRect.right(), textRect.left() + tabStop_ - 4));

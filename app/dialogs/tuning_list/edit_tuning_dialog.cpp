@@ -29,8 +29,8 @@ QString InstrumentName(int number)
 }  // namespace
 
 EditTuningDialog::EditTuningDialog(QWidget* parent)
-    : DefinitionListEditor(parent, Resource, QStringLiteral("Strings Tuning List"),
-                           QStringLiteral("List of Tunings"), ListTabStop)
+    : DefinitionListEditor(parent, Resource, QStringLiteral("Strings Tuning List"), QStringLiteral("List of Tunings"),
+                           ListTabStop)
 {
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("id%1").arg(NameId));
@@ -79,10 +79,7 @@ EditTuningDialog::EditTuningDialog(QWidget* parent)
     FillList();
 }
 
-TuningNameTag* EditTuningDialog::Current() const
-{
-    return updating ? nullptr : GetTuning(CurrentLine());
-}
+TuningNameTag* EditTuningDialog::Current() const { return updating ? nullptr : GetTuning(CurrentLine()); }
 
 std::vector<std::pair<QString, QString>> EditTuningDialog::Lines() const
 {

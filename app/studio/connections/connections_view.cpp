@@ -71,10 +71,7 @@ ConnectionsView::ConnectionsView(QWidget* parent) : QAbstractScrollArea(parent)
     Refresh();
 }
 
-ConnectionsView::~ConnectionsView()
-{
-    EndRename();
-}
+ConnectionsView::~ConnectionsView() { EndRename(); }
 
 QPoint ConnectionsView::DocumentPoint(QPoint viewportPoint) const
 {
@@ -173,7 +170,8 @@ void ConnectionsView::PaintDocument(QPainter& painter, const QRect& area) const
             if (!link.From || !link.To) continue;
             if (link.From == c && link.To == c) {
                 const QPainterPath loop = SelfLoop(*c, s);
-                if (loop.controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1).intersects(area)) painter.drawPath(loop);
+                if (loop.controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1).intersects(area))
+                    painter.drawPath(loop);
                 continue;
             }
             QPoint other;

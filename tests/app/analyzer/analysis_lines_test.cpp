@@ -27,7 +27,7 @@ TEST_F(AnalysisLinesTest, HistoryLinesNameTheChordOrListItsNotes)
     } cases[] = {
         {ChordOf({C6, E6, G6}), ChordMode, "C"},
         {ChordOf({C6, E6, G6}), NotesMode, "\u00ABC E G \u00BB"},
-        {ChordOf({G6, C6, E6}), NotesMode, "\u00ABG C E \u00BB"},  // slot order
+        {ChordOf({G6, C6, E6}), NotesMode, "\u00ABG C E \u00BB"},    // slot order
         {ChordOf({C6, Cs6, D6}), ChordMode, "\u00ABC C# D \u00BB"},  // no name
     };
     for (const Case& k : cases) EXPECT_EQ(HistoryLineText(k.c, k.mode), k.text) << k.text;

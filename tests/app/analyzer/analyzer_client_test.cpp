@@ -50,7 +50,8 @@ TEST_F(AnalyzerClientTest, HistoryKeepsItsSizeNewestOnTopSelectedAndAnalysed)
     EXPECT_EQ(a->Chord.notes[0], G6);
 
     // Selecting more with the mouse analyses them together and names the chord.
-    QTest::mouseClick(a->HistoryList()->viewport(), Qt::LeftButton, Qt::ControlModifier, RowCentre(a->HistoryList(), 2));
+    QTest::mouseClick(a->HistoryList()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      RowCentre(a->HistoryList(), 2));
     EXPECT_EQ(SelectedRows(a->HistoryList()), (std::vector<int>{0, 2}));
     EXPECT_EQ(Lines(a->AnalysisList()), (std::vector<std::string>{" A\t2", " B\t3", "*D\t5", " F#\t7", " G\t1"}));
     ASSERT_FALSE(messageLines.empty());
@@ -81,7 +82,8 @@ TEST_F(AnalyzerClientTest, ClickingANoteMakesItTheReferenceAndLinesGiveDegrees)
         a->OutputView = view;
         a->Analyze();
         QTest::mouseClick(analysis->viewport(), Qt::LeftButton, {}, RowCentre(analysis, 0));
-        EXPECT_EQ(messageLines.back(), view == AnalyzerView::Chord ? "1:C  3:E  5:G  " : "1:C  2:D  3:E  4:F  5:G  6:A  7:B  ");
+        EXPECT_EQ(messageLines.back(),
+                  view == AnalyzerView::Chord ? "1:C  3:E  5:G  " : "1:C  2:D  3:E  4:F  5:G  6:A  7:B  ");
     }
     // The menu's mode switch analyses again but keeps the history lines.
     a->SetMode(NotesMode);
@@ -94,9 +96,9 @@ TEST_F(AnalyzerClientTest, FoundKeysComeAsSingleNotesAndChordsAsOneEntry)
     AnalyzerClient* a = Analyzer();
     a->Find.kind = 2;  // a key
     a->ShowFound(PitchSet::FromWord(chord::GetKeyBits(3, 1)));
-    EXPECT_EQ(Lines(a->HistoryList()), (std::vector<std::string>{"\u00ABC \u00BB", "\u00ABD \u00BB", "\u00ABE \u00BB",
-                                                                "\u00ABF \u00BB", "\u00ABG \u00BB", "\u00ABA \u00BB",
-                                                                "\u00ABB \u00BB"}));
+    EXPECT_EQ(Lines(a->HistoryList()),
+              (std::vector<std::string>{"\u00ABC \u00BB", "\u00ABD \u00BB", "\u00ABE \u00BB", "\u00ABF \u00BB",
+                                        "\u00ABG \u00BB", "\u00ABA \u00BB", "\u00ABB \u00BB"}));
     std::vector<NOTES> notes;
     for (int row = 0; row < 7; ++row) notes.push_back(a->HistoryList()->RecordAt(row)->notes[0]);
     EXPECT_EQ(notes, (std::vector<NOTES>{51, 53, 55, 56, 58, 60, 62}));

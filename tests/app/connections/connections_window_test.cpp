@@ -39,8 +39,8 @@ protected:
     {
         const QPointF local = view->ViewportPoint(at);
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent event(type, local, view->viewport()->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : button,
-                          held, Qt::NoModifier);
+        QMouseEvent event(type, local, view->viewport()->mapToGlobal(local),
+                          type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
         QApplication::sendEvent(view->viewport(), &event);
     }
     void Drag(QPoint from, QPoint to)
@@ -72,8 +72,8 @@ TEST_F(ConnectionsWindowTest, HitTestsFindPortsIconsAndTitles)
         int kind, index;
         QPoint moved;
     } cases[] = {
-        {{108, 94}, AllPorts, j, InputPort, 0, {96, 106}},     // 12 pixels off in x and y
-        {{96, 118}, AllPorts, j, InputPort, 0, {96, 106}},     // both inputs in reach: the first
+        {{108, 94}, AllPorts, j, InputPort, 0, {96, 106}},  // 12 pixels off in x and y
+        {{96, 118}, AllPorts, j, InputPort, 0, {96, 106}},  // both inputs in reach: the first
         {{96, 119}, AllPorts, j, InputPort, 1, {96, 126}},
         {{110, 110}, AllPorts, j, BodyHit, 0, {110, 110}},
         {{131, 131}, AllPorts, j, BodyHit, 0, {131, 131}},
@@ -312,9 +312,9 @@ TEST_F(ConnectionsWindowTest, ScrollKeysMoveOverTheDocument)
         Qt::Key key;
         int vertical, horizontal;
     } steps[] = {
-        {Qt::Key_End, v->maximum(), 0},   {Qt::Key_Home, 0, 0},        {Qt::Key_Down, 16, 0},
-        {Qt::Key_PageDown, 80, 0},        {Qt::Key_Up, 64, 0},         {Qt::Key_PageUp, 0, 0},
-        {Qt::Key_Right, 0, 64},           {Qt::Key_Right, 0, 128},     {Qt::Key_Left, 0, 64},
+        {Qt::Key_End, v->maximum(), 0}, {Qt::Key_Home, 0, 0},    {Qt::Key_Down, 16, 0},
+        {Qt::Key_PageDown, 80, 0},      {Qt::Key_Up, 64, 0},     {Qt::Key_PageUp, 0, 0},
+        {Qt::Key_Right, 0, 64},         {Qt::Key_Right, 0, 128}, {Qt::Key_Left, 0, 64},
     };
     for (const auto& step : steps) {
         QTest::keyClick(view, step.key);

@@ -37,14 +37,11 @@ QImage Draw(const FingerboardGeometry& g, const FingerboardState& state, qreal d
 }
 
 // Colour at logical point p.
-QColor At(const QImage& image, QPoint p)
-{
-    return image.pixelColor(p * image.devicePixelRatio());
-}
+QColor At(const QImage& image, QPoint p) { return image.pixelColor(p * image.devicePixelRatio()); }
 
 bool IsWood(const QColor& c) { return c == FingerboardPicture::Wood(); }
 
-} // namespace
+}  // namespace
 
 TEST(FingerboardGeometry, FretsAndStringsLieWhereTheRulesPutThem)
 {

@@ -32,7 +32,7 @@ void ClickLine(GuitarClient* g, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(GuitarTest, FingeringsListPlaysTheShapeClickedForTheChordOrTheFoundOne)
 {
@@ -91,7 +91,10 @@ TEST_F(GuitarTest, FingeringsListIsKeptInItsOwnRecordAfterTheGuitars)
 
     std::string saved = SettingsLine(guitar);
     ASSERT_EQ(saved.size(), 2u + 240 + 2 + 200 + 2 + 8 + 2 + 8);
-    EXPECT_EQ(saved.substr(444), "0401000000" "0400000000") << "the list's record, then the MIDI input's";
+    EXPECT_EQ(saved.substr(444),
+              "0401000000"
+              "0400000000")
+        << "the list's record, then the MIDI input's";
 
     GuitarClient* restored = NewGuitar();
     char* in = saved.data();

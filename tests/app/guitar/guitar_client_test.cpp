@@ -28,7 +28,7 @@ chord ChordOf(std::initializer_list<NOTES> notes)
     return c;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(GuitarTest, StartsOnItsOpenStringsWithTheFullToolBar)
 {

@@ -28,7 +28,7 @@ std::string Listing(const GuitarClient* g)
     return out.str();
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(GuitarTest, StringsCommandAgreesWithTheComponent)
 {
@@ -68,10 +68,10 @@ TEST_F(GuitarTest, StringsCommandAgreesWithTheComponent)
             expected += Listing(guitar);
             leftOut = leftOut || guitar->Chord.CountNotes() != arriving.CountNotes();
         }
-        const CliResult r = RunCli({"--ini", ini, "strings", "--batch", "--tuning",
-                                    std::to_string(settings.tuningIndex), "--frets", std::to_string(settings.fretCount),
-                                    "--capo", std::to_string(settings.capoFret)},
-                                   input);
+        const CliResult r =
+            RunCli({"--ini", ini, "strings", "--batch", "--tuning", std::to_string(settings.tuningIndex), "--frets",
+                    std::to_string(settings.fretCount), "--capo", std::to_string(settings.capoFret)},
+                   input);
         ASSERT_EQ(r.exitCode, leftOut ? 1 : 0) << r.err;
         ASSERT_EQ(r.out, expected) << "round " << round;
     }

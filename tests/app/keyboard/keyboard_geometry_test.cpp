@@ -17,16 +17,16 @@ TEST(KeyboardGeometryTest, RangesStartOnCAndEndOnWhiteKeys)
         NOTES wantFirst;
         int wantCount, wantUnits;
     } cases[] = {
-        {C5, 36, C5, 36, 1134},         // the default: three octaves, 21 white keys
-        {C5, 6, C5, 6, 216},            // half an octave: C to F
-        {15, 84, 15, 84, 49 * 54},      // seven octaves from the lowest slider C
-        {C5 + 4, 10, C5, 15, 9 * 54},   // starts on E: down to C; ends on C#, widened to D
-        {C5 + 1, 1, C5, 3, 2 * 54},     // a lone C#: C to D
-        {C5, 2, C5, 3, 2 * 54},         // ends on C#: widened to D
-        {111, 84, 111, 84, 49 * 54},    // seven octaves from the highest slider C, past MIDI 127
+        {C5, 36, C5, 36, 1134},        // the default: three octaves, 21 white keys
+        {C5, 6, C5, 6, 216},           // half an octave: C to F
+        {15, 84, 15, 84, 49 * 54},     // seven octaves from the lowest slider C
+        {C5 + 4, 10, C5, 15, 9 * 54},  // starts on E: down to C; ends on C#, widened to D
+        {C5 + 1, 1, C5, 3, 2 * 54},    // a lone C#: C to D
+        {C5, 2, C5, 3, 2 * 54},        // ends on C#: widened to D
+        {111, 84, 111, 84, 49 * 54},   // seven octaves from the highest slider C, past MIDI 127
         {-40, 0, LowestStart, 1, 54},  // damaged values stay within what the dialog gives
         {C5, 1 << 30, C5, MostKeys, 49 * 54},
-        {123, 12, 111, 24, 14 * 54},    // a C above C9: down to C9, keeping the upper end
+        {123, 12, 111, 24, 14 * 54},  // a C above C9: down to C9, keeping the upper end
     };
     for (const Case& c : cases) {
         const Range r = MakeRange(c.first, c.count);
@@ -58,13 +58,13 @@ TEST(KeyboardGeometryTest, HitTestAtKeyEdgesAndInTheLabelStrip)
         NOTES note;
         int inLabels;
     } cases[] = {
-        {cs, 50, Cs, 0},           {cs + 31, 50, Cs, 0},    // both edges belong to the black key
-        {cs - 1, 50, C5, 0},       {cs + 32, 50, D, 0},
-        {cs, 100, Cs, 0},          {cs, 101, C5, 0},        // below the black key: the white key
-        {cs + 10, 205, Cs, 1},     {cs + 10, 219, Cs, 1},   // upper half of the strip: the black key
-        {cs + 10, 220, C5, 1},     {10, 230, C5, 1},        // lower half: the white key
-        {60, 150, D, 0},           {378 + 2, 10, G + 5, 0}, // D; the second octave's C
-        {1134, 150, -1, 0},        {2000, 230, -1, 1},      // right of every key
+        {cs, 50, Cs, 0},       {cs + 31, 50, Cs, 0},  // both edges belong to the black key
+        {cs - 1, 50, C5, 0},   {cs + 32, 50, D, 0},
+        {cs, 100, Cs, 0},      {cs, 101, C5, 0},         // below the black key: the white key
+        {cs + 10, 205, Cs, 1}, {cs + 10, 219, Cs, 1},    // upper half of the strip: the black key
+        {cs + 10, 220, C5, 1}, {10, 230, C5, 1},         // lower half: the white key
+        {60, 150, D, 0},       {378 + 2, 10, G + 5, 0},  // D; the second octave's C
+        {1134, 150, -1, 0},    {2000, 230, -1, 1},       // right of every key
     };
     for (const Case& c : cases) {
         const Geometry::Hit hit = g.NoteFromPoint(c.x, c.y);

@@ -90,15 +90,18 @@ TEST_F(KeyboardTest, FindDisplayShowsDegreesOrNamesRedInTheChord)
         return image.copy((left + right - LabelStrips::CellWidth) / 2 + 3, key.top() + 20 + 3, 10, 9);
     };
     auto stripCell = [](LabelStrips::Cell c) {
-        return LabelStrips::StripPixmap(c.strip, 1.0).toImage().convertToFormat(QImage::Format_RGB32).copy(
-            c.index * LabelStrips::CellWidth + 3, 3, 10, 9);
+        return LabelStrips::StripPixmap(c.strip, 1.0)
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32)
+            .copy(c.index * LabelStrips::CellWidth + 3, 3, 10, 9);
     };
     QImage image = Drawn(keyboard);
     const int degrees[7] = {0, 2, 4, 5, 7, 9, 11};
     for (int i = 0; i < 7; ++i) {
         const NOTES n = C + degrees[i];
         const bool inChord = n == C || n == E || n == G;
-        EXPECT_EQ(cellAt(image, n), stripCell({inChord ? LabelStrips::DegreesRed : LabelStrips::DegreesBlue, degrees[i]}))
+        EXPECT_EQ(cellAt(image, n),
+                  stripCell({inChord ? LabelStrips::DegreesRed : LabelStrips::DegreesBlue, degrees[i]}))
             << "degree " << i + 1;
     }
     // With ShowScaleNotes the same keys show their names.

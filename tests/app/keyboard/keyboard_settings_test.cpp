@@ -29,8 +29,8 @@ TEST_F(KeyboardTest, SettingsDialogAppliesOnOkOnly)
 {
     // Its frame offers every component command.
     namespace C = ComponentCommand;
-    for (int command : {C::PutOut, C::GetIn, C::Find, C::ChangeSettings, C::ModeButtonChord, C::Reset,
-                        C::SoundButtonOn, C::ChangeConnections})
+    for (int command : {C::PutOut, C::GetIn, C::Find, C::ChangeSettings, C::ModeButtonChord, C::Reset, C::SoundButtonOn,
+                        C::ChangeConnections})
         EXPECT_TRUE(HasButton(keyboard, command)) << command;
     SetNotes({51, 80});
     auto answer = [](bool ok) {
@@ -100,7 +100,8 @@ TEST_F(KeyboardTest, AnUnchangedOkChangesNothingAndEveryModeGoesWithEveryTyping)
         int count;
         int mode, typing;
     } states[] = {
-        {51, 36, ChordMode, 0}, {15, 84, NotesMode, 1}, {51, 84, ChordMode, 1}, {111, 84, NotesMode, 0}, {27, 41, ChordMode, 0},
+        {51, 36, ChordMode, 0},  {15, 84, NotesMode, 1}, {51, 84, ChordMode, 1},
+        {111, 84, NotesMode, 0}, {27, 41, ChordMode, 0},
     };
     for (const auto& state : states) {
         SCOPED_TRACE(testing::Message() << state.first << "+" << state.count);
@@ -198,7 +199,14 @@ TEST_F(KeyboardTest, StudioRecordRoundTripStartsWithoutNotes)
     const std::string text(line);
     ASSERT_EQ(text.size(), 2 + 240 + 2 + 32 + 2 + 8u);
     // The keyboard's record, then that of its MIDI input (off).
-    EXPECT_EQ(text.substr(242), "10" "3C000000" "1B000000" "01000000" "01000000" "04" "00000000");
+    EXPECT_EQ(text.substr(242),
+              "10"
+              "3C000000"
+              "1B000000"
+              "01000000"
+              "01000000"
+              "04"
+              "00000000");
 
     auto load = [&](const std::string& record) {
         auto* k = Create<KeyboardClient>(ComponentKind::Keyboard);
@@ -218,7 +226,12 @@ TEST_F(KeyboardTest, StudioRecordRoundTripStartsWithoutNotes)
 
     // A record from elsewhere: starting on C# and ending on A#. The keys
     // reach down to the C below and up to the B above, holding every note.
-    restored = load(text.substr(0, 242) + "10" "0A000000" "34000000" "00000000" "03000000");
+    restored = load(text.substr(0, 242) +
+                    "10"
+                    "0A000000"
+                    "34000000"
+                    "00000000"
+                    "03000000");
     EXPECT_EQ(restored->FirstNote, 51);
     EXPECT_EQ(restored->KeyCount, 12);
     // Without a record the defaults stay, and nothing is reported.

@@ -26,13 +26,13 @@ TEST(LabelStripsTest, CellFollowsTonicNamingAndChord)
         bool names, inChord;
         Cell cell;
     } cases[] = {
-        {C, C, false, false, {DegreesBlue, 0}},   // the tonic is degree 1
-        {E, C, false, true, {DegreesRed, 4}},     // a major third, in the chord
-        {A, C, false, false, {DegreesBlue, 9}},   // counting wraps past A
-        {C, G, false, false, {DegreesBlue, 5}},   // C is the 4th of G
-        {Gb, C, true, true, {SharpsRed, Gb}},     // named F#
-        {Bb, C, true, false, {FlatsBlue, Bb}},    // named Bb
-        {C, C, true, false, {FlatsBlue, C}},      // a natural note has a plain name
+        {C, C, false, false, {DegreesBlue, 0}},  // the tonic is degree 1
+        {E, C, false, true, {DegreesRed, 4}},    // a major third, in the chord
+        {A, C, false, false, {DegreesBlue, 9}},  // counting wraps past A
+        {C, G, false, false, {DegreesBlue, 5}},  // C is the 4th of G
+        {Gb, C, true, true, {SharpsRed, Gb}},    // named F#
+        {Bb, C, true, false, {FlatsBlue, Bb}},   // named Bb
+        {C, C, true, false, {FlatsBlue, C}},     // a natural note has a plain name
     };
     for (const Case& c : cases)
         EXPECT_EQ(ChooseCell(c.pc, c.tonic, c.names, c.inChord), c.cell) << c.pc << " over " << c.tonic;
@@ -66,7 +66,8 @@ TEST(LabelStripsTest, StripsAreDrawnDistinctAtEveryDensity)
                     for (int x = 0; x < cell.width(); ++x) {
                         const QColor px = cell.pixelColor(x, y);
                         if (px.red() > 230 && px.green() > 230 && px.blue() > 230) ++white;
-                        if (IsRed(strip) ? px.red() > 150 && px.blue() < 80 : px.blue() > 150 && px.red() < 80) ++coloured;
+                        if (IsRed(strip) ? px.red() > 150 && px.blue() < 80 : px.blue() > 150 && px.red() < 80)
+                            ++coloured;
                     }
                 EXPECT_GT(white, 4 * ratio * ratio) << strip << " cell " << i;
                 EXPECT_GT(coloured, white) << strip << " cell " << i;
@@ -88,7 +89,8 @@ TEST(LabelStripsTest, CellIsCopiedAtThePainterDensity)
         DrawCell(p, QPoint(10, 5), {SharpsRed, 4});
     }
     const QImage drawn = target.toImage();
-    const QImage expected = StripPixmap(SharpsRed, 2.0).toImage().copy(4 * CellWidth * 2, 0, CellWidth * 2, CellHeight * 2);
+    const QImage expected =
+        StripPixmap(SharpsRed, 2.0).toImage().copy(4 * CellWidth * 2, 0, CellWidth * 2, CellHeight * 2);
     const QColor corner = drawn.pixelColor(0, 0);
     EXPECT_EQ(corner, QColor(Qt::black));
     // The middle of the cell in device pixels is the strip's own pixel.

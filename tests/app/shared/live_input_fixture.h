@@ -24,8 +24,8 @@ protected:
         SetMidiBackend(std::move(backend));
         GuitarTest::SetUp();
         // Two chord types, so that the status bar has names to show.
-        scratch.Write("cantrel.ini", std::string("[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m\",\"Minor\", 1 3b 5\n") +
-                                         GuitarTunings);
+        scratch.Write("cantrel.ini",
+                      std::string("[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m\",\"Minor\", 1 3b 5\n") + GuitarTunings);
         ForgetProfiles();
         InitializeChordList();
     }

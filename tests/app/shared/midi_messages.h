@@ -14,7 +14,10 @@ inline std::uint32_t NoteOn(int midi, int velocity = 100, int channel = 0)
 {
     return static_cast<std::uint32_t>(0x90 | channel) | (midi << 8) | (velocity << 16);
 }
-inline std::uint32_t NoteOff(int midi, int channel = 0) { return static_cast<std::uint32_t>(0x80 | channel) | (midi << 8); }
+inline std::uint32_t NoteOff(int midi, int channel = 0)
+{
+    return static_cast<std::uint32_t>(0x80 | channel) | (midi << 8);
+}
 inline std::uint32_t SustainPedal(bool down) { return 0xB0u | (64u << 8) | ((down ? 127u : 0u) << 16); }
 
 // Sends the messages from input 0 and hands them to the components' inputs,

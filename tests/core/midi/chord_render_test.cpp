@@ -47,8 +47,8 @@ TEST(ChordRender, ATriadRendersAudiblyForItsTimeAndItsRelease)
     EXPECT_EQ(wav.substr(0, 4), "RIFF");
     EXPECT_EQ(wav.substr(8, 8), "WAVEfmt ");
     EXPECT_EQ(LE(wav, 4, 4), wav.size() - 8);
-    EXPECT_EQ(LE(wav, 20, 2), 1u);      // PCM
-    EXPECT_EQ(LE(wav, 22, 2), 2u);      // stereo
+    EXPECT_EQ(LE(wav, 20, 2), 1u);  // PCM
+    EXPECT_EQ(LE(wav, 22, 2), 2u);  // stereo
     EXPECT_EQ(LE(wav, 24, 4), 44100u);
     EXPECT_EQ(LE(wav, 34, 2), 16u);
     EXPECT_EQ(wav.substr(36, 4), "data");
@@ -64,7 +64,7 @@ TEST(ChordRender, ATriadRendersAudiblyForItsTimeAndItsRelease)
     const std::string data = wav.substr(44);
     const double held = Rms(data, 0, info.noteFrames);
     const double tail = Rms(data, frames - 1024, frames);
-    EXPECT_GT(held, 100.0);  // about -50 dBFS: plainly audible
+    EXPECT_GT(held, 100.0);      // about -50 dBFS: plainly audible
     EXPECT_LT(tail, held / 20);  // and it dies away
 }
 
@@ -116,4 +116,4 @@ TEST(SynthesizerOutput, OpensWithOrWithoutAnAudioOutput)
     port->Reset();
 }
 
-} // namespace
+}  // namespace

@@ -167,4 +167,4 @@ TEST_F(ChordSoundTest, NoTimerWithoutAnEventLoop)
     EXPECT_EQ(PendingTimedSounds(), 0);
 }
 
-} // namespace
+}  // namespace

@@ -202,8 +202,8 @@ TEST_F(JackPortsTest, AChordSoundedOnAPortComesBackByteForByteThroughOurInput)
     c.SoundOn();
     c.SoundOff();
 
-    const std::vector<Bytes> expected{{0xC0, 24},     {0x90, 60, 100}, {0x90, 64, 100}, {0x90, 67, 100},
-                                      {0x80, 60, 0},  {0x80, 64, 0},   {0x80, 67, 0}};
+    const std::vector<Bytes> expected{{0xC0, 24},    {0x90, 60, 100}, {0x90, 64, 100}, {0x90, 67, 100},
+                                      {0x80, 60, 0}, {0x80, 64, 0},   {0x80, 67, 0}};
     EXPECT_EQ(thru.WaitForReceived(expected.size()), expected);
     ASSERT_TRUE(WaitForEvents(listener, expected.size())) << listener.received.size() << " events";
     EXPECT_EQ(BytesOf(listener.received), expected);
@@ -438,14 +438,15 @@ TEST_F(JackPortsTest, TheSynthesizerPlaysThroughJackAudio)
     EXPECT_FALSE(synth->Silent());
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
 // Another program connecting to ports it finds by name, as a patch bay would.
 class ConnectingProgram {
 public:
-    ConnectingProgram() : out_(RtMidi::UNIX_JACK, "Cantrel Test Player"), in_(RtMidi::UNIX_JACK, "Cantrel Test Recorder")
+    ConnectingProgram()
+        : out_(RtMidi::UNIX_JACK, "Cantrel Test Player"), in_(RtMidi::UNIX_JACK, "Cantrel Test Recorder")
     {
         in_.setCallback(
             [](double, std::vector<unsigned char>* m, void* self) {

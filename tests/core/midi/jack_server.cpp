@@ -42,7 +42,7 @@ std::string FindJackd()
     return {};
 }
 
-} // namespace
+}  // namespace
 
 // Waits for the servers of other test programs to stop.
 bool JackServer::TakeTurn()
@@ -69,9 +69,8 @@ bool JackServer::Spawn(const std::string& jackd)
     // A short period keeps each hop through the server to a few
     // milliseconds; the long client timeout keeps a busy machine from
     // throwing our clients out.
-    std::vector<std::string> args = {jackd, "--no-realtime", "--name", name_, "--timeout", "5000",
-                                     "-d",  "dummy",         "-r",     "48000", "-p",      "256",
-                                     "-w",  "5333"};
+    std::vector<std::string> args = {jackd, "--no-realtime", "--name", name_, "--timeout", "5000", "-d", "dummy",
+                                     "-r",  "48000",         "-p",     "256", "-w",        "5333"};
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

@@ -13,7 +13,7 @@ TEST_F(MidiDevTest, NoteAndProgramBytes)
     device.velocity = 64;
     EXPECT_EQ(device.Note(0, 63, 1), 0);
     EXPECT_EQ(device.Note(0, 63, 0), 0);
-    EXPECT_EQ(device.Note(9, 3, 1), 0);      // lowest MIDI note, percussion channel
+    EXPECT_EQ(device.Note(9, 3, 1), 0);  // lowest MIDI note, percussion channel
     EXPECT_EQ(device.SetInstrument(2, 24), 0);
     EXPECT_EQ(Sent(1), (std::vector<Bytes>{{0x90, 60, 64}, {0x80, 60, 0}, {0x99, 0, 64}, {0xC2, 24}}));
 }
@@ -21,9 +21,9 @@ TEST_F(MidiDevTest, NoteAndProgramBytes)
 TEST_F(MidiDevTest, NothingOutsideTheMidiRangeReachesTheDevice)
 {
     MidiDev device(1);
-    device.velocity = 300;  // a hand-edited settings file
-    EXPECT_EQ(device.Note(0, 2, 1), 0);     // below MIDI note 0
-    EXPECT_EQ(device.Note(0, 131, 1), 0);   // above MIDI note 127
+    device.velocity = 300;                 // a hand-edited settings file
+    EXPECT_EQ(device.Note(0, 2, 1), 0);    // below MIDI note 0
+    EXPECT_EQ(device.Note(0, 131, 1), 0);  // above MIDI note 127
     EXPECT_EQ(device.Note(16, 63, 1), 0);
     EXPECT_EQ(device.SetInstrument(0, 128), 0);
     EXPECT_EQ(device.SetInstrument(0, -1), 0);
@@ -168,9 +168,9 @@ TEST_F(MidiDevTest, ANinthDeviceFallsBackToThePrimary)
 TEST_F(MidiDevTest, EveryOpenFailureHasItsMessage)
 {
     const std::pair<MidiFailure, int> table[] = {
-        {MidiFailure::BadDeviceId, 411}, {MidiFailure::NotEnabled, 454}, {MidiFailure::Allocated, 412},
-        {MidiFailure::NoDriver, 455},    {MidiFailure::NoMemory, 413},   {MidiFailure::StillPlaying, 442},
-        {MidiFailure::NoMap, 414},       {MidiFailure::NotReady, 443},   {MidiFailure::NoDevice, 415},
+        {MidiFailure::BadDeviceId, 411},  {MidiFailure::NotEnabled, 454},    {MidiFailure::Allocated, 412},
+        {MidiFailure::NoDriver, 455},     {MidiFailure::NoMemory, 413},      {MidiFailure::StillPlaying, 442},
+        {MidiFailure::NoMap, 414},        {MidiFailure::NotReady, 443},      {MidiFailure::NoDevice, 415},
         {MidiFailure::InvalidSetup, 444}, {MidiFailure::InvalidHandle, 441}, {MidiFailure::Other, 441},
     };
     for (const auto& [failure, message] : table) {
@@ -263,8 +263,7 @@ TEST_F(MidiDevTest, DeviceLists)
     TComboBoxData outputs;
     outputs.AddString("kept");
     MidiDev::FillMidiDevList(outputs, 0, true);
-    EXPECT_EQ(outputs.strings,
-              (std::vector<std::string>{"kept", "[Default]", SynthesizerName, "Out A", "Out B"}));
+    EXPECT_EQ(outputs.strings, (std::vector<std::string>{"kept", "[Default]", SynthesizerName, "Out A", "Out B"}));
     EXPECT_EQ(outputs.selection, "Out B");
 
     TComboBoxData inputs;
@@ -281,4 +280,4 @@ TEST_F(MidiDevTest, DeviceLists)
     EXPECT_EQ(outputs.selectionIndex, 0);
 }
 
-} // namespace
+}  // namespace

@@ -187,4 +187,4 @@ TEST_F(MidiInputTest, AnInputThatWillNotOpenIsReported)
     EXPECT_EQ(capture->OpenInputs(), 0);
 }
 
-} // namespace
+}  // namespace

@@ -22,4 +22,4 @@ TEST(PortNames, FoundWhereverTheyAreListedNow)
     EXPECT_EQ(FindPortByName(ports, "Keys"), -1);
 }
 
-} // namespace
+}  // namespace

@@ -33,4 +33,4 @@ TEST(SystemBackend, APortThatIsNotThereIsAFailureInWords)
     EXPECT_EQ(backend.MapperName(), SynthesizerName);
 }
 
-} // namespace
+}  // namespace

@@ -12,10 +12,8 @@
 inline int RunInChild(const std::function<int()>& body)
 {
     const pid_t pid = fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0)
-        _exit(body());
+    if (pid < 0) return -1;
+    if (pid == 0) _exit(body());
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
     }

@@ -10,8 +10,7 @@
 TEST(FormatMessage, ReplacesEachPercentPairFromLeftToRight)
 {
     EXPECT_EQ(FormatMessage("%s has %d notes", "C major", 3), "C major has 3 notes");
-    EXPECT_EQ(FormatMessage("%d|%x|%l|%u", -12, 255u, -70000L, 4000000000L),
-              "-12|ff|-70000|4000000000");
+    EXPECT_EQ(FormatMessage("%d|%x|%l|%u", -12, 255u, -70000L, 4000000000L), "-12|ff|-70000|4000000000");
     EXPECT_EQ(FormatMessage("100%% sure"), "100% sure");
     EXPECT_EQ(FormatMessage("%s", static_cast<const char*>(nullptr)), "");
 }
@@ -86,10 +85,8 @@ TEST(Error, NumbersWithoutTextShowOnceAsInternalError)
 TEST(Error, TheUnknownNumberListHoldsFarMoreThanFiftyNumbers)
 {
     ErrorRecorder errors;
-    for (int i = 0; i < 200; ++i)
-        Error(20000 + i);
-    for (int i = 0; i < 200; ++i)
-        Error(20000 + i);
+    for (int i = 0; i < 200; ++i) Error(20000 + i);
+    for (int i = 0; i < 200; ++i) Error(20000 + i);
     EXPECT_EQ(errors.reports.size(), 200u);
 }
 

@@ -52,7 +52,7 @@ protected:
 
 const char* const Definitions = "; shipped definitions\r\n[Chords]\r\n1=\"M\",\"Major\", 1 3 5\r\n";
 
-} // namespace
+}  // namespace
 
 TEST(PathRoutines, RemoveFilenameCutsBehindTheLastSeparator)
 {
@@ -222,21 +222,16 @@ TEST_F(SettingsPlaces, AReadOnlyInstallationSeedsTheUserFileFromTheShippedOne)
     const std::string userIni = UserIni();
     const std::string libraryTemplate = dir_.File("lib/TEMPLATE.!CT");
     const int status = RunInChild([&] {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            return CannotDropRights;
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return CannotDropRights;
         ErrorRecorder errors;
         int outcome = InitializeFileNames() ? Succeeded : 0;
-        for (int number : errors.Numbers())
-            outcome |= number == 448 ? Missing : number == 408 ? NotWritable : 64;
-        if (GetINIFileName() == userIni)
-            outcome |= UsesUserFile;
-        if (GetStudioTemplateFileName() == libraryTemplate)
-            outcome |= LibraryTemplate;
+        for (int number : errors.Numbers()) outcome |= number == 448 ? Missing : number == 408 ? NotWritable : 64;
+        if (GetINIFileName() == userIni) outcome |= UsesUserFile;
+        if (GetStudioTemplateFileName() == libraryTemplate) outcome |= LibraryTemplate;
         return outcome;
     });
     ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == CannotDropRights)
-        GTEST_SKIP() << "cannot run as an unprivileged user here";
+    if (WEXITSTATUS(status) == CannotDropRights) GTEST_SKIP() << "cannot run as an unprivileged user here";
     EXPECT_EQ(WEXITSTATUS(status), Succeeded | UsesUserFile | LibraryTemplate);
     EXPECT_EQ(dir_.Read("config/cantrel/cantrel.ini"), Definitions) << "every definition kept";
     EXPECT_EQ(dir_.Read("lib/cantrel.ini"), Definitions) << "the shipped file untouched";

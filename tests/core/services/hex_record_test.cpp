@@ -14,7 +14,7 @@ std::string InternalErrorText(const char* hex)
     return std::string("Internal error : ") + hex + ".  Please contact customer support.";
 }
 
-} // namespace
+}  // namespace
 
 TEST(GetHex, AcceptsOnlyTwoUpperCaseDigits)
 {
@@ -24,7 +24,9 @@ TEST(GetHex, AcceptsOnlyTwoUpperCaseDigits)
     EXPECT_EQ(GetHex("a5"), -1);
     EXPECT_EQ(GetHex("5g"), -1);
     EXPECT_EQ(GetHex("G0"), -1);
-    EXPECT_EQ(GetHex("\xC1" "0"), -1);
+    EXPECT_EQ(GetHex("\xC1"
+                     "0"),
+              -1);
     EXPECT_EQ(GetHex(""), -1);
     EXPECT_EQ(GetHex("A"), -1);
     EXPECT_EQ(GetHex(nullptr), -1);
@@ -45,8 +47,7 @@ TEST(HexRecord, WritesAndReadsBackBlocksOfEverySize)
     EXPECT_EQ(used, 2);
 
     std::vector<unsigned char> block(255);
-    for (std::size_t i = 0; i < block.size(); ++i)
-        block[i] = static_cast<unsigned char>(255 - i);
+    for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<unsigned char>(255 - i);
     ASSERT_EQ(ToString(block.data(), 255, text, 2 * 255 + 3), 1) << "exactly enough room";
     EXPECT_EQ(std::strlen(text), 512u);
     std::vector<unsigned char> back(255);

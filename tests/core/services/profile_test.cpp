@@ -25,8 +25,7 @@ std::vector<std::string> OtherFiles(const std::string& folder, const std::string
 {
     std::vector<std::string> others;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().filename() != name)
-            others.push_back(entry.path().filename().string());
+        if (entry.path().filename() != name) others.push_back(entry.path().filename().string());
     return others;
 }
 
@@ -42,7 +41,7 @@ const char* const Sample =
     "OutDeviceID=-1\r\n"
     "Velocity=64\r\n";
 
-} // namespace
+}  // namespace
 
 TEST(Profile, ReadsCrlfFilesWithoutRegardToCase)
 {
@@ -66,7 +65,8 @@ TEST(Profile, ReadsCrlfFilesWithoutRegardToCase)
 TEST(Profile, IntegersReadTheLeadingNumberOnly)
 {
     ScratchDir dir;
-    const std::string ini = dir.Write("i.ini", "[N]\na=42abc\nb=+7\nc=x1\nd=99999999999999999999\ne=-99999999999999\nf=\n");
+    const std::string ini =
+        dir.Write("i.ini", "[N]\na=42abc\nb=+7\nc=x1\nd=99999999999999999999\ne=-99999999999999\nf=\n");
     EXPECT_EQ(GetPrivateProfileInt("N", "a", 0, ini.c_str()), 42);
     EXPECT_EQ(GetPrivateProfileInt("N", "b", 0, ini.c_str()), 7);
     EXPECT_EQ(GetPrivateProfileInt("N", "c", 5, ini.c_str()), 0);
@@ -159,9 +159,13 @@ TEST(Profile, RefusesWritesThatCouldNotBeReadBack)
 TEST(Profile, KeepsWindows1252BytesAsTheyAre)
 {
     ScratchDir dir;
-    const std::string bytes = "[Keys]\n1=\"F\xBD\xA0 \xAB" "x\xBB\"\n";
+    const std::string bytes =
+        "[Keys]\n1=\"F\xBD\xA0 \xAB"
+        "x\xBB\"\n";
     const std::string ini = dir.Write("k.ini", bytes);
-    EXPECT_EQ(Get(ini, "Keys", "1"), "\"F\xBD\xA0 \xAB" "x\xBB\"");
+    EXPECT_EQ(Get(ini, "Keys", "1"),
+              "\"F\xBD\xA0 \xAB"
+              "x\xBB\"");
     ASSERT_TRUE(WritePrivateProfileString("Keys", "2", "\xE9\xE8", ini.c_str()));
     EXPECT_EQ(dir.Read("k.ini"), bytes + "2=\xE9\xE8\n");
 }
@@ -439,7 +443,7 @@ UnprivilegedWrite WriteProbeAsNobody(const ScratchDir& dir, const std::string& i
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             return int(UnprivilegedWrite::CannotDropRights);
         return int(WritePrivateProfileString("Section", "Entry", "String", ini.c_str()) ? UnprivilegedWrite::Written
-                                                                                          : UnprivilegedWrite::Refused);
+                                                                                        : UnprivilegedWrite::Refused);
     });
     chmod(ini.c_str(), 0600);
     return WIFEXITED(status) ? UnprivilegedWrite(WEXITSTATUS(status)) : UnprivilegedWrite::Written;

@@ -40,7 +40,10 @@ std::string RoundTrip(const std::string& original)
 // spaces, and a match that overlaps what it is writing.
 TEST(Szdd, ExpandsHandWrittenStream)
 {
-    std::string stream("SZDD\x88\xF0\x27\x33" "A\0", 10);
+    std::string stream(
+        "SZDD\x88\xF0\x27\x33"
+        "A\0",
+        10);
     stream += std::string("\x07\0\0\0", 4);  // length 7
     // control: bit0 literal 'a', bit1 match, bit2 match
     stream += '\x01';
@@ -164,4 +167,4 @@ TEST_F(SzddPeer, WeExpandThePeers)
     }
 }
 
-} // namespace
+}  // namespace

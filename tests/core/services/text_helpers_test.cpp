@@ -60,8 +60,13 @@ TEST(GetQuotedString, FailsWithoutOpeningOrClosingQuote)
 TEST(GetQuotedString, CopiesNonAsciiBytesAndLongTextSafely)
 {
     char dst[16];
-    ASSERT_NE(GetQuotedString(dst, sizeof dst, "\"\xAB" "B\xBB\xBD\xA0\""), nullptr);
-    EXPECT_STREQ(dst, "\xAB" "B\xBB\xBD\xA0");
+    ASSERT_NE(GetQuotedString(dst, sizeof dst,
+                              "\"\xAB"
+                              "B\xBB\xBD\xA0\""),
+              nullptr);
+    EXPECT_STREQ(dst,
+                 "\xAB"
+                 "B\xBB\xBD\xA0");
 
     const std::string longText = "\"" + std::string(10000, 'z') + "\"tail";
     const char* next = GetQuotedString(dst, sizeof dst, longText.c_str());

@@ -230,7 +230,8 @@ TEST(ConnectionsLayoutTest, StudioExamples)
         const std::vector<ComponentNode*> all = g.All();
         for (const LinkEnds& l : example.links) Connect(all[l.from], l.output, all[l.to], l.input);
         RecomputeLayout();
-        for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(At(all[i]), example.expected[i]) << example.name << ", " << i;
+        for (std::size_t i = 0; i < all.size(); ++i)
+            EXPECT_EQ(At(all[i]), example.expected[i]) << example.name << ", " << i;
     }
 }
 
@@ -299,7 +300,8 @@ TEST(ConnectionsLayoutTest, RandomLinkGraphs)
         PlainLayout plain;
         ASSERT_TRUE(plain.Run()) << "round " << round;
         for (ComponentNode* n : all)
-            ASSERT_EQ(At(n), (Position{plain.x[n], plain.y[n]})) << "round " << round << ", component " << ComponentIndex(n);
+            ASSERT_EQ(At(n), (Position{plain.x[n], plain.y[n]}))
+                << "round " << round << ", component " << ComponentIndex(n);
     }
     EXPECT_GT(withoutLoops, 2000);
     EXPECT_GT(withLoops, 1000);

@@ -31,7 +31,7 @@ protected:
     TestClipboard clipboard;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ChordClipboard, CutCopiesThenClears)
 {

@@ -71,7 +71,7 @@ const Switches switchSettings[] = {
 
 class ChordNameTable : public DefinitionTest {};
 
-} // namespace
+}  // namespace
 
 TEST_F(ChordNameTable, NamesEverySetAndBassAsTheSearchDoesUnderEveryDefinitionListAndSwitch)
 {
@@ -104,12 +104,13 @@ TEST_F(ChordNameTable, NamesEverySetAndBassAsTheSearchDoesUnderEveryDefinitionLi
     // Another list loaded, in which one note has rootless names on either
     // side of A (C: "B5b9 (No Root)", "F5 (No Root)").
     ReleaseChordList();
-    ASSERT_TRUE(LoadAll("[Chords]\n"
-                        "1=\"\",\"Major\", 1 3 5\n"
-                        "2=\"m\",\"Minor\", 1 3b 5\n"
-                        "3=\"7\",\"Dominant Seventh\", 1 3 5? 7b\n"
-                        "4=\"m7\",\"Minor Seventh\", 1? 3b 5 7b\n"
-                        "5=\"5\",\"Fifth\", 1? 5\n"
-                        "6=\"5b9\",\"Flat Ninth\", 1? 9b\n"));
+    ASSERT_TRUE(
+        LoadAll("[Chords]\n"
+                "1=\"\",\"Major\", 1 3 5\n"
+                "2=\"m\",\"Minor\", 1 3b 5\n"
+                "3=\"7\",\"Dominant Seventh\", 1 3 5? 7b\n"
+                "4=\"m7\",\"Minor Seventh\", 1? 3b 5 7b\n"
+                "5=\"5\",\"Fifth\", 1? 5\n"
+                "6=\"5b9\",\"Flat Ninth\", 1? 9b\n"));
     checkEverySwitch("six definitions");
 }

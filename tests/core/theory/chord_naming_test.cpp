@@ -79,7 +79,7 @@ void ForEachSwitchSetting(const std::function<void()>& check)
     }
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(ChordNaming, ExactNamesComeFirstThenRootlessOnes)
 {
@@ -218,7 +218,7 @@ TEST_F(ChordNaming, AgreesWithTheRulesOnUnusualDefinitionLists)
 {
     // Over 64 definitions (several words of the index), roots that are not
     // the first interval, all-optional and empty definitions, compound intervals.
-    static const char* const degrees[] = {"1", "2b", "2", "3b", "3", "4", "5b", "5", "5#", "6", "7b", "7",
+    static const char* const degrees[] = {"1", "2b", "2", "3b", "3",  "4",  "5b",  "5",  "5#",  "6",  "7b", "7",
                                           "8", "9b", "9", "9#", "10", "11", "11#", "12", "13b", "13", "13#"};
     std::mt19937 random(11);
     std::string ini = "[Chords]\n";

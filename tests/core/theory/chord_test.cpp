@@ -15,7 +15,7 @@ std::vector<NOTES> Expect(std::vector<NOTES> notes)
     return notes;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Chord, ThirteenthNoteDropsTheOldest)
 {
@@ -100,7 +100,7 @@ TEST(Chord, ClearSetKeyAndTranspose)
 
 namespace {
 chord* lastDestroyed = nullptr;
-} // namespace
+}  // namespace
 
 TEST(Chord, DestructionIsReportedToTheSoundLayer)
 {

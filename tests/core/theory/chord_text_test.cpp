@@ -31,7 +31,7 @@ protected:
     NamingSettings settings;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ChordText, WritesTheFirstNameAndEveryNoteBetweenGuillemets)
 {
@@ -58,9 +58,13 @@ TEST_F(ChordText, ReadsSlotsAsWrittenAndNothingElse)
     EXPECT_EQ(c.key, 3);
     EXPECT_EQ(c.marks[1], 4);
     // Windows-1252 guillemets, tabs, notes taking the octave before them, no closing mark.
-    ASSERT_EQ(c.FromString("Am \xAB" "E2\tA D3 G B E4 \xBB"), 1);
+    ASSERT_EQ(c.FromString("Am \xAB"
+                           "E2\tA D3 G B E4 \xBB"),
+              1);
     EXPECT_EQ(Slots(c), Expect({19, 12, 29, 34, 26, 43}));
-    ASSERT_EQ(c.FromString("\xAB" "C4 - "), 1);
+    ASSERT_EQ(c.FromString("\xAB"
+                           "C4 - "),
+              1);
     EXPECT_EQ(Slots(c), Expect({39}));
     ASSERT_EQ(c.FromString("name   \u00AB  \t \u00BB trailing words"), 1);
     EXPECT_EQ(c.CountNotes(), 0);
@@ -72,7 +76,7 @@ TEST_F(ChordText, FailureLeavesTheNotesAlone)
     c.AddNote(50);
     for (const char* bad : {"C4 E4", "\u00ABC4 E4\u00BB", "\u00ABC4 H4 \u00BB",
                             "\u00AB- - - - - - - - - - - - C4 \u00BB",  // thirteen tokens
-                            "\u00ABC4nnnnnnnnnnnnnX",  // its first 15 characters would be a note
+                            "\u00ABC4nnnnnnnnnnnnnX",                   // its first 15 characters would be a note
                             ""})
         EXPECT_EQ(c.FromString(bad), 0) << bad;
     EXPECT_EQ(c.FromString(nullptr), 0);

@@ -13,7 +13,6 @@
 
 namespace {
 
-
 class DefaultDefinitions : public DefinitionTest {
 protected:
     void SetUp() override
@@ -27,10 +26,7 @@ protected:
         ASSERT_TRUE(InitializeKeyList());
     }
 
-    static std::size_t Entries(const char* section)
-    {
-        return GetProfileKeyNames(TestSettings::File(), section).size();
-    }
+    static std::size_t Entries(const char* section) { return GetProfileKeyNames(TestSettings::File(), section).size(); }
 
     // Names of a chord given in this system's note values.
     static std::string FirstName(std::initializer_list<NOTES> notes)
@@ -50,7 +46,7 @@ NOTES Sci(const char* name)
     return 12 * (octave + 1) + pc + 3;  // MIDI + 3
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(DefaultDefinitions, EveryEntryLoadsWithoutAMessage)
 {
@@ -86,21 +82,35 @@ TEST_F(DefaultDefinitions, CommonChordsGetTheirUsualFirstName)
         std::vector<const char*> notes;
         const char* name;
     } cases[] = {
-        {{"C4", "E4", "G4"}, "C"},           {{"A3", "C4", "E4"}, "Am"},
-        {{"G3", "B3", "D4", "F4"}, "G7"},    {{"C4", "E4", "G4", "B4"}, "Cmaj7"},
-        {{"D4", "F4", "A4", "C5"}, "Dm7"},   {{"B3", "D4", "F4", "A4"}, "Bm7b5"},
-        {{"B3", "D4", "F4", "G#4"}, "Bdim7"}, {{"C4", "Eb4", "Gb4"}, "Cdim"},
-        {{"C4", "E4", "G#4"}, "Caug"},       {{"D4", "G4", "A4"}, "Dsus4"},
-        {{"D4", "E4", "A4"}, "Dsus2"},       {{"E2", "B2"}, "E5"},
-        {{"C4", "E4", "G4", "A4"}, "C6"},    {{"A3", "C4", "E4", "F#4"}, "Am6"},
-        {{"C4", "E4", "G4", "D5"}, "Cadd9"}, {{"C4", "E4", "Bb4", "D5"}, "C9"},
-        {{"G3", "C4", "D4", "F4"}, "G7sus4"}, {{"C4", "Eb4", "G4", "B4"}, "Cm(maj7)"},
-        {{"C4", "E4", "G#4", "Bb4"}, "C7#5"}, {{"E3", "G#3", "D4", "G4"}, "E7#9"},
-        {{"C4", "E4", "Bb4", "Db5"}, "C7b9"}, {{"C4", "E4", "Bb4", "D5", "A5"}, "C13"},
-        {{"F3", "A3", "C4", "E4", "G4"}, "Fmaj9"}, {{"D3", "F3", "C4", "E4"}, "Dm9"},
+        {{"C4", "E4", "G4"}, "C"},
+        {{"A3", "C4", "E4"}, "Am"},
+        {{"G3", "B3", "D4", "F4"}, "G7"},
+        {{"C4", "E4", "G4", "B4"}, "Cmaj7"},
+        {{"D4", "F4", "A4", "C5"}, "Dm7"},
+        {{"B3", "D4", "F4", "A4"}, "Bm7b5"},
+        {{"B3", "D4", "F4", "G#4"}, "Bdim7"},
+        {{"C4", "Eb4", "Gb4"}, "Cdim"},
+        {{"C4", "E4", "G#4"}, "Caug"},
+        {{"D4", "G4", "A4"}, "Dsus4"},
+        {{"D4", "E4", "A4"}, "Dsus2"},
+        {{"E2", "B2"}, "E5"},
+        {{"C4", "E4", "G4", "A4"}, "C6"},
+        {{"A3", "C4", "E4", "F#4"}, "Am6"},
+        {{"C4", "E4", "G4", "D5"}, "Cadd9"},
+        {{"C4", "E4", "Bb4", "D5"}, "C9"},
+        {{"G3", "C4", "D4", "F4"}, "G7sus4"},
+        {{"C4", "Eb4", "G4", "B4"}, "Cm(maj7)"},
+        {{"C4", "E4", "G#4", "Bb4"}, "C7#5"},
+        {{"E3", "G#3", "D4", "G4"}, "E7#9"},
+        {{"C4", "E4", "Bb4", "Db5"}, "C7b9"},
+        {{"C4", "E4", "Bb4", "D5", "A5"}, "C13"},
+        {{"F3", "A3", "C4", "E4", "G4"}, "Fmaj9"},
+        {{"D3", "F3", "C4", "E4"}, "Dm9"},
         // Inversions name the root, not the bass.
-        {{"E4", "G4", "C5"}, "C"},           {{"G3", "C4", "E4"}, "C"},
-        {{"B3", "D4", "F4", "G4"}, "G7"},    {{"F3", "G3", "B3", "D4"}, "G7"},
+        {{"E4", "G4", "C5"}, "C"},
+        {{"G3", "C4", "E4"}, "C"},
+        {{"B3", "D4", "F4", "G4"}, "G7"},
+        {{"F3", "G3", "B3", "D4"}, "G7"},
         {{"E3", "G3", "C4", "B4"}, "Cmaj7"},
     };
     for (const auto& c : cases) {
@@ -160,9 +170,9 @@ TEST_F(DefaultDefinitions, EveryKeyHoldsTheNotesOfItsName)
 TEST_F(DefaultDefinitions, ScalesStartWithTheMajorModes)
 {
     EXPECT_STREQ(chord::GetFirstScaleName(), "Major");
-    for (const char* name : {"Natural Minor", "Harmonic Minor", "Melodic Minor", "Dorian", "Phrygian", "Lydian",
-                             "Mixolydian", "Locrian", "Major Pentatonic", "Minor Pentatonic", "Blues", "Whole Tone",
-                             "Chromatic", "Hungarian Minor", "Double Harmonic", "Phrygian Dominant", "Hirajoshi",
-                             "In Sen"})
+    for (const char* name :
+         {"Natural Minor", "Harmonic Minor", "Melodic Minor", "Dorian", "Phrygian", "Lydian", "Mixolydian", "Locrian",
+          "Major Pentatonic", "Minor Pentatonic", "Blues", "Whole Tone", "Chromatic", "Hungarian Minor",
+          "Double Harmonic", "Phrygian Dominant", "Hirajoshi", "In Sen"})
         EXPECT_GE(FindScale(name), 0) << name;
 }

@@ -70,8 +70,7 @@ protected:
         std::vector<std::string> names;
         CHORD_FIND_BUF buf;
         char name[chord::ChordNameSize];
-        for (int found = c.FindFirstName(name, buf); found; found = c.FindNextName(name, buf))
-            names.push_back(name);
+        for (int found = c.FindFirstName(name, buf); found; found = c.FindNextName(name, buf)) names.push_back(name);
         return names;
     }
 

@@ -26,14 +26,13 @@ std::string Section(const std::string& name, const std::vector<std::string>& ent
 
 class DefinitionLists : public DefinitionTest {};
 
-} // namespace
+}  // namespace
 
 TEST_F(DefinitionLists, ChordEntriesKeepIntervalsInOrderWithOptionalMarks)
 {
-    ASSERT_TRUE(LoadAll(Section("Chords", {"\"7\",\"Dominant Seventh\", 1 3 5? 7b",
-                                           "  \"m7\",   'Minor ''Seventh''',\t1? 3b 5 7b  ",
-                                           "\"\",\"No Degrees\",",
-                                           "\"13\",\"Compound\", 9b 9# 11# 13#?"})));
+    ASSERT_TRUE(LoadAll(
+        Section("Chords", {"\"7\",\"Dominant Seventh\", 1 3 5? 7b", "  \"m7\",   'Minor ''Seventh''',\t1? 3b 5 7b  ",
+                           "\"\",\"No Degrees\",", "\"13\",\"Compound\", 9b 9# 11# 13#?"})));
     ASSERT_EQ(CountChordDefinitions(), 4);
     const ChordNameTag& seventh = *GetChordDefinition(0);
     EXPECT_STREQ(seventh.name, "7");
@@ -65,15 +64,14 @@ TEST_F(DefinitionLists, LongTextIsCutToItsField)
 TEST_F(DefinitionLists, BadChordEntriesAreRefused)
 {
     ChordNameTag d{};
-    for (const char* bad : {"\"maj\",\"Major\" , 1 3 5",        // blank before the comma
+    for (const char* bad : {"\"maj\",\"Major\" , 1 3 5",  // blank before the comma
                             "\"maj\" ,\"Major\", 1 3 5",
-                            "maj,\"Major\", 1 3 5",            // unquoted
-                            "\"maj\",\"Major 1 3 5",           // unclosed
-                            "\"maj\",\"Major\", 1 3 14",       // no such degree
-                            "\"maj\",\"Major\", 1 3 1b",       // below the root
-                            "\"maj\",\"Major\", 1 ? 5",        // a mark without its degree
-                            "\"maj\",\"Major\", 1 3 x",
-                            "\"maj\",\"Major\" 1 3 5",
+                            "maj,\"Major\", 1 3 5",       // unquoted
+                            "\"maj\",\"Major 1 3 5",      // unclosed
+                            "\"maj\",\"Major\", 1 3 14",  // no such degree
+                            "\"maj\",\"Major\", 1 3 1b",  // below the root
+                            "\"maj\",\"Major\", 1 ? 5",   // a mark without its degree
+                            "\"maj\",\"Major\", 1 3 x", "\"maj\",\"Major\" 1 3 5",
                             // 13 degrees do not fit the record
                             "\"big\",\"Too Many\", 1 2 3 4 5 6 7 8 9 10 11 12 13"})
         EXPECT_EQ(ParseChordEntry(bad, &d), 0) << bad;
@@ -102,9 +100,10 @@ TEST_F(DefinitionLists, ABadEntryStopsItsSectionWithItsNumber)
 
 TEST_F(DefinitionLists, AGapInTheKeysEndsTheList)
 {
-    EXPECT_TRUE(LoadAll("[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m\",\"Minor\", 1 3b 5\n"
-                        "4=\"7\",\"Seventh\", 1 3 5 7b\n[Scales]\n1=\"Major\", 1 1 ½ 1 1 1 ½\n2=\n"
-                        "3=\"Minor\", 1 ½ 1 1 ½ 1 1\n"));
+    EXPECT_TRUE(
+        LoadAll("[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m\",\"Minor\", 1 3b 5\n"
+                "4=\"7\",\"Seventh\", 1 3 5 7b\n[Scales]\n1=\"Major\", 1 1 ½ 1 1 1 ½\n2=\n"
+                "3=\"Minor\", 1 ½ 1 1 ½ 1 1\n"));
     EXPECT_EQ(CountChordDefinitions(), 2);
     EXPECT_EQ(CountScales(), 1) << "an empty value ends the list too";
     EXPECT_TRUE(errors.Empty());
@@ -135,8 +134,8 @@ TEST_F(DefinitionLists, MissingSettingsGiveEmptyLists)
 
 TEST_F(DefinitionLists, TuningsStoreTheLastStringFirstAndCarryOctaves)
 {
-    ASSERT_TRUE(LoadAll(Section("Tunings", {"\"Guitar\",\"Drop D\", D2 A D3 G B E4",
-                                            "\"GUITAR\",\"Open\",", "\"Bass\",\"Standard\", E1 A1 D2 G2"})));
+    ASSERT_TRUE(LoadAll(Section("Tunings", {"\"Guitar\",\"Drop D\", D2 A D3 G B E4", "\"GUITAR\",\"Open\",",
+                                            "\"Bass\",\"Standard\", E1 A1 D2 G2"})));
     ASSERT_EQ(CountTunings(), 3);
     const TuningNameTag& dropD = *GetTuning(0);
     EXPECT_EQ(dropD.count, 6);
@@ -185,9 +184,9 @@ TEST_F(DefinitionLists, TheFortyFirstInstrumentIsRefused)
 
 TEST_F(DefinitionLists, ScaleStepsInWholeTonesWithEitherHalfSign)
 {
-    ASSERT_TRUE(LoadAll(Section("Scales", {"\"Major\", 1 1 \xC2\xBD 1 1 1 \xC2\xBD",
-                                           "\"Harmonic Minor\", 1 \xBD 1 1 \xBD 1\xBD \xBD",
-                                           "\"Whole Tone\", 1 1 1 1 1 1", "\"Octave\", 6"})));
+    ASSERT_TRUE(LoadAll(
+        Section("Scales", {"\"Major\", 1 1 \xC2\xBD 1 1 1 \xC2\xBD", "\"Harmonic Minor\", 1 \xBD 1 1 \xBD 1\xBD \xBD",
+                           "\"Whole Tone\", 1 1 1 1 1 1", "\"Octave\", 6"})));
     ASSERT_EQ(CountScales(), 4);
     EXPECT_EQ(Steps(*GetScale(0)), (Numbers{2, 2, 1, 2, 2, 2, 1}));
     EXPECT_EQ(Steps(*GetScale(1)), (Numbers{2, 1, 2, 2, 1, 3, 1}));
@@ -197,18 +196,19 @@ TEST_F(DefinitionLists, ScaleStepsInWholeTonesWithEitherHalfSign)
     EXPECT_EQ(FindScale(nullptr), -1);
 
     ScaleNameTag s{};
-    for (const char* bad : {"\"Bad\", 1 1 1", "\"Bad\", 0 6 6", "\"Bad\", 7 \xC2\xBD \xC2\xBD \xC2\xBD \xC2\xBD \xC2\xBD",
-                            "\"Bad\", 1\xC2\xBD\xC2\xBD 1 1 1 1 \xC2\xBD", "\"Bad\", 1x 1 1 1 1 1", "\"Bad\", \xC2 1 1 1 1 1 1",
-                            "\"Bad\",", "\"Bad\" 1 1 1 1 1 1",
-                            // 13 steps: the record holds 12
-                            "\"Bad\", \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD"})
+    for (const char* bad :
+         {"\"Bad\", 1 1 1", "\"Bad\", 0 6 6", "\"Bad\", 7 \xC2\xBD \xC2\xBD \xC2\xBD \xC2\xBD \xC2\xBD",
+          "\"Bad\", 1\xC2\xBD\xC2\xBD 1 1 1 1 \xC2\xBD", "\"Bad\", 1x 1 1 1 1 1", "\"Bad\", \xC2 1 1 1 1 1 1",
+          "\"Bad\",", "\"Bad\" 1 1 1 1 1 1",
+          // 13 steps: the record holds 12
+          "\"Bad\", \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD \xBD"})
         EXPECT_EQ(ParseScaleEntry(bad, &s), 0) << bad;
 }
 
 TEST_F(DefinitionLists, KeysAlterLettersOnlyWithPlusAndMinus)
 {
-    ASSERT_TRUE(LoadAll(Section("Keys", {"\"D Major\", D E F+ G A B C+", "\"F Major\", F G A B- C D E",
-                                         "\"C Odd\", C# Db"})));
+    ASSERT_TRUE(
+        LoadAll(Section("Keys", {"\"D Major\", D E F+ G A B C+", "\"F Major\", F G A B- C D E", "\"C Odd\", C# Db"})));
     // Letters A B C D E F G.
     EXPECT_EQ(Pitches(*GetKey(0)), (Numbers{0, 2, 4, 5, 7, 9, 10}));
     EXPECT_EQ(Pitches(*GetKey(1)), (Numbers{0, 1, 3, 5, 7, 8, 10}));
@@ -231,10 +231,9 @@ TEST_F(DefinitionLists, KeysAlterLettersOnlyWithPlusAndMinus)
 
 TEST_F(DefinitionLists, FillingTheSelectors)
 {
-    ASSERT_TRUE(LoadAll(Section("Tunings", {"\"Guitar\",\"Standard\", E4 A5 D5 G5 B6 E6",
-                                            "\"Ukulele\",\"Standard\", G6 C6 E6 A7"}) +
-                        Section("Scales", {"\"Major\", 1 1 ½ 1 1 1 ½", "\"Pentatonic\", 1 1 1½ 1 1½",
-                                           "\"Minor\", 1 ½ 1 1 ½ 1 1"})));
+    ASSERT_TRUE(LoadAll(
+        Section("Tunings", {"\"Guitar\",\"Standard\", E4 A5 D5 G5 B6 E6", "\"Ukulele\",\"Standard\", G6 C6 E6 A7"}) +
+        Section("Scales", {"\"Major\", 1 1 ½ 1 1 1 ½", "\"Pentatonic\", 1 1 1½ 1 1½", "\"Minor\", 1 ½ 1 1 ½ 1 1"})));
     chord tuning;
     for (int i = 0; i < 12; ++i) tuning.notes[i] = GetTuning(1)->strings[i];
     tuning.instrument = 1;

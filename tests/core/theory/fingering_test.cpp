@@ -22,7 +22,7 @@ std::vector<int> Marks(const chord& played, const chord& tuning, int strings, in
     return marks;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Fingering, OpenStringsAtTheCapoOtherNotesElsewhereSilentStrings)
 {

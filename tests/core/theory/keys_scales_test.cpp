@@ -40,12 +40,13 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(KeysAndScales, KeysHoldingEveryNoteInListOrder)
 {
-    ASSERT_TRUE(LoadAll("[Keys]\n1=\"C Major\", C D E F G A B\n2=\"G Major\", G A B C D E F+\n"
-                        "3=\"Bb Major\", B- C D E- F G A\n"));
+    ASSERT_TRUE(
+        LoadAll("[Keys]\n1=\"C Major\", C D E F G A B\n2=\"G Major\", G A B C D E F+\n"
+                "3=\"Bb Major\", B- C D E- F G A\n"));
     const auto cMajor = Keys(Chord({C4, E4, G4}));
     ASSERT_EQ(cMajor.size(), 2u);
     EXPECT_EQ(cMajor[0].first, "C Major");

@@ -42,7 +42,7 @@ protected:
     NamingSettings settings;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(NoteNames, AccidentalsFollowTheSetting)
 {

@@ -24,7 +24,7 @@ protected:
     void TearDown() override { ResetParseNoteOctave(); }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ParseNoteTest, ReadsLettersAccidentalsAndOctaves)
 {
@@ -45,10 +45,10 @@ TEST_F(ParseNoteTest, ReadsLettersAccidentalsAndOctaves)
 
 TEST_F(ParseNoteTest, RejectsWhatIsNotOneNote)
 {
-    for (const char* bad : {"", "H4", "C###4", "Cbbb4", "C 4", "C0", "C4 ", " C4", "C4x", "#4", "C\xC2\xBB",
-                            "C\xAB", "A12", "C45", "C01",
-                            // outside A1..G11: "Ab1" would be -1, the value of no note
-                            "Ab1", "Abb1", "G#11", "G##11"})
+    for (const char* bad :
+         {"", "H4", "C###4", "Cbbb4", "C 4", "C0", "C4 ", " C4", "C4x", "#4", "C\xC2\xBB", "C\xAB", "A12", "C45", "C01",
+          // outside A1..G11: "Ab1" would be -1, the value of no note
+          "Ab1", "Abb1", "G#11", "G##11"})
         EXPECT_EQ(Parse(bad), -100) << '"' << bad << '"';
     NOTES n = 7;
     EXPECT_EQ(ParseNote(nullptr, &n), nullptr);
@@ -95,8 +95,8 @@ TEST(ParseSpelling, ReadsDegreesWithTheirAccidental)
         int semitones;
         int length;
     };
-    for (const Case& c : {Case{"1", 0, 1}, Case{"7b", 10, 2}, Case{"9#", 15, 2}, Case{"11#", 18, 3},
-                          Case{"13", 21, 2}, Case{"3b#", 4, 3}, Case{"5,7", 7, 1}, Case{"7#b", 12, 2}}) {
+    for (const Case& c : {Case{"1", 0, 1}, Case{"7b", 10, 2}, Case{"9#", 15, 2}, Case{"11#", 18, 3}, Case{"13", 21, 2},
+                          Case{"3b#", 4, 3}, Case{"5,7", 7, 1}, Case{"7#b", 12, 2}}) {
         int semitones = -7;
         const char* end = ParseSpelling(c.text, &semitones);
         ASSERT_NE(end, nullptr) << c.text;

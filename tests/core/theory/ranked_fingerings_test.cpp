@@ -44,10 +44,10 @@ struct TeacherShape {
     std::vector<NOTES> tuning;
     std::initializer_list<int> pcs;  // root first
     bool anyBass;
-    std::set<std::string> shapes;    // what teachers show (F: the full barre or the small one)
+    std::set<std::string> shapes;  // what teachers show (F: the full barre or the small one)
 };
 
-} // namespace
+}  // namespace
 
 TEST(RankedFingerings, TheFirstIsTheShapeTeachersShow)
 {
@@ -185,7 +185,7 @@ std::set<std::array<int, chord::Slots>> AllByTrying(const FingeringRequest& r)
     return all;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(RandomChordsOnEveryTuning, EveryFingeringSoundsExactlyTheChordWithTheBassLowest)
 {
@@ -201,7 +201,8 @@ TEST_F(RandomChordsOnEveryTuning, EveryFingeringSoundsExactlyTheChordWithTheBass
             FingeringRequest r;
             r.openStrings.assign(tuning->strings, tuning->strings + tuning->count);
             const int notes = 1 + static_cast<int>(random() % std::min(6, tuning->count));
-            while (std::popcount(r.pitchClasses) < notes) r.pitchClasses |= static_cast<std::uint16_t>(1u << random() % 12);
+            while (std::popcount(r.pitchClasses) < notes)
+                r.pitchClasses |= static_cast<std::uint16_t>(1u << random() % 12);
             std::vector<int> pcs;
             for (int pc = 0; pc < 12; ++pc)
                 if (r.pitchClasses >> pc & 1u) pcs.push_back(pc);

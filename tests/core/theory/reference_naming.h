@@ -92,8 +92,10 @@ private:
         if (required & ~present) return m;
         if (pass == 3 && (present & 1)) return m;
         if (pass == 1 && !(present & 1)) return m;
-        if (m.extras == 0) m.matches = true;
-        else if (m.extras == 1) m.matches = pass == 2 || (pass == 1 && m.added == 0);
+        if (m.extras == 0)
+            m.matches = true;
+        else if (m.extras == 1)
+            m.matches = pass == 2 || (pass == 1 && m.added == 0);
         return m;
     }
 

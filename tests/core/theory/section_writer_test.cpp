@@ -60,7 +60,7 @@ const char* const OtherSections =
     "[Midi]\n"
     "OutDeviceID=-1\n";
 
-} // namespace
+}  // namespace
 
 TEST_F(SectionWriter, EntriesArePaddedIntoColumns)
 {
@@ -68,7 +68,8 @@ TEST_F(SectionWriter, EntriesArePaddedIntoColumns)
     EXPECT_EQ(ChordEntryValue(1, m7, 5, 20), "  \"m7\",    \"Minor Seventh\",        1  3b 5? 7b ");
     // Key and blanks take three columns up to key 999.
     const ChordNameTag empty = Definition("", "", {});
-    for (auto [key, blanks] : std::vector<std::pair<int, int>>{{1, 2}, {9, 2}, {10, 1}, {99, 1}, {100, 0}, {999, 0}, {1000, 0}})
+    for (auto [key, blanks] :
+         std::vector<std::pair<int, int>>{{1, 2}, {9, 2}, {10, 1}, {99, 1}, {100, 0}, {999, 0}, {1000, 0}})
         EXPECT_EQ(ChordEntryValue(key, empty, 0, 0), std::string(blanks, ' ') + "\"\", \"\", ") << key;
     // Compound and optional intervals keep one blank behind even when longer than three.
     EXPECT_EQ(ChordEntryValue(1, Definition("x", "y", {{12, false}, {22, true}, {17, true}}), 1, 1),
@@ -81,8 +82,7 @@ TEST_F(SectionWriter, EntriesArePaddedIntoColumns)
     const NOTES strings[] = {67, 62, 58, 53, 48, 43};  // E6 B6 G5 D5 A5 E4, last string first
     standard.count = 6;
     std::copy(std::begin(strings), std::end(strings), standard.strings);
-    EXPECT_EQ(TuningEntryValue(1, standard, "Guitar", 6, 12),
-              "  \"Guitar\", \"Standard\",     E4 A5 D5 G5 B6 E6 ");
+    EXPECT_EQ(TuningEntryValue(1, standard, "Guitar", 6, 12), "  \"Guitar\", \"Standard\",     E4 A5 D5 G5 B6 E6 ");
 }
 
 TEST_F(SectionWriter, EverythingTheEditorsCanWriteLoadsBackEqual)
@@ -97,7 +97,8 @@ TEST_F(SectionWriter, EverythingTheEditorsCanWriteLoadsBackEqual)
     for (int k = 1; k < Cases; ++k) {
         auto* d = new ChordNameTag{};
         std::snprintf(d->name, sizeof d->name, "%s", RandomText(random, sizeof d->name - 1).c_str());
-        std::snprintf(d->description, sizeof d->description, "%s", RandomText(random, sizeof d->description - 1).c_str());
+        std::snprintf(d->description, sizeof d->description, "%s",
+                      RandomText(random, sizeof d->description - 1).c_str());
         d->count = random() % (DefinitionSlots + 1);
         for (int i = 0; i < d->count; ++i) {
             d->intervals[i] = random() % (WidestInterval + 1);
@@ -144,9 +145,11 @@ TEST_F(SectionWriter, EverythingTheEditorsCanWriteLoadsBackEqual)
             ASSERT_EQ(read.name, Quoteless(wrote.name)) << k;
             ASSERT_EQ(read.description, Quoteless(wrote.description)) << k;
             ASSERT_EQ(std::vector<int>(read.intervals, read.intervals + read.count),
-                      std::vector<int>(wrote.intervals, wrote.intervals + wrote.count)) << k;
+                      std::vector<int>(wrote.intervals, wrote.intervals + wrote.count))
+                << k;
             ASSERT_EQ(std::vector<int>(read.flags, read.flags + read.count),
-                      std::vector<int>(wrote.flags, wrote.flags + wrote.count)) << k;
+                      std::vector<int>(wrote.flags, wrote.flags + wrote.count))
+                << k;
         }
         ASSERT_EQ(CountTunings(), Cases);
         for (int k = 0; k < Cases; ++k) {

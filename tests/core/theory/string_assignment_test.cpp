@@ -27,7 +27,7 @@ std::vector<NOTES> Strings(std::initializer_list<NOTES> first)
     return v;
 }
 
-} // namespace
+}  // namespace
 
 TEST(StringAssignment, ChoosesTheLayoutThatPlaysMoreStringsThenFewerFrets)
 {

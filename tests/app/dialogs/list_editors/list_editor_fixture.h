@@ -49,7 +49,10 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    void Watch(DefinitionListEditor& editor) { editor.Beep = [this] { ++beeps; }; }
+    void Watch(DefinitionListEditor& editor)
+    {
+        editor.Beep = [this] { ++beeps; };
+    }
     static void Select(DefinitionListEditor& editor, int line)
     {
         editor.List()->setCurrentItem(editor.List()->topLevelItem(line));

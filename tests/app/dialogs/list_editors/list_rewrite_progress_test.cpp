@@ -63,7 +63,8 @@ TEST_F(ListRewriteProgressTest, ALongListShowsItsProgressWhileItIsRewritten)
     };
     const std::string shipped = Settings();
     std::string longLists = WithMoreRecords(shipped, "Chords", int(Progress::LongWork), R"("x#","Chord #", 1 3 5)");
-    longLists = WithMoreRecords(longLists, "Tunings", int(Progress::LongWork), R"("Guitar","Tuning #", E4 A5 D5 G5 B6 E6)");
+    longLists =
+        WithMoreRecords(longLists, "Tunings", int(Progress::LongWork), R"("Guitar","Tuning #", E4 A5 D5 G5 B6 E6)");
 
     for (const bool longList : {false, true}) {
         app.reset();

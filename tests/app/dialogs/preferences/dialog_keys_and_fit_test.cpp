@@ -56,11 +56,13 @@ protected:
     std::vector<DialogCase> Cases()
     {
         return {
-            {"search", [] { return std::make_unique<TSearchDialog>(nullptr, SearchKind::Chord, -1, -1); },
+            {"search",
+             [] { return std::make_unique<TSearchDialog>(nullptr, SearchKind::Chord, -1, -1); },
              {"101", "102", "103", "6518", "6516", "6517", "1", "2", "9"}},
-            {"preferences", [] { return std::make_unique<PreferencesDialog>(nullptr, PreferenceValues{}); },
-             {"108", "109", "110", "111", "112", "113", "114", "115", "116", "118", "104", "105", "106", "117",
-              "4124", "4123", "101", "107", "102", "103", "122", "1", "2", "9"}},
+            {"preferences",
+             [] { return std::make_unique<PreferencesDialog>(nullptr, PreferenceValues{}); },
+             {"108", "109", "110",  "111",  "112", "113", "114", "115", "116", "118", "104", "105",
+              "106", "117", "4124", "4123", "101", "107", "102", "103", "122", "1",   "2",   "9"}},
         };
     }
 

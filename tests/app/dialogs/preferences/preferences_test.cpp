@@ -162,15 +162,14 @@ TEST_F(PreferencesTest, OkReopensTheDeviceAndEverySettingLastsToTheNextStart)
     Preferences([](PreferencesDialog* d) {
         auto* output = Find<QComboBox>(d, 104);
         EXPECT_EQ(output->itemText(0), "Built-in Synthesizer");
-        output->setCurrentIndex(2);  // port 1
+        output->setCurrentIndex(2);                   // port 1
         Find<QComboBox>(d, 118)->setCurrentIndex(0);  // [None]
-        PressAltKey(d, Qt::Key_L);  // flats
-        PressAltKey(d, Qt::Key_C);  // C#|Db
-        PressAltKey(d, Qt::Key_1);  // Numbers 1-128
+        PressAltKey(d, Qt::Key_L);                    // flats
+        PressAltKey(d, Qt::Key_C);                    // C#|Db
+        PressAltKey(d, Qt::Key_1);                    // Numbers 1-128
         Find<QSlider>(d, 4124)->setValue(100);
         Find<QSlider>(d, 4123)->setValue(7);
-        for (Qt::Key key : {Qt::Key_R, Qt::Key_P, Qt::Key_T, Qt::Key_N, Qt::Key_Y})
-            PressAltKey(d, key);
+        for (Qt::Key key : {Qt::Key_R, Qt::Key_P, Qt::Key_T, Qt::Key_N, Qt::Key_Y}) PressAltKey(d, key);
         Ok(d);
     });
     EXPECT_EQ(capture->OutputOpenCount(1), 1);
@@ -179,14 +178,15 @@ TEST_F(PreferencesTest, OkReopensTheDeviceAndEverySettingLastsToTheNextStart)
     const PreferenceValues chosen = CurrentPreferences();
     const PreferenceValues expected{1, 1, -1, 1, 2, 100, 7, 1, 0, 1, 1, 1};
     const auto fields = [](const PreferenceValues& v) {
-        return std::vector<long>{v.accidentals, long(v.customAccidentals), v.midiIn, v.midiOut, v.midiNames, v.velocity,
-                                 v.maxChords, v.showScaleNotes, v.noRoot, v.diffBass, v.bassStyle, v.addStyle};
+        return std::vector<long>{
+            v.accidentals, long(v.customAccidentals), v.midiIn, v.midiOut,  v.midiNames, v.velocity,
+            v.maxChords,   v.showScaleNotes,          v.noRoot, v.diffBass, v.bassStyle, v.addStyle};
     };
     EXPECT_EQ(fields(chosen), fields(expected));
     const std::string ini = IniText();
-    for (const char* line : {"OutDeviceID=1", "InDeviceID=-1", "MidiNames=2", "MaxChords=7", "ShowScaleNotes=1",
-                             "Accidentals=1", "CustomAccidentals=1", "NoRoot=0", "DiffBass=1", "BassStyle=1",
-                             "AddStyle=1"})
+    for (const char* line :
+         {"OutDeviceID=1", "InDeviceID=-1", "MidiNames=2", "MaxChords=7", "ShowScaleNotes=1", "Accidentals=1",
+          "CustomAccidentals=1", "NoRoot=0", "DiffBass=1", "BassStyle=1", "AddStyle=1"})
         EXPECT_NE(ini.find(std::string("\n") + line), std::string::npos) << line;
 
     // The next start, from the file on disk, with the engine as it starts.

@@ -119,8 +119,9 @@ TEST_F(SearchDialogTest, ClickingBothListsWritesTheName)
     EXPECT_EQ(NameEdit(&dialog)->text(), "Cm7");
 
     QTest::mouseClick(dialog.findChild<QPushButton*>("id6516"), Qt::LeftButton);
-    const int dorian = SearchList(&dialog, TSearchDialog::NameListId)->row(
-        SearchList(&dialog, TSearchDialog::NameListId)->findItems("Dorian", Qt::MatchExactly).value(0));
+    const int dorian =
+        SearchList(&dialog, TSearchDialog::NameListId)
+            ->row(SearchList(&dialog, TSearchDialog::NameListId)->findItems("Dorian", Qt::MatchExactly).value(0));
     ClickLine(dialog, TSearchDialog::NameListId, dorian);
     EXPECT_EQ(NameEdit(&dialog)->text(), "C Dorian");
     EXPECT_EQ(SelectedLine(&dialog, TSearchDialog::NameListId), dorian);
