@@ -23,6 +23,7 @@
 
 #include "app/components/keyboard/keyboard_client.h"
 #include "app/components/shared/live_midi_input.h"
+#include "bench/scratch_capture.h"
 #include "core/midi/capture_backend.h"
 #include "core/midi/midi_backend.h"
 #include "core/midi/midi_dev.h"
@@ -66,14 +67,10 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    std::string folder = (std::filesystem::temp_directory_path() / "cantrel-bench-XXXXXX").string();
-    if (mkdtemp(folder.data()) == nullptr) return 1;
-    const std::string ini = folder + "/cantrel.ini";
-    UseINIFileName(ini.c_str());
-    auto backend = std::make_unique<CaptureBackend>();
-    CaptureBackend* capture = backend.get();
-    SetMidiBackend(std::move(backend));
-    new MidiDev();
+    const ScratchCapture scratch = UseScratchSettingsAndCapture();
+    if (!scratch.capture) return 1;
+    CaptureBackend* capture = scratch.capture;
+    const std::string& folder = scratch.folder;
 
     auto* keyboard = new KeyboardClient;
     keyboard->SetRange(15, 84);
