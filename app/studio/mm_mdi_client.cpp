@@ -29,7 +29,6 @@
 #include "core/studio/studio_file_writer.h"
 #include "core/studio/studio_modified.h"
 #include "controls/tool_bar.h"
-#include "core/services/atomic_file.h"
 #include "core/services/error.h"
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
@@ -339,7 +338,7 @@ bool mmMDIClient::CloseStudio()
 
 void mmMDIClient::SetStudioName(const char* path)
 {
-    if (!unsavedCutShort_) RememberStudio(path);
+    if (!unsavedCutShort_) RememberOpenStudio(path);
     studioPath_ = path;
     QString caption = window()->windowTitle();
     const int dash = caption.indexOf(" - ");
@@ -371,17 +370,11 @@ bool mmMDIClient::ShowStudioHelp(const char* path)
     return true;
 }
 
-void mmMDIClient::RememberStudio(const char* path)
+void mmMDIClient::RememberOpenStudio(const char* path)
 {
     // Written at once: a failure is told while the user still knows which
     // studio it concerns, and only once, not at every open.
-    const char* ini = GetINIFileName();
-    if (*ini == '\0') return;  // no settings file at all, which start-up has said
-    // A settings file refused as far too large was named at start-up; a path
-    // with a line break is one the settings file cannot hold, not a failed write.
-    if (IsTooLargeToRead(ini) || std::strpbrk(path, "\r\n")) return;
-    const bool written = ::RememberStudio(path) && WritePrivateProfileString(nullptr, nullptr, nullptr, ini);
-    if (written || toldStudioNotRemembered_) return;
+    if (RememberStudio(path) != Remembering::NotWritten || toldStudioNotRemembered_) return;
     toldStudioNotRemembered_ = true;
     ReportSettingsNotWritten(*path ? "this studio will not be reopened at the next start"
                                    : "the studio it last remembered will be reopened at the next start");

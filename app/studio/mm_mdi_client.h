@@ -76,7 +76,7 @@ private:
     void CloseAll();
     void CloseAllFrames();
     // [Files] "OpenStudio", for the next start.
-    void RememberStudio(const char* path);
+    void RememberOpenStudio(const char* path);
     // The restore pass of a load over the frames just created for contents;
     // base: how many components the studio held before.
     // progress: the strip of a large studio, or null.

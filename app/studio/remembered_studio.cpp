@@ -1,5 +1,6 @@
 #include "app/studio/remembered_studio.h"
 
+#include "core/services/atomic_file.h"
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
 
@@ -15,11 +16,16 @@ bool IsQuoted(const std::string& value) { return value.size() >= 2 && value.fron
 
 }  // namespace
 
-bool RememberStudio(const std::string& path)
+Remembering RememberStudio(const std::string& path)
 {
+    const char* ini = GetINIFileName();
+    if (*ini == '\0' || IsTooLargeToRead(ini) || path.find_first_of("\r\n") != std::string::npos)
+        return Remembering::CannotHold;
     const bool quote = !path.empty() && (IsBlank(path.front()) || IsBlank(path.back()) || IsQuoted(path));
     const std::string value = quote ? '"' + path + '"' : path;
-    return WritePrivateProfileString(Section, Key, value.c_str(), GetINIFileName());
+    const bool written = WritePrivateProfileString(Section, Key, value.c_str(), ini) &&
+                         WritePrivateProfileString(nullptr, nullptr, nullptr, ini);
+    return written ? Remembering::Kept : Remembering::NotWritten;
 }
 
 std::string RememberedStudio()

@@ -7,7 +7,13 @@
 
 #include <string>
 
-// False when the settings file could not take it.
-bool RememberStudio(const std::string& path);
+enum class Remembering {
+    Kept,        // on disk
+    CannotHold,  // no settings file, one refused as far too large (both said at
+                 // start-up), or a path with a line break
+    NotWritten,  // the write failed
+};
+// Writes the path and puts it on disk at once.
+Remembering RememberStudio(const std::string& path);
 // The remembered path (at most 255 bytes), or empty.
 std::string RememberedStudio();
