@@ -1,0 +1,18 @@
+// Notes as the user reads them.
+#include "core/theory/shown_notes.h"
+
+#include "core/theory/chord.h"
+
+std::string ShownNoteName(NOTES n, const SpellingContext& /*context*/)
+{
+    char name[3];
+    chord::GetNoteName(n, name);
+    return name;
+}
+
+int ShownOctave(NOTES n) { return n / 12 + 1; }
+
+std::string ShownFullNoteName(NOTES n, const SpellingContext& context)
+{
+    return ShownNoteName(n, context) + std::to_string(ShownOctave(n));
+}
