@@ -25,6 +25,8 @@ const CliCommand commands[] = {
      "the K best (10) fingerings on tuning N (from 0) with F fret positions (13), one per line: frets from "
      "the last string to string 0, x silent; the lowest note is the bass unless --any-bass",
      RunFingeringsCommand, NeedsTunings},
+    {"tunings", "", "the tunings of the settings file with their numbers for --tuning: N, instrument, tuning",
+     RunTuningsCommand, NeedsTunings},
     {"monitor", "[--device ID]", "print the events arriving at a MIDI input until Ctrl+C", RunMonitorCommand},
 };
 
