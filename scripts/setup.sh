@@ -16,6 +16,9 @@ packages=(
   libgtest-dev libgmock-dev
   xvfb xauth x11-utils imagemagick xdotool openbox
   mscompress
+  # the package and its checks: manual pages, dependencies, lintian, the
+  # desktop entry and AppStream metadata, man
+  scdoc file dpkg-dev lintian desktop-file-utils appstream man-db
 )
 
 missing=()
