@@ -3,7 +3,9 @@
 # the first studio on a 1280x720 screen under a window manager, banner and
 # help closed, after three notes typed on the Keyboard
 # (data/help/getting-started-studio.png) and after Put out
-# (data/help/getting-started-put-out.png). Needs what the end-to-end tests
+# (data/help/getting-started-put-out.png). The same pictures at full size are
+# the screenshots software centres show (data/screenshots/, named in the
+# AppStream metadata). Needs what the end-to-end tests
 # need (xvfb-run, xdotool, imagemagick, openbox).
 #   scripts/help_pictures.sh [BUILD_DIR]
 set -euo pipefail
@@ -14,6 +16,7 @@ bin=$(cd "$build/bin" && pwd)
 # A failure's screenshot goes there, the pictures beside the help pages.
 artifacts=${TMPDIR:-/tmp}/cantrel-help-pictures
 help=$root/data/help
+screenshots=$root/data/screenshots
 screen=1280x720x24
 
 # shellcheck source=../tests/e2e/e2e_lib.sh
@@ -26,6 +29,9 @@ picture() {  # the main window without its frame, as wide as the help shows it
   import -window "$main" "$scratch/shot.png"
   convert "$scratch/shot.png" -resize 640x "$help/$1"
   echo "help_pictures: $help/$1"
+  mkdir -p "$screenshots"
+  convert "$scratch/shot.png" -strip "$screenshots/$1"
+  echo "help_pictures: $screenshots/$1"
 }
 
 start_program
