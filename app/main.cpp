@@ -7,6 +7,7 @@
 
 #include "app/commands/command_icons.h"
 #include "app/shell/mm_app.h"
+#include "app/shell/program_command_line.h"
 #include "app/commands/shell_commands.h"
 #include "ui/studio_style.h"
 
@@ -25,19 +26,17 @@ std::string RawArgument(int argc, char** argv, const QString& decoded)
 
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Cantrel Studio"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.2"));
+    if (AsksOnlyForText(argc, argv)) return AnswerWithoutWindow(argc, argv);
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Cantrel Studio"));
-    QApplication::setApplicationVersion(QStringLiteral("1.2"));
     QApplication::setDesktopFileName(QStringLiteral("cantrel"));
     UseStudioStyle();
     QApplication::setWindowIcon(CommandIcon(ShellPicture::ProgramIcon));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Cantrel Studio, a music-theory workbench"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("studio"), QStringLiteral("The studio file to open."),
-                                 QStringLiteral("[STUDIO]"));
+    DescribeCommandLine(parser);
     parser.process(application);
     const QStringList files = parser.positionalArguments();
 
