@@ -43,7 +43,7 @@ expect() {  # the expected offers, "|"-separated and sorted, then the words
 settings=(--ini "$scratch/tunings.ini")
 
 mkdir "$scratch/songs"
-touch "$scratch/a.cts" "$scratch/b.CTS" "$scratch/c.txt" "$scratch/d.mid" "$scratch/e.wav" "$scratch/songs/f.mid"
+touch "$scratch/a.cts" "$scratch/b.CTS" "$scratch/my song.cts" "$scratch/c.txt" "$scratch/d.mid" "$scratch/e.wav" "$scratch/songs/f.mid"
 cd "$scratch" || exit 1
 
 commands=$("$cli" --help | awk '/^Commands:/{on=1;next} /^$/{on=0} on{print $1}' | sort | paste -sd'|')
@@ -51,14 +51,15 @@ expect "$commands" ""
 expect "strings|studio" st
 options=$("$cli" --help | grep -o '^  \(-h, \)\?--[a-z-]*' | sed 's/.* //' | sort | paste -sd'|')
 expect "$options" --
-expect "0|1" --no-root ""
+expect "0|1|$commands" --no-root ""
+expect "strings|studio" --no-root st
 expect "--batch|--capo|--frets|--tuning" strings --
 expect "--any-bass|--capo|--count|--frets|--span|--tuning" "${settings[@]}" fingerings --tuning 1 --
 # Several tunings match: each with its name; one: the bare number.
 expect "1  Lute 2 Course 2|10  Lute 11 Course 11|11  Lute 12 Course 12" "${settings[@]}" strings --capo 2 --tuning 1
 expect "7" "${settings[@]}" --accidentals 1 fingerings --tuning 7
 expect "" --ini "$scratch/none.ini" strings --tuning ""
-expect "a.cts|b.CTS|songs" studio --layout ""
+expect "a.cts|b.CTS|my song.cts|songs" studio --layout ""
 expect "e.wav|songs" play --wav ""
 expect "" play --device 0 C5 ""
 # A command's name as the value of a global option is no command.
