@@ -46,7 +46,9 @@ grep -v "running with root privileges" "$scratch/lintian.txt" || true
 root=$scratch/root
 dpkg -x "$deb" "$root"
 step "appstreamcli validate, desktop-file-validate"
-appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || fail "the AppStream metadata"
+# The metadata with the desktop entry and icon it names. --no-net: the
+# screenshots' addresses are not fetched.
+appstreamcli validate-tree --no-net "$root" || fail "the AppStream metadata"
 desktop=$root/usr/share/applications/cantrel.desktop
 desktop-file-validate "$desktop" || fail "the desktop entry"
 
