@@ -17,11 +17,13 @@ unsigned SoundingStretch::ChordPitchClasses() const
     if (longest <= 0) return 0;
     for (int pc = 0; pc < 12; ++pc)
         if (pitchClassSeconds[pc] >= ChordToneShare * longest) chosen |= 1u << pc;
+    if (startBass >= 0) chosen |= 1u << (startBass % 12);
     return chosen;
 }
 
 int SoundingStretch::Bass() const
 {
+    if (startBass >= 0) return startBass;
     const unsigned chosen = ChordPitchClasses();
     for (int key = 0; key < 128; ++key)
         if (keys[key] && (chosen >> (key % 12) & 1)) return key;
@@ -34,6 +36,7 @@ void SoundingStretch::Absorb(const SoundingStretch& next)
     seconds += next.seconds;
     for (int pc = 0; pc < 12; ++pc) pitchClassSeconds[pc] += next.pitchClassSeconds[pc];
     keys |= next.keys;
+    if (startBass < 0) startBass = next.startBass;
 }
 
 void SoundingStretch::AbsorbBefore(const SoundingStretch& before)
@@ -83,6 +86,8 @@ std::vector<SoundingStretch> SoundingStretches(const MidiSong& song, std::uint16
         SoundingStretch next;
         next.startTick = tick;
         next.keys = keys;
+        for (int key = 0; key < 128 && next.startBass < 0; ++key)
+            if (keys[key]) next.startBass = key;
         stretches.push_back(next);
     }
     return stretches;
@@ -99,6 +104,7 @@ SoundingStretch SoundingBetween(const std::vector<SoundingStretch>& stretches, s
     for (std::size_t i = first; i < stretches.size() && stretches[i].startTick < toTick; ++i) {
         const SoundingStretch& s = stretches[i];
         if (s.keys.none()) continue;
+        if (window.startBass < 0) window.startBass = s.startBass;
         const double share = (song.SecondsAt(std::min(s.endTick, toTick)) -
                               song.SecondsAt(std::max(s.startTick, fromTick)));
         for (int pc = 0; pc < 12; ++pc)

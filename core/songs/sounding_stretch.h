@@ -16,11 +16,14 @@ struct SoundingStretch {
     double seconds = 0;
     std::array<double, 12> pitchClassSeconds{};  // from C
     std::bitset<128> keys;                       // MIDI keys that sound in it
+    int startBass = -1;                          // lowest key sounding as it begins
 
     // Bit p for each pitch class (from C) sounding at least a share of the
-    // longest-sounding one; 0 when nothing sounds.
+    // longest-sounding one, and the bass it begins on (however short: a
+    // broken chord strikes its root once a bar); 0 when nothing sounds.
     unsigned ChordPitchClasses() const;
-    // Lowest key of the chord's pitch classes, or -1.
+    // The bass it begins on, or else the lowest key of the chord's pitch
+    // classes; -1 when nothing sounds.
     int Bass() const;
     // The stretch and the one right after it, as one.
     void Absorb(const SoundingStretch& next);
