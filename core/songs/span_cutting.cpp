@@ -49,7 +49,8 @@ std::vector<SoundingStretch> CutAtChanges(std::vector<SoundingStretch> stretches
         if (stretches[i].seconds < shortestSeconds) shortest.emplace(stretches[i].seconds, i, 0);
 
     while (!shortest.empty()) {
-        const auto [seconds, i, v] = shortest.top();
+        const std::size_t i = std::get<1>(shortest.top());
+        const unsigned v = std::get<2>(shortest.top());
         shortest.pop();
         if (gone[i] || v != version[i]) continue;
         const std::size_t prev = before[i], next = after[i];
