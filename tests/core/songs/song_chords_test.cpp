@@ -156,3 +156,27 @@ TEST_F(SongChords, TempoChangesAndSmpteTimeTheSpans)
     ASSERT_EQ(Chart(timed), (std::vector<std::string>{"1:1 C", "1:3 F", "2:1 G", "2:3 C"}));
     EXPECT_NEAR(timed[3].startSeconds, 3.0, 1e-9);
 }
+
+TEST_F(SongChords, EachSectionHasItsKey)
+{
+    // Eight bars in C, eight in G, eight in C again: I IV V7 I twice each.
+    MidiFileWriter file(0, 480);
+    MidiTrackWriter& track = file.Track();
+    const std::vector<std::vector<int>> inC = {{48, 60, 64, 67}, {53, 60, 65, 69}, {43, 59, 62, 65, 67}, {48, 60, 64, 67}};
+    std::int64_t at = 0;
+    for (int shift : {0, 7, 0})
+        for (int round = 0; round < 2; ++round)
+            for (std::vector<int> chord : inC) {
+                for (int& key : chord) key += shift;
+                track.Chord(at, 1920, chord);
+                at += 1920;
+            }
+    const std::vector<KeySection> sections = FindSectionKeys(Read(file), ChordReadingOptions{}.channels);
+    ASSERT_EQ(sections.size(), 3u);
+    EXPECT_EQ(sections[0].key.Name(), "C Major");
+    EXPECT_EQ(sections[1].key.Name(), "G Major");
+    EXPECT_EQ(sections[1].firstBar, 9);
+    EXPECT_EQ(sections[1].lastBar, 16);
+    EXPECT_EQ(sections[2].key.Name(), "C Major");
+    EXPECT_EQ(sections[2].lastBar, 24);
+}
