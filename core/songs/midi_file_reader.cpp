@@ -13,7 +13,7 @@ namespace {
 
 // Bounds past which a file is damaged, not music: they keep every later step
 // (beats, chord spans) to a size that cannot hold the program up.
-constexpr double LongestQuarters = 200000;      // some 28 hours at 120 beats a minute
+constexpr double LongestQuarters = 50000;       // some 7 hours at 120 beats a minute
 constexpr double LongestSeconds = 24 * 3600.0;
 constexpr std::size_t MostNotes = 4000000;
 
@@ -296,7 +296,7 @@ MidiFileReading ReadMidiSong(const std::uint8_t* data, std::size_t size)
 
     // A tick bound from the division alone, so that no track can run on for
     // ever whatever its tempos; the tempo map is checked once it is whole.
-    const double quarterTicks = song.ticksPerQuarter ? song.ticksPerQuarter : 0.5 / song.secondsPerTick;
+    const double quarterTicks = song.QuarterTicks();
     const std::int64_t tickBound =
         static_cast<std::int64_t>(std::min(LongestQuarters * std::max(quarterTicks, 1.0),
                                            song.secondsPerTick ? LongestSeconds / song.secondsPerTick : 1e18));

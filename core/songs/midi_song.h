@@ -55,7 +55,7 @@ struct MidiSong {
     // beats past the last signature go on in its metre.
     std::int64_t TickOfBarBeat(int bar, int beat) const;
     // Ticks of a quarter note for bars and beats; a SMPTE file counts its
-    // quarters at its first tempo.
+    // quarters at 120 a minute.
     double QuarterTicks() const;
 };
 

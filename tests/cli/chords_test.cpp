@@ -110,6 +110,7 @@ TEST(CliChords, BrokenFilesAndBadOptionsFailWithTheirStatus)
     };
     const std::vector<Case> cases = {
         {{"chords", scratch.File("missing.mid")}, 1, "475: " + scratch.File("missing.mid") + " cannot be opened"},
+        {{"chords", scratch.File("")}, 1, "475: " + scratch.File("") + " cannot be opened: it is a folder"},
         {{"chords", scratch.Write("studio.mid", "[Studio]\n")}, 1, "476: "},
         {{"chords", scratch.Write("format2.mid", format2)}, 1, "477: "},
         {{"chords", scratch.Write("cut.mid", Band().substr(0, 60))}, 1, "478: "},
