@@ -130,6 +130,21 @@ TEST_F(SongChords, TexturesReadAsTheirChords)
     EXPECT_EQ(beats[15], "4:4 C");
 }
 
+TEST_F(SongChords, QuickFiguresAndGapsGoIntoTheirChord)
+{
+    MidiFileWriter file(0, 480);
+    MidiTrackWriter& track = file.Track();
+    for (int i = 0; i < 8; ++i) track.Chord(240 * i, 200, {60, 64, 67});  // staccato eighths
+    for (int i = 0; i < 32; ++i) track.Note(1920 + 60 * i, 60, std::vector<int>{53, 57, 60, 65}[i % 4]);  // 32nds
+    track.Note(3840, 30, 69);  // a grace note before G
+    track.Chord(3870, 1890, {55, 59, 62});
+    const std::vector<ChordSpan> spans = ReadSongChords(Read(file), {});
+    EXPECT_EQ(Chart(spans), (std::vector<std::string>{"1:1 C", "2:1 F", "3:1 G"}));
+    ASSERT_EQ(spans.size(), 3u);
+    EXPECT_EQ(spans[1].startTick, 1920);
+    EXPECT_EQ(spans[2].startTick, 3870);
+}
+
 TEST_F(SongChords, TempoChangesAndSmpteTimeTheSpans)
 {
     // Two bars at 120, then two at 60: each chord a bar.
