@@ -13,7 +13,7 @@ namespace {
 
 // Bounds past which a file is damaged, not music: they keep every later step
 // (beats, chord spans) to a size that cannot hold the program up.
-constexpr double LongestQuarters = 50000;       // some 7 hours at 120 beats a minute
+constexpr double LongestQuarters = 20000;       // near three hours at 120 beats a minute
 constexpr double LongestSeconds = 24 * 3600.0;
 constexpr std::size_t MostNotes = 4000000;
 
@@ -160,7 +160,7 @@ private:
             const int numerator = data.Byte();
             const int power = data.Byte();
             // A metre the bars cannot be counted in is left out, not guessed.
-            if (numerator > 0 && power <= 6)
+            if (numerator > 0 && power <= 5)
                 contents_.signatures.push_back({tick, contents_.order++, numerator, 1 << power});
         }
     }
