@@ -47,3 +47,4 @@ int RunMonitorCommand(const std::vector<std::string>& args);
 int RunStudioCommand(const std::vector<std::string>& args);
 int RunFingeringsCommand(const std::vector<std::string>& args);
 int RunTuningsCommand(const std::vector<std::string>& args);
+int RunChordsCommand(const std::vector<std::string>& args);

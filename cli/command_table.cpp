@@ -27,6 +27,12 @@ const CliCommand commands[] = {
      RunFingeringsCommand, NeedsTunings},
     {"tunings", "", "the tunings of the settings file with their numbers for --tuning: N, instrument, tuning",
      RunTuningsCommand, NeedsTunings},
+    {"chords", "[--per change|beat|bar] [--channels LIST] [--key] [--json] FILE.mid",
+     "the chords of a Standard MIDI File, one line a span, tab-separated: bar:beat, seconds, notes, every name "
+     "(the chosen first); --per cuts at each change (the default), beat or bar; --channels 1,2,5-8 reads those "
+     "channels (default all but percussion channel 10); --key gives the key of the piece on the first line and "
+     "each span's Roman numeral before its names",
+     RunChordsCommand, NeedsChords},
     {"monitor", "[--device ID]", "print the events arriving at a MIDI input until Ctrl+C", RunMonitorCommand},
 };
 

@@ -19,15 +19,25 @@ struct SongNote {
     int velocity = 0;
 };
 
+// The instrument a channel plays from then on (General MIDI program 0..127).
+struct ProgramChange {
+    std::int64_t tick = 0;
+    double seconds = 0;
+    int channel = 0;
+    int program = 0;
+};
+
 struct TimeSignature {
     std::int64_t tick = 0;
     int numerator = 4;
     int denominator = 4;  // 2, 4, 8, ...
+    int bar = 1;          // the bar it starts (filled by the reader)
 };
 
 struct TempoChange {
     std::int64_t tick = 0;
     int microsecondsPerQuarter = 500000;
+    double seconds = 0;  // when it takes effect (filled by the reader)
 };
 
 // Where a moment lies in the music: bar and beat counted from 1.
@@ -41,19 +51,30 @@ struct MidiSong {
     int ticksPerQuarter = 0;      // metrical division; 0 when SMPTE
     double secondsPerTick = 0;    // SMPTE division: fixed
     std::vector<SongNote> notes;  // ordered by start, then key
-    std::vector<TempoChange> tempos;
-    std::vector<TimeSignature> signatures;
+    std::vector<TempoChange> tempos;         // ordered by tick, the first at tick 0
+    std::vector<TimeSignature> signatures;   // ordered by tick, the first at tick 0
+    std::vector<ProgramChange> programs;     // ordered by tick
     double lengthSeconds = 0;
     std::int64_t lengthTicks = 0;
 
     double SecondsAt(std::int64_t tick) const;
     std::int64_t TickAt(double seconds) const;
     BarBeat BarBeatAt(std::int64_t tick) const;
+    // The first tick of beat `beat` (from 0) of the bar `bar` (from 1); bars and
+    // beats past the last signature go on in its metre.
+    std::int64_t TickOfBarBeat(int bar, int beat) const;
+    // Ticks of a quarter note for bars and beats; a SMPTE file counts its
+    // quarters at 120 a minute.
+    double QuarterTicks() const;
 };
 
-// Why a file could not be read, as the user is told.
+// Why a file could not be read, as the user is told: message `number` with
+// the file's name and the detail.
 struct MidiFileProblem {
-    std::string text;
+    int number = 0;
+    std::string file;    // as the user named it; empty when only bytes were read
+    std::string detail;  // what is wrong and where ("track 2 ends without its end mark")
+    std::string text;    // the whole message
 };
 
 // Reads a whole file's bytes. Broken or unsupported files (format 2, a chunk
@@ -63,3 +84,9 @@ struct MidiFileReading {
     std::optional<MidiFileProblem> problem;
 };
 MidiFileReading ReadMidiSong(const std::uint8_t* bytes, std::size_t size);
+
+// Reads the file at `path`; the problem names it as `path`.
+MidiFileReading ReadMidiSongFile(const std::string& path);
+
+// Shows the problem through Error; returns what Error returned.
+int ReportMidiFileProblem(const MidiFileProblem& problem);

@@ -16,6 +16,7 @@ struct ChordReadingOptions {
     SpanCut cut = SpanCut::AtChange;
     std::uint16_t channels = 0xFFFF & ~(1u << 9);  // bit per channel; percussion left out
     double shortestSpanSeconds = 0.12;              // shorter spans merge into a neighbour
+    bool numerals = false;                          // give each span its numeral in the piece's key
 };
 
 struct ChordSpan {
@@ -27,6 +28,8 @@ struct ChordSpan {
     std::vector<NOTES> notes;         // sounding notes, lowest first (the engine's numbering)
     std::vector<std::string> names;   // every name; the first is the chosen one; empty when no chord
     std::string numeral;              // Roman numeral in the piece's key (I, ii, V7, bVII, V/V), when asked for
+    int root = -1;                    // pitch class from C of the chosen name; -1 when no chord
 };
 
+// Spans without a sounding note are left out.
 std::vector<ChordSpan> ReadSongChords(const MidiSong& song, const ChordReadingOptions& options);

@@ -64,6 +64,14 @@ constexpr StringTableEntry Messages[] = {
     {458,
      "Cantrel Studio is already running but could not open %s: it stopped before it was ready.  Start it again, or "
      "open the studio there with Studio > Open."},
+    {475, "%s cannot be opened: %s."},
+    {476, "%s is not a Standard MIDI File: %s."},
+    {477, "%s is a MIDI file of format %s, whose tracks are separate patterns rather than one song.  Only files "
+          "of format 0 and 1 can be read."},
+    {478, "%s is cut short: %s.  Only a whole file can be read."},
+    {479, "%s is damaged: %s.  Nothing of it has been read."},
+    {480, "%s holds no notes."},
+    {481, "%s is too large to read as a song: %s."},
 };
 
 }  // namespace
