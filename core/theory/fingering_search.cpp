@@ -28,7 +28,6 @@ public:
         for (int s = 0; s < strings_; ++s) {
             for (int fret = request.capo + 1; fret <= request.frets; ++fret)
                 if (Wanted(open_[s] + fret)) fretChoices_[s].push_back(fret);
-            openPc_[s] = PitchClass(open_[s]);
             courseWithNext_[s] = s + 1 < strings_ && PitchClass(open_[s]) == PitchClass(open_[s + 1]);
             // The lowest note strings 0..s can still sound.
             lowestFrom_[s] = open_[s] + request.capo;
@@ -124,7 +123,7 @@ private:
     void Judge()
     {
         const Playability playability =
-            JudgePlayability(frets_.data(), openPc_, strings_, request_.capo, request_.bass != NoPitchClass, root_);
+            JudgePlayability(frets_.data(), open_.data(), strings_, request_.capo, request_.bass != NoPitchClass, root_);
         if (playability.fingers > MaxFretFingers) return;
         Fingering& fingering = found_.emplace_back();
         fingering.frets = frets_;
@@ -141,7 +140,6 @@ private:
     std::vector<int> fretChoices_[chord::Slots];
     NOTES lowestFrom_[chord::Slots] = {};
     bool courseWithNext_[chord::Slots] = {};
-    int openPc_[chord::Slots] = {};
 
     std::array<int, chord::Slots> frets_;
     int soundingPerPitchClass_[12] = {};
