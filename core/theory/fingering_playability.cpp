@@ -159,6 +159,14 @@ int CoursesBetween(const int* openPc, int first, int end)
 
 int Courses(const int* openPc, const Press& press) { return CoursesBetween(openPc, press.first, press.last + 1); }
 
+// Presses before `press` on its fret.
+int PressesBefore(const Presses& presses, const Press& press)
+{
+    int count = 0;
+    for (const Press* p = presses.begin(); p != &press; ++p) count += p->fret == press.fret;
+    return count;
+}
+
 // One way for the hand to take the fretted strings.
 struct Hand {
     int fingers = 0;
@@ -175,8 +183,7 @@ int HandCost(const Hand& hand)
 {
     return hand.fingers * PerFinger + hand.flat * BarreStrength + (hand.crossed ? CrossedFingers : 0) +
            (hand.barreStopsShort ? BarreStopsShort : 0) + (hand.rootUnderBarre ? RootUnderBarre : 0) +
-           (hand.barreByTheNut ? BarreByTheNut : 0) +
-           hand.wideFlat * WideFlatFinger + hand.crowded * CrowdedFret;
+           (hand.barreByTheNut ? BarreByTheNut : 0) + hand.wideFlat * WideFlatFinger + hand.crowded * CrowdedFret;
 }
 
 // The cheapest hand that frets the strings with at most MaxFretFingers
@@ -184,13 +191,13 @@ int HandCost(const Hand& hand)
 Hand ChooseHand(const int* frets, const int* openPc, int strings, int capo, const FretSpan& span, bool nearTheNut)
 {
     Hand others;  // the fingers above the lowest fret
-    int pressesAtFret[MaxNeckFrets + 1] = {};
     if (span.highest < 0) return others;
     int first = strings, last = -1, onLowest = 0, flatOnLowest = 0, tipsOnLowest = 0;
-    for (const Press& press : FindPresses(frets, openPc, strings, capo)) {
+    const Presses presses = FindPresses(frets, openPc, strings, capo);
+    for (const Press& press : presses) {
         if (press.fret != span.lowest) {
             ++others.fingers;
-            if (++pressesAtFret[press.fret] > 2 && !nearTheNut) ++others.crowded;
+            if (!nearTheNut && PressesBefore(presses, press) >= 2) ++others.crowded;
             others.flat += press.flat;
             others.wideFlat += Courses(openPc, press) >= 4;
             continue;
@@ -221,8 +228,8 @@ Hand ChooseHand(const int* frets, const int* openPc, int strings, int capo, cons
         lowest.flat += onLowest > 1 ? 1 : flatOnLowest;
         if (first < last)
             for (int s = 0; s < first; ++s) lowest.barreStopsShort |= frets[s] >= 0;
-        lowest.rootUnderBarre = first == 0 && BassString(frets, strings) == last &&
-                                CoursesBetween(openPc, last + 1, strings) <= 1;
+        lowest.rootUnderBarre =
+            first == 0 && BassString(frets, strings) == last && CoursesBetween(openPc, last + 1, strings) <= 1;
         lowest.barreByTheNut = first < last && span.lowest - capo <= BarreByTheNutFrets;
     } else {
         lowest.fingers += onLowest;
@@ -271,39 +278,46 @@ int StretchCost(const FretSpan& span, const Hand& hand)
     return stretch * PerFretOfStretch + (spread ? FourFretSpread : 0);
 }
 
-int AboveTheBassCost(const int* frets, const NOTES* open, int strings)
+// The lowest note played and the next one above it; NoNote where none.
+struct Bass {
+    NOTES note = NoNote;
+    NOTES next = NoNote;
+};
+
+Bass FindBass(const int* frets, const NOTES* open, int strings)
 {
-    NOTES bass = NoNote, next = NoNote;
+    Bass bass;
     for (int s = 0; s < strings; ++s) {
         if (frets[s] < 0) continue;
         const NOTES note = open[s] + frets[s];
-        if (bass == NoNote || note < bass) {
-            if (note != bass) next = bass;
-            bass = note;
-        } else if (note > bass && (next == NoNote || note < next)) {
-            next = note;
+        if (bass.note == NoNote || note < bass.note) {
+            bass.next = bass.note;
+            bass.note = note;
+        } else if (note > bass.note && (bass.next == NoNote || note < bass.next)) {
+            bass.next = note;
         }
     }
-    if (next == NoNote) return 0;
-    switch ((next - bass) % 12) {
-    case 0: case 3: case 4: case 6: case 7: return 0;
-    case 5: return FourthAboveTheBass;
-    default: return CloseAboveTheBass;
-    }
+    return bass;
+}
+
+int AboveTheBassCost(const Bass& bass)
+{
+    if (bass.next == NoNote) return 0;
+    const int interval = (bass.next - bass.note) % 12;
+    if (interval == 5) return FourthAboveTheBass;
+    // The root again, a third, the diminished or the perfect fifth.
+    const bool frame = interval == 0 || interval == 3 || interval == 4 || interval == 6 || interval == 7;
+    return frame ? 0 : CloseAboveTheBass;
 }
 
 // A silent string whose open note is the root below the bass played: the
 // root would sound deepest for nothing (0 3 2 1 1 0 for Eaug, not x x 2 1 1 0).
-int OpenRootLeftOutCost(const int* frets, const NOTES* open, int strings, int capo, int root)
+int OpenRootLeftOutCost(const int* frets, const NOTES* open, int strings, int capo, int root, const Bass& bass)
 {
-    if (root < 0) return 0;
-    NOTES bass = NoNote;
-    for (int s = 0; s < strings; ++s)
-        if (frets[s] >= 0 && (bass == NoNote || open[s] + frets[s] < bass)) bass = open[s] + frets[s];
     int cost = 0;
     for (int s = 0; s < strings; ++s) {
         const NOTES openNote = open[s] + capo;
-        if (frets[s] < 0 && PitchClass(openNote) == root && openNote < bass) cost += OpenRootLeftOut;
+        if (frets[s] < 0 && openNote < bass.note && PitchClass(openNote) == root) cost += OpenRootLeftOut;
     }
     return cost;
 }
@@ -321,12 +335,10 @@ int DoubledOtherCost(const int* frets, const int* openPc, int strings, int root)
 
 }  // namespace
 
-Playability JudgePlayability(const int* frets, const NOTES* open, int strings, int capo, bool bassAsked, int root)
+Playability JudgePlayability(const int* frets, const NOTES* open, const int* openPc, int strings, int capo,
+                             bool bassAsked, int root)
 {
     Playability result;
-    if (strings > MaxStrings) return result;
-    int openPc[MaxStrings];
-    for (int s = 0; s < strings; ++s) openPc[s] = PitchClass(open[s]);
     const FretSpan span = FrettedSpan(frets, strings, capo);
     const bool nearTheNut = span.highest - capo <= OpenShapeFrets;
     const Hand hand = ChooseHand(frets, openPc, strings, capo, span, nearTheNut);
@@ -336,15 +348,15 @@ Playability JudgePlayability(const int* frets, const NOTES* open, int strings, i
     int cost = HandCost(hand);
     cost += SilentStringCost(frets, openPc, strings, bassAsked);
     for (int s = 0; s < strings; ++s)
-        if (frets[s] == capo && !SecondOfCourse(openPc, s))
-            cost += nearTheNut ? PerOpenString : OpenBelowTheHand;
+        if (frets[s] == capo && !SecondOfCourse(openPc, s)) cost += nearTheNut ? PerOpenString : OpenBelowTheHand;
     if (span.highest >= 0) {
         cost += std::max(0, span.highest - capo - FirstPositionFrets) * PerFretUpTheNeck;
         cost += StretchCost(span, hand);
     }
     cost += DoubledOtherCost(frets, openPc, strings, root);
-    cost += AboveTheBassCost(frets, open, strings);
-    cost += OpenRootLeftOutCost(frets, open, strings, capo, root);
+    const Bass bass = FindBass(frets, open, strings);
+    cost += AboveTheBassCost(bass);
+    cost += OpenRootLeftOutCost(frets, open, strings, capo, root, bass);
     result.cost = cost;
     return result;
 }

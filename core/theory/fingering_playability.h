@@ -9,9 +9,11 @@ struct Playability {
 };
 
 // `frets` per string slot from the nut (-1 silent, the capo fret open),
-// `open` the notes of those strings played open. `bassAsked`: the
+// `open` the notes of those strings played open and `openPc` their pitch
+// classes. `bassAsked`: the
 // fingering must put a given bass lowest, so strings left out on the bass
 // side are expected.
 // `root`: the pitch class whose doubling is welcome (-1: none). A fingering
 // that needs more than MaxFretFingers fingers is not costed.
-Playability JudgePlayability(const int* frets, const NOTES* open, int strings, int capo, bool bassAsked, int root);
+Playability JudgePlayability(const int* frets, const NOTES* open, const int* openPc, int strings, int capo,
+                             bool bassAsked, int root);

@@ -28,6 +28,7 @@ public:
         for (int s = 0; s < strings_; ++s) {
             for (int fret = request.capo + 1; fret <= request.frets; ++fret)
                 if (Wanted(open_[s] + fret)) fretChoices_[s].push_back(fret);
+            openPc_[s] = PitchClass(open_[s]);
             courseWithNext_[s] = s + 1 < strings_ && PitchClass(open_[s]) == PitchClass(open_[s + 1]);
             // The lowest note strings 0..s can still sound.
             lowestFrom_[s] = open_[s] + request.capo;
@@ -122,8 +123,8 @@ private:
 
     void Judge()
     {
-        const Playability playability =
-            JudgePlayability(frets_.data(), open_.data(), strings_, request_.capo, request_.bass != NoPitchClass, root_);
+        const Playability playability = JudgePlayability(frets_.data(), open_.data(), openPc_, strings_, request_.capo,
+                                                         request_.bass != NoPitchClass, root_);
         if (playability.fingers > MaxFretFingers) return;
         Fingering& fingering = found_.emplace_back();
         fingering.frets = frets_;
@@ -140,6 +141,7 @@ private:
     std::vector<int> fretChoices_[chord::Slots];
     NOTES lowestFrom_[chord::Slots] = {};
     bool courseWithNext_[chord::Slots] = {};
+    int openPc_[chord::Slots] = {};
 
     std::array<int, chord::Slots> frets_;
     int soundingPerPitchClass_[12] = {};
