@@ -49,6 +49,10 @@ constexpr int BassSideSilent = 6;
 // short of it, or on the treble side a finger must damp it. Without an asked
 // bass every string should sound (the ukulele's C is 0 0 0 3, not 0 0 0 x).
 constexpr int EdgeSilent = 15;
+// With the bass asked, a high string left out is what the four-string shapes
+// do (x 3 4 5 4 x for Cdim, x 6 5 6 6 x for Eb9): the fingers damp it in
+// passing.
+constexpr int TrebleSideSilent = 12;
 // A silent string between sounding ones must be damped by a finger while the
 // strum passes over it (on top of nothing else).
 constexpr int InnerSilent = 25;
@@ -262,7 +266,7 @@ int SilentStringCost(const int* frets, const int* openPc, int strings, bool bass
         if (s > highestSounding)
             cost += bassAsked ? BassSideSilent : EdgeSilent;
         else if (s < lowestSounding)
-            cost += EdgeSilent;
+            cost += bassAsked ? TrebleSideSilent : EdgeSilent;
         else
             cost += InnerSilent;
     }

@@ -61,8 +61,8 @@ const Shape Shapes[] = {
     // suspended second
     {"Asus2", "x 0 2 2 0 0", F}, {"Dsus2", "x x 0 2 3 0", F}, {"Bsus2", "x 2 4 4 2 2", F}, {"Csus2", "x 3 0 0 1 3", T},
     // diminished triad: root, fifth, root, third from the A or the low E string
-    {"Cdim", "x 3 4 5 4 x", F}, {"C#dim", "x 4 5 6 5 x", C}, {"Ddim", "x 5 6 7 6 x", C}, {"Ebdim", "x 6 7 8 7 x", T},
-    {"Fdim", "1 2 3 1 x x", C}, {"Gdim", "3 4 5 3 x x", C}, {"Bdim", "x 2 3 4 3 x", C}, {"Bbdim", "x 1 2 3 2 x", T},
+    {"Cdim", "x 3 4 5 4 x", F}, {"C#dim", "x 4 5 6 5 x", C}, {"Ddim", "x 5 6 7 6 x", T}, {"Ebdim", "x 6 7 8 7 x", T},
+    {"Fdim", "1 2 3 1 x x", C}, {"Gdim", "3 4 5 3 x x", T}, {"Bdim", "x 2 3 4 3 x", T}, {"Bbdim", "x 1 2 3 2 x", T},
     // augmented
     {"Caug", "x 3 2 1 1 0", F}, {"Daug", "x x 0 3 3 2", F}, {"Eaug", "0 3 2 1 1 0", F}, {"Faug", "x x 3 2 2 1", F},
     {"Gaug", "3 2 1 0 0 3", F}, {"Aaug", "x 0 3 2 2 1", F},
