@@ -2,7 +2,9 @@
 // rule adds to a fingering's cost; the cheapest fingering is listed first.
 // The weights were set so that the first fingering of the common chords is
 // the shape teachers show (C x32010, G 320003, Bm x24432 ...) and of the
-// ukulele's C, G, F and Am their common shapes.
+// ukulele's C, G, F and Am their common shapes; and that of each chord kind
+// the open shapes of C, A, G, E and D and the E and A barre shapes come first
+// as chord charts show them.
 #include "core/theory/fingering_playability.h"
 
 #include <algorithm>
@@ -20,7 +22,9 @@ constexpr int PerFinger = 4;
 constexpr int BarreStrength = 4;
 // The movable shapes every guitarist knows (the E and A shapes of 1 3 3 2 1 1
 // and x 2 4 4 3 2) lay the barre from the bass across every string: the
-// hand is trained for them, so the barre's strength is not counted.
+// hand is trained for them, so the barre's strength is not counted and the
+// known shape goes before a stranger one as easy (x 4 6 4 6 4 for C#7, not
+// x 4 3 4 0 4).
 constexpr int RootUnderBarre = -6;
 // By the nut the strings stand highest: a barre there is the hardest, and
 // the open shape wins where there is one (x 2 1 2 0 2 for B7).
@@ -56,6 +60,7 @@ constexpr int TrebleSideSilent = 12;
 // A silent string between sounding ones must be damped by a finger while the
 // strum passes over it (on top of nothing else).
 constexpr int InnerSilent = 25;
+// A silent string whose open note is the root below the bass played.
 constexpr int OpenRootLeftOut = 8;
 // An open string rings for free and makes the chord full.
 constexpr int PerOpenString = -1;
@@ -77,9 +82,9 @@ constexpr int OpenBelowTheHand = 3;
 constexpr int OpenShapeFrets = 3;
 // The note next above the bass decides how clear the chord sounds: its third
 // or fifth or the root again are the frame every common shape is built on; a
-// second, sixth or seventh that close down low muddies it (x 3 0 0 3 0 for
-// Cadd9 rather than x 3 2 0 3 0), a fourth a little less (the sus4 shapes
-// keep the fifth above the root: 0 2 2 2 0 0 for Esus4).
+// second, sixth or seventh that close down low muddies it (Cadd9 is played
+// x 3 2 0 3 0, not x 3 0 0 3 0), a fourth a little less (the sus4 shapes keep
+// the fifth above the root: 0 2 2 2 0 0 for Esus4).
 constexpr int FourthAboveTheBass = 7;
 constexpr int CloseAboveTheBass = 8;
 // A pitch class other than the root sounding twice or more weighs the chord
@@ -232,8 +237,8 @@ Hand ChooseHand(const int* frets, const int* openPc, int strings, int capo, cons
         lowest.flat += onLowest > 1 ? 1 : flatOnLowest;
         if (first < last)
             for (int s = 0; s < first; ++s) lowest.barreStopsShort |= frets[s] >= 0;
-        lowest.rootUnderBarre =
-            first == 0 && BassString(frets, strings) == last && CoursesBetween(openPc, last + 1, strings) <= 1;
+        lowest.rootUnderBarre = first == 0 && first < last && BassString(frets, strings) == last &&
+                                CoursesBetween(openPc, last + 1, strings) <= 1;
         lowest.barreByTheNut = first < last && span.lowest - capo <= BarreByTheNutFrets;
     } else {
         lowest.fingers += onLowest;
