@@ -149,15 +149,6 @@ Presses FindPresses(const int* frets, const int* openPc, int strings, int capo)
     return presses;
 }
 
-// The last sounding slot: the bass string on most instruments.
-int BassString(const int* frets, int strings)
-{
-    int bass = -1;
-    for (int s = 0; s < strings; ++s)
-        if (frets[s] >= 0) bass = s;
-    return bass;
-}
-
 // Courses among the string slots from `first` to before `end`.
 int CoursesBetween(const int* openPc, int first, int end)
 {
@@ -197,7 +188,10 @@ int HandCost(const Hand& hand)
 
 // The cheapest hand that frets the strings with at most MaxFretFingers
 // fingers; when none can, the one with the fewest fingers.
-Hand ChooseHand(const int* frets, const int* openPc, int strings, int capo, const FretSpan& span, bool nearTheNut)
+// `rootString`: the slot whose note is the root as the bass, -1 when the bass
+// is not the root.
+Hand ChooseHand(const int* frets, const int* openPc, int strings, int capo, const FretSpan& span, bool nearTheNut,
+                int rootString)
 {
     Hand others;  // the fingers above the lowest fret
     if (span.highest < 0) return others;
@@ -237,8 +231,9 @@ Hand ChooseHand(const int* frets, const int* openPc, int strings, int capo, cons
         lowest.flat += onLowest > 1 ? 1 : flatOnLowest;
         if (first < last)
             for (int s = 0; s < first; ++s) lowest.barreStopsShort |= frets[s] >= 0;
-        lowest.rootUnderBarre = first == 0 && first < last && BassString(frets, strings) == last &&
-                                CoursesBetween(openPc, last + 1, strings) <= 1;
+        const bool rootOnLast = rootString == last || (SecondOfCourse(openPc, last) && rootString == last - 1);
+        lowest.rootUnderBarre =
+            first == 0 && first < last && rootOnLast && CoursesBetween(openPc, last + 1, strings) <= 1;
         lowest.barreByTheNut = first < last && span.lowest - capo <= BarreByTheNutFrets;
     } else {
         lowest.fingers += onLowest;
@@ -287,9 +282,11 @@ int StretchCost(const FretSpan& span, const Hand& hand)
     return stretch * PerFretOfStretch + (spread ? FourFretSpread : 0);
 }
 
-// The lowest note played and the next one above it; NoNote where none.
+// The lowest note played, its string, and the next note above it; NoNote
+// where none.
 struct Bass {
     NOTES note = NoNote;
+    int string = -1;
     NOTES next = NoNote;
 };
 
@@ -302,6 +299,7 @@ Bass FindBass(const int* frets, const NOTES* open, int strings)
         if (bass.note == NoNote || note < bass.note) {
             bass.next = bass.note;
             bass.note = note;
+            bass.string = s;
         } else if (note > bass.note && (bass.next == NoNote || note < bass.next)) {
             bass.next = note;
         }
@@ -350,7 +348,9 @@ Playability JudgePlayability(const int* frets, const NOTES* open, const int* ope
     Playability result;
     const FretSpan span = FrettedSpan(frets, strings, capo);
     const bool nearTheNut = span.highest - capo <= OpenShapeFrets;
-    const Hand hand = ChooseHand(frets, openPc, strings, capo, span, nearTheNut);
+    const Bass bass = FindBass(frets, open, strings);
+    const int rootString = bass.note != NoNote && PitchClass(bass.note) == root ? bass.string : -1;
+    const Hand hand = ChooseHand(frets, openPc, strings, capo, span, nearTheNut, rootString);
     result.fingers = hand.fingers;
     if (hand.fingers > MaxFretFingers) return result;  // no hand plays it
 
@@ -363,8 +363,8 @@ Playability JudgePlayability(const int* frets, const NOTES* open, const int* ope
         cost += StretchCost(span, hand);
     }
     cost += DoubledOtherCost(frets, openPc, strings, root);
-    const Bass bass = FindBass(frets, open, strings);
-    cost += AboveTheBassCost(bass);
+    // Without an asked bass (the ukulele's inversions) no note is the bass.
+    if (bassAsked) cost += AboveTheBassCost(bass);
     cost += OpenRootLeftOutCost(frets, open, strings, capo, root, bass);
     result.cost = cost;
     return result;
