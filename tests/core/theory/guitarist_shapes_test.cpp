@@ -79,21 +79,27 @@ const Shape Shapes[] = {
 };
 
 // The request a shape answers: what it sounds, its lowest note the bass and root.
-FingeringRequest RequestSoundedBy(const char* frets)
+FingeringRequest RequestSoundedBy(const char* frets, const std::vector<NOTES>& tuning = StandardGuitar)
 {
     FingeringRequest request;
-    request.openStrings = StandardGuitar;
+    request.openStrings = tuning;
     std::istringstream words(frets);
     std::string word;
     NOTES bass = NoNote;
-    for (int slot = static_cast<int>(StandardGuitar.size()) - 1; slot >= 0 && words >> word; --slot) {
+    for (int slot = static_cast<int>(tuning.size()) - 1; slot >= 0 && words >> word; --slot) {
         if (word == "x") continue;
-        const NOTES note = StandardGuitar[slot] + std::stoi(word);
+        const NOTES note = tuning[slot] + std::stoi(word);
         request.pitchClasses |= static_cast<std::uint16_t>(1u << PitchClass(note));
         if (bass == NoNote || note < bass) bass = note;
     }
     request.bass = request.root = PitchClass(bass);
     return request;
+}
+
+std::string First(const FingeringRequest& request)
+{
+    const auto found = FindRankedFingerings(request, 1);
+    return found.empty() ? "nothing" : FingeringText(found.front());
 }
 
 }  // namespace
@@ -120,4 +126,26 @@ TEST(GuitaristShapes, TheShapesChartsStartWithComeFirst)
     const int rows = static_cast<int>(std::size(Shapes));
     EXPECT_GE(first * 100, 75 * rows) << first << " of " << rows << " first";
     EXPECT_GE(topThree * 100, 90 * rows) << topThree << " of " << rows << " among the first three";
+}
+
+TEST(GuitaristShapes, TheUkulelesCommonShapesComeFirstInAnyInversion)
+{
+    // G4 C4 E4 A4, re-entrant, in slot order; any note may sound lowest.
+    const std::vector<NOTES> ukulele = {72, 67, 63, 70};
+    enum { A = 0, Bb = 1, C = 3, D = 5, E = 7, F = 8, G = 10 };
+    const struct {
+        const char* chord;
+        const char* frets;  // from the G string to the A string
+        int root;
+    } shapes[] = {
+        {"D", "2 2 2 0", D},   {"Dm", "2 2 1 0", D},     {"A", "2 1 0 0", A},      {"A7", "0 1 0 0", A},
+        {"G7", "0 2 1 2", G},  {"E7", "1 2 0 2", E},     {"C7", "0 0 0 1", C},     {"Bb", "3 2 1 1", Bb},
+        {"D7", "2 2 2 3", D},  {"F7", "2 3 1 3", F},     {"Gsus4", "0 2 3 3", G},  {"Cdim7", "2 3 2 3", C},
+    };
+    for (const auto& shape : shapes) {
+        FingeringRequest request = RequestSoundedBy(shape.frets, ukulele);
+        request.bass = NoPitchClass;
+        request.root = shape.root;
+        EXPECT_EQ(First(request), shape.frets) << shape.chord;
+    }
 }
