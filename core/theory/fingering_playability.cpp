@@ -84,9 +84,12 @@ constexpr int OpenShapeFrets = 3;
 // or fifth or the root again are the frame every common shape is built on; a
 // second, sixth or seventh that close down low muddies it (Cadd9 is played
 // x 3 2 0 3 0, not x 3 0 0 3 0), a fourth a little less (the sus4 shapes keep
-// the fifth above the root: 0 2 2 2 0 0 for Esus4).
+// the fifth above the root: 0 2 2 2 0 0 for Esus4), a minor third less again:
+// the C and G shapes' major third low is fine, their minor forms are left for
+// the barres (x 3 5 5 4 3 for Cm, not x 3 1 0 1 3).
 constexpr int FourthAboveTheBass = 7;
 constexpr int CloseAboveTheBass = 8;
+constexpr int MinorThirdAboveTheBass = 6;
 // A pitch class other than the root sounding twice or more weighs the chord
 // away from its root: the root doubled is preferred. (A missing fifth never
 // competes: every pitch class of the chord sounds.)
@@ -312,6 +315,7 @@ int AboveTheBassCost(const Bass& bass)
     if (bass.next == NoNote) return 0;
     const int interval = (bass.next - bass.note) % 12;
     if (interval == 5) return FourthAboveTheBass;
+    if (interval == 3) return MinorThirdAboveTheBass;
     // The root again, a third, the diminished or the perfect fifth.
     const bool frame = interval == 0 || interval == 3 || interval == 4 || interval == 6 || interval == 7;
     return frame ? 0 : CloseAboveTheBass;

@@ -39,8 +39,8 @@ const Shape Shapes[] = {
     {"E", "0 2 2 1 0 0", F}, {"F", "1 3 3 2 1 1", F}, {"F#", "2 4 4 3 2 2", F}, {"G", "3 2 0 0 0 3", F},
     {"Ab", "4 6 6 5 4 4", F}, {"A", "x 0 2 2 2 0", F}, {"Bb", "x 1 3 3 3 1", F}, {"B", "x 2 4 4 4 2", F},
     // minor
-    {"Cm", "x 3 5 5 4 3", T}, {"C#m", "x 4 6 6 5 4", F}, {"Dm", "x x 0 2 3 1", F}, {"Ebm", "x 6 8 8 7 6", T},
-    {"Em", "0 2 2 0 0 0", F}, {"Fm", "1 3 3 1 1 1", F}, {"F#m", "2 4 4 2 2 2", F}, {"Gm", "3 5 5 3 3 3", T},
+    {"Cm", "x 3 5 5 4 3", F}, {"C#m", "x 4 6 6 5 4", F}, {"Dm", "x x 0 2 3 1", F}, {"Ebm", "x 6 8 8 7 6", T},
+    {"Em", "0 2 2 0 0 0", F}, {"Fm", "1 3 3 1 1 1", F}, {"F#m", "2 4 4 2 2 2", F}, {"Gm", "3 5 5 3 3 3", F},
     {"G#m", "4 6 6 4 4 4", F}, {"Am", "x 0 2 2 1 0", F}, {"Bbm", "x 1 3 3 2 1", F}, {"Bm", "x 2 4 4 3 2", F},
     // dominant seventh
     {"C7", "x 3 2 3 1 0", F}, {"C#7", "x 4 6 4 6 4", F}, {"D7", "x x 0 2 1 2", F}, {"Eb7", "x 6 8 6 8 6", T},
@@ -124,8 +124,8 @@ TEST(GuitaristShapes, TheShapesChartsStartWithComeFirst)
     }
     // Over the whole table, the kinds the ranking still misses included.
     const int rows = static_cast<int>(std::size(Shapes));
-    EXPECT_GE(first * 100, 75 * rows) << first << " of " << rows << " first";
-    EXPECT_GE(topThree * 100, 90 * rows) << topThree << " of " << rows << " among the first three";
+    EXPECT_GE(first * 100, 80 * rows) << first << " of " << rows << " first";
+    EXPECT_GE(topThree * 100, 95 * rows) << topThree << " of " << rows << " among the first three";
 }
 
 TEST(GuitaristShapes, TheUkulelesCommonShapesComeFirstInAnyInversion)
