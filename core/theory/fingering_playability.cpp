@@ -2,7 +2,9 @@
 // rule adds to a fingering's cost; the cheapest fingering is listed first.
 // The weights were set so that the first fingering of the common chords is
 // the shape teachers show (C x32010, G 320003, Bm x24432 ...) and of the
-// ukulele's C, G, F and Am their common shapes.
+// ukulele's C, G, F and Am their common shapes; and that of each chord kind
+// the open shapes of C, A, G, E and D and the E and A barre shapes come first
+// as chord charts show them.
 #include "core/theory/fingering_playability.h"
 
 #include <algorithm>
@@ -18,6 +20,24 @@ constexpr int PerFinger = 4;
 // finger but takes the strength of a second one, so it pays only where it
 // covers three strings or more.
 constexpr int BarreStrength = 4;
+// The movable shapes every guitarist knows (the E and A shapes of 1 3 3 2 1 1
+// and x 2 4 4 3 2) lay the barre from the bass across every string: the
+// hand is trained for them, so the barre's strength is not counted and the
+// known shape goes before a stranger one as easy (x 4 6 4 6 4 for C#7, not
+// x 4 3 4 0 4).
+constexpr int RootUnderBarre = -6;
+// By the nut the strings stand highest: a barre there is the hardest, and
+// the open shape wins where there is one (x 2 1 2 0 2 for B7).
+constexpr int BarreByTheNut = 4;
+constexpr int BarreByTheNutFrets = 2;
+// Another finger than the first laid flat across four strings or more (the
+// ring finger of 3 1 3 3 3 3), or laid flat beside the first on its fret, is
+// beyond most hands.
+constexpr int WideFlatFinger = 10;
+// Without a barre, a third finger on one fret crowds the others (1 0 1 0 1 1
+// for F9); above the open position, where the frets narrow, also beside a
+// finger lower down (x 4 3 4 0 4 for C#7, though x 2 1 2 0 2 is B7).
+constexpr int CrowdedFret = 5;
 // A barre is laid from the thin strings: one that stops short of string 0
 // while that string sounds (1 3 3 2 1 0 for Fmaj7, 4 3 1 1 1 4 for Ab) needs
 // the first finger bent off it.
@@ -33,9 +53,15 @@ constexpr int BassSideSilent = 6;
 // short of it, or on the treble side a finger must damp it. Without an asked
 // bass every string should sound (the ukulele's C is 0 0 0 3, not 0 0 0 x).
 constexpr int EdgeSilent = 15;
+// With the bass asked, a high string left out is what the four-string shapes
+// do (x 3 4 5 4 x for Cdim, x 6 5 6 6 x for Eb9): the fingers damp it in
+// passing.
+constexpr int TrebleSideSilent = 12;
 // A silent string between sounding ones must be damped by a finger while the
 // strum passes over it (on top of nothing else).
 constexpr int InnerSilent = 25;
+// A silent string whose open note is the root below the bass played.
+constexpr int OpenRootLeftOut = 8;
 // An open string rings for free and makes the chord full.
 constexpr int PerOpenString = -1;
 // Frets 1 to 4 above the capo lie under the hand in first position; every
@@ -43,8 +69,27 @@ constexpr int PerOpenString = -1;
 // than the Em shape at the seventh).
 constexpr int FirstPositionFrets = 4;
 constexpr int PerFretUpTheNeck = 4;
-// Each fret between the lowest and the highest fretted note stretches the hand.
+// Each fret between the lowest and the highest fretted note stretches the
+// hand; four frets under four fingers spread it wide, hard near the nut where
+// the frets are widest (the C shape moved up, x 4 3 1 2 1 for C#).
 constexpr int PerFretOfStretch = 1;
+constexpr int WholeHandStretch = 3;
+constexpr int FourFretSpread = 10;
+// With the hand up the neck an open string rings far below it: a voicing for
+// special colours, not the shape a chord is known by (x 5 0 7 6 4 for Ddim).
+constexpr int OpenBelowTheHand = 3;
+// The open shapes lie within the first three frets above the nut (or capo).
+constexpr int OpenShapeFrets = 3;
+// The note next above the bass decides how clear the chord sounds: its third
+// or fifth or the root again are the frame every common shape is built on; a
+// second, sixth or seventh that close down low muddies it (Cadd9 is played
+// x 3 2 0 3 0, not x 3 0 0 3 0), a fourth a little less (the sus4 shapes keep
+// the fifth above the root: 0 2 2 2 0 0 for Esus4), a minor third less again:
+// the C and G shapes' major third low is fine, their minor forms are left for
+// the barres (x 3 5 5 4 3 for Cm, not x 3 1 0 1 3).
+constexpr int FourthAboveTheBass = 7;
+constexpr int CloseAboveTheBass = 8;
+constexpr int MinorThirdAboveTheBass = 6;
 // A pitch class other than the root sounding twice or more weighs the chord
 // away from its root: the root doubled is preferred. (A missing fifth never
 // competes: every pitch class of the chord sounds.)
@@ -107,52 +152,106 @@ Presses FindPresses(const int* frets, const int* openPc, int strings, int capo)
     return presses;
 }
 
-struct FingerCount {
+// Courses among the string slots from `first` to before `end`.
+int CoursesBetween(const int* openPc, int first, int end)
+{
+    int courses = 0;
+    for (int s = first; s < end; ++s) courses += !SecondOfCourse(openPc, s);
+    return courses;
+}
+
+int Courses(const int* openPc, const Press& press) { return CoursesBetween(openPc, press.first, press.last + 1); }
+
+// Presses before `press` on its fret.
+int PressesBefore(const Presses& presses, const Press& press)
+{
+    int count = 0;
+    for (const Press* p = presses.begin(); p != &press; ++p) count += p->fret == press.fret;
+    return count;
+}
+
+// One way for the hand to take the fretted strings.
+struct Hand {
     int fingers = 0;
     int flat = 0;  // fingers laid flat: barres
     bool crossed = false;
     bool barreStopsShort = false;
+    bool rootUnderBarre = false;
+    bool barreByTheNut = false;
+    int wideFlat = 0;
+    int crowded = 0;  // fingers beyond two on one fret
 };
 
-FingerCount CountFingers(const int* frets, const int* openPc, int strings, int capo, const FretSpan& span)
+int HandCost(const Hand& hand)
 {
-    FingerCount count;
-    if (span.highest < 0) return count;
-    int first = strings, last = -1, onLowest = 0, flatOnLowest = 0;
-    for (const Press& press : FindPresses(frets, openPc, strings, capo)) {
+    return hand.fingers * PerFinger + hand.flat * BarreStrength + (hand.crossed ? CrossedFingers : 0) +
+           (hand.barreStopsShort ? BarreStopsShort : 0) + (hand.rootUnderBarre ? RootUnderBarre : 0) +
+           (hand.barreByTheNut ? BarreByTheNut : 0) + hand.wideFlat * WideFlatFinger + hand.crowded * CrowdedFret;
+}
+
+// The cheapest hand that frets the strings with at most MaxFretFingers
+// fingers; when none can, the one with the fewest fingers.
+// `rootString`: the slot whose note is the root as the bass, -1 when the bass
+// is not the root.
+Hand ChooseHand(const int* frets, const int* openPc, int strings, int capo, const FretSpan& span, bool nearTheNut,
+                int rootString)
+{
+    Hand others;  // the fingers above the lowest fret
+    if (span.highest < 0) return others;
+    int first = strings, last = -1, onLowest = 0, flatOnLowest = 0, tipsOnLowest = 0;
+    const Presses presses = FindPresses(frets, openPc, strings, capo);
+    for (const Press& press : presses) {
         if (press.fret != span.lowest) {
-            ++count.fingers;
-            count.flat += press.flat;
+            ++others.fingers;
+            if (!nearTheNut && PressesBefore(presses, press) >= 2) ++others.crowded;
+            others.flat += press.flat;
+            others.wideFlat += Courses(openPc, press) >= 4;
             continue;
         }
         first = std::min(first, press.first);
         last = std::max(last, press.last);
         ++onLowest;
         flatOnLowest += press.flat;
+        tipsOnLowest += Courses(openPc, press);
     }
     // The first finger can lie across every string from the first to the
     // last one on the lowest fret, a full or a small barre, as long as each
     // string under it is fretted (an open string would be stopped, a silent
     // one would sound).
-    bool barre = true, higherBetween = false;
+    bool barrePossible = true, higherBetween = false;
     for (int s = first; s <= last; ++s) {
         if (!Fretted(frets[s], capo))
-            barre = false;
+            barrePossible = false;
         else if (frets[s] > span.lowest)
             higherBetween = true;
     }
-    if (barre) {
-        ++count.fingers;
-        count.flat += onLowest > 1 ? 1 : flatOnLowest;
-        if (first < last) {
-            for (int s = 0; s < first; ++s) count.barreStopsShort |= frets[s] >= 0;
-        }
+    // A barre, or each press on the lowest fret a finger of its own (laid
+    // flat where it covers neighbours); or each string there a fingertip of
+    // its own, as the A shape is fingered 1 2 3 rather than barred.
+    Hand lowest = others, tips = others;
+    if (barrePossible) {
+        ++lowest.fingers;
+        lowest.flat += onLowest > 1 ? 1 : flatOnLowest;
+        if (first < last)
+            for (int s = 0; s < first; ++s) lowest.barreStopsShort |= frets[s] >= 0;
+        const bool rootOnLast = rootString == last || (SecondOfCourse(openPc, last) && rootString == last - 1);
+        lowest.rootUnderBarre =
+            first == 0 && first < last && rootOnLast && CoursesBetween(openPc, last + 1, strings) <= 1;
+        lowest.barreByTheNut = first < last && span.lowest - capo <= BarreByTheNutFrets;
     } else {
-        count.fingers += onLowest;
-        count.flat += flatOnLowest;
-        count.crossed = higherBetween;
+        lowest.fingers += onLowest;
+        lowest.flat += flatOnLowest;
+        lowest.crossed = higherBetween;
+        lowest.crowded += std::max(0, onLowest - 2);
+        // Only the first finger lies flat on the lowest fret; beside another
+        // finger there it cannot (2 0 2 2 2 0 for F#m7).
+        lowest.wideFlat += onLowest > 1 ? flatOnLowest : 0;
     }
-    return count;
+    tips.fingers += tipsOnLowest;
+    tips.crossed = higherBetween;
+    tips.crowded += std::max(0, onLowest - 2);
+    const bool tipsBetter = tips.fingers <= MaxFretFingers && HandCost(tips) < HandCost(lowest);
+    return tipsBetter ? tips : lowest;
 }
 
 int SilentStringCost(const int* frets, const int* openPc, int strings, bool bassAsked)
@@ -170,9 +269,66 @@ int SilentStringCost(const int* frets, const int* openPc, int strings, bool bass
         if (s > highestSounding)
             cost += bassAsked ? BassSideSilent : EdgeSilent;
         else if (s < lowestSounding)
-            cost += EdgeSilent;
+            cost += bassAsked ? TrebleSideSilent : EdgeSilent;
         else
             cost += InnerSilent;
+    }
+    return cost;
+}
+
+// A barre from the bass anchors the hand: its shapes reach the fourth fret
+// above it as a matter of course (x 1 3 3 4 1 for Bbsus4).
+int StretchCost(const FretSpan& span, const Hand& hand)
+{
+    const int stretch = span.highest - span.lowest;
+    const bool spread = stretch >= WholeHandStretch && !hand.rootUnderBarre;
+    return stretch * PerFretOfStretch + (spread ? FourFretSpread : 0);
+}
+
+// The lowest note played, its string, and the next note above it; NoNote
+// where none.
+struct Bass {
+    NOTES note = NoNote;
+    int string = -1;
+    NOTES next = NoNote;
+};
+
+Bass FindBass(const int* frets, const NOTES* open, int strings)
+{
+    Bass bass;
+    for (int s = 0; s < strings; ++s) {
+        if (frets[s] < 0) continue;
+        const NOTES note = open[s] + frets[s];
+        if (bass.note == NoNote || note < bass.note) {
+            bass.next = bass.note;
+            bass.note = note;
+            bass.string = s;
+        } else if (note > bass.note && (bass.next == NoNote || note < bass.next)) {
+            bass.next = note;
+        }
+    }
+    return bass;
+}
+
+int AboveTheBassCost(const Bass& bass)
+{
+    if (bass.next == NoNote) return 0;
+    const int interval = (bass.next - bass.note) % 12;
+    if (interval == 5) return FourthAboveTheBass;
+    if (interval == 3) return MinorThirdAboveTheBass;
+    // The root again, a third, the diminished or the perfect fifth.
+    const bool frame = interval == 0 || interval == 3 || interval == 4 || interval == 6 || interval == 7;
+    return frame ? 0 : CloseAboveTheBass;
+}
+
+// A silent string whose open note is the root below the bass played: the
+// root would sound deepest for nothing (0 3 2 1 1 0 for Eaug, not x x 2 1 1 0).
+int OpenRootLeftOutCost(const int* frets, const NOTES* open, int strings, int capo, int root, const Bass& bass)
+{
+    int cost = 0;
+    for (int s = 0; s < strings; ++s) {
+        const NOTES openNote = open[s] + capo;
+        if (frets[s] < 0 && openNote < bass.note && PitchClass(openNote) == root) cost += OpenRootLeftOut;
     }
     return cost;
 }
@@ -190,24 +346,30 @@ int DoubledOtherCost(const int* frets, const int* openPc, int strings, int root)
 
 }  // namespace
 
-Playability JudgePlayability(const int* frets, const int* openPc, int strings, int capo, bool bassAsked, int root)
+Playability JudgePlayability(const int* frets, const NOTES* open, const int* openPc, int strings, int capo,
+                             bool bassAsked, int root)
 {
     Playability result;
     const FretSpan span = FrettedSpan(frets, strings, capo);
-    const FingerCount hand = CountFingers(frets, openPc, strings, capo, span);
+    const bool nearTheNut = span.highest - capo <= OpenShapeFrets;
+    const Bass bass = FindBass(frets, open, strings);
+    const int rootString = bass.note != NoNote && PitchClass(bass.note) == root ? bass.string : -1;
+    const Hand hand = ChooseHand(frets, openPc, strings, capo, span, nearTheNut, rootString);
     result.fingers = hand.fingers;
     if (hand.fingers > MaxFretFingers) return result;  // no hand plays it
 
-    int cost = hand.fingers * PerFinger + hand.flat * BarreStrength + (hand.crossed ? CrossedFingers : 0) +
-               (hand.barreStopsShort ? BarreStopsShort : 0);
+    int cost = HandCost(hand);
     cost += SilentStringCost(frets, openPc, strings, bassAsked);
     for (int s = 0; s < strings; ++s)
-        if (frets[s] == capo && !SecondOfCourse(openPc, s)) cost += PerOpenString;
+        if (frets[s] == capo && !SecondOfCourse(openPc, s)) cost += nearTheNut ? PerOpenString : OpenBelowTheHand;
     if (span.highest >= 0) {
         cost += std::max(0, span.highest - capo - FirstPositionFrets) * PerFretUpTheNeck;
-        cost += (span.highest - span.lowest) * PerFretOfStretch;
+        cost += StretchCost(span, hand);
     }
     cost += DoubledOtherCost(frets, openPc, strings, root);
+    // Without an asked bass (the ukulele's inversions) no note is the bass.
+    if (bassAsked) cost += AboveTheBassCost(bass);
+    cost += OpenRootLeftOutCost(frets, open, strings, capo, root, bass);
     result.cost = cost;
     return result;
 }

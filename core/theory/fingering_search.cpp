@@ -123,8 +123,8 @@ private:
 
     void Judge()
     {
-        const Playability playability =
-            JudgePlayability(frets_.data(), openPc_, strings_, request_.capo, request_.bass != NoPitchClass, root_);
+        const Playability playability = JudgePlayability(frets_.data(), open_.data(), openPc_, strings_, request_.capo,
+                                                         request_.bass != NoPitchClass, root_);
         if (playability.fingers > MaxFretFingers) return;
         Fingering& fingering = found_.emplace_back();
         fingering.frets = frets_;
