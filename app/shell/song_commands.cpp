@@ -15,6 +15,10 @@ void InstallSongCommands(mmMainFrame* frame)
         mmMDIChild* player = CreateComponent(frame->StudioClient(), ComponentKind::Player, false);
         if (!player) return;
         // A file that is no song leaves no empty Player behind.
-        if (!static_cast<PlayerClient*>(player->Client())->OpenSong(path)) delete player;
+        auto* client = static_cast<PlayerClient*>(player->Client());
+        if (client->OpenSong(path))
+            client->GrowToFit();
+        else
+            delete player;
     });
 }

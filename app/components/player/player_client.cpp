@@ -18,6 +18,7 @@
 
 #include "app/components/player/channel_switches.h"
 #include "app/components/player/chord_chart.h"
+#include "app/studio/mm_mdi_child.h"
 #include "core/midi/midi_dev.h"
 #include "core/services/error.h"
 #include "app/components/shared/quiet_hex_record.h"
@@ -320,7 +321,41 @@ void PlayerClient::ChordBegins(int span)
     PutOut(this);
 }
 
-void PlayerClient::CreatedByUser() { AskForSong(); }
+void PlayerClient::CreatedByUser()
+{
+    GrowToFit();
+    AskForSong();
+}
+
+void PlayerClient::GrowToFit()
+{
+    mmMDIChild* frame = Frame();
+    if (!frame || frame->isMaximized() || frame->isMinimized()) return;
+    const QSize room = frame->size() - size();  // the frame's border, title and tool bar
+    frame->resize(frame->size().expandedTo(sizeHint().expandedTo(QSize(560, 360)) + room));
+}
+
+void PlayerClient::KeyDown(int key, int repeat, int flags)
+{
+    if (key != Qt::Key_Space)
+        mmMDIChildClient::KeyDown(key, repeat, flags);
+    else if (flags == 0)  // a held key does not toggle again
+        PlayOrPause();
+}
+
+void PlayerClient::KeyUp(int key, int repeat, int flags)
+{
+    if (key != Qt::Key_Space) mmMDIChildClient::KeyUp(key, repeat, flags);
+}
+
+bool PlayerClient::PlayOrPause()
+{
+    if (transport_.Playing())
+        Pause();
+    else
+        Play();
+    return true;
+}
 
 int PlayerClient::SaveExtra(char* buf, int size, int index)
 {

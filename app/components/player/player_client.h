@@ -56,6 +56,9 @@ public:
     void SetAnalysed(std::uint16_t channels);
     std::uint16_t Analysed() const { return analysed_; }
 
+    // Makes the frame large enough to show the whole window, when it is not.
+    void GrowToFit();
+
     // "Bar 3, beat 2" of the position now.
     QString PositionText() const;
 
@@ -64,6 +67,10 @@ public:
     void SaveSettings(char*& out, int& remaining) override;
     void LoadSettings(char*& in, int& remaining) override;
     void CreatedByUser() override;
+    bool PlayOrPause() override;
+    // Space plays and pauses.
+    void KeyDown(int key, int repeat, int flags) override;
+    void KeyUp(int key, int repeat, int flags) override;
 
 private:
     void ReadChords();
