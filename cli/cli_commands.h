@@ -46,3 +46,4 @@ int RunPlayCommand(const std::vector<std::string>& args);
 int RunMonitorCommand(const std::vector<std::string>& args);
 int RunStudioCommand(const std::vector<std::string>& args);
 int RunFingeringsCommand(const std::vector<std::string>& args);
+int RunChordsCommand(const std::vector<std::string>& args);

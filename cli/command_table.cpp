@@ -25,6 +25,12 @@ const CliCommand commands[] = {
      "the K best (10) fingerings on tuning N (from 0) with F fret positions (13), one per line: frets from "
      "the last string to string 0, x silent; the lowest note is the bass unless --any-bass",
      RunFingeringsCommand, NeedsTunings},
+    {"chords", "[--per change|beat|bar] [--channels LIST] [--key] [--json] FILE.mid",
+     "the chords of a Standard MIDI File, one line a span, tab-separated: bar:beat, seconds, notes, every name "
+     "(the chosen first); --per cuts at each change (the default), beat or bar; --channels 1,2,5-8 reads those "
+     "channels (default all but percussion channel 10); --key gives the key of the piece on the first line and "
+     "each span's Roman numeral before its names",
+     RunChordsCommand, NeedsChords},
     {"monitor", "[--device ID]", "print the events arriving at a MIDI input until Ctrl+C", RunMonitorCommand},
 };
 

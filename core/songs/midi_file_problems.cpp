@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -32,6 +33,11 @@ MidiFileProblem MakeMidiFileProblem(int number, const std::string& file, const s
 MidiFileReading ReadMidiSongFile(const std::string& path)
 {
     MidiFileReading reading;
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        reading.problem = MakeMidiFileProblem(MidiFileCannotOpen, path, "it is a folder");
+        return reading;
+    }
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         reading.problem = MakeMidiFileProblem(MidiFileCannotOpen, path, std::strerror(errno));

@@ -13,7 +13,7 @@ namespace {
 
 // Bounds past which a file is damaged, not music: they keep every later step
 // (beats, chord spans) to a size that cannot hold the program up.
-constexpr double LongestQuarters = 200000;      // some 28 hours at 120 beats a minute
+constexpr double LongestQuarters = 20000;       // near three hours at 120 beats a minute
 constexpr double LongestSeconds = 24 * 3600.0;
 constexpr std::size_t MostNotes = 4000000;
 
@@ -76,6 +76,7 @@ struct TrackContents {
     std::vector<SongNote> notes;
     std::vector<RawTempo> tempos;
     std::vector<RawSignature> signatures;
+    std::vector<ProgramChange> programs;
     std::int64_t lengthTicks = 0;
     int order = 0;  // events in file order, so that the later of two at one tick wins
 };
@@ -159,15 +160,20 @@ private:
             const int numerator = data.Byte();
             const int power = data.Byte();
             // A metre the bars cannot be counted in is left out, not guessed.
-            if (numerator > 0 && power <= 6)
+            if (numerator > 0 && power <= 5)
                 contents_.signatures.push_back({tick, contents_.order++, numerator, 1 << power});
         }
     }
 
-    std::optional<Problem> Channel(std::uint8_t status, int key, int velocity, std::int64_t tick)
+    // A channel event with its data bytes: notes and programs are kept.
+    std::optional<Problem> Channel(std::uint8_t status, int first, int second, std::int64_t tick)
     {
         const int kind = status >> 4;
         const int channel = status & 0x0F;
+        if (kind == 0xC) contents_.programs.push_back({tick, 0, channel, first});
+        if (kind != 0x8 && kind != 0x9) return std::nullopt;
+        const int key = first;
+        const int velocity = second;
         if (kind == 0x9 && velocity > 0) {
             if (contents_.notes.size() >= MostNotes)
                 return Problem{MidiFileTooLarge, "it holds more than " + std::to_string(MostNotes) + " notes"};
@@ -180,7 +186,7 @@ private:
             note.key = key;
             note.velocity = velocity;
             contents_.notes.push_back(note);
-        } else if (kind == 0x8 || kind == 0x9) {
+        } else {
             // Notes of one pitch that overlap end in the order they began.
             Sounding& sounding = open_[channel * 128 + key];
             if (sounding.first < sounding.notes.size()) {
@@ -296,7 +302,7 @@ MidiFileReading ReadMidiSong(const std::uint8_t* data, std::size_t size)
 
     // A tick bound from the division alone, so that no track can run on for
     // ever whatever its tempos; the tempo map is checked once it is whole.
-    const double quarterTicks = song.ticksPerQuarter ? song.ticksPerQuarter : 0.5 / song.secondsPerTick;
+    const double quarterTicks = song.QuarterTicks();
     const std::int64_t tickBound =
         static_cast<std::int64_t>(std::min(LongestQuarters * std::max(quarterTicks, 1.0),
                                            song.secondsPerTick ? LongestSeconds / song.secondsPerTick : 1e18));
@@ -336,6 +342,10 @@ MidiFileReading ReadMidiSong(const std::uint8_t* data, std::size_t size)
         note.startSeconds = song.SecondsAt(note.startTick);
         note.endSeconds = song.SecondsAt(note.endTick);
     }
+    song.programs = std::move(contents.programs);
+    std::stable_sort(song.programs.begin(), song.programs.end(),
+                     [](const ProgramChange& a, const ProgramChange& b) { return a.tick < b.tick; });
+    for (ProgramChange& change : song.programs) change.seconds = song.SecondsAt(change.tick);
     std::stable_sort(song.notes.begin(), song.notes.end(), [](const SongNote& a, const SongNote& b) {
         return a.startTick != b.startTick ? a.startTick < b.startTick : a.key < b.key;
     });

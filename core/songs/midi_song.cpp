@@ -40,9 +40,8 @@ double BeatsSince(const MidiSong& song, const TimeSignature& s, std::int64_t tic
 double MidiSong::QuarterTicks() const
 {
     if (ticksPerQuarter > 0) return ticksPerQuarter;
-    if (secondsPerTick <= 0) return 1;
-    const double first = tempos.empty() ? DefaultTempo.microsecondsPerQuarter : tempos.front().microsecondsPerQuarter;
-    return std::max(first / 1e6 / secondsPerTick, 1e-3);
+    // Time code has no tempo of its own: beats are counted at 120 a minute.
+    return secondsPerTick > 0 ? 0.5 / secondsPerTick : 1;
 }
 
 double MidiSong::SecondsAt(std::int64_t tick) const

@@ -19,6 +19,14 @@ struct SongNote {
     int velocity = 0;
 };
 
+// The instrument a channel plays from then on (General MIDI program 0..127).
+struct ProgramChange {
+    std::int64_t tick = 0;
+    double seconds = 0;
+    int channel = 0;
+    int program = 0;
+};
+
 struct TimeSignature {
     std::int64_t tick = 0;
     int numerator = 4;
@@ -45,6 +53,7 @@ struct MidiSong {
     std::vector<SongNote> notes;  // ordered by start, then key
     std::vector<TempoChange> tempos;         // ordered by tick, the first at tick 0
     std::vector<TimeSignature> signatures;   // ordered by tick, the first at tick 0
+    std::vector<ProgramChange> programs;     // ordered by tick
     double lengthSeconds = 0;
     std::int64_t lengthTicks = 0;
 
@@ -55,7 +64,7 @@ struct MidiSong {
     // beats past the last signature go on in its metre.
     std::int64_t TickOfBarBeat(int bar, int beat) const;
     // Ticks of a quarter note for bars and beats; a SMPTE file counts its
-    // quarters at its first tempo.
+    // quarters at 120 a minute.
     double QuarterTicks() const;
 };
 

@@ -51,7 +51,7 @@ std::vector<ChordSpan> ReadSongChords(const MidiSong& song, const ChordReadingOp
 {
     const std::vector<SoundingStretch> stretches = SoundingStretches(song, options.channels);
     const std::vector<SoundingStretch> cut =
-        options.cut == SpanCut::AtChange ? CutAtChanges(stretches, options.shortestSpanSeconds)
+        options.cut == SpanCut::AtChange ? CutAtChanges(stretches, options.shortestSpanSeconds, song)
                                          : CutPerBeat(stretches, song, options.cut == SpanCut::PerBar);
     SongKey key;
     if (options.numerals) key = FindKey(SongPitchClassDurations(song, options.channels, 0, song.lengthTicks));

@@ -71,23 +71,40 @@ PitchClassDurations SongPitchClassDurations(const MidiSong& song, std::uint16_t 
 
 std::vector<KeySection> FindSectionKeys(const MidiSong& song, std::uint16_t channels, int barsPerSection)
 {
-    std::vector<KeySection> sections;
     barsPerSection = std::max(barsPerSection, 1);
     const int lastBar = song.BarBeatAt(std::max<std::int64_t>(song.lengthTicks - 1, 0)).bar;
-    for (int bar = 1; bar <= lastBar; bar += barsPerSection) {
-        const int end = std::min(bar + barsPerSection - 1, lastBar);
-        const PitchClassDurations durations =
-            SongPitchClassDurations(song, channels, song.TickOfBarBeat(bar, 0), song.TickOfBarBeat(end + 1, 0));
-        const bool silent = std::all_of(durations.begin(), durations.end(), [](double d) { return d <= 0; });
+    std::vector<std::int64_t> starts;  // each stretch's first tick, and the end of the last
+    for (int bar = 1; bar <= lastBar; bar += barsPerSection) starts.push_back(song.TickOfBarBeat(bar, 0));
+    starts.push_back(std::max(song.TickOfBarBeat(lastBar + 1, 0), song.lengthTicks));
+
+    // One pass over the notes, each shared among the stretches it sounds in.
+    std::vector<PitchClassDurations> durations(starts.size() - 1, PitchClassDurations{});
+    for (const SongNote& note : song.notes) {
+        if (!(channels >> note.channel & 1) || note.endTick <= note.startTick) continue;
+        auto at = std::upper_bound(starts.begin(), starts.end(), note.startTick) - starts.begin() - 1;
+        for (auto i = std::max<std::ptrdiff_t>(at, 0); i + 1 < static_cast<std::ptrdiff_t>(starts.size()) &&
+                                                       starts[static_cast<std::size_t>(i)] < note.endTick;
+             ++i) {
+            const auto from = std::max(note.startTick, starts[static_cast<std::size_t>(i)]);
+            const auto to = std::min(note.endTick, starts[static_cast<std::size_t>(i) + 1]);
+            if (to > from) durations[static_cast<std::size_t>(i)][note.key % 12] += song.SecondsAt(to) - song.SecondsAt(from);
+        }
+    }
+
+    std::vector<KeySection> sections;
+    for (std::size_t i = 0; i < durations.size(); ++i) {
+        const int first = 1 + static_cast<int>(i) * barsPerSection;
+        const int last = std::min(first + barsPerSection - 1, lastBar);
+        const bool silent = std::all_of(durations[i].begin(), durations[i].end(), [](double d) { return d <= 0; });
         if (silent && !sections.empty()) {
-            sections.back().lastBar = end;  // a silent stretch stays in the key before it
+            sections.back().lastBar = last;  // a silent stretch stays in the key before it
             continue;
         }
-        const SongKey key = FindKey(durations);
+        const SongKey key = FindKey(durations[i]);
         if (!sections.empty() && sections.back().key.tonic == key.tonic && sections.back().key.major == key.major)
-            sections.back().lastBar = end;
+            sections.back().lastBar = last;
         else
-            sections.push_back({bar, end, key});
+            sections.push_back({first, last, key});
     }
     return sections;
 }

@@ -27,11 +27,35 @@ std::vector<SoundingStretch> JoinSameChords(const std::vector<SoundingStretch>& 
     return joined;
 }
 
+// Short stretches in a row within one beat are one figure (a quick arpeggio,
+// a run, a trill) and are read together; the beat keeps a figure that goes on
+// through a change of chord from joining both.
+std::vector<SoundingStretch> JoinShortRuns(const std::vector<SoundingStretch>& stretches, double shortestSeconds,
+                                           const MidiSong& song)
+{
+    std::vector<SoundingStretch> joined;
+    bool lastShort = false;
+    BarBeat runBeat;
+    for (const SoundingStretch& s : stretches) {
+        const bool isShort = s.seconds < shortestSeconds;
+        const BarBeat beat = song.BarBeatAt(s.startTick);
+        if (isShort && lastShort && beat.bar == runBeat.bar && beat.beat == runBeat.beat) {
+            joined.back().Absorb(s);
+        } else {
+            joined.push_back(s);
+            runBeat = beat;
+        }
+        lastShort = isShort;
+    }
+    return joined;
+}
+
 }  // namespace
 
-std::vector<SoundingStretch> CutAtChanges(std::vector<SoundingStretch> stretches, double shortestSeconds)
+std::vector<SoundingStretch> CutAtChanges(const std::vector<SoundingStretch>& elementary, double shortestSeconds,
+                                          const MidiSong& song)
 {
-    stretches = JoinSameChords(stretches);
+    std::vector<SoundingStretch> stretches = JoinSameChords(JoinShortRuns(elementary, shortestSeconds, song));
 
     // The shortest stretch goes first into a neighbour, until none is short;
     // a linked list and a queue keep that quick on long songs.
@@ -49,7 +73,8 @@ std::vector<SoundingStretch> CutAtChanges(std::vector<SoundingStretch> stretches
         if (stretches[i].seconds < shortestSeconds) shortest.emplace(stretches[i].seconds, i, 0);
 
     while (!shortest.empty()) {
-        const auto [seconds, i, v] = shortest.top();
+        const std::size_t i = std::get<1>(shortest.top());
+        const unsigned v = std::get<2>(shortest.top());
         shortest.pop();
         if (gone[i] || v != version[i]) continue;
         const std::size_t prev = before[i], next = after[i];

@@ -78,6 +78,7 @@ TEST(MidiSongReading, ShorthandOverlapsAndSkippedEventsGiveTheSameNotes)
         track.Raw(0, {0xF0, 3, 0x7E, 0x7F, 0xF7});                   // system exclusive
         track.Raw(0, {0xFF, 0x03, 5, 'P', 'i', 'a', 'n', 'o'});      // track name
         track.Raw(0, {0xB0, 64, 127});                                // a controller
+        track.Raw(480, {0xC3, 73});                                   // channel 4 plays a flute
         track.Chord(0, 960, {60, 64, 67});
         track.Note(240, 960, 60);                                     // strikes C again while it sounds
         track.Raw(480, {0xFF, 0x7F, 2, 0, 0});                       // sequencer-specific
@@ -94,6 +95,10 @@ TEST(MidiSongReading, ShorthandOverlapsAndSkippedEventsGiveTheSameNotes)
     EXPECT_EQ(plain.notes[4].channel, 3);
     EXPECT_EQ(plain.notes[4].velocity, 80);
     EXPECT_NEAR(plain.lengthSeconds, 1.5, 1e-9);
+    ASSERT_EQ(plain.programs.size(), 1u);
+    EXPECT_EQ(plain.programs[0].channel, 3);
+    EXPECT_EQ(plain.programs[0].program, 73);
+    EXPECT_NEAR(plain.programs[0].seconds, 0.5, 1e-9);
 
     for (auto [running, zero] : {std::pair{true, false}, {false, true}, {true, true}}) {
         const MidiSong other = Read(write(running, zero));

@@ -130,6 +130,21 @@ TEST_F(SongChords, TexturesReadAsTheirChords)
     EXPECT_EQ(beats[15], "4:4 C");
 }
 
+TEST_F(SongChords, QuickFiguresAndGapsGoIntoTheirChord)
+{
+    MidiFileWriter file(0, 480);
+    MidiTrackWriter& track = file.Track();
+    for (int i = 0; i < 8; ++i) track.Chord(240 * i, 200, {60, 64, 67});  // staccato eighths
+    for (int i = 0; i < 32; ++i) track.Note(1920 + 60 * i, 60, std::vector<int>{53, 57, 60, 65}[i % 4]);  // 32nds
+    track.Note(3840, 30, 69);  // a grace note before G
+    track.Chord(3870, 1890, {55, 59, 62});
+    const std::vector<ChordSpan> spans = ReadSongChords(Read(file), {});
+    EXPECT_EQ(Chart(spans), (std::vector<std::string>{"1:1 C", "2:1 F", "3:1 G"}));
+    ASSERT_EQ(spans.size(), 3u);
+    EXPECT_EQ(spans[1].startTick, 1920);
+    EXPECT_EQ(spans[2].startTick, 3870);
+}
+
 TEST_F(SongChords, TempoChangesAndSmpteTimeTheSpans)
 {
     // Two bars at 120, then two at 60: each chord a bar.
@@ -155,4 +170,28 @@ TEST_F(SongChords, TempoChangesAndSmpteTimeTheSpans)
     const std::vector<ChordSpan> timed = ReadSongChords(Read(smpte), {});
     ASSERT_EQ(Chart(timed), (std::vector<std::string>{"1:1 C", "1:3 F", "2:1 G", "2:3 C"}));
     EXPECT_NEAR(timed[3].startSeconds, 3.0, 1e-9);
+}
+
+TEST_F(SongChords, EachSectionHasItsKey)
+{
+    // Eight bars in C, eight in G, eight in C again: I IV V7 I twice each.
+    MidiFileWriter file(0, 480);
+    MidiTrackWriter& track = file.Track();
+    const std::vector<std::vector<int>> inC = {{48, 60, 64, 67}, {53, 60, 65, 69}, {43, 59, 62, 65, 67}, {48, 60, 64, 67}};
+    std::int64_t at = 0;
+    for (int shift : {0, 7, 0})
+        for (int round = 0; round < 2; ++round)
+            for (std::vector<int> chord : inC) {
+                for (int& key : chord) key += shift;
+                track.Chord(at, 1920, chord);
+                at += 1920;
+            }
+    const std::vector<KeySection> sections = FindSectionKeys(Read(file), ChordReadingOptions{}.channels);
+    ASSERT_EQ(sections.size(), 3u);
+    EXPECT_EQ(sections[0].key.Name(), "C Major");
+    EXPECT_EQ(sections[1].key.Name(), "G Major");
+    EXPECT_EQ(sections[1].firstBar, 9);
+    EXPECT_EQ(sections[1].lastBar, 16);
+    EXPECT_EQ(sections[2].key.Name(), "C Major");
+    EXPECT_EQ(sections[2].lastBar, 24);
 }
