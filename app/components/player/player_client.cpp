@@ -21,6 +21,7 @@
 #include "app/studio/mm_mdi_child.h"
 #include "core/midi/midi_dev.h"
 #include "core/services/error.h"
+#include "core/services/file_names.h"
 #include "app/components/shared/quiet_hex_record.h"
 #include "core/studio/component_types.h"
 #include "core/studio/note_flow.h"
@@ -53,8 +54,13 @@ std::uint16_t ChannelsUsed(const MidiSong& song)
 std::function<QString(QWidget*)>& PlayerClient::ChooseSongFile()
 {
     static std::function<QString(QWidget*)> choose = [](QWidget* parent) {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open MIDI File"), QString(),
-                                            QStringLiteral("MIDI File (*.mid *.midi *.smf *.kar);;All Files (*)"));
+        // The example songs that come with the program, the first time.
+        static QString folder = QString::fromUtf8(GetLibraryDirectory()) + QStringLiteral("/songs");
+        const QString path =
+            QFileDialog::getOpenFileName(parent, QStringLiteral("Open MIDI File"), folder,
+                                         QStringLiteral("MIDI File (*.mid *.midi *.smf *.kar);;All Files (*)"));
+        if (!path.isEmpty()) folder = QFileInfo(path).absolutePath();
+        return path;
     };
     return choose;
 }
