@@ -109,7 +109,8 @@ void SongTransport::Handle(const TimelineEvent& e, double now)
     std::uint8_t& count = sounding_[e.channel * 128 + e.key];
     switch (e.kind) {
     case TimelineEvent::NoteOn:
-        if (!(heard_ & (1u << e.channel)) || now - e.seconds > LateNoteSeconds || count == 255) return;
+        if (!(heard_ & (1u << e.channel)) || count == 255) return;
+        if ((now - e.seconds) * 100.0 / tempoPercent_ > LateNoteSeconds) return;
         ++count;
         if (SendNote) SendNote(e.channel, e.key, true);
         return;

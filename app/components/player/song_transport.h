@@ -23,8 +23,9 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr int MinTempoPercent = 25;
     static constexpr int MaxTempoPercent = 400;
-    // How far behind a note may start and still be sounded.
-    static constexpr double LateNoteSeconds = 0.15;
+    // How far behind (in the listener's time, whatever the tempo) a note may
+    // start and still be sounded.
+    static constexpr double LateNoteSeconds = 0.25;
 
     explicit SongTransport(QObject* parent = nullptr);
     ~SongTransport() override;
