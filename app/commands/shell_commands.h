@@ -7,6 +7,7 @@
 
 namespace ShellCommand {
 constexpr int Exit = 24310;
+constexpr int OpenMidiFile = 24332;
 constexpr int Undo = 24321;    // reaches only edit controls that have the focus
 constexpr int Delete = 24325;  // shown, never enabled
 constexpr int Connections = 20002;

@@ -4,6 +4,7 @@
 #include "app/components/guitar/guitar_client.h"
 #include "app/components/joiner/joiner_client.h"
 #include "app/components/keyboard/keyboard_client.h"
+#include "app/components/player/player_client.h"
 #include "app/components/splitter/splitter_client.h"
 #include "app/studio/component_factory.h"
 #include "core/studio/component_types.h"
@@ -15,4 +16,5 @@ void RegisterComponentKinds()
     SetComponentFactory(ComponentKind::Splitter, [] { return static_cast<mmMDIChildClient*>(new SplitterClient); });
     SetComponentFactory(ComponentKind::Joiner, [] { return static_cast<mmMDIChildClient*>(new JoinerClient); });
     SetComponentFactory(ComponentKind::Analyzer, [] { return static_cast<mmMDIChildClient*>(new AnalyzerClient); });
+    SetComponentFactory(ComponentKind::Player, [] { return static_cast<mmMDIChildClient*>(new PlayerClient); });
 }

@@ -11,6 +11,7 @@ constexpr MainMenuItem Separator{0, nullptr};
 
 constexpr MainMenuItem FileItems[] = {
     {24331, "&New Component"},
+    {24332, "Open &MIDI File..."},
     {24339, "&Close Component"},
     Separator,
     {24310, "E&xit\tAlt+F4"},

@@ -28,6 +28,7 @@
 #include "app/shell/template_studio.h"
 #include "app/shell/window_dump.h"
 #include "app/shell/connections_commands.h"
+#include "app/shell/song_commands.h"
 #include "app/studio/mm_mdi_client.h"
 #include "app/studio/remembered_studio.h"
 #include "app/commands/studio_commands.h"
@@ -205,6 +206,7 @@ void mmApp::InitMainWindow()
     mainWindow_->SetCommandHandler(ShellCommand::ChordList, [this] { RunChordListEditor(mainWindow_); });
     mainWindow_->SetCommandHandler(ShellCommand::TuningList, [this] { RunTuningListEditor(mainWindow_); });
     InstallConnectionsCommands(mainWindow_);
+    InstallSongCommands(mainWindow_);
     mainWindow_->SetCommandHandler(ShellCommand::Preferences, [this] { RunPreferencesDialog(mainWindow_); });
     OfferWindowDump(mainWindow_);
     PlaceMainWindow();

@@ -26,7 +26,7 @@ struct KindFactory {
 // studio knows none of them by name.
 KindFactory factories[] = {
     {ComponentKind::Keyboard, nullptr}, {ComponentKind::Guitar, nullptr},   {ComponentKind::Splitter, nullptr},
-    {ComponentKind::Joiner, nullptr},   {ComponentKind::Analyzer, nullptr},
+    {ComponentKind::Joiner, nullptr},   {ComponentKind::Analyzer, nullptr}, {ComponentKind::Player, nullptr},
 };
 
 // On every addition the area compares each of its frames with each other

@@ -165,7 +165,9 @@ bool mmMDIChild::Command(int id, Qt::KeyboardModifiers modifiers)
     const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
     switch (id) {
     case ComponentCommand::Sound: c->SetSound(c->SoundOn ? 0 : 1); return true;
-    case ComponentCommand::Play: PlayHalfSecond(); return true;
+    case ComponentCommand::Play:
+        if (!c->PlayOrPause()) PlayHalfSecond();
+        return true;
     case ComponentCommand::Reset: c->KeyDown(Qt::Key_Backspace, 1, 0); return true;
     case ComponentCommand::Notes: c->SetMode(NotesMode); return true;
     case ComponentCommand::Chord: c->SetMode(ChordMode); return true;

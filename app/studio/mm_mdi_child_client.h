@@ -43,6 +43,12 @@ public:
     virtual void MouseDoubleClick(Qt::KeyboardModifiers keys, QPoint& p);
     virtual void KeyDown(int key, int repeat, int flags);
     virtual void KeyUp(int key, int repeat, int flags);
+    // The user has just made this component with New Component and its
+    // window shows: a component that needs something to begin with asks now.
+    virtual void CreatedByUser() {}
+    // Play (Space): a component that plays over time starts or pauses and
+    // returns true; the others sound their chord for half a second.
+    virtual bool PlayOrPause() { return false; }
 
     // The mode change (23007 Notes, 23008 Chord) and the sound switch, when
     // they differ from the current ones.

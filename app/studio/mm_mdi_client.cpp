@@ -454,7 +454,8 @@ bool mmMDIClient::Command(int id)
         if (!ShowStudioHelp(nullptr)) Error(NoStudioHelp);
         return true;
     case StudioCommand::NewComponent:
-        if (const int kind = ChooseNewComponent()) CreateComponent(this, kind, false);
+        if (const int kind = ChooseNewComponent())
+            if (mmMDIChild* frame = CreateComponent(this, kind, false)) frame->Client()->CreatedByUser();
         return true;
     case StudioCommand::CloseComponent:
         if (QMdiSubWindow* window = activeSubWindow()) delete window;

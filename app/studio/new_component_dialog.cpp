@@ -4,6 +4,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 #include "core/studio/component_types.h"
 
 namespace {
@@ -13,17 +15,19 @@ struct Choice {
     const char* text;
     int kind;
 };
-// In the order the dialog tests them: Keyboard, Guitar, Splitter, Joiner, Analyzer.
-constexpr Choice choices[5] = {
+// In the order the dialog tests them: Keyboard, Guitar, Splitter, Joiner, Analyzer, Player.
+constexpr Choice choices[] = {
     {102, "&Keyboard", ComponentKind::Keyboard}, {103, "&Guitar/Strings", ComponentKind::Guitar},
     {105, "&Splitter", ComponentKind::Splitter}, {106, "&Joiner", ComponentKind::Joiner},
-    {104, "&Analyzer", ComponentKind::Analyzer},
+    {104, "&Analyzer", ComponentKind::Analyzer}, {107, "&Player", ComponentKind::Player},
 };
+constexpr int ChoiceCount = NewComponentDialog::ChoiceCount;
+static_assert(std::size(choices) == ChoiceCount);
 // The order the buttons are shown in.
-constexpr int shownOrder[5] = {0, 1, 4, 2, 3};
+constexpr int shownOrder[ChoiceCount] = {0, 1, 4, 5, 2, 3};
 
 // The transfer buffer: which button was checked last, for the program's run.
-bool checkedStates[5] = {};
+bool checkedStates[ChoiceCount] = {};
 
 }  // namespace
 
@@ -32,7 +36,7 @@ NewComponentDialog::NewComponentDialog(QWidget* parent) : HDialog(parent, 9002)
     setWindowTitle(QStringLiteral("New Component"));
     auto* layout = new QVBoxLayout(this);
     bool any = false;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < ChoiceCount; ++i) {
         buttons_[i] = new QRadioButton(QString::fromUtf8(choices[i].text), this);
         buttons_[i]->setObjectName(QStringLiteral("id%1").arg(choices[i].id));
         buttons_[i]->setChecked(checkedStates[i]);
@@ -45,7 +49,7 @@ NewComponentDialog::NewComponentDialog(QWidget* parent) : HDialog(parent, 9002)
 
 int NewComponentDialog::ChosenKind() const
 {
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < ChoiceCount; ++i)
         if (buttons_[i]->isChecked()) return choices[i].kind;
     return ComponentKind::Keyboard;
 }
@@ -53,7 +57,7 @@ int NewComponentDialog::ChosenKind() const
 void NewComponentDialog::done(int result)
 {
     if (result == Accepted)
-        for (int i = 0; i < 5; ++i) checkedStates[i] = buttons_[i]->isChecked();
+        for (int i = 0; i < ChoiceCount; ++i) checkedStates[i] = buttons_[i]->isChecked();
     HDialog::done(result);
 }
 

@@ -10,14 +10,16 @@ class NewComponentDialog : public HDialog {
     Q_OBJECT
 public:
     explicit NewComponentDialog(QWidget* parent);
+    static constexpr int ChoiceCount = 6;
+
     // The kind of the checked button (Keyboard 2, Guitar/Strings 3, Splitter
-    // 5, Joiner 6, Analyzer 24).
+    // 5, Joiner 6, Analyzer 24, Player 7).
     int ChosenKind() const;
 
     void done(int result) override;
 
 private:
-    QRadioButton* buttons_[5];
+    QRadioButton* buttons_[ChoiceCount];
 };
 
 // Runs the dialog; the kind chosen, or 0 when cancelled.

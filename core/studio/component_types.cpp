@@ -9,6 +9,7 @@ constexpr KindAndType kindsAndTypes[] = {
     {ComponentKind::Sheet, ComponentType::Sheet},   {ComponentKind::Keyboard, ComponentType::Keyboard},
     {ComponentKind::Guitar, ComponentType::Guitar}, {ComponentKind::Splitter, ComponentType::Splitter},
     {ComponentKind::Joiner, ComponentType::Joiner}, {ComponentKind::Analyzer, ComponentType::Analyzer},
+    {ComponentKind::Player, ComponentType::Player},
 };
 }  // namespace
 

@@ -9,6 +9,7 @@ constexpr int Guitar = 1003;
 constexpr int Keyboard = 1004;
 constexpr int Splitter = 1006;
 constexpr int Joiner = 1007;
+constexpr int Player = 1008;
 constexpr int Analyzer = 9019;
 }  // namespace ComponentType
 
@@ -18,6 +19,7 @@ constexpr int Keyboard = 2;
 constexpr int Guitar = 3;
 constexpr int Splitter = 5;
 constexpr int Joiner = 6;
+constexpr int Player = 7;
 constexpr int Analyzer = 24;
 }  // namespace ComponentKind
 

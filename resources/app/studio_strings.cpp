@@ -7,6 +7,7 @@ const StringTableEntry entries[] = {
     {3, "Guitar"},
     {5, "Splitter"},
     {6, "Joiner"},
+    {7, "Player"},
     {24, "Analyzer"},
     {26, "Studio File (*.CTS)|*.CTS|Studio File Template|TEMPLATE.!CT"},
 };

@@ -72,6 +72,9 @@ constexpr StringTableEntry Messages[] = {
     {479, "%s is damaged: %s.  Nothing of it has been read."},
     {480, "%s holds no notes."},
     {481, "%s is too large to read as a song: %s."},
+    {485,
+     "The song %s was not found.  The Player keeps its place in the studio with the song's name; choose Open in "
+     "the Player to find the song again."},
 };
 
 }  // namespace

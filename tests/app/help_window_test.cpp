@@ -90,8 +90,8 @@ TEST_F(HelpWindowTest, WaitsForTheMainWindowToBeOnTheScreen)
 
 TEST(HelpPages, EveryMessageDialogAndComponentHasItsPage)
 {
-    std::vector<int> topics = {1,    150,  152,  24382, 1003, 1004, 1006, 1007, 9019, 5000, 5001, 5002,
-                               5003, 5004, 5005, 5006,  8999, 9002, 9007, 9040, 9099, 9299, 20001};
+    std::vector<int> topics = {1,    150,  152,  24382, 1003, 1004, 1006, 1007, 1008, 9019, 5000, 5001,
+                               5002, 5003, 5004, 5005, 5006, 8999, 9002, 9007, 9040, 9099, 9299, 20001};
     for (const StringTableEntry& message : MessageStrings()) topics.push_back(message.id);
     const std::string folder = std::string(CANTREL_SOURCE_DIR) + "/data/help/";
     for (int topic : topics) {

@@ -58,7 +58,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryItemInOrderWithItsTextAndHint)
               QStringList({"&File", "&Edit", "&View", "&Options", "&Studio", "&Component", "&Window", "&Help"}));
 
     const std::vector<std::vector<int>> expected = {
-        {24331, 24339, 0, 24310},
+        {24331, 24332, 24339, 0, 24310},
         {24322, 24323, 24324, 24325},
         {20002, 9074, 9073, 0, 20012},
         {20004, 0, 20005, 0, 20006, 20013},

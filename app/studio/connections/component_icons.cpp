@@ -90,6 +90,23 @@ void Analyzer(QPainter& p, const Inks& k)
     p.drawLine(QPointF(22, 21), QPointF(27, 26));
 }
 
+// A play triangle before a short run of notes: a song that sounds.
+void Player(QPainter& p, const Inks& k)
+{
+    Tile(p, k);
+    p.setPen(Outline(k.accent, 1.0));
+    p.setBrush(k.accent);
+    p.drawPolygon(QPolygonF({QPointF(5, 9), QPointF(13, 16), QPointF(5, 23)}));
+    p.setPen(Outline(k.ink, 1.2));
+    p.setBrush(k.ink);
+    const QPointF heads[] = {QPointF(18, 21), QPointF(24, 18)};
+    for (const QPointF& head : heads) {
+        p.drawEllipse(head, 2.2, 1.6);
+        p.drawLine(head + QPointF(2, 0), head + QPointF(2, -11));
+    }
+    p.drawLine(QPointF(20, 10), QPointF(26, 7));
+}
+
 // A badge in the lower right corner: notes go straight through.
 void PassThroughMark(QPainter& p, const Inks& k)
 {
@@ -184,6 +201,7 @@ void PaintComponentPicture(QPainter& painter, const QRectF& box, int id, const Q
     case ComponentType::Joiner: Fork(painter, k, false, true); break;
     case ConnectionsPicture::HoldingJoiner: Fork(painter, k, false, false); break;
     case ComponentType::Analyzer: Analyzer(painter, k); break;
+    case ComponentType::Player: Player(painter, k); break;
     case ConnectionsPicture::PassThroughMark: PassThroughMark(painter, k); break;
     case ConnectionsPicture::WindowIcon: WindowPicture(painter, k); break;
     case ConnectionsPicture::InputCursor: PortCursorPicture(painter, k, true); break;

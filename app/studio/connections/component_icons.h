@@ -2,7 +2,7 @@
 // The pictures of the Connections window, drawn in code in the colours of the
 // current palette so they stay crisp at any pixel ratio and readable in a dark
 // theme: one icon per component type, numbered by type id (Guitar 1003,
-// Keyboard 1004, Splitter 1006, Joiner 1007, Analyzer 9019), the Joiner that
+// Keyboard 1004, Splitter 1006, Joiner 1007, Player 1008, Analyzer 9019), the Joiner that
 // does not pass notes through (9020), the pass-through mark drawn over an
 // icon (9017), the window's own icon (9018) and the port cursors (24001 over
 // an input, 24002 over an output).

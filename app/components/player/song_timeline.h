@@ -1,0 +1,27 @@
+#pragma once
+// What a playing song does, moment by moment: notes starting and ending on
+// their channels, and the chord spans beginning. At one moment notes end
+// first, then notes start, then the chord that they form goes out.
+
+#include <cstdint>
+#include <vector>
+
+#include "core/songs/midi_song.h"
+#include "core/songs/song_chords.h"
+
+struct TimelineEvent {
+    enum Kind : std::uint8_t { NoteOff, NoteOn, ChordBegins };
+    double seconds = 0;
+    Kind kind = NoteOn;
+    std::uint8_t channel = 0;
+    std::uint8_t key = 0;
+    int span = -1;  // the chord span that begins
+};
+
+std::vector<TimelineEvent> BuildTimeline(const MidiSong& song, const std::vector<ChordSpan>& spans);
+
+// The index of the first event at or after `seconds`.
+std::size_t FirstEventAt(const std::vector<TimelineEvent>& events, double seconds);
+
+// The span sounding at `seconds`: the last one begun by then, or -1 before the first.
+int SpanAt(const std::vector<ChordSpan>& spans, double seconds);

@@ -1,0 +1,153 @@
+#include "app/components/player/song_transport.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Waking within this of an event counts as reaching it: the timer works in
+// whole milliseconds.
+constexpr double Reach = 0.0005;
+}  // namespace
+
+SongTransport::SongTransport(QObject* parent) : QObject(parent)
+{
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &SongTransport::Dispatch);
+}
+
+SongTransport::~SongTransport() { SilenceChannels(0xFFFF); }
+
+void SongTransport::SetTimeline(std::vector<TimelineEvent> events, double length)
+{
+    const double at = std::min(Position(), length);
+    events_ = std::move(events);
+    length_ = length;
+    Anchor(at);
+    next_ = FirstEventAt(events_, at);
+    if (playing_) ArmTimer(at);
+}
+
+double SongTransport::Position() const
+{
+    if (!playing_) return anchorSeconds_;
+    const double wall = std::chrono::duration<double>(Clock::now() - anchorTime_).count();
+    return anchorSeconds_ + wall * tempoPercent_ / 100.0;
+}
+
+void SongTransport::Anchor(double seconds)
+{
+    anchorSeconds_ = seconds;
+    anchorTime_ = Clock::now();
+}
+
+void SongTransport::Play()
+{
+    if (playing_) return;
+    if (anchorSeconds_ >= length_) JumpTo(0);
+    Anchor(anchorSeconds_);
+    playing_ = true;
+    Dispatch();
+}
+
+void SongTransport::Pause()
+{
+    if (!playing_) return;
+    Anchor(Position());
+    playing_ = false;
+    timer_.stop();
+    SilenceChannels(0xFFFF);
+}
+
+void SongTransport::Stop()
+{
+    Pause();
+    JumpTo(0);
+}
+
+void SongTransport::Rewind() { JumpTo(0); }
+
+void SongTransport::JumpTo(double seconds)
+{
+    SilenceChannels(0xFFFF);
+    const double at = std::clamp(seconds, 0.0, length_);
+    Anchor(at);
+    next_ = FirstEventAt(events_, at);
+    if (playing_) Dispatch();
+}
+
+void SongTransport::SetTempoPercent(int percent)
+{
+    const int clamped = std::clamp(percent, MinTempoPercent, MaxTempoPercent);
+    if (clamped == tempoPercent_) return;
+    Anchor(Position());
+    tempoPercent_ = clamped;
+    if (playing_) ArmTimer(anchorSeconds_);
+}
+
+void SongTransport::SetHeard(std::uint16_t channels)
+{
+    SilenceChannels(heard_ & ~channels);
+    heard_ = channels;
+}
+
+void SongTransport::SilenceChannels(std::uint16_t channels)
+{
+    for (int channel = 0; channel < 16; ++channel) {
+        if (!(channels & (1u << channel))) continue;
+        for (int key = 0; key < 128; ++key) {
+            std::uint8_t& count = sounding_[channel * 128 + key];
+            if (count == 0) continue;
+            count = 0;
+            if (SendNote) SendNote(channel, key, false);
+        }
+    }
+}
+
+void SongTransport::Handle(const TimelineEvent& e, double now)
+{
+    std::uint8_t& count = sounding_[e.channel * 128 + e.key];
+    switch (e.kind) {
+    case TimelineEvent::NoteOn:
+        if (!(heard_ & (1u << e.channel)) || count == 255) return;
+        if ((now - e.seconds) * 100.0 / tempoPercent_ > LateNoteSeconds) return;
+        ++count;
+        if (SendNote) SendNote(e.channel, e.key, true);
+        return;
+    case TimelineEvent::NoteOff:
+        if (count == 0 || --count > 0) return;
+        if (SendNote) SendNote(e.channel, e.key, false);
+        return;
+    case TimelineEvent::ChordBegins:
+        if (ChordBegins) ChordBegins(e.span);
+        return;
+    }
+}
+
+void SongTransport::Dispatch()
+{
+    if (!playing_) return;
+    double now = Position();
+    // A receiver may pause, jump or replace the timeline while handling an event.
+    while (playing_ && next_ < events_.size() && events_[next_].seconds <= now + Reach) {
+        const TimelineEvent e = events_[next_++];
+        Handle(e, now);
+    }
+    if (!playing_) return;
+    now = Position();
+    if (next_ >= events_.size() && now >= length_) {
+        Anchor(length_);
+        playing_ = false;
+        SilenceChannels(0xFFFF);
+        if (Finished) Finished();
+        return;
+    }
+    ArmTimer(now);
+}
+
+void SongTransport::ArmTimer(double now)
+{
+    const double due = next_ < events_.size() ? events_[next_].seconds : length_;
+    const double wallSeconds = std::max(0.0, due - now) * 100.0 / tempoPercent_;
+    timer_.start(std::chrono::milliseconds(static_cast<long long>(std::floor(wallSeconds * 1000.0))));
+}

@@ -1,0 +1,278 @@
+// The Player in a studio: a song read from a MIDI file written here, played
+// through the capture backend into a real Keyboard and Analyzer; the
+// transport, the channel switches, and the studio file.
+
+#include <QLabel>
+#include <QTableWidget>
+
+#include <filesystem>
+
+#include "app/components/analyzer/analyzer_client.h"
+#include "app/components/analyzer/history_list.h"
+#include "app/components/player/chord_chart.h"
+#include "app/components/player/player_client.h"
+#include "app/keyboard/keyboard_fixture.h"
+#include "core/studio/component_links.h"
+#include "core/theory/definition_lists.h"
+#include "support/midi_file_writer.h"
+
+namespace {
+
+constexpr int Beat = 480;
+
+// C Am F G, a beat each in 4/4 at 120 a minute, over drums on channel 10;
+// with a melody on channel 2 when asked, which the chords must not take in.
+std::string OneSixFourFive(bool melody = false)
+{
+    MidiFileWriter file(1, Beat);
+    MidiTrackWriter& chords = file.Track();
+    const std::vector<std::vector<int>> progression = {{60, 64, 67}, {57, 60, 64}, {53, 57, 60}, {55, 59, 62}};
+    for (std::size_t i = 0; i < progression.size(); ++i) chords.Chord(std::int64_t(i) * Beat, Beat, progression[i]);
+    MidiTrackWriter& drums = file.Track();
+    for (int i = 0; i < 8; ++i) drums.Note(std::int64_t(i) * Beat / 2, Beat / 4, 42, 9);
+    if (melody) {
+        MidiTrackWriter& tune = file.Track();
+        for (int i = 0; i < 4; ++i) tune.Note(std::int64_t(i) * Beat, Beat, 74 + i, 1);
+    }
+    return file.Bytes();
+}
+
+std::vector<std::string> ChartLines(const PlayerClient* player)
+{
+    std::vector<std::string> lines;
+    auto* chart = player->findChild<ChordChart*>("chart");
+    for (int row = 0; row < chart->count(); ++row) lines.push_back(chart->item(row)->text().toStdString());
+    return lines;
+}
+
+}  // namespace
+
+class PlayerTest : public KeyboardTest {
+protected:
+    void SetUp() override
+    {
+        KeyboardTest::SetUp();
+        scratch.Write("cantrel.ini", "[Global]\nMaxChords=5\n"
+                                     "[Chords]\n1=\"\",\"Major\", 1 3 5\n2=\"m\",\"Minor\", 1 3b 5\n");
+        ForgetProfiles();
+        UseINIFileName(iniPath.c_str());
+        ASSERT_TRUE(InitializeChordList());
+        chooseSong = PlayerClient::ChooseSongFile();
+        PlayerClient::ChooseSongFile() = [this](QWidget*) { return QString::fromStdString(songPath); };
+        songPath = scratch.Write("progression.mid", OneSixFourFive());
+    }
+    void TearDown() override
+    {
+        PlayerClient::ChooseSongFile() = chooseSong;
+        KeyboardTest::TearDown();
+        ReleaseChordList();
+    }
+
+    // A Player made with New Component, which asks for its song.
+    PlayerClient* NewPlayer()
+    {
+        studio->ChooseNewComponent = [] { return ComponentKind::Player; };
+        studio->Command(StudioCommand::NewComponent);
+        auto* frame = qobject_cast<mmMDIChild*>(studio->subWindowList().constLast());
+        return frame ? dynamic_cast<PlayerClient*>(frame->Client()) : nullptr;
+    }
+    // Plays to the end at four times the speed.
+    void PlayThrough(PlayerClient* player)
+    {
+        player->SetTempoPercent(400);
+        player->Play();
+        QTRY_VERIFY_WITH_TIMEOUT(!player->Transport().Playing(), 5000);
+    }
+    std::vector<std::vector<NOTES>> History(AnalyzerClient* analyzer) const
+    {
+        std::vector<std::vector<NOTES>> chords;
+        THistoryList* history = analyzer->HistoryList();
+        // The newest entry is at the top.
+        for (int row = history->count() - 1; row >= 0; --row) {
+            std::vector<NOTES> notes;
+            for (NOTES n : history->RecordAt(row)->notes)
+                if (n != NoNote) notes.push_back(n);
+            std::sort(notes.begin(), notes.end());
+            chords.push_back(notes);
+        }
+        return chords;
+    }
+    // Channel (from 0) and key of every note-on sent, in order; every note
+    // switched on has been switched off again when `balanced`.
+    std::vector<std::pair<int, int>> NoteOns(bool* balanced = nullptr) const
+    {
+        std::vector<std::pair<int, int>> on;
+        std::map<std::pair<int, int>, int> sounding;
+        for (const CapturedMessage& m : capture->Messages()) {
+            if (m.size != 3) continue;
+            const int kind = m.bytes[0] & 0xF0;
+            const std::pair<int, int> note{m.bytes[0] & 0x0F, m.bytes[1]};
+            if (kind == 0x90 && m.bytes[2] > 0) {
+                on.push_back(note);
+                ++sounding[note];
+            } else if (kind == 0x80 || kind == 0x90) {
+                sounding[note] = 0;
+            }
+        }
+        if (balanced)
+            *balanced = std::all_of(sounding.begin(), sounding.end(), [](const auto& s) { return s.second == 0; });
+        return on;
+    }
+
+    std::function<QString(QWidget*)> chooseSong;
+    std::string songPath;
+};
+
+TEST_F(PlayerTest, PlaysTheProgressionIntoAKeyboardAndAnAnalyzerInOrder)
+{
+    PlayerClient* player = NewPlayer();
+    ASSERT_NE(player, nullptr);
+    ASSERT_TRUE(player->HasSong());
+    EXPECT_EQ(player->SongPath().toStdString(), songPath);
+    EXPECT_EQ(ChartLines(player), (std::vector<std::string>{"1:1\tC", "1:2\tAm", "1:3\tF", "1:4\tG"}));
+    // Player -> Keyboard, passing notes through -> Analyzer.
+    auto* analyzer = Create<AnalyzerClient>(ComponentKind::Analyzer);
+    keyboard->PassThrough = 1;
+    keyboard->SoundOn = 0;
+    Connect(player, 0, keyboard, 0);
+    Connect(keyboard, 0, analyzer, 0);
+    capture->ClearMessages();
+
+    PlayThrough(player);
+
+    EXPECT_EQ(History(analyzer), (std::vector<std::vector<NOTES>>{{63, 67, 70}, {60, 63, 67}, {56, 60, 63}, {58, 62, 65}}));
+    EXPECT_EQ(Notes(), (std::vector<NOTES>{58, 62, 65}));
+    // The song sounded on its own channels: the chords on 1, the drums on 10,
+    // and nothing is left sounding at the end.
+    bool balanced = false;
+    const auto on = NoteOns(&balanced);
+    EXPECT_TRUE(balanced);
+    ASSERT_FALSE(on.empty());
+    EXPECT_EQ(std::count_if(on.begin(), on.end(), [](auto n) { return n.first == 0; }), 12);
+    EXPECT_EQ(std::count_if(on.begin(), on.end(), [](auto n) { return n.first == 9; }), 8);
+    EXPECT_TRUE(errors.Empty());
+}
+
+TEST_F(PlayerTest, TransportAndSwitches)
+{
+    songPath = scratch.Write("melody.mid", OneSixFourFive(true));
+    PlayerClient* player = NewPlayer();
+    ASSERT_NE(player, nullptr);
+    Connect(player, 0, keyboard, 0);
+    keyboard->SoundOn = 0;
+    auto* channels = player->findChild<QTableWidget*>("channels");
+    auto* position = player->findChild<QLabel*>("position");
+    ASSERT_EQ(channels->rowCount(), 3);  // channels 1, 2 and 10
+    // The melody on channel 2 is analysed at first and changes the chords;
+    // switched off, the chart reads the progression alone.
+    EXPECT_NE(ChartLines(player)[0], "1:1\tC");
+    channels->item(1, 2)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(player->Analysed() & 0x3, 0x1);
+    EXPECT_EQ(ChartLines(player), (std::vector<std::string>{"1:1\tC", "1:2\tAm", "1:3\tF", "1:4\tG"}));
+
+    // A click on a line, standing still: the position moves there and its
+    // chord goes out at once.
+    auto* chart = player->findChild<ChordChart*>("chart");
+    QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, chart->visualItemRect(chart->item(2)).center());
+    EXPECT_DOUBLE_EQ(player->Transport().Position(), 1.0);
+    EXPECT_TRUE(position->text().startsWith("Bar 1, beat 3"));
+    EXPECT_EQ(Notes(), (std::vector<NOTES>{56, 60, 63}));
+    EXPECT_EQ(chart->currentRow(), 2);
+
+    // Rewind, play a while, pause: the position stands, nothing sounds on.
+    QTest::mouseClick(player->findChild<QToolButton*>("rewind"), Qt::LeftButton);
+    EXPECT_EQ(player->Transport().Position(), 0.0);
+    capture->ClearMessages();
+    QTest::mouseClick(player->findChild<QToolButton*>("play"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(player->Transport().Position() > 0.6, 3000);
+    QTest::mouseClick(player->findChild<QToolButton*>("pause"), Qt::LeftButton);
+    const double paused = player->Transport().Position();
+    EXPECT_FALSE(player->Transport().Playing());
+    QTest::qWait(50);
+    EXPECT_EQ(player->Transport().Position(), paused);
+    bool balanced = false;
+    EXPECT_FALSE(NoteOns(&balanced).empty());
+    EXPECT_TRUE(balanced);
+
+    // Stop goes back to the start; the Hear switch of channel 1 off leaves
+    // the progression silent while its chords still go out.
+    QTest::mouseClick(player->findChild<QToolButton*>("stop"), Qt::LeftButton);
+    EXPECT_EQ(player->Transport().Position(), 0.0);
+    channels->item(0, 1)->setCheckState(Qt::Unchecked);
+    capture->ClearMessages();
+    PlayThrough(player);
+    const auto on = NoteOns(&balanced);
+    EXPECT_TRUE(balanced);
+    EXPECT_TRUE(std::none_of(on.begin(), on.end(), [](auto n) { return n.first == 0; }));
+    EXPECT_TRUE(std::any_of(on.begin(), on.end(), [](auto n) { return n.first == 1; }));
+    EXPECT_EQ(Notes(), (std::vector<NOTES>{58, 62, 65}));
+}
+
+TEST_F(PlayerTest, TheStudioFileKeepsTheSongItsPlaceAndSwitches)
+{
+    // A path longer than one line's record holds.
+    const std::string folder = scratch.Path() + "/" + std::string(120, 's') + "/" + std::string(120, 'o');
+    std::filesystem::create_directories(folder);
+    songPath = folder + "/ng \xC3\xA9t\xC3\xA9.mid";
+    scratch.Write(songPath.substr(scratch.Path().size() + 1), OneSixFourFive(true));
+    PlayerClient* player = NewPlayer();
+    ASSERT_TRUE(player && player->HasSong());
+    player->JumpToSpan(3);
+    player->SetTempoPercent(150);
+    player->SetHeard(0xFFFF & ~(1u << 9));
+    player->SetAnalysed(0x1);
+    Connect(player, 0, keyboard, 0);
+    const std::string studioPath = scratch.File("song.cts");
+    ASSERT_TRUE(studio->SaveStudio(studioPath.c_str()));
+
+    auto reloaded = [&]() -> PlayerClient* {
+        if (!studio->LoadStudio(studioPath.c_str(), true, false)) return nullptr;
+        for (mmMDIChild* frame : studio->Frames())
+            if (auto* p = dynamic_cast<PlayerClient*>(frame->Client())) return p;
+        return nullptr;
+    };
+    player = reloaded();
+    ASSERT_NE(player, nullptr);
+    EXPECT_TRUE(player->HasSong());
+    EXPECT_EQ(player->SongPath().toStdString(), songPath);
+    EXPECT_DOUBLE_EQ(player->Transport().Position(), 1.5);
+    EXPECT_EQ(player->Transport().TempoPercent(), 150);
+    EXPECT_EQ(player->Transport().Heard(), 0xFFFF & ~(1u << 9));
+    EXPECT_EQ(player->Analysed(), 0x1);
+    EXPECT_EQ(player->findChild<ChordChart*>("chart")->currentRow(), 3);
+    EXPECT_EQ(player->Links[0].To, dynamic_cast<ComponentNode*>(studio->Frames().first()->Client()));
+    EXPECT_FALSE(StudioModified());
+    EXPECT_TRUE(errors.Empty());
+
+    // The song moved away: the studio still opens, the Player says so and
+    // stays with its links and its song's name, which a save keeps.
+    std::filesystem::rename(songPath, songPath + ".moved");
+    player = reloaded();
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(errors.Numbers(), std::vector<int>{PlayerClient::SongMissingMessage});
+    EXPECT_NE(errors.reports.at(0).text.find(songPath), std::string::npos);
+    EXPECT_FALSE(player->HasSong());
+    EXPECT_TRUE(player->findChild<QLabel*>("file")->text().endsWith("(not found)"));
+    EXPECT_NE(player->Links[0].To, nullptr);
+    ASSERT_TRUE(studio->SaveStudio(studioPath.c_str()));
+    std::filesystem::rename(songPath + ".moved", songPath);
+    errors.Clear();
+    player = reloaded();
+    ASSERT_NE(player, nullptr);
+    EXPECT_TRUE(player->HasSong());
+    EXPECT_EQ(player->Analysed(), 0x1);
+    EXPECT_TRUE(errors.Empty());
+}
+
+TEST_F(PlayerTest, ABrokenFileIsReportedAndLeavesThePlayerAsItWas)
+{
+    PlayerClient* player = NewPlayer();
+    ASSERT_TRUE(player && player->HasSong());
+    songPath = scratch.Write("broken.mid", OneSixFourFive().substr(0, 40));
+    EXPECT_FALSE(player->AskForSong());
+    ASSERT_EQ(errors.Numbers().size(), 1u);
+    EXPECT_GE(errors.Numbers()[0], 475);
+    EXPECT_LE(errors.Numbers()[0], 484);
+    EXPECT_TRUE(player->HasSong());
+    EXPECT_EQ(ChartLines(player).size(), 4u);
+}
