@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ const OptionDescriptor knownOptions[] = {
     {"--ini", OptionId::Ini, ValueKind::Required, 0},
     {"--help", OptionId::Help, ValueKind::None, 0},
     {"-h", OptionId::Help, ValueKind::None, 0},
-    {"--accidentals", OptionId::Accidentals, ValueKind::Required, 3},
+    {"--accidentals", OptionId::Accidentals, ValueKind::Required, ByChordAccidentals},
     {"--custom-accidentals", OptionId::CustomAccidentals, ValueKind::Required, 31},
     {"--no-root", OptionId::NoRoot, ValueKind::Flag, 1},
     {"--diff-bass", OptionId::DiffBass, ValueKind::Flag, 1},
