@@ -3,6 +3,7 @@
 #include "core/theory/chord.h"
 #include "core/theory/chord_name_parts.h"
 #include "core/theory/definition_records.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
@@ -20,17 +21,12 @@ public:
         used_ = used;
     }
     std::size_t Length() const { return used_; }
-    void AppendNote(NOTES n)
-    {
-        char name[chord::NoteNameSize];
-        chord::GetNoteName(n, name);
-        Append(name);
-    }
+    void AppendNote(NOTES n, NOTES root) { Append(ShownNoteName(n, SpellingContext{root}).c_str()); }
     // "C7 (E Bass)" or "C7/E".
-    void AppendBass(NOTES bass)
+    void AppendBass(NOTES bass, NOTES root)
     {
         Append(chord::Config_BassStyle ? "/" : " (");
-        AppendNote(bass);
+        AppendNote(bass, root);
         if (!chord::Config_BassStyle) Append(" Bass)");
     }
 
@@ -44,13 +40,13 @@ private:
 std::size_t FormatChordName(const ChordNameParts& parts, char* out)
 {
     NameWriter name(out);
-    name.AppendNote(parts.root);
+    name.AppendNote(parts.root, parts.root);
     if (parts.definition) name.Append(parts.definition->name);
     switch (parts.pass) {
     case ExactNamePass:
-        if (chord::Config_DiffBass && !parts.rootIsLowest) name.AppendBass(parts.bass);
+        if (chord::Config_DiffBass && !parts.rootIsLowest) name.AppendBass(parts.bass, parts.root);
         break;
-    case BassNamePass: name.AppendBass(parts.bass); break;
+    case BassNamePass: name.AppendBass(parts.bass, parts.root); break;
     case AddedNamePass:
         name.Append(" (Add ");
         if (chord::Config_AddStyle) {
@@ -59,7 +55,7 @@ std::size_t FormatChordName(const ChordNameParts& parts, char* out)
             chord::GetScaleName(parts.root, parts.added, compound, interval);
             name.Append(interval);
         } else {
-            name.AppendNote(parts.added);
+            name.AppendNote(parts.added, parts.root);
         }
         name.Append(")");
         break;

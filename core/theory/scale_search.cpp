@@ -6,6 +6,7 @@
 #include "core/theory/chord.h"
 #include "core/theory/definition_lists.h"
 #include "core/theory/pitch_set.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
@@ -58,11 +59,9 @@ int chord::FindNextScale(char* out, CHORD_FIND_BUF& buf) const
         const bool fits = (wanted & ~scalePcs) == 0;
         if (fits) {
             buf.bits = GetScaleBits(root, scale);
-            if (out) {
-                char rootName[NoteNameSize];
-                GetNoteName(root, rootName);
-                std::snprintf(out, ScaleFindSize, "%s %s", rootName, scale->name);
-            }
+            if (out)
+                std::snprintf(out, ScaleFindSize, "%s %s", ShownNoteName(root, SpellingContext{root}).c_str(),
+                              scale->name);
         }
         buf.index = (buf.index + 1) % PitchClasses;
         if (buf.index == buf.pass) buf.entry = scale->next;

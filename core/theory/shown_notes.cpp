@@ -9,10 +9,3 @@ std::string ShownNoteName(NOTES n, const SpellingContext& /*context*/)
     chord::GetNoteName(n, name);
     return name;
 }
-
-int ShownOctave(NOTES n) { return n / 12 + 1; }
-
-std::string ShownFullNoteName(NOTES n, const SpellingContext& context)
-{
-    return ShownNoteName(n, context) + std::to_string(ShownOctave(n));
-}
