@@ -4,6 +4,7 @@
 #include "core/theory/chord_name_parts.h"
 #include "core/theory/chord_spelling.h"
 #include "core/theory/definition_records.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "core/theory/chord_spelling.h"
 #include "core/theory/definition_lists.h"
 #include "core/theory/pitch_set.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 

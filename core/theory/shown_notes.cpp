@@ -14,12 +14,3 @@ std::string ShownNoteName(NOTES n, const SpellingContext& context)
     chord::GetNoteName(n, name);
     return name;
 }
-
-int ShownOctave(NOTES n) { return n / 12 + 1; }
-
-std::string ShownFullNoteName(NOTES n, const SpellingContext& context)
-{
-    const std::string name = ShownNoteName(n, context);
-    const int alteration = name.size() < 2 ? 0 : name[1] == '#' ? 1 : name[1] == 'b' ? -1 : 0;
-    return name + std::to_string(ShownOctave(n - alteration));
-}

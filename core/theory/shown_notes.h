@@ -24,9 +24,20 @@ struct SpellingContext {
 // Name of the pitch class of n, without octave.
 std::string ShownNoteName(NOTES n, const SpellingContext& context = {});
 
-// Octave number the user reads for n.
+// Octave number the user reads for n, in the numbering chosen
+// (core/theory/octave_numbering.h).
 int ShownOctave(NOTES n);
 
-// Name and octave number as the user reads them ("C#4"). A sharp or flat
-// takes the octave of the letter it alters, as Ab does when stored.
+// Name and octave number as the user reads them ("C#4"). The octave is that
+// of the letter, so that the name reads back: from C, Cb4 lies just below C4;
+// from A, Ab6 just below A6.
 std::string ShownFullNoteName(NOTES n, const SpellingContext& context = {});
+
+// Reads one note as the user types it, in the numbering chosen ("C#4", "Db",
+// "C-1" from C, where a minus before the octave is its sign, not a flat).
+// Returns a pointer to the terminating zero, or nullptr with *out = NoNote.
+// A note without octave takes the octave of the last note typed with one.
+const char* ParseShownNote(const char* text, NOTES* out);
+
+// Typed notes without octave start again from the middle octave.
+void ResetShownNoteOctave();

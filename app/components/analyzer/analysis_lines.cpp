@@ -4,18 +4,12 @@
 
 #include "core/services/string_table.h"
 #include "resources/app/app_strings.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
 constexpr int IntervalStringBase = 32;
 constexpr std::size_t IntervalTextLimit = 50;
-
-std::string NoteName(NOTES n)
-{
-    char name[chord::NoteNameSize] = {};
-    chord::GetNoteName(n, name);
-    return name;
-}
 
 void NotesLines(const CombinedSelection& s, std::vector<AnalysisLine>& lines)
 {
@@ -24,7 +18,7 @@ void NotesLines(const CombinedSelection& s, std::vector<AnalysisLine>& lines)
         const bool common = s.records > 1 && s.counts[PitchClass(n)] == s.records;
         char degree[chord::ScaleNameSize] = {};
         chord::GetScaleName(s.reference, n, 0, degree);
-        lines.push_back({std::string(common ? "*" : " ") + NoteName(n) + "\t" + degree, PitchSet()});
+        lines.push_back({std::string(common ? "*" : " ") + ShownNoteName(n) + "\t" + degree, PitchSet()});
     }
 }
 
@@ -47,7 +41,7 @@ void IntervalLines(const chord& c, std::vector<AnalysisLine>& lines)
         for (NOTES b : c.notes) {
             if (b == NoNote) continue;
             const int d = (PitchClass(b) - PitchClass(a) + PitchClasses) % PitchClasses;
-            lines.push_back({NoteName(a) + ">" + NoteName(b) + "\t" + IntervalText(d), PitchSet()});
+            lines.push_back({ShownNoteName(a) + ">" + ShownNoteName(b) + "\t" + IntervalText(d), PitchSet()});
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "core/studio/component_types.h"
 #include "core/services/hex_record.h"
 #include "core/theory/pitch_set.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 constexpr const char* OpenMark = "\u00AB";   // «
@@ -33,9 +34,7 @@ std::string HistoryLineText(const chord& record, int mode)
     std::string text = OpenMark;
     for (NOTES n : record.notes) {
         if (n == NoNote) continue;
-        char name[chord::NoteNameSize] = {};
-        chord::GetNoteName(n, name);
-        text += name;
+        text += ShownNoteName(n);
         text += ' ';
     }
     return text + CloseMark;

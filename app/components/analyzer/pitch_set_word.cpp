@@ -1,4 +1,5 @@
 #include "app/components/analyzer/pitch_set_word.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 constexpr NOTES WordBaseNote = 48;
@@ -55,12 +56,10 @@ std::string WordDegreesText(PitchSet word)
         const int p = (root + i) % PitchClasses;
         if (!word.Has(p)) continue;
         char degree[chord::ScaleNameSize] = {};
-        char name[chord::NoteNameSize] = {};
         chord::GetScaleName(root, p, 0, degree);
-        chord::GetNoteName(p, name);
         text += degree;
         text += ':';
-        text += name;
+        text += ShownNoteName(p, SpellingContext{root});
         text += "  ";
     }
     return text;

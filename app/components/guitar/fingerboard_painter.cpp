@@ -8,6 +8,7 @@
 #include "app/components/guitar/fingerboard_pictures.h"
 #include "app/components/guitar/fingerboard_state.h"
 #include "app/components/guitar/string_markers.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
@@ -109,9 +110,8 @@ void PaintLabelColumn(QPainter& painter, const FingerboardGeometry& g, const Fin
             }
         }
         if (names) {
-            char text[chord::NoteNameSize];
-            chord::GetNoteName(n, text);
-            painter.drawText(g.LabelTextX(spelling ? 3 * cw : cw / 2), baseline, QString::fromLatin1(text));
+            painter.drawText(g.LabelTextX(spelling ? 3 * cw : cw / 2), baseline,
+                             QString::fromStdString(ShownNoteName(n)));
         }
     }
 }

@@ -11,6 +11,7 @@
 #include "app/components/shared/find_result_marker.h"
 #include "app/components/shared/label_strips.h"
 #include "core/theory/chord.h"
+#include "core/theory/shown_notes.h"
 
 using namespace KeyboardLayout;
 
@@ -146,14 +147,11 @@ void DrawLabels(QPainter& p, const KeyboardPicture& k, NOTES n)
     if (g.LabelHeight <= 0) return;
     int top = g.KeyAreaHeight() + (IsBlackKey(n) ? 0 : k.ascent);
     const int centre = g.KeyCentre(n);
-    char text[chord::ChordNameSize] = {};
     for (int row = 1; row <= 2; row <<= 1) {
         if (!(k.labelFlags & row)) continue;
-        if (row == 1)
-            chord::GetNoteName(n, text);
-        else
-            chord::GetScaleName(k.spellingRoot, n, 0, text);
-        const QString shown = Shown(text);
+        char degree[chord::ScaleNameSize] = {};
+        if (row == 2) chord::GetScaleName(k.spellingRoot, n, 0, degree);
+        const QString shown = Shown(row == 1 ? ShownNoteName(n).c_str() : degree);
         const int width = p.fontMetrics().horizontalAdvance(shown);
         p.drawText(QPoint(centre - width / 2, top + k.ascent), shown);
         top += k.ascent;
