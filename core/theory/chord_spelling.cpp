@@ -2,15 +2,18 @@
 #include "core/theory/chord_spelling.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "core/theory/chord.h"
 #include "core/theory/chord_name_parts.h"
 #include "core/theory/chord_name_search.h"
+#include "core/theory/definition_lists.h"
 #include "core/theory/definition_records.h"
 
 namespace {
 
 constexpr int Letters = 7;
+constexpr int PitchClassCount = 12;
 // Pitch class of each natural letter A..G.
 constexpr int NaturalOf[Letters] = {0, 2, 3, 5, 7, 8, 10};
 // A spelling that needs a double accidental is never the simpler one.
@@ -146,13 +149,21 @@ SpellingContext KeySpelling(const KeyNameTag& key)
     return context;
 }
 
-SpellingContext ScaleSpelling(NOTES root, const ScaleNameTag& scale)
+SpellingContext NamedKeySpelling(const char* name)
+{
+    for (const KeyNameTag* key = GetKey(0); key && name; key = key->next)
+        if (std::strcmp(key->name, name) == 0) return KeySpelling(*key);
+    return {};
+}
+
+SpellingContext PitchSetSpelling(int root, unsigned pitchClasses)
 {
     SpellingContext context;
     context.root = PitchClass(root);
-    const int count = scale.count < 0 ? 0 : scale.count > DefinitionSlots ? DefinitionSlots : scale.count;
-    int intervals[DefinitionSlots];
-    for (int i = 0, above = 0; i < count; above += scale.steps[i++]) intervals[i] = above;
+    int intervals[PitchClassCount];
+    int count = 0;
+    for (int i = 0; i < PitchClassCount; ++i)
+        if (pitchClasses & (1u << PitchClass(context.root + i))) intervals[count++] = i;
     if (count == Letters) {
         // Each letter once, from the root letter whose spelling is simpler.
         const int rootLetter = RootLetter(context.root, [&](int letter) {
@@ -163,9 +174,20 @@ SpellingContext ScaleSpelling(NOTES root, const ScaleNameTag& scale)
         });
         for (int k = 0; k < Letters; ++k) SetLetter(context, rootLetter, context.root + intervals[k], k);
     } else {
-        SpellIntervals(context, KeyRootLetter(context.root, MajorSteps), intervals, count);
+        const bool minor = (pitchClasses >> PitchClass(context.root + 3) & 1u) &&
+                           !(pitchClasses >> PitchClass(context.root + 4) & 1u);
+        SpellIntervals(context, KeyRootLetter(context.root, minor ? MinorSteps : MajorSteps), intervals, count);
     }
     return context;
+}
+
+SpellingContext ScaleSpelling(NOTES root, const ScaleNameTag& scale)
+{
+    unsigned pitchClasses = 0;
+    int p = PitchClass(root);
+    const int count = scale.count < 0 ? 0 : scale.count > DefinitionSlots ? DefinitionSlots : scale.count;
+    for (int i = 0; i < count; p = PitchClass(p + scale.steps[i++])) pitchClasses |= 1u << p;
+    return PitchSetSpelling(root, pitchClasses);
 }
 
 std::string SpelledNoteName(NOTES n, const SpellingContext& context)

@@ -27,7 +27,16 @@ SpellingContext ChordSpelling(const chord& c);
 // The letters of a key as [Keys] writes it, each letter once.
 SpellingContext KeySpelling(const KeyNameTag& key);
 
-// The letters of a scale on root: a seven-note scale uses each letter once.
+// The letters of the first key of [Keys] called name; none when there is no
+// such key.
+SpellingContext NamedKeySpelling(const char* name);
+
+// The letters of a set of pitch classes (bit p: pitch class p) on root, as
+// the Find display and the Analyzer hold keys, scales and chords: seven
+// notes use each letter once; others are spelled by their intervals.
+SpellingContext PitchSetSpelling(int root, unsigned pitchClasses);
+
+// The letters of a scale on root.
 SpellingContext ScaleSpelling(NOTES root, const ScaleNameTag& scale);
 
 // n as the context spells it ("D#", "Bb", "E#"), or empty when the context

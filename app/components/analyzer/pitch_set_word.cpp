@@ -1,4 +1,5 @@
 #include "app/components/analyzer/pitch_set_word.h"
+#include "core/theory/chord_spelling.h"
 #include "core/theory/shown_notes.h"
 
 namespace {
@@ -48,10 +49,11 @@ std::vector<chord> WordScaleSteps(PitchSet word, const chord& sound)
     return steps;
 }
 
-std::string WordDegreesText(PitchSet word)
+std::string WordDegreesText(PitchSet word, const SpellingContext* given)
 {
     std::string text;
     const int root = RootOf(word);
+    const SpellingContext spelling = given ? *given : PitchSetSpelling(root, word.Classes());
     for (int i = 0; i < PitchClasses; ++i) {
         const int p = (root + i) % PitchClasses;
         if (!word.Has(p)) continue;
@@ -59,7 +61,7 @@ std::string WordDegreesText(PitchSet word)
         chord::GetScaleName(root, p, 0, degree);
         text += degree;
         text += ':';
-        text += ShownNoteName(p, SpellingContext{root});
+        text += ShownNoteName(p, spelling);
         text += "  ";
     }
     return text;

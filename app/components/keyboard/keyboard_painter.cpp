@@ -11,6 +11,7 @@
 #include "app/components/shared/find_result_marker.h"
 #include "app/components/shared/label_strips.h"
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
 #include "core/theory/shown_notes.h"
 
 using namespace KeyboardLayout;
@@ -151,7 +152,7 @@ void DrawLabels(QPainter& p, const KeyboardPicture& k, NOTES n)
         if (!(k.labelFlags & row)) continue;
         char degree[chord::ScaleNameSize] = {};
         if (row == 2) chord::GetScaleName(k.spellingRoot, n, 0, degree);
-        const QString shown = Shown(row == 1 ? ShownNoteName(n).c_str() : degree);
+        const QString shown = Shown(row == 1 ? ShownNoteName(n, k.found.Count() ? PitchSetSpelling(k.found.Root(), k.found.Classes()) : k.spelling).c_str() : degree);
         const int width = p.fontMetrics().horizontalAdvance(shown);
         p.drawText(QPoint(centre - width / 2, top + k.ascent), shown);
         top += k.ascent;
@@ -271,6 +272,7 @@ void SetPictureChord(KeyboardPicture& picture, const chord& c)
         c.FindFirstName(name, buf);
         picture.spellingRoot = PitchSet::FromWord(buf.bits).Root();
     }
+    picture.spelling = ChordSpelling(c);
 }
 
 void PaintKeyboard(QPainter& p, const KeyboardPicture& k, const QRect& area, const QPalette& palette)
@@ -295,6 +297,7 @@ void PaintFound(QPainter& p, const KeyboardPicture& k)
     if (k.found.Empty()) return;
     const Geometry& g = k.geometry;
     const int tonic = k.found.Root();
+    const SpellingContext spelling = PitchSetSpelling(tonic, k.found.Classes());
     for (NOTES n = g.range.FirstNote; n <= g.range.LastNote(); ++n) {
         const int pc = PitchFromA(n);
         if (!k.found.Has(pc)) continue;
@@ -307,7 +310,7 @@ void PaintFound(QPainter& p, const KeyboardPicture& k)
             if (n < g.range.LastNote()) right = std::min(right, g.KeyRect(n + 1).left());
         }
         const QPoint at((left + right - LabelStrips::CellWidth) / 2, key.top() + 20);
-        LabelStrips::DrawCell(p, at, LabelStrips::ChooseCell(pc, tonic, k.showScaleNotes, (k.pitchClasses >> pc) & 1));
+        LabelStrips::DrawCell(p, at, LabelStrips::ChooseCell(pc, tonic, k.showScaleNotes, (k.pitchClasses >> pc) & 1, spelling));
         if (k.foundOptional.Has(pc)) DrawFindResultMarker(p, at);
     }
 }

@@ -114,11 +114,11 @@ QPixmap Draw(int strip, qreal ratio)
 
 }  // namespace
 
-Cell ChooseCell(int pc, int tonic, bool showNoteNames, bool inChord)
+Cell ChooseCell(int pc, int tonic, bool showNoteNames, bool inChord, const SpellingContext& spelling)
 {
     pc = ((pc % CellCount) + CellCount) % CellCount;
     if (!showNoteNames) return {inChord ? DegreesRed : DegreesBlue, (pc - tonic % CellCount + 24) % CellCount};
-    const std::string name = ShownNoteName(pc);
+    const std::string name = ShownNoteName(pc, spelling);
     if (name.size() > 1 && name[1] == '#') return {inChord ? SharpsRed : SharpsBlue, pc};
     return {inChord ? FlatsRed : FlatsBlue, pc};
 }

@@ -3,7 +3,7 @@
 // the program keeps them, and applied all at once as OK does.
 
 struct PreferenceValues {
-    int accidentals = 3;             // chord::Config_Accidentals: 0 sharps, 1 flats, 2 custom, 3 default
+    int accidentals = 3;             // chord::Config_Accidentals: 0 sharps, 1 flats, 2 custom, 3 default, 4 by chord
     unsigned customAccidentals = 0;  // chord::Custom_Accidentals: 1 C#, 2 D#, 4 F#, 8 G#, 16 A# named flat
     int midiIn = 0;                  // MIDI input device (-1 none)
     int midiOut = -1;                // primary output device (-1 the built-in synthesizer)

@@ -16,6 +16,7 @@
 #include "controls/my_hslider.h"
 #include "controls/toggle_box.h"
 #include "core/midi/midi_dev.h"
+#include "core/theory/chord_spelling.h"
 
 namespace {
 
@@ -26,8 +27,11 @@ struct Choice {
 };
 
 // The spelling radios and the value of Config_Accidentals each stands for.
-constexpr Choice accidentalChoices[4] = {
-    {108, "Show as &sharps", 0}, {109, "Show as f&lats", 1}, {110, "D&efault", 3}, {111, "C&ustom", 2}};
+constexpr Choice accidentalChoices[5] = {{108, "Show as &sharps", 0},
+                                         {109, "Show as f&lats", 1},
+                                         {110, "D&efault", 3},
+                                         {111, "C&ustom", 2},
+                                         {119, "&By chord", ByChordAccidentals}};
 // The toggles of the Custom spelling: checked names the black key flat.
 constexpr Choice flatNameChoices[5] = {
     {112, "&C#|Db", 1}, {113, "&D#|Eb", 2}, {114, "&F#|Gb", 4}, {115, "&G#|Ab", 8}, {116, "&A#|Bb", 16}};
@@ -108,6 +112,9 @@ PreferencesDialog::PreferencesDialog(QWidget* parent, const PreferenceValues& va
         flatNames_[i] = new ToggleBox(spelling, flatNameChoices[i].id, QString::fromUtf8(flatNameChoices[i].text));
         flatNames_[i]->setToolTip(QStringLiteral("Checked: the flat name"));
     }
+    // Below the Custom toggles, and visited after them.
+    accidentals_[4] = Radio(spelling, accidentalChoices[4]);
+    accidentals_[4]->setToolTip(QStringLiteral("Each note named from the root of its chord, key or scale"));
     auto* defaultNames = new QLabel(QStringLiteral("(C# Eb F# G# Bb)"), spelling);
     defaultNames->setContentsMargins(units.ToPixelsX(12), 0, 0, 0);
     auto* flatRow = new QHBoxLayout;
@@ -121,6 +128,7 @@ PreferencesDialog::PreferencesDialog(QWidget* parent, const PreferenceValues& va
     spellingLayout->addWidget(defaultNames);
     spellingLayout->addWidget(accidentals_[3]);
     spellingLayout->addLayout(flatRow);
+    spellingLayout->addWidget(accidentals_[4]);
     spellingLayout->addStretch(1);
 
     auto* midi = new QGroupBox(QStringLiteral("MIDI"), this);

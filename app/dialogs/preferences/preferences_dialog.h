@@ -30,7 +30,7 @@ private:
     void Show(const PreferenceValues& values);
 
     PreferenceValues before_;
-    QRadioButton* accidentals_[4];
+    QRadioButton* accidentals_[5];
     ToggleBox* flatNames_[5];
     QComboBox* input_;
     QComboBox* output_;
