@@ -14,6 +14,7 @@
 #include "cli/cli_output.h"
 #include "cli/neck_options.h"
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
 #include "core/theory/notes.h"
 #include "core/theory/shown_notes.h"
 #include "core/theory/string_assignment.h"
@@ -59,7 +60,7 @@ bool ReportNotesLeftOut(const chord& notes, const chord& laid, int strings, cons
     std::string left;
     for (const NOTES n : notes.notes) {
         if (n == NoNote || IsLaid(laid, strings, n)) continue;
-        left += (left.empty() ? "" : ", ") + ShownFullNoteName(n);
+        left += (left.empty() ? "" : ", ") + ShownFullNoteName(n, ChordSpelling(notes));
     }
     if (left.empty()) return true;
     std::fprintf(stderr, "%s: %scould not place %s on the strings\n", ProgramName, context.c_str(), left.c_str());
@@ -75,6 +76,7 @@ bool PrintLayout(const chord& notes, const chord& tuning, int frets, int capo, c
     const int strings = CountStrings(tuning);
     const chord laid = AssignStrings(notes, tuning, strings, frets, capo);
     const bool whole = ReportNotesLeftOut(notes, laid, strings, context);
+    const SpellingContext spelling = ChordSpelling(notes);
     for (int s = 0; s < strings; ++s) {
         if (s > 0) std::putchar(separator);
         const NOTES n = laid.notes[s];
@@ -82,7 +84,7 @@ bool PrintLayout(const chord& notes, const chord& tuning, int frets, int capo, c
             std::printf("%d -", s);
             continue;
         }
-        std::printf("%d %s %d", s, ShownFullNoteName(n).c_str(), n - tuning.notes[s]);
+        std::printf("%d %s %d", s, ShownFullNoteName(n, spelling).c_str(), n - tuning.notes[s]);
     }
     std::putchar('\n');
     return whole;

@@ -66,6 +66,9 @@ TEST(CliTheory, NamesChordsWithTheDefaultDefinitions)
     ASSERT_GE(scales.size(), 3u);
     EXPECT_EQ(std::vector<std::string>(scales.begin(), scales.begin() + 3),
               (std::vector<std::string>{"B Major", "Db Major", "F# Major"}));
+    // The notes laid on the strings are spelled by their chord too.
+    r = RunCli({"--ini", TestSettings::File(), "--accidentals", "4", "strings", "G#5", "C6", "D#6"});
+    EXPECT_EQ(r.out, "0 -\n1 Eb6 4\n2 C6 5\n3 Ab6 6\n4 -\n5 -\n");
 }
 
 TEST(CliTheory, EveryNameInOrderAndTheNamingSwitches)
