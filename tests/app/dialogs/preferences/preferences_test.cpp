@@ -291,14 +291,14 @@ TEST_F(PreferencesTest, ByChordIsTheFifthSpellingAndAnUnchangedOkKeepsIt)
         const char* status;  // first name in the status bar
     } steps[] = {
         {Qt::Key_E, 110, 3, "G#"},
-        {Qt::Key_B, 119, ByChordAccidentals, "Ab"},
+        {Qt::Key_H, 119, ByChordAccidentals, "Ab"},
         {Qt::Key_unknown, 119, ByChordAccidentals, "Ab"},
     };
     for (const auto& step : steps) {
         Preferences([&](PreferencesDialog* d) {
             if (step.key != Qt::Key_unknown) PressAltKey(d, step.key);
             EXPECT_TRUE(Find(d, step.checked)->isChecked()) << step.checked;
-            EXPECT_EQ(Find(d, 119)->text(), "&By chord");
+            EXPECT_EQ(Find(d, 119)->text(), "By c&hord");
             Ok(d);
         });
         EXPECT_EQ(chord::Config_Accidentals, step.accidentals);
