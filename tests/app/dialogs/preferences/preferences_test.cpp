@@ -23,6 +23,7 @@
 #include "controls/toggle_box.h"
 #include "core/midi/capture_backend.h"
 #include "core/midi/midi_dev.h"
+#include "core/services/profile.h"
 #include "core/theory/chord.h"
 #include "core/theory/chord_spelling.h"
 #include "core/theory/naming_settings.h"
@@ -306,4 +307,14 @@ TEST_F(PreferencesTest, ByChordIsTheFifthSpellingAndAnUnchangedOkKeepsIt)
         const std::string shown = frame->statusBar()->currentMessage().toStdString();
         EXPECT_EQ(shown.substr(0, shown.find(',')), step.status) << shown;
     }
+
+    // A settings file from before, without the key, keeps the names it had.
+    const std::string ini = libraryDir + "/cantrel.ini";
+    WritePrivateProfileString("Global", "Accidentals", nullptr, ini.c_str());
+    FlushProfiles();
+    app.reset();
+    ForgetProfiles();
+    NamingSettings::Restore();
+    StartShown();
+    EXPECT_EQ(chord::Config_Accidentals, 3);
 }
