@@ -1,11 +1,13 @@
 // Spelling by chord, on the definitions every user starts with.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/theory/chord_spelling.h"
 #include "core/theory/definition_records.h"
+#include "core/theory/pitch_set.h"
 #include "core/theory/shown_notes.h"
 #include "definition_fixture.h"
 #include "support/test_settings.h"
@@ -141,6 +143,26 @@ TEST_F(ChordSpellingTest, EveryKeyIsSpelledAsTheKeysListWritesIt)
         EXPECT_EQ(shown, written) << key->name;
     }
     EXPECT_EQ(keys, 30);
+}
+
+TEST_F(ChordSpellingTest, KeysFoundOnEveryRootUseEachLetterOnce)
+{
+    // From C upward: the tonic as Find shows the major key and the key of
+    // the minor flag.
+    const char* majorTonics[] = {"C", "Db", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
+    const char* minorTonics[] = {"C", "C#", "D", "Eb", "E", "F", "F#", "G", "G#", "A", "Bb", "B"};
+    for (int major = 0; major <= 1; ++major) {
+        for (int aboveC = 0; aboveC < 12; ++aboveC) {
+            const PitchSet key = PitchSet::FromWord(chord::GetKeyBits(51 + aboveC, major));
+            const SpellingContext spelling = PitchSetSpelling(key.Root(), key.Classes());
+            std::string letters;
+            for (int pc = 0; pc < 12; ++pc)
+                if (key.Has(pc)) letters += ShownNoteName(pc, spelling).substr(0, 1);
+            std::sort(letters.begin(), letters.end());
+            EXPECT_EQ(letters, "ABCDEFG") << aboveC << (major ? " major" : " minor");
+            EXPECT_EQ(ShownNoteName(key.Root(), spelling), (major ? majorTonics : minorTonics)[aboveC]);
+        }
+    }
 }
 
 TEST_F(ChordSpellingTest, ScalesUseEachLetterOnceFromTheSimplerRoot)
