@@ -142,6 +142,14 @@ QString Shown(const char* name)
     return text;
 }
 
+// The chord's letters; a chord without a name reads in the key or scale of
+// the Find display.
+SpellingContext LabelSpelling(const KeyboardPicture& k)
+{
+    if (k.spelling.root != NoNote || k.found.Empty()) return k.spelling;
+    return PitchSetSpelling(k.found.Root(), k.found.Classes());
+}
+
 void DrawLabels(QPainter& p, const KeyboardPicture& k, NOTES n)
 {
     const Geometry& g = k.geometry;
@@ -152,7 +160,7 @@ void DrawLabels(QPainter& p, const KeyboardPicture& k, NOTES n)
         if (!(k.labelFlags & row)) continue;
         char degree[chord::ScaleNameSize] = {};
         if (row == 2) chord::GetScaleName(k.spellingRoot, n, 0, degree);
-        const QString shown = Shown(row == 1 ? ShownNoteName(n, k.found.Count() ? PitchSetSpelling(k.found.Root(), k.found.Classes()) : k.spelling).c_str() : degree);
+        const QString shown = Shown(row == 1 ? ShownNoteName(n, LabelSpelling(k)).c_str() : degree);
         const int width = p.fontMetrics().horizontalAdvance(shown);
         p.drawText(QPoint(centre - width / 2, top + k.ascent), shown);
         top += k.ascent;
