@@ -120,12 +120,12 @@ TEST_F(OctaveNumbersTest, EveryNoteShownOrTypedFollowsThePreferences)
 
     struct Row {
         OctaveNumbering numbering;
-        const char* kept;         // [Global] OctaveNumbers after OK
-        QString startingC;        // the Keyboard's starting C, note 51 (MIDI 48)
-        QString middleC;          // note 63, MIDI 60
-        QStringList openG;        // the tuning editor's strings of Open G
-        QString typedLowString;   // chosen for the first string: stored as note 10
-        QString lowEString;       // the guitar's open sixth string, note 43
+        const char* kept;        // [Global] OctaveNumbers after OK
+        QString startingC;       // the Keyboard's starting C, note 51 (MIDI 48)
+        QString middleC;         // note 63, MIDI 60
+        QStringList openG;       // the tuning editor's strings of Open G
+        QString typedLowString;  // chosen for the first string: stored as note 10
+        QString lowEString;      // the guitar's open sixth string, note 43
     };
     const Row rows[] = {
         {OctaveNumbering::FromA, "A", "C5", "C6", {"D4", "G4", "D5", "G5", "B6", "D6"}, "G1", "E4"},
@@ -194,7 +194,10 @@ TEST_F(OctaveNumbersTest, StudioFileSettingsAndClipboardTextAreTheSameUnderBoth)
         written.push_back(w);
     }
     EXPECT_EQ(written[0], written[1]);
-    EXPECT_NE(written[1].clipboard.find("\xC2\xAB" "C6 E6 G6 -"), std::string::npos) << written[1].clipboard;
+    EXPECT_NE(written[1].clipboard.find("\xC2\xAB"
+                                        "C6 E6 G6 -"),
+              std::string::npos)
+        << written[1].clipboard;
     EXPECT_NE(written[1].settings.find(" D4 G4 D5 G5 B6 D6 "), std::string::npos);
     EXPECT_NE(written[1].settings.find("OctaveNumbers=C"), std::string::npos);
     EXPECT_FALSE(written[1].studioFile.empty());
