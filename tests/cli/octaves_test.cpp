@@ -18,8 +18,10 @@ TEST(CliOctaves, NotesReadAndWrittenCountAsChosen)
     const Case cases[] = {
         {{"--octaves", "c", "strings", "C4", "E4", "G4"}, 0, "0 G4 3\n1 E4 5\n2 C4 5\n3 -\n4 -\n5 -\n"},
         {{"--octaves=a", "strings", "C6", "E6", "G6"}, 0, "0 G6 3\n1 E6 5\n2 C6 5\n3 -\n4 -\n5 -\n"},
-        {{"strings", "C6", "E6", "G6"}, 0, "0 G6 3\n1 E6 5\n2 C6 5\n3 -\n4 -\n5 -\n"},
-        {{"--octaves", "c", "text", "C4", "E4", "G4"}, 0, "C   \xC2\xAB" "C6 E6 G6 - - - - - - - - - \xC2\xBB\n"},
+        {{"--octaves", "c", "text", "C4", "E4", "G4"},
+         0,
+         "C   \xC2\xAB"
+         "C6 E6 G6 - - - - - - - - - \xC2\xBB\n"},
         // G9 in root position, as a musician writes it.
         {{"--octaves", "C", "name", "G3", "B3", "D4", "F4", "A4"}, 0, "G9\n"},
         {{"--octaves", "c", "strings", "G#9"}, 2, ""},  // above MIDI 127

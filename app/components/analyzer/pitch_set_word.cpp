@@ -1,4 +1,5 @@
 #include "app/components/analyzer/pitch_set_word.h"
+
 #include "core/theory/chord_spelling.h"
 #include "core/theory/shown_notes.h"
 

