@@ -11,6 +11,7 @@
 #include "cli/input_lines.h"
 #include "core/theory/chord.h"
 #include "core/theory/notes.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
@@ -28,9 +29,9 @@ NoteProblem AddNotes(const std::vector<std::string_view>& words, chord& c, Extra
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string_view word = words[i];
         NOTES n = NoNote;
-        // ParseNote reads up to a zero byte: a word with one inside would pass
+        // ParseShownNote reads up to a zero byte: a word with one inside would pass
         // off its start as the note.
-        if (ParseNote(word.data(), &n) != word.data() + word.size()) return {NoteProblem::NotANote, word};
+        if (ParseShownNote(word.data(), &n) != word.data() + word.size()) return {NoteProblem::NotANote, word};
         // A chord holds 12 notes; a 13th pushes out the first.
         if (extra == ExtraNotes::Refuse && held + i >= chord::Slots && c.CountNotes() == chord::Slots &&
             c.FindNote(n) < 0)
@@ -99,7 +100,7 @@ int ForEachInputChord(const std::function<void(const chord&)>& use)
     for (int number = 1;; ++number) {
         const InputLines::Read read = input.Next(line);
         if (read == InputLines::Read::End) break;
-        ResetParseNoteOctave();
+        ResetShownNoteOctave();
         chord c;
         if (read == InputLines::Read::TooLong) {
             std::fprintf(stderr, "%s: %slonger than %zu bytes\n", ProgramName, LineContext(number).c_str(),

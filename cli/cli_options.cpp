@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ enum class ValueKind {
     Flag,      // --name (meaning 1) or --name=0|1
 };
 
-enum class OptionId { Ini, Help, Accidentals, CustomAccidentals, NoRoot, DiffBass, BassStyle, AddStyle };
+enum class OptionId { Ini, Help, Accidentals, CustomAccidentals, NoRoot, DiffBass, BassStyle, AddStyle, Octaves };
 
 struct OptionDescriptor {
     const char* name;
@@ -26,12 +27,13 @@ const OptionDescriptor knownOptions[] = {
     {"--ini", OptionId::Ini, ValueKind::Required, 0},
     {"--help", OptionId::Help, ValueKind::None, 0},
     {"-h", OptionId::Help, ValueKind::None, 0},
-    {"--accidentals", OptionId::Accidentals, ValueKind::Required, 3},
+    {"--accidentals", OptionId::Accidentals, ValueKind::Required, ByChordAccidentals},
     {"--custom-accidentals", OptionId::CustomAccidentals, ValueKind::Required, 31},
     {"--no-root", OptionId::NoRoot, ValueKind::Flag, 1},
     {"--diff-bass", OptionId::DiffBass, ValueKind::Flag, 1},
     {"--bass-style", OptionId::BassStyle, ValueKind::Flag, 1},
     {"--add-style", OptionId::AddStyle, ValueKind::Flag, 1},
+    {"--octaves", OptionId::Octaves, ValueKind::Required, 0},
 };
 
 const OptionDescriptor* FindOption(const std::string& name)
@@ -65,6 +67,14 @@ bool StoreValue(const OptionDescriptor& option, const std::string& value, Global
         options.iniPath = value;
         return true;
     }
+    if (option.id == OptionId::Octaves) {
+        if (value != "c" && value != "C" && value != "a" && value != "A") {
+            problem = "bad value for --octaves: '" + value + "' (c or a)";
+            return false;
+        }
+        options.octaves = (value == "c" || value == "C") ? OctaveNumbering::FromC : OctaveNumbering::FromA;
+        return true;
+    }
     unsigned number = 0;
     if (!ReadNumber(value, option.maximum, number)) {
         problem = std::string("bad value for ") + option.name + ": '" + value + "' (0 to " +
@@ -80,7 +90,8 @@ bool StoreValue(const OptionDescriptor& option, const std::string& value, Global
     case OptionId::BassStyle: options.bassStyle = flag; break;
     case OptionId::AddStyle: options.addStyle = flag; break;
     case OptionId::Ini:
-    case OptionId::Help: break;
+    case OptionId::Help:
+    case OptionId::Octaves: break;
     }
     return true;
 }
@@ -154,6 +165,7 @@ void ApplyNamingOptions(const GlobalOptions& options)
     if (options.diffBass) chord::Config_DiffBass = static_cast<std::uint8_t>(*options.diffBass);
     if (options.bassStyle) chord::Config_BassStyle = static_cast<std::uint8_t>(*options.bassStyle);
     if (options.addStyle) chord::Config_AddStyle = static_cast<std::uint8_t>(*options.addStyle);
+    if (options.octaves) SetShownOctaveNumbering(*options.octaves);
 }
 
 const char* GlobalOptionsHelp()
@@ -165,5 +177,7 @@ const char* GlobalOptionsHelp()
            "  --diff-bass [0|1]          show a bass that is not the root (default 0)\n"
            "  --bass-style [0|1]         write a bass as \"C/E\", not \"C (E Bass)\" (default 0)\n"
            "  --add-style [0|1]          write an added note as \"C (Add 9)\", not \"C (Add D)\" (default 0)\n"
+           "  --octaves c|a              octave numbers of the notes read and written: c from C, middle C = C4;\n"
+           "                             a from A, middle C = C6 (default; the text form always counts from A)\n"
            "  -h, --help                 show this help\n";
 }

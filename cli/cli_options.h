@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/theory/octave_numbering.h"
+
 struct GlobalOptions {
     std::string iniPath;  // empty: the usual settings file
     bool help = false;
@@ -15,6 +17,7 @@ struct GlobalOptions {
     std::optional<int> diffBass;
     std::optional<int> bassStyle;
     std::optional<int> addStyle;
+    std::optional<OctaveNumbering> octaves;  // of the notes read and written
 };
 
 // Takes the global options out of args, wherever they stand before "--" (which

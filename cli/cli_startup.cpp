@@ -13,6 +13,7 @@
 #include "core/theory/default_definitions.h"
 #include "core/theory/definition_lists.h"
 #include "core/theory/notes.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ bool StartCore(const GlobalOptions& options, const CliCommand& command)
     loaded = InitializeScaleList() != 0 && loaded;
     loaded = InitializeKeyList() != 0 && loaded;
     // Loading read notes with octaves; the command's own notes start afresh.
-    ResetParseNoteOctave();
+    ResetShownNoteOctave();
 
     ApplyNamingOptions(options);
     return loaded && HasNeededDefinitions(command.needs);

@@ -14,7 +14,9 @@
 #include "cli/cli_output.h"
 #include "cli/neck_options.h"
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
 #include "core/theory/notes.h"
+#include "core/theory/shown_notes.h"
 #include "core/theory/string_assignment.h"
 
 namespace {
@@ -58,9 +60,7 @@ bool ReportNotesLeftOut(const chord& notes, const chord& laid, int strings, cons
     std::string left;
     for (const NOTES n : notes.notes) {
         if (n == NoNote || IsLaid(laid, strings, n)) continue;
-        char name[chord::FullNoteNameSize];
-        chord::GetFullNoteName(n, name);
-        left += (left.empty() ? "" : ", ") + std::string(name);
+        left += (left.empty() ? "" : ", ") + ShownFullNoteName(n, ChordSpelling(notes));
     }
     if (left.empty()) return true;
     std::fprintf(stderr, "%s: %scould not place %s on the strings\n", ProgramName, context.c_str(), left.c_str());
@@ -76,6 +76,7 @@ bool PrintLayout(const chord& notes, const chord& tuning, int frets, int capo, c
     const int strings = CountStrings(tuning);
     const chord laid = AssignStrings(notes, tuning, strings, frets, capo);
     const bool whole = ReportNotesLeftOut(notes, laid, strings, context);
+    const SpellingContext spelling = ChordSpelling(notes);
     for (int s = 0; s < strings; ++s) {
         if (s > 0) std::putchar(separator);
         const NOTES n = laid.notes[s];
@@ -83,9 +84,7 @@ bool PrintLayout(const chord& notes, const chord& tuning, int frets, int capo, c
             std::printf("%d -", s);
             continue;
         }
-        char name[chord::FullNoteNameSize];
-        chord::GetFullNoteName(n, name);
-        std::printf("%d %s %d", s, name, n - tuning.notes[s]);
+        std::printf("%d %s %d", s, ShownFullNoteName(n, spelling).c_str(), n - tuning.notes[s]);
     }
     std::putchar('\n');
     return whole;

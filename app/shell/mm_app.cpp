@@ -17,6 +17,7 @@
 #include "app/dialogs/chord_list/edit_chord_dialog.h"
 #include "app/dialogs/tuning_list/edit_tuning_dialog.h"
 #include "app/dialogs/preferences/naming_preferences.h"
+#include "app/dialogs/preferences/octave_preference.h"
 #include "app/dialogs/preferences/preferences_dialog.h"
 #include "app/shell/about_dialog.h"
 #include "app/commands/command_icons.h"
@@ -139,6 +140,7 @@ bool mmApp::Start()
     RefuseOversizedFile(GetINIFileName());
     RestoreMissingDefinitions();
     ReadNamingPreferences();
+    ReadOctavePreference();
     listsInitialized_ = true;
     if (!InitializeChordList() || !InitializeTuningList() || !InitializeScaleList() || !InitializeKeyList())
         return false;

@@ -19,6 +19,7 @@
 #include "core/midi/midi_dev.h"
 #include "core/theory/chord.h"
 #include "core/theory/notes.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ int ReadRequest(const std::vector<std::string>& args, PlayRequest& request)
     if (words.empty()) return UsageError("play needs at least one note");
     for (const std::string& word : words) {
         NOTES n = NoNote;
-        if (!ParseNote(word.c_str(), &n) || n - 3 < 0 || n - 3 > 127) {
+        if (!ParseShownNote(word.c_str(), &n) || n - 3 < 0 || n - 3 > 127) {
             std::fprintf(stderr, "%s: not a playable note: '%s'\n", ProgramName, word.c_str());
             return ExitUsage;
         }

@@ -2,14 +2,16 @@
 
 #include "core/theory/chord.h"
 #include "core/theory/chord_name_parts.h"
+#include "core/theory/chord_spelling.h"
 #include "core/theory/definition_records.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
 // Writes a name into the caller's ChordNameSize bytes, cutting what does not fit.
 class NameWriter {
 public:
-    explicit NameWriter(char* out) : out_(out) { out_[0] = '\0'; }
+    NameWriter(char* out, const SpellingContext& spelling) : out_(out), spelling_(spelling) { out_[0] = '\0'; }
     void Append(const char* text)
     {
         // Counted in a local: every character written could otherwise be
@@ -20,12 +22,7 @@ public:
         used_ = used;
     }
     std::size_t Length() const { return used_; }
-    void AppendNote(NOTES n)
-    {
-        char name[chord::NoteNameSize];
-        chord::GetNoteName(n, name);
-        Append(name);
-    }
+    void AppendNote(NOTES n) { Append(ShownNoteName(n, spelling_).c_str()); }
     // "C7 (E Bass)" or "C7/E".
     void AppendBass(NOTES bass)
     {
@@ -36,6 +33,7 @@ public:
 
 private:
     char* out_;
+    const SpellingContext& spelling_;
     std::size_t used_ = 0;
 };
 
@@ -43,7 +41,10 @@ private:
 
 std::size_t FormatChordName(const ChordNameParts& parts, char* out)
 {
-    NameWriter name(out);
+    // Only spelling by chord needs the chord's letters.
+    const SpellingContext spelling =
+        chord::Config_Accidentals == ByChordAccidentals ? ChordNameSpelling(parts) : SpellingContext{};
+    NameWriter name(out, spelling);
     name.AppendNote(parts.root);
     if (parts.definition) name.Append(parts.definition->name);
     switch (parts.pass) {

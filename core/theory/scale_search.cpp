@@ -2,10 +2,13 @@
 // list order and, within a scale, root by root upward from the bass.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
 #include "core/theory/definition_lists.h"
 #include "core/theory/pitch_set.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
@@ -59,9 +62,8 @@ int chord::FindNextScale(char* out, CHORD_FIND_BUF& buf) const
         if (fits) {
             buf.bits = GetScaleBits(root, scale);
             if (out) {
-                char rootName[NoteNameSize];
-                GetNoteName(root, rootName);
-                std::snprintf(out, ScaleFindSize, "%s %s", rootName, scale->name);
+                const std::string rootName = ShownNoteName(root, ScaleSpelling(root, *scale));
+                std::snprintf(out, ScaleFindSize, "%s %s", rootName.c_str(), scale->name);
             }
         }
         buf.index = (buf.index + 1) % PitchClasses;

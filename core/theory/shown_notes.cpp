@@ -2,17 +2,15 @@
 #include "core/theory/shown_notes.h"
 
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
 
-std::string ShownNoteName(NOTES n, const SpellingContext& /*context*/)
+std::string ShownNoteName(NOTES n, const SpellingContext& context)
 {
+    if (chord::Config_Accidentals == ByChordAccidentals) {
+        std::string spelled = SpelledNoteName(n, context);
+        if (!spelled.empty()) return spelled;
+    }
     char name[3];
     chord::GetNoteName(n, name);
     return name;
-}
-
-int ShownOctave(NOTES n) { return n / 12 + 1; }
-
-std::string ShownFullNoteName(NOTES n, const SpellingContext& context)
-{
-    return ShownNoteName(n, context) + std::to_string(ShownOctave(n));
 }

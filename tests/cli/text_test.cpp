@@ -90,7 +90,7 @@ TEST_F(CliText, UsageProblemsExitTwo)
 
     for (std::vector<std::string> args : {std::vector<std::string>{"text"},
                                           {"frobnicate", "C4"},
-                                          {"--accidentals", "4", "text", "C4"},
+                                          {"--accidentals", "5", "text", "C4"},
                                           {"--custom-accidentals", "32", "text", "C4"},
                                           {"--no-root=2", "text", "C4"},
                                           {"--bogus", "text", "C4"},

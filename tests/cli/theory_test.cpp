@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/test_settings.h"
@@ -47,6 +48,27 @@ TEST(CliTheory, NamesChordsWithTheDefaultDefinitions)
     EXPECT_EQ(Lines(r.out).front(), "G7");
     r = RunCli({"--ini", TestSettings::File(), "--diff-bass", "--bass-style", "name", "E5", "G5", "C6"});
     EXPECT_EQ(Lines(r.out).front(), "C/E");
+
+    // Spelled by chord: the root of the simpler key, the bass from that root.
+    for (const auto& [notes, name] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"G#4", "C5", "D#5"}, "Ab"}, {{"C#4", "F4", "G#4", "C5"}, "Dbmaj7"}, {{"G#4", "B4", "D#5"}, "G#m"},
+             {{"G#4", "C5", "D#5", "F#5"}, "Ab7"},
+             {{"A#4", "D5", "F5", "G#5"}, "Bb7"}}) {
+        std::vector<std::string> args{"--ini", TestSettings::File(), "--accidentals", "4", "name"};
+        args.insert(args.end(), notes.begin(), notes.end());
+        EXPECT_EQ(Lines(RunCli(args).out).front(), name);
+    }
+    r = RunCli({"--ini", TestSettings::File(), "--accidentals", "4", "--diff-bass", "--bass-style", "name", "D#4",
+                "G#4", "C5"});
+    EXPECT_EQ(Lines(r.out).front(), "Ab/Eb");
+    r = RunCli({"--ini", TestSettings::File(), "--accidentals", "4", "scales", "F#4", "A#4", "C#5"});
+    const auto scales = Lines(r.out);
+    ASSERT_GE(scales.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(scales.begin(), scales.begin() + 3),
+              (std::vector<std::string>{"B Major", "Db Major", "F# Major"}));
+    // The notes laid on the strings are spelled by their chord too.
+    r = RunCli({"--ini", TestSettings::File(), "--accidentals", "4", "strings", "G#5", "C6", "D#6"});
+    EXPECT_EQ(r.out, "0 -\n1 Eb6 4\n2 C6 5\n3 Ab6 6\n4 -\n5 -\n");
 }
 
 TEST(CliTheory, EveryNameInOrderAndTheNamingSwitches)

@@ -4,27 +4,23 @@
 
 #include "core/services/string_table.h"
 #include "resources/app/app_strings.h"
+#include "core/theory/chord_spelling.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
 constexpr int IntervalStringBase = 32;
 constexpr std::size_t IntervalTextLimit = 50;
 
-std::string NoteName(NOTES n)
-{
-    char name[chord::NoteNameSize] = {};
-    chord::GetNoteName(n, name);
-    return name;
-}
-
 void NotesLines(const CombinedSelection& s, std::vector<AnalysisLine>& lines)
 {
+    const SpellingContext spelling = ChordSpelling(s.combined);
     for (NOTES n : s.combined.notes) {
         if (n == NoNote) continue;
         const bool common = s.records > 1 && s.counts[PitchClass(n)] == s.records;
         char degree[chord::ScaleNameSize] = {};
         chord::GetScaleName(s.reference, n, 0, degree);
-        lines.push_back({std::string(common ? "*" : " ") + NoteName(n) + "\t" + degree, PitchSet()});
+        lines.push_back({std::string(common ? "*" : " ") + ShownNoteName(n, spelling) + "\t" + degree, PitchSet()});
     }
 }
 
@@ -42,12 +38,13 @@ void SearchLines(const chord& c, First first, Next next, std::vector<AnalysisLin
 
 void IntervalLines(const chord& c, std::vector<AnalysisLine>& lines)
 {
+    const SpellingContext spelling = ChordSpelling(c);
     for (NOTES a : c.notes) {
         if (a == NoNote) continue;
         for (NOTES b : c.notes) {
             if (b == NoNote) continue;
             const int d = (PitchClass(b) - PitchClass(a) + PitchClasses) % PitchClasses;
-            lines.push_back({NoteName(a) + ">" + NoteName(b) + "\t" + IntervalText(d), PitchSet()});
+            lines.push_back({ShownNoteName(a, spelling) + ">" + ShownNoteName(b, spelling) + "\t" + IntervalText(d), PitchSet()});
         }
     }
 }

@@ -13,6 +13,7 @@
 #include "app/components/analyzer/pitch_set_word.h"
 #include "app/components/analyzer/play_queue.h"
 #include "app/components/shared/quiet_hex_record.h"
+#include "core/theory/chord_spelling.h"
 #include "core/studio/byte_fields.h"
 #include "core/studio/chord_names_line.h"
 #include "core/studio/component_types.h"
@@ -119,7 +120,9 @@ void AnalyzerClient::AnalysisSelectionChanged()
         const QSignalBlocker quiet(analysisList_);
         analysisList_->setCurrentRow(row);
     } else if (OutputView != AnalyzerView::Interval) {
-        ShowMessageLine(WordDegreesText(PitchSet::FromWord(line->data(WordRole).toUInt())));
+        const SpellingContext key = NamedKeySpelling(line->text().toStdString().c_str());
+        ShowMessageLine(WordDegreesText(PitchSet::FromWord(line->data(WordRole).toUInt()),
+                                        OutputView == AnalyzerView::Key ? &key : nullptr));
     }
 }
 

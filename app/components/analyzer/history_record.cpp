@@ -7,6 +7,8 @@
 #include "core/studio/component_types.h"
 #include "core/services/hex_record.h"
 #include "core/theory/pitch_set.h"
+#include "core/theory/chord_spelling.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 constexpr const char* OpenMark = "\u00AB";   // «
@@ -31,11 +33,10 @@ std::string HistoryLineText(const chord& record, int mode)
         if (record.FindFirstName(name, buf) && name[0]) return name;
     }
     std::string text = OpenMark;
+    const SpellingContext spelling = ChordSpelling(record);
     for (NOTES n : record.notes) {
         if (n == NoNote) continue;
-        char name[chord::NoteNameSize] = {};
-        chord::GetNoteName(n, name);
-        text += name;
+        text += ShownNoteName(n, spelling);
         text += ' ';
     }
     return text + CloseMark;

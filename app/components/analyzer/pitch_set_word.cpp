@@ -1,5 +1,8 @@
 #include "app/components/analyzer/pitch_set_word.h"
 
+#include "core/theory/chord_spelling.h"
+#include "core/theory/shown_notes.h"
+
 namespace {
 constexpr NOTES WordBaseNote = 48;
 
@@ -47,20 +50,19 @@ std::vector<chord> WordScaleSteps(PitchSet word, const chord& sound)
     return steps;
 }
 
-std::string WordDegreesText(PitchSet word)
+std::string WordDegreesText(PitchSet word, const SpellingContext* given)
 {
     std::string text;
     const int root = RootOf(word);
+    const SpellingContext spelling = given ? *given : PitchSetSpelling(root, word.Classes());
     for (int i = 0; i < PitchClasses; ++i) {
         const int p = (root + i) % PitchClasses;
         if (!word.Has(p)) continue;
         char degree[chord::ScaleNameSize] = {};
-        char name[chord::NoteNameSize] = {};
         chord::GetScaleName(root, p, 0, degree);
-        chord::GetNoteName(p, name);
         text += degree;
         text += ':';
-        text += name;
+        text += ShownNoteName(p, spelling);
         text += "  ";
     }
     return text;

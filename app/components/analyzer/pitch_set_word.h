@@ -8,6 +8,7 @@
 
 #include "core/theory/chord.h"
 #include "core/theory/pitch_set.h"
+#include "core/theory/shown_notes.h"
 
 // The notes 48 + root + i, i = 0..11, whose pitch class is in the word,
 // ascending from the root.
@@ -23,4 +24,6 @@ std::vector<chord> WordScaleSteps(PitchSet word, const chord& sound);
 
 // "1:C  3:E  5:G  " for the C major triad: for each pitch class from the root
 // upward, its simple interval above the root, a colon, its name, two blanks.
-std::string WordDegreesText(PitchSet word);
+// Names are spelled as in `spelling` when it is given (a key as [Keys]
+// writes it), else from the word itself.
+std::string WordDegreesText(PitchSet word, const SpellingContext* spelling = nullptr);

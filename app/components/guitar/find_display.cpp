@@ -8,6 +8,7 @@
 #include "app/components/guitar/fingerboard_state.h"
 #include "app/components/shared/find_result_marker.h"
 #include "app/components/shared/label_strips.h"
+#include "core/theory/chord_spelling.h"
 
 namespace {
 
@@ -34,9 +35,10 @@ void PaintFound(QPainter& painter, const FingerboardGeometry& g, const Fingerboa
         if (n != NoNote) inChord[PitchClass(n)] = true;
     const int tonic = state.found.Root();
     const bool noteNames = LabelStrips::ShowScaleNotes();
+    const SpellingContext spelling = PitchSetSpelling(tonic, state.found.Classes());
     ForEachCell(g, state, [&](int pc, const QRect& cell) {
         if (!cell.intersects(update)) return;
-        LabelStrips::DrawCell(painter, cell.topLeft(), LabelStrips::ChooseCell(pc, tonic, noteNames, inChord[pc]));
+        LabelStrips::DrawCell(painter, cell.topLeft(), LabelStrips::ChooseCell(pc, tonic, noteNames, inChord[pc], spelling));
         if (state.foundOptional.Has(pc)) DrawFindResultMarker(painter, cell.topLeft());
     });
 }

@@ -8,6 +8,8 @@
 #include "app/components/guitar/fingerboard_pictures.h"
 #include "app/components/guitar/fingerboard_state.h"
 #include "app/components/guitar/string_markers.h"
+#include "core/theory/chord_spelling.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
@@ -85,6 +87,7 @@ void PaintLabelColumn(QPainter& painter, const FingerboardGeometry& g, const Fin
     const bool spelling = state.boardFlags & BoardFlag::ShowSpelling;
     const bool names = state.boardFlags & BoardFlag::ShowNotes;
     const NOTES root = spelling ? SpellingRoot(*state.played) : 0;
+    const SpellingContext chordSpelling = names ? ChordSpelling(*state.played) : SpellingContext{};
     painter.setFont(*labels.font);
     painter.setPen(Qt::black);
     const int cw = labels.charWidth;
@@ -109,9 +112,8 @@ void PaintLabelColumn(QPainter& painter, const FingerboardGeometry& g, const Fin
             }
         }
         if (names) {
-            char text[chord::NoteNameSize];
-            chord::GetNoteName(n, text);
-            painter.drawText(g.LabelTextX(spelling ? 3 * cw : cw / 2), baseline, QString::fromLatin1(text));
+            painter.drawText(g.LabelTextX(spelling ? 3 * cw : cw / 2), baseline,
+                             QString::fromStdString(ShownNoteName(n, chordSpelling)));
         }
     }
 }

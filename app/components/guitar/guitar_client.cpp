@@ -18,6 +18,7 @@
 #include "app/components/shared/quiet_hex_record.h"
 #include "app/components/guitar/string_markers.h"
 #include "app/components/shared/live_midi_input.h"
+#include "app/components/shared/note_tool_tip.h"
 #include "app/components/shared/typing_map.h"
 #include "core/studio/byte_fields.h"
 #include "core/studio/component_types.h"
@@ -60,6 +61,11 @@ GuitarClient::GuitarClient()
     setAttribute(Qt::WA_OpaquePaintEvent);
     fingerings_->hide();
     connect(fingerings_, &FingeringList::Chosen, this, &GuitarClient::PlayListedFingering);
+    new NoteToolTip(this, [this](QPoint p) {
+        int fret = -1, string = -1;
+        Geometry().FretFromPoint(p, fret, string);
+        return fret < 0 || string < 0 ? NoNote : static_cast<NOTES>(Tuning.notes[string] + std::max(fret, CapoFret));
+    });
     SetDefaultTuning(Tuning);
     if (const TuningNameTag* first = GetTuning(0)) Tuning.instrument = static_cast<std::int16_t>(first->instrument);
     Chord.instrument = 0;

@@ -19,6 +19,7 @@
 #include "ui/tmidi_button.h"
 #include "core/theory/definition_lists.h"
 #include "core/theory/list_data.h"
+#include "core/theory/shown_notes.h"
 #include "core/theory/string_assignment.h"
 
 namespace {
@@ -38,11 +39,7 @@ void MoveIntoComboBox(const TComboBoxData& data, QComboBox* combo)
 QStringList OpenStringNames(const chord& tuning)
 {
     QStringList names;
-    for (int s = CountStrings(tuning) - 1; s >= 0; --s) {
-        char name[chord::NoteNameSize];
-        chord::GetNoteName(tuning.notes[s], name);
-        names << QString::fromLatin1(name);
-    }
+    for (int s = CountStrings(tuning) - 1; s >= 0; --s) names << QString::fromStdString(ShownNoteName(tuning.notes[s]));
     return names;
 }
 

@@ -12,6 +12,7 @@
 #include "app/components/keyboard/keyboard_settings_dialog.h"
 #include "app/components/shared/label_strips.h"
 #include "app/components/shared/live_midi_input.h"
+#include "app/components/shared/note_tool_tip.h"
 #include "app/components/shared/typing_map.h"
 #include "core/studio/component_types.h"
 #include "controls/font_size_mapper.h"
@@ -43,6 +44,7 @@ KeyboardClient::KeyboardClient()
     Chord.program = 0;
     Chord.Clear();
     SetRange(51, 36);
+    new NoteToolTip(this, [this](QPoint p) { return Geometry().NoteFromPoint(p.x(), p.y()).note; });
 }
 
 void KeyboardClient::SetRange(NOTES first, int count)

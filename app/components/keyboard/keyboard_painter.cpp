@@ -11,6 +11,8 @@
 #include "app/components/shared/find_result_marker.h"
 #include "app/components/shared/label_strips.h"
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
+#include "core/theory/shown_notes.h"
 
 using namespace KeyboardLayout;
 
@@ -140,20 +142,25 @@ QString Shown(const char* name)
     return text;
 }
 
+// The chord's letters; a chord without a name reads in the key or scale of
+// the Find display.
+SpellingContext LabelSpelling(const KeyboardPicture& k)
+{
+    if (k.spelling.root != NoNote || k.found.Empty()) return k.spelling;
+    return PitchSetSpelling(k.found.Root(), k.found.Classes());
+}
+
 void DrawLabels(QPainter& p, const KeyboardPicture& k, NOTES n)
 {
     const Geometry& g = k.geometry;
     if (g.LabelHeight <= 0) return;
     int top = g.KeyAreaHeight() + (IsBlackKey(n) ? 0 : k.ascent);
     const int centre = g.KeyCentre(n);
-    char text[chord::ChordNameSize] = {};
     for (int row = 1; row <= 2; row <<= 1) {
         if (!(k.labelFlags & row)) continue;
-        if (row == 1)
-            chord::GetNoteName(n, text);
-        else
-            chord::GetScaleName(k.spellingRoot, n, 0, text);
-        const QString shown = Shown(text);
+        char degree[chord::ScaleNameSize] = {};
+        if (row == 2) chord::GetScaleName(k.spellingRoot, n, 0, degree);
+        const QString shown = Shown(row == 1 ? ShownNoteName(n, LabelSpelling(k)).c_str() : degree);
         const int width = p.fontMetrics().horizontalAdvance(shown);
         p.drawText(QPoint(centre - width / 2, top + k.ascent), shown);
         top += k.ascent;
@@ -273,6 +280,7 @@ void SetPictureChord(KeyboardPicture& picture, const chord& c)
         c.FindFirstName(name, buf);
         picture.spellingRoot = PitchSet::FromWord(buf.bits).Root();
     }
+    picture.spelling = ChordSpelling(c);
 }
 
 void PaintKeyboard(QPainter& p, const KeyboardPicture& k, const QRect& area, const QPalette& palette)
@@ -297,6 +305,7 @@ void PaintFound(QPainter& p, const KeyboardPicture& k)
     if (k.found.Empty()) return;
     const Geometry& g = k.geometry;
     const int tonic = k.found.Root();
+    const SpellingContext spelling = PitchSetSpelling(tonic, k.found.Classes());
     for (NOTES n = g.range.FirstNote; n <= g.range.LastNote(); ++n) {
         const int pc = PitchFromA(n);
         if (!k.found.Has(pc)) continue;
@@ -309,7 +318,7 @@ void PaintFound(QPainter& p, const KeyboardPicture& k)
             if (n < g.range.LastNote()) right = std::min(right, g.KeyRect(n + 1).left());
         }
         const QPoint at((left + right - LabelStrips::CellWidth) / 2, key.top() + 20);
-        LabelStrips::DrawCell(p, at, LabelStrips::ChooseCell(pc, tonic, k.showScaleNotes, (k.pitchClasses >> pc) & 1));
+        LabelStrips::DrawCell(p, at, LabelStrips::ChooseCell(pc, tonic, k.showScaleNotes, (k.pitchClasses >> pc) & 1, spelling));
         if (k.foundOptional.Has(pc)) DrawFindResultMarker(p, at);
     }
 }

@@ -9,6 +9,7 @@
 
 #include "app/components/keyboard/keyboard_geometry.h"
 #include "core/theory/pitch_set.h"
+#include "core/theory/shown_notes.h"
 
 class QPainter;
 class QPalette;
@@ -20,6 +21,7 @@ struct KeyboardPicture {
     unsigned pitchClasses = 0;  // bit p: pitch class p (from A) is in the chord
     int labelFlags = 3;         // 1: note names, 2: spelling
     int spellingRoot = 0;       // pitch class the spelling counts from
+    SpellingContext spelling;   // the chord the note names are read in
     PitchSet found;             // the Find display, empty: none
     PitchSet foundOptional;     // its optional notes
     bool showScaleNotes = false;

@@ -110,7 +110,7 @@ void KeyboardSettingsDialog::Apply()
     // The range is the sliders' only when they moved: a range from a file
     // that they cannot show stays as it is.
     if (std::pair(start_->value(), octaves_->value()) != shownRange_)
-        k->SetRange(12 * start_->value() + 3, 6 * octaves_->value());
+        k->SetRange(TKeySlider::FirstNoteAt(start_->value()), 6 * octaves_->value());
     k->LabelFlags = (showNotes_->isChecked() ? KeyboardClient::ShowNotes : 0) |
                     (showSpelling_->isChecked() ? KeyboardClient::ShowSpelling : 0);
     k->LiveInput().Apply(liveInput_->Chosen());

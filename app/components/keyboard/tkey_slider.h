@@ -1,6 +1,7 @@
 #pragma once
-// The Keyboard Settings sliders: the starting C ("C4") or the number of
-// octaves in halves ("½", "1", "1½" ... "7").
+// The Keyboard Settings sliders: the starting C, named as every note is
+// ("C3" from C, "C5" from A), or the number of octaves in halves ("½", "1",
+// "1½" ... "7").
 
 #include "controls/my_hslider.h"
 
@@ -12,6 +13,8 @@ public:
 
     TKeySlider(QWidget* parent, int id, int x, int y, int w, int h, int min, int max, int mode);
     QString ThumbText(int position) const override;
+    // The leftmost key a starting-note position stands for: always a C.
+    static int FirstNoteAt(int position) { return 12 * position + 3; }
     int DisplayMode() const { return mode_; }
 
 private:

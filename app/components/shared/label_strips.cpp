@@ -13,6 +13,7 @@
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
 #include "core/theory/chord.h"
+#include "core/theory/shown_notes.h"
 
 namespace LabelStrips {
 namespace {
@@ -113,13 +114,12 @@ QPixmap Draw(int strip, qreal ratio)
 
 }  // namespace
 
-Cell ChooseCell(int pc, int tonic, bool showNoteNames, bool inChord)
+Cell ChooseCell(int pc, int tonic, bool showNoteNames, bool inChord, const SpellingContext& spelling)
 {
     pc = ((pc % CellCount) + CellCount) % CellCount;
     if (!showNoteNames) return {inChord ? DegreesRed : DegreesBlue, (pc - tonic % CellCount + 24) % CellCount};
-    char name[chord::NoteNameSize] = {};
-    chord::GetNoteName(pc, name);
-    if (name[1] == '#') return {inChord ? SharpsRed : SharpsBlue, pc};
+    const std::string name = ShownNoteName(pc, spelling);
+    if (name.size() > 1 && name[1] == '#') return {inChord ? SharpsRed : SharpsBlue, pc};
     return {inChord ? FlatsRed : FlatsBlue, pc};
 }
 

@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QString>
 
+#include "core/theory/shown_notes.h"
+
 class QPainter;
 class QPixmap;
 
@@ -35,8 +37,9 @@ struct Cell {
 
 // The cell that labels pitch class pc (counted from A) of a Find display
 // whose tonic is `tonic`: a note name when showNoteNames (sharp or flat as
-// the note is named), else its degree above the tonic; red when inChord.
-Cell ChooseCell(int pc, int tonic, bool showNoteNames, bool inChord);
+// the note is named in `spelling`), else its degree above the tonic; red
+// when inChord.
+Cell ChooseCell(int pc, int tonic, bool showNoteNames, bool inChord, const SpellingContext& spelling = {});
 
 // The text a cell shows, with the sharp and flat signs as Unicode (for
 // tooltips, accessibility and tests).

@@ -5,6 +5,7 @@
 #include "core/services/file_names.h"
 #include "core/services/profile.h"
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ void WriteNumber(const char* key, long value)
 void ReadNamingPreferences()
 {
     const int accidentals = ReadNumber("Accidentals");
-    if (accidentals >= 0 && accidentals <= 3) chord::Config_Accidentals = accidentals;
+    if (accidentals >= 0 && accidentals <= ByChordAccidentals) chord::Config_Accidentals = accidentals;
     const int custom = ReadNumber("CustomAccidentals");
     if (custom >= 0 && custom <= AllAccidentalBits) chord::Custom_Accidentals = static_cast<std::uint32_t>(custom);
     for (const Switch& s : switches) {

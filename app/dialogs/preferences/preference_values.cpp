@@ -4,6 +4,7 @@
 
 #include "app/components/shared/live_midi_input.h"
 #include "app/dialogs/preferences/naming_preferences.h"
+#include "app/dialogs/preferences/octave_preference.h"
 #include "core/studio/chord_names_line.h"
 #include "app/studio/mm_mdi_child.h"
 #include "app/studio/mm_mdi_child_client.h"
@@ -15,6 +16,7 @@
 #include "core/services/profile.h"
 #include "core/services/settings_write_failure.h"
 #include "core/theory/chord.h"
+#include "core/theory/octave_numbering.h"
 
 namespace {
 
@@ -72,6 +74,7 @@ PreferenceValues CurrentPreferences()
     v.diffBass = chord::Config_DiffBass;
     v.bassStyle = chord::Config_BassStyle;
     v.addStyle = chord::Config_AddStyle;
+    v.octavesFromC = ShownOctaveNumbering() == OctaveNumbering::FromC ? 1 : 0;
     return v;
 }
 
@@ -99,6 +102,8 @@ void ApplyPreferences(const PreferenceValues& v)
     chord::Config_AddStyle = v.addStyle ? 1 : 0;
     chord::Config_DiffBass = v.diffBass ? 1 : 0;
     WriteNamingPreferences();
+    SetShownOctaveNumbering(v.octavesFromC ? OctaveNumbering::FromC : OctaveNumbering::FromA);
+    WriteOctavePreference();
     if (!batch.Commit()) ReportSettingsNotWritten("the preferences chosen hold only until it ends");
 
     LiveMidiInput::FollowPreferences();

@@ -3,7 +3,7 @@
 // the program keeps them, and applied all at once as OK does.
 
 struct PreferenceValues {
-    int accidentals = 3;             // chord::Config_Accidentals: 0 sharps, 1 flats, 2 custom, 3 default
+    int accidentals = 3;             // chord::Config_Accidentals: 0 sharps, 1 flats, 2 custom, 3 default, 4 by chord
     unsigned customAccidentals = 0;  // chord::Custom_Accidentals: 1 C#, 2 D#, 4 F#, 8 G#, 16 A# named flat
     int midiIn = 0;                  // MIDI input device (-1 none)
     int midiOut = -1;                // primary output device (-1 the built-in synthesizer)
@@ -15,6 +15,7 @@ struct PreferenceValues {
     int diffBass = 0;
     int bassStyle = 0;
     int addStyle = 0;
+    int octavesFromC = 0;  // octave numbers shown and typed: 1 from C (middle C = C4), 0 from A as stored
 };
 
 // The values in force now.
@@ -22,7 +23,7 @@ PreferenceValues CurrentPreferences();
 
 // Makes values the program's: the naming switches, the MIDI settings (every
 // device released and the primary device opened anew, whether or not they
-// changed), MaxChords and ShowScaleNotes, all kept in the settings file;
+// changed), MaxChords, ShowScaleNotes and the octave numbering, all kept in the settings file;
 // then every component is redrawn and the status bar names the active
 // component's chord again.
 void ApplyPreferences(const PreferenceValues& values);

@@ -16,6 +16,7 @@
 #include "controls/my_hslider.h"
 #include "controls/toggle_box.h"
 #include "core/midi/midi_dev.h"
+#include "core/theory/chord_spelling.h"
 
 namespace {
 
@@ -26,8 +27,11 @@ struct Choice {
 };
 
 // The spelling radios and the value of Config_Accidentals each stands for.
-constexpr Choice accidentalChoices[4] = {
-    {108, "Show as &sharps", 0}, {109, "Show as f&lats", 1}, {110, "D&efault", 3}, {111, "C&ustom", 2}};
+constexpr Choice accidentalChoices[5] = {{108, "Show as &sharps", 0},
+                                         {109, "Show as f&lats", 1},
+                                         {110, "D&efault", 3},
+                                         {111, "C&ustom", 2},
+                                         {119, "By c&hord", ByChordAccidentals}};
 // The toggles of the Custom spelling: checked names the black key flat.
 constexpr Choice flatNameChoices[5] = {
     {112, "&C#|Db", 1}, {113, "&D#|Eb", 2}, {114, "&F#|Gb", 4}, {115, "&G#|Ab", 8}, {116, "&A#|Bb", 16}};
@@ -40,6 +44,7 @@ constexpr int VelocitySliderId = 4124;
 constexpr int MaxChordsSliderId = 4123;
 constexpr int VelocityThumb = 32003;
 constexpr int MaxChordsThumb = 32000;
+constexpr int OctavesToggleId = 123;
 
 QRadioButton* Radio(QWidget* parent, const Choice& choice)
 {
@@ -108,6 +113,9 @@ PreferencesDialog::PreferencesDialog(QWidget* parent, const PreferenceValues& va
         flatNames_[i] = new ToggleBox(spelling, flatNameChoices[i].id, QString::fromUtf8(flatNameChoices[i].text));
         flatNames_[i]->setToolTip(QStringLiteral("Checked: the flat name"));
     }
+    // Below the Custom toggles, and visited after them.
+    accidentals_[4] = Radio(spelling, accidentalChoices[4]);
+    accidentals_[4]->setToolTip(QStringLiteral("Each note named from the root of its chord, key or scale"));
     auto* defaultNames = new QLabel(QStringLiteral("(C# Eb F# G# Bb)"), spelling);
     defaultNames->setContentsMargins(units.ToPixelsX(12), 0, 0, 0);
     auto* flatRow = new QHBoxLayout;
@@ -121,6 +129,7 @@ PreferencesDialog::PreferencesDialog(QWidget* parent, const PreferenceValues& va
     spellingLayout->addWidget(defaultNames);
     spellingLayout->addWidget(accidentals_[3]);
     spellingLayout->addLayout(flatRow);
+    spellingLayout->addWidget(accidentals_[4]);
     spellingLayout->addStretch(1);
 
     auto* midi = new QGroupBox(QStringLiteral("MIDI"), this);
@@ -146,11 +155,14 @@ PreferencesDialog::PreferencesDialog(QWidget* parent, const PreferenceValues& va
     bassStyle_ = new ToggleBox(display, 102, QStringLiteral("Use \"C (B Bass)\" no&tation|Use \"C/B\" no&tation"));
     addStyle_ = new ToggleBox(display, 103, QStringLiteral("Use \"C (Add D)\" &notation|Use \"C (Add 9)\" &notation"));
     scaleNotes_ = new ToggleBox(display, 122, QStringLiteral("Displa&y scales as intervals|Displa&y scales as notes"));
+    octaves_ =
+        new ToggleBox(display, OctavesToggleId,
+                      QStringLiteral("Octave num&bers: from A (as stored)|Octave num&bers: from C, middle C = C4"));
     auto* displayLayout = new QGridLayout(display);
     displayLayout->addWidget(Label("Ma&ximum chords in status bar", maxChords_), 0, 0);
     displayLayout->addWidget(maxChords_, 0, 1);
     int row = 1;
-    for (QWidget* w : std::initializer_list<QWidget*>{noRoot_, diffBass_, bassStyle_, addStyle_, scaleNotes_})
+    for (QWidget* w : std::initializer_list<QWidget*>{noRoot_, diffBass_, bassStyle_, addStyle_, scaleNotes_, octaves_})
         displayLayout->addWidget(w, row++, 0, 1, 3);
     displayLayout->setColumnStretch(2, 1);
 
@@ -190,6 +202,7 @@ void PreferencesDialog::Show(const PreferenceValues& v)
     bassStyle_->setChecked(v.bassStyle != 0);
     addStyle_->setChecked(v.addStyle != 0);
     scaleNotes_->setChecked(v.showScaleNotes != 0);
+    octaves_->setChecked(v.octavesFromC != 0);
 }
 
 PreferenceValues PreferencesDialog::Values() const
@@ -209,6 +222,7 @@ PreferenceValues PreferencesDialog::Values() const
     v.bassStyle = bassStyle_->isChecked() ? 1 : 0;
     v.addStyle = addStyle_->isChecked() ? 1 : 0;
     v.showScaleNotes = scaleNotes_->isChecked() ? 1 : 0;
+    v.octavesFromC = octaves_->isChecked() ? 1 : 0;
     return v;
 }
 

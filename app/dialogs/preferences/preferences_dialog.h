@@ -2,7 +2,8 @@
 // The Preferences dialog (9007, Options > Preferences...): how notes are
 // spelled and chords named, which MIDI devices sound and listen, how MIDI
 // programs are listed, the note velocity, how many chord names the status
-// bar shows, and whether scales are shown as notes or intervals.
+// bar shows, whether scales are shown as notes or intervals, and whether
+// octave numbers count from A or from C.
 
 #include "app/dialogs/preferences/preference_values.h"
 #include "ui/h_dialog.h"
@@ -30,7 +31,7 @@ private:
     void Show(const PreferenceValues& values);
 
     PreferenceValues before_;
-    QRadioButton* accidentals_[4];
+    QRadioButton* accidentals_[5];
     ToggleBox* flatNames_[5];
     QComboBox* input_;
     QComboBox* output_;
@@ -42,6 +43,7 @@ private:
     ToggleBox* bassStyle_;
     ToggleBox* addStyle_;
     ToggleBox* scaleNotes_;
+    ToggleBox* octaves_;
 };
 
 // Runs the dialog on the values in force and applies them on OK; true then.

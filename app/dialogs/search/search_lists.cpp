@@ -2,15 +2,12 @@
 
 #include "core/theory/chord.h"
 #include "core/theory/definition_lists.h"
+#include "core/theory/shown_notes.h"
 
 void FillSearchRootList(TListBoxData& d)
 {
     d.Clear();
-    for (int pitchClass = 0; pitchClass < 12; ++pitchClass) {
-        char name[chord::NoteNameSize] = {};
-        chord::GetNoteName(pitchClass, name);
-        d.AddString(name);
-    }
+    for (int pitchClass = 0; pitchClass < 12; ++pitchClass) d.AddString(ShownNoteName(pitchClass));
 }
 
 void FillSearchNameList(TListBoxData& d, int kind)

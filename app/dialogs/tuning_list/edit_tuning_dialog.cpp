@@ -12,6 +12,7 @@
 #include "core/theory/chord.h"
 #include "core/theory/definition_lists.h"
 #include "core/theory/section_writer.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
@@ -52,11 +53,7 @@ EditTuningDialog::EditTuningDialog(QWidget* parent)
 
     // Spelled as the Preferences say at the time the dialog opens.
     QStringList notes{QString()};
-    for (NOTES n = 0; n <= HighestOpenNote; ++n) {
-        char name[chord::FullNoteNameSize];
-        chord::GetFullNoteName(n, name);
-        notes << QString::fromUtf8(name);
-    }
+    for (NOTES n = 0; n <= HighestOpenNote; ++n) notes << QString::fromStdString(ShownFullNoteName(n));
     auto* grid = new QGridLayout;
     auto* stringsLabel = new QLabel(QStringLiteral("&String Notes"), this);
     grid->addWidget(stringsLabel, 0, 0, 1, DefinitionSlots / 2);

@@ -40,7 +40,7 @@ TEST_F(KeyboardTest, SettingsDialogAppliesOnOkOnly)
             auto* start = d->findChild<TKeySlider*>(QStringLiteral("id4123"));
             auto* octaves = d->findChild<TKeySlider*>(QStringLiteral("id4124"));
             EXPECT_EQ(start->value(), 4);
-            EXPECT_EQ(start->ThumbText(start->value()), QStringLiteral("C4"));
+            EXPECT_EQ(start->ThumbText(start->value()), QStringLiteral("C5"));
             EXPECT_EQ(octaves->value(), 6);
             start->setValue(2);
             octaves->setValue(3);
@@ -181,7 +181,7 @@ TEST(KeySliderTest, ThumbShowsStartingCAndHalfOctaves)
 {
     TKeySlider start(nullptr, 4123, 0, 0, 100, 17, 1, 9, TKeySlider::StartingNote);
     TKeySlider octaves(nullptr, 4124, 0, 0, 100, 17, 1, 14, TKeySlider::Octaves);
-    EXPECT_EQ(start.ThumbText(1), QStringLiteral("C1"));
+    EXPECT_EQ(start.ThumbText(1), QStringLiteral("C2"));
     const std::pair<int, const char*> halves[] = {{1, "\u00BD"}, {2, "1"}, {3, "1\u00BD"}, {14, "7"}};
     for (const auto& [position, text] : halves) EXPECT_EQ(octaves.ThumbText(position), QString::fromUtf8(text));
 }

@@ -26,11 +26,12 @@ TEST_F(TuningListEditorTest, AThreeStringTuningStandsLeftmostAfterReopening)
         EditTuningDialog dialog(frame);
         EXPECT_EQ(Line(dialog, 0), "Guitar\tStandard");
         Select(dialog, 0);
-        EXPECT_EQ(Strings(dialog), QStringList({"E4", "A5", "D5", "G5", "B6", "E6", "", "", "", "", "", ""}));
+        // Shown from C, as the shipped settings say; written from A.
+        EXPECT_EQ(Strings(dialog), QStringList({"E2", "A2", "D3", "G3", "B3", "E4", "", "", "", "", "", ""}));
         for (int id = 120; id < 132; ++id) Combo(dialog, id)->setCurrentIndex(0);
-        Combo(dialog, 120)->setCurrentText("D4");
-        Combo(dialog, 121)->setCurrentText("A5");
-        Combo(dialog, 123)->setCurrentText("E6");
+        Combo(dialog, 120)->setCurrentText("D2");
+        Combo(dialog, 121)->setCurrentText("A2");
+        Combo(dialog, 123)->setCurrentText("E4");
         EXPECT_EQ(GetTuning(0)->count, 3);
         EXPECT_EQ(GetTuning(0)->strings[0], 67);  // the last string first
         Edit(dialog, 106)->setText("Three \"Strings\"");
@@ -44,7 +45,7 @@ TEST_F(TuningListEditorTest, AThreeStringTuningStandsLeftmostAfterReopening)
     EditTuningDialog again(frame);
     Select(again, 0);
     EXPECT_EQ(Edit(again, 106)->text(), "Three 'Strings'");
-    EXPECT_EQ(Strings(again), QStringList({"D4", "A5", "E6", "", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(Strings(again), QStringList({"D2", "A2", "E4", "", "", "", "", "", "", "", "", ""}));
     EXPECT_TRUE(errors.Empty());
 }
 
@@ -54,12 +55,12 @@ TEST_F(TuningListEditorTest, NotesAreSpelledAndWrittenAsThePreferencesSay)
     Start();
     chord::Config_Accidentals = 1;  // always flat
     EditTuningDialog dialog(frame);
-    EXPECT_EQ(Combo(dialog, 120)->itemText(2), "Bb1");
-    EXPECT_EQ(Combo(dialog, 120)->itemText(108), "Ab10");  // G#9, written so that it reads back
+    EXPECT_EQ(Combo(dialog, 120)->itemText(2), "Bb-2");
+    EXPECT_EQ(Combo(dialog, 120)->itemText(108), "Ab7");  // G#7, named by its letter so that it reads back
     const int halfStepDown = 10;
     ASSERT_STREQ(GetTuning(halfStepDown)->name, "Half Step Down");
     Select(dialog, halfStepDown);
-    EXPECT_EQ(Strings(dialog).mid(0, 6), QStringList({"Eb4", "Ab5", "Db5", "Gb5", "Bb6", "Eb6"}));
+    EXPECT_EQ(Strings(dialog).mid(0, 6), QStringList({"Eb2", "Ab2", "Db3", "Gb3", "Bb3", "Eb4"}));
     const std::vector<NOTES> open(GetTuning(halfStepDown)->strings, GetTuning(halfStepDown)->strings + 12);
     dialog.accept();
     EXPECT_NE(RawEntry("Tunings", halfStepDown + 1).find(" Eb4 Ab5 Db5 Gb5 Bb6 Eb6 "), std::string::npos);

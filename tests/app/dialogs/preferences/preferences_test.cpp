@@ -23,7 +23,9 @@
 #include "controls/toggle_box.h"
 #include "core/midi/capture_backend.h"
 #include "core/midi/midi_dev.h"
+#include "core/services/profile.h"
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
 #include "core/theory/naming_settings.h"
 
 namespace {
@@ -89,7 +91,7 @@ TEST_F(PreferencesTest, CustomSpellingKeepsTheFlatsChosenUnderSharps)
 {
     const std::vector<std::string> standard = AllNoteNames();
     Preferences([](PreferencesDialog* d) {
-        EXPECT_TRUE(Find(d, 110)->isChecked());  // Default
+        EXPECT_TRUE(Find(d, 119)->isChecked());  // By chord, as a new user starts
         PressAltKey(d, Qt::Key_S);
         QTest::mouseClick(Find(d, 113), Qt::LeftButton);  // D#|Eb
         QTest::mouseClick(Find(d, 116), Qt::LeftButton);  // A#|Bb
@@ -275,4 +277,44 @@ TEST_F(PreferencesTest, WithoutSoundOutputOkStaysSilentAndOnlyAChosenDeviceThatF
     EXPECT_EQ(errors.Numbers(), std::vector<int>{412});
     capture->FailOutputOpen(2, {});
     capture->FailOutputOpen(MidiDev::Mapper, {});
+}
+
+TEST_F(PreferencesTest, ByChordIsTheFifthSpellingAndAnUnchangedOkKeepsIt)
+{
+    studio->ChooseNewComponent = [] { return ComponentKind::Splitter; };
+    frame->Command(24331);
+    mmMDIChildClient* c = mmMDIChild::ActiveComponent()->Client();
+    for (NOTES n : {59, 63, 66}) c->Chord.AddNote(n);  // G# C D#
+    const struct {
+        Qt::Key key;  // pressed with Alt; 0: OK as the dialog opens
+        int checked;  // radio on when OK is pressed
+        int accidentals;
+        const char* status;  // first name in the status bar
+    } steps[] = {
+        {Qt::Key_E, 110, 3, "G#"},
+        {Qt::Key_H, 119, ByChordAccidentals, "Ab"},
+        {Qt::Key_unknown, 119, ByChordAccidentals, "Ab"},
+    };
+    for (const auto& step : steps) {
+        Preferences([&](PreferencesDialog* d) {
+            if (step.key != Qt::Key_unknown) PressAltKey(d, step.key);
+            EXPECT_TRUE(Find(d, step.checked)->isChecked()) << step.checked;
+            EXPECT_EQ(Find(d, 119)->text(), "By c&hord");
+            Ok(d);
+        });
+        EXPECT_EQ(chord::Config_Accidentals, step.accidentals);
+        EXPECT_EQ(IniValue("Global", "Accidentals"), std::to_string(step.accidentals));
+        const std::string shown = frame->statusBar()->currentMessage().toStdString();
+        EXPECT_EQ(shown.substr(0, shown.find(',')), step.status) << shown;
+    }
+
+    // A settings file from before, without the key, keeps the names it had.
+    const std::string ini = libraryDir + "/cantrel.ini";
+    WritePrivateProfileString("Global", "Accidentals", nullptr, ini.c_str());
+    FlushProfiles();
+    app.reset();
+    ForgetProfiles();
+    NamingSettings::Restore();
+    StartShown();
+    EXPECT_EQ(chord::Config_Accidentals, 3);
 }
