@@ -1,0 +1,289 @@
+// Chord boxes as the eye sees them: the dots on the right strings and frets
+// with their finger numbers, the barre's arc, x and o, the nut or the
+// position, on images at pixel ratios 1 and 2; the SVG files cantrel-cli
+// writes draw the same picture; the Fingerings list shows them and Edit >
+// Copy copies the chosen one.
+#include <QClipboard>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+#include "app/commands/component_commands.h"
+#include "app/components/guitar/chord_box_delegate.h"
+#include "app/components/guitar/chord_box_painter.h"
+#include "app/components/guitar/fingering_list.h"
+#include "cli/cli_runner.h"
+#include "core/theory/chord_box.h"
+#include "core/theory/notes.h"
+#include "guitar_fixture.h"
+#include "ui/system_clipboard.h"
+
+using namespace ChordBoxLayout;
+
+namespace {
+
+const std::vector<NOTES> Standard = {67, 62, 58, 53, 48, 43};  // E2 A2 D3 G3 B3 E4 in slots 5..0
+
+std::array<int, chord::Slots> Frets(const std::string& text)
+{
+    std::array<int, chord::Slots> frets;
+    frets.fill(NotPlayedFret);
+    std::istringstream words(text);
+    std::vector<int> read;
+    for (std::string word; words >> word;) read.push_back(word == "x" ? NotPlayedFret : std::stoi(word));
+    std::reverse(read.begin(), read.end());
+    std::copy(read.begin(), read.end(), frets.begin());
+    return frets;
+}
+
+// The fingering as the search lists it, fingers and all.
+Fingering Listed(const std::string& text)
+{
+    const auto frets = Frets(text);
+    FingeringRequest request;
+    request.openStrings = Standard;
+    NOTES lowest = NoNote;
+    for (int s = 0; s < 6; ++s) {
+        if (frets[s] == NotPlayedFret) continue;
+        request.pitchClasses |= static_cast<std::uint16_t>(1u << PitchClass(Standard[s] + frets[s]));
+        if (lowest == NoNote || Standard[s] + frets[s] < lowest) lowest = Standard[s] + frets[s];
+    }
+    request.bass = request.root = PitchClass(lowest);
+    for (const Fingering& f : FindRankedFingerings(request))
+        if (f.frets == frets) return f;
+    ADD_FAILURE() << text << " is not listed";
+    return {};
+}
+
+// Reads an image in box units, whatever its pixel ratio.
+class BoxImage {
+public:
+    explicit BoxImage(QImage image) : image_(std::move(image)) {}
+    int Gray(double x, double y) const
+    {
+        const qreal r = image_.devicePixelRatio();
+        return qGray(image_.pixel(static_cast<int>(x * r), static_cast<int>(y * r)));
+    }
+    bool Dark(double x, double y) const { return Gray(x, y) < 100; }
+    // A thin line through (x, y) darkens a pixel next to it at least.
+    bool DarkNear(double x, double y) const { return DarkIn(QRectF(x - 0.6, y - 0.6, 1.2, 1.2)) > 0; }
+    bool Light(double x, double y) const { return Gray(x, y) > 200; }
+    // The pixels of a square of half-side `half` around (x, y).
+    QImage Crop(double x, double y, double half) const
+    {
+        const qreal r = image_.devicePixelRatio();
+        return image_.copy(QRectF((x - half) * r, (y - half) * r, 2 * half * r, 2 * half * r).toRect());
+    }
+    int LightIn(double x, double y, double half) const
+    {
+        const QImage crop = Crop(x, y, half);
+        int light = 0;
+        for (int py = 0; py < crop.height(); ++py)
+            for (int px = 0; px < crop.width(); ++px) light += qGray(crop.pixel(px, py)) > 200;
+        return light;
+    }
+    int DarkIn(const QRectF& box) const
+    {
+        const qreal r = image_.devicePixelRatio();
+        int dark = 0;
+        for (int py = qFloor(box.top() * r); py < qCeil(box.bottom() * r); ++py)
+            for (int px = qFloor(box.left() * r); px < qCeil(box.right() * r); ++px)
+                dark += qGray(image_.pixel(px, py)) < 100;
+        return dark;
+    }
+
+private:
+    QImage image_;
+};
+
+double StringX(int slot) { return Left + (5 - slot) * StringGap; }
+double RowY(int row) { return Top + (row + 0.5) * FretGap; }  // the middle of fret row `row` from 0
+constexpr double MarkY = Top - 6.5;
+
+// Pixels that differ by more than a faint edge, between two pictures of one size.
+int DifferentPixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size()) return a.width() * a.height() + 1;
+    int different = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) different += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 96;
+    return different;
+}
+
+}  // namespace
+
+TEST(ChordBoxes, DotsFingersBarresAndMarksWhereAGuitaristReadsThem)
+{
+    struct Box {
+        const char* chord;
+        const char* frets;
+        int firstFret;  // of the top row; 1 under the nut
+        const char* fingers;
+        std::vector<std::pair<int, int>> barres;  // (fret, slots from the bass side to the thin side)
+    };
+    const Box table[] = {
+        {"open C", "x 3 2 0 1 0", 1, "x 3 2 x 1 x", {}},
+        {"F barre", "1 3 3 2 1 1", 1, "1 3 4 2 1 1", {{1, 0}}},
+        {"D, two silent strings", "x x 0 2 3 2", 1, "x x x 1 3 2", {}},
+        {"A at the 5th fret", "5 7 7 6 5 5", 5, "1 3 4 2 1 1", {{5, 0}}},
+    };
+    for (qreal ratio : {1.0, 2.0}) {
+        for (const Box& row : table) {
+            SCOPED_TRACE(std::string(row.chord) + " at pixel ratio " + std::to_string(ratio));
+            const Fingering fingering = Listed(row.frets);
+            const ChordBox box = DrawChordBox(fingering, 0);
+            const QImage picture = ChordBoxImage(box, 1, ratio);
+            ASSERT_EQ(picture.width(), qCeil(box.width * ratio));
+            const BoxImage image(picture);
+            const auto frets = Frets(row.frets), fingers = Frets(row.fingers);
+
+            std::map<int, QImage> digit;  // one finger's number looks the same on every dot
+            for (int s = 0; s < 6; ++s) {
+                const double x = StringX(s);
+                for (int r = 0; r < MinRows; ++r)
+                    EXPECT_EQ(image.Dark(x - 3.2, RowY(r)), frets[s] == row.firstFret + r) << "string " << s + 1 << " row " << r;
+                if (frets[s] > 0) {
+                    const double y = RowY(frets[s] - row.firstFret);
+                    EXPECT_GT(image.LightIn(x, y, 2.5), 0) << "a number on the dot of string " << s + 1;
+                    const QImage number = image.Crop(x, y, 3);
+                    if (digit.count(fingers[s])) {
+                        EXPECT_EQ(number, digit[fingers[s]]) << "finger " << fingers[s] << " on string " << s + 1;
+                    }
+                    for (const auto& [other, shown] : digit) {
+                        if (other != fingers[s]) {
+                            EXPECT_NE(number, shown) << fingers[s] << " reads as " << other;
+                        }
+                    }
+                    digit[fingers[s]] = number;
+                }
+                // x above a silent string, o above an open one, nothing above a fretted one.
+                EXPECT_EQ(image.DarkNear(x, MarkY), frets[s] == NotPlayedFret) << "string " << s + 1;
+                EXPECT_EQ(image.DarkNear(x + 2.5, MarkY), frets[s] == 0) << "string " << s + 1;
+            }
+            // The barre's arc rises over its dots, between the outer strings.
+            const double apexX = (StringX(5) + StringX(0)) / 2;
+            for (const auto& [fret, to] : row.barres)
+                EXPECT_TRUE(image.DarkNear(apexX, RowY(fret - row.firstFret) - DotRadius - 4)) << "an arc at fret " << fret;
+            if (row.barres.empty()) {
+                EXPECT_FALSE(image.DarkNear(apexX, RowY(0) - DotRadius - 4)) << "no arc";
+            }
+
+            // The nut under the nut, else a thin line and the fret the box starts at.
+            const bool atNut = row.firstFret == 1;
+            EXPECT_EQ(image.Dark(Left + 5, Top + 1.5), atNut);
+            EXPECT_EQ(image.DarkIn(QRectF(0, RowY(0) - 4, Left - DotRadius - 1, 8)) > 0, !atNut) << "the 5fr label";
+        }
+    }
+}
+
+TEST(ChordBoxes, TheSvgFilesOfTheCommandLineDrawTheListsPicture)
+{
+    ScratchDir scratch;
+    const std::string ini = std::string(CANTREL_SOURCE_DIR) + "/data/cantrel.ini";
+    struct Request {
+        std::vector<std::string> notes;
+        int capo;
+    };
+    // C, F (with its barres), and D with the capo at 2 (boxes from the capo).
+    const Request requests[] = {{{"C5", "E5", "G5"}, 0}, {{"F4", "A5", "C5"}, 0}, {{"D5", "F#5", "A6"}, 2}};
+    int compared = 0;
+    for (const Request& request : requests) {
+        const std::string folder = scratch.File("boxes" + std::to_string(compared));
+        std::vector<std::string> args = {"--ini", ini, "fingerings", "--count", "6", "--capo",
+                                         std::to_string(request.capo)};
+        args.insert(args.end(), request.notes.begin(), request.notes.end());
+        const CliResult plain = RunCli(args);
+        args.insert(args.begin() + 3, {"--svg", folder});
+        const CliResult drawn = RunCli(args);
+        ASSERT_EQ(drawn.exitCode, 0) << drawn.err;
+        EXPECT_EQ(drawn.out, plain.out) << "the listing stays as it is";
+
+        chord tuning, wanted;
+        std::copy(Standard.begin(), Standard.end(), tuning.notes);
+        for (const std::string& word : request.notes) {
+            NOTES n = NoNote;
+            ASSERT_TRUE(ParseNote(word.c_str(), &n));
+            wanted.AddNote(n);
+        }
+        const auto fingerings = RankedFingeringsFor(wanted, tuning, 13, request.capo, DefaultHandSpan, false, 6);
+        ASSERT_EQ(fingerings.size(), 6u);
+        ASSERT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 6);
+        for (std::size_t i = 0; i < fingerings.size(); ++i) {
+            const std::string file = folder + "/0" + std::to_string(i + 1) + ".svg";
+            SCOPED_TRACE(file + ": " + FingeringText(fingerings[i]));
+            QSvgRenderer svg(QString::fromStdString(file));
+            ASSERT_TRUE(svg.isValid());
+            const ChordBox box = DrawChordBox(fingerings[i], request.capo);
+            for (qreal ratio : {1.0, 2.0}) {
+                const QImage list = ChordBoxImage(box, 1, ratio);
+                QImage rendered(list.size(), QImage::Format_ARGB32_Premultiplied);
+                rendered.fill(Qt::red);
+                QPainter painter(&rendered);
+                svg.render(&painter);
+                painter.end();
+                const int different = DifferentPixels(rendered, list);
+                EXPECT_LE(different, list.width() * list.height() / 200) << "at pixel ratio " << ratio;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_EQ(compared, 36);
+}
+
+TEST_F(GuitarTest, TheFingeringsListShowsChordBoxesAndCopiesTheChosenOne)
+{
+    GuitarClient::Settings settings = guitar->CurrentSettings();
+    settings.showFingerings = 1;
+    guitar->ApplySettings(settings);
+    SystemClipboard clipboard;
+    SetClipboardAccess(&clipboard);
+
+    chord f;
+    for (NOTES n : {44, 51, 56, 60, 63, 68}) f.AddNote(n);  // F as the full barre sounds
+    guitar->TakeChord(f);
+    FingeringList* fingerings = guitar->Fingerings();
+    QListWidget* list = fingerings->List();
+    ASSERT_GE(list->count(), 3);
+    ASSERT_EQ(fingerings->Boxes().size(), static_cast<std::size_t>(list->count()));
+    QCoreApplication::processEvents();
+
+    // Each line shows its box, whole, with its frets beside it.
+    const QImage shown = list->viewport()->grab().toImage();
+    for (int row = 0; row < 2; ++row) {
+        const QRect line = list->visualItemRect(list->item(row));
+        const ChordBox& box = fingerings->Boxes()[row];
+        EXPECT_GE(line.height(), box.height) << "row " << row;
+        const QImage expected = ChordBoxImage(box, 1, shown.devicePixelRatio());
+        const QPoint at = (ChordBoxDelegate::BoxTopLeft(line) * shown.devicePixelRatio()).toPoint();
+        EXPECT_EQ(DifferentPixels(shown.copy(QRect(at, expected.size())), expected), 0) << "row " << row;
+    }
+    EXPECT_GE(fingerings->width(), fingerings->PreferredWidth(guitar->StringCount));
+
+    // Nothing chosen: Copy copies the chord's text alone.
+    EXPECT_TRUE(guitar->Frame()->Command(ComponentCommand::Copy));
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
+
+    // A clicked line is played and chosen: Copy gives its text and its box.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    EXPECT_TRUE(guitar->Frame()->Command(ComponentCommand::Copy));
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    char text[chord::TextFormSize];
+    guitar->Chord.ToString(text, sizeof text);
+    EXPECT_EQ(copied->text().toStdString(), text);
+    ASSERT_TRUE(copied->hasImage());
+    const QImage picture = qvariant_cast<QImage>(copied->imageData());
+    EXPECT_EQ(DifferentPixels(picture.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                              ChordBoxImage(fingerings->Boxes()[1], FingeringList::CopyScale)),
+              0);
+
+    // Another chord: the list starts afresh and nothing is chosen.
+    Type("\b");
+    EXPECT_TRUE(guitar->Frame()->Command(ComponentCommand::Copy));
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
+    SetClipboardAccess(nullptr);
+}
