@@ -15,8 +15,9 @@ constexpr double LabelSize = 7;
 constexpr double DigitDrop = 0.36;
 constexpr double MarkHalf = 2.5;  // the x's arms, the o's radius
 constexpr double MarkWidth = 1.1;
-constexpr double MarkY = Top - 6.5;
-constexpr double ArcRise = 3.5;
+constexpr double MarkY = Top - 7.5;
+constexpr double ArcAbove = 1.5;
+constexpr double ArcRise = 3;
 constexpr double ArcWidth = 1.2;
 
 // The bass string (the last slot) stands on the left.
@@ -89,8 +90,9 @@ ChordBox DrawChordBox(const Fingering& fingering, int capo)
                     {x, y + NumberSize * DigitDrop, std::to_string(finger), NumberSize, ChordBoxAnchor::Middle, true});
         }
     }
+    // The arc spans the barre's strings just above its row, clear of the nut.
     for (const FingerBarre& barre : fingering.hand.barres)
         box.arcs.push_back({StringX(barre.from, strings), StringX(barre.to, strings),
-                            RowMiddle(barre.fret, frets) - DotRadius - 0.5, ArcRise, ArcWidth});
+                            Top + (barre.fret - frets.first) * FretGap - ArcAbove, ArcRise, ArcWidth});
     return box;
 }

@@ -103,7 +103,7 @@ private:
 
 double StringX(int slot) { return Left + (5 - slot) * StringGap; }
 double RowY(int row) { return Top + (row + 0.5) * FretGap; }  // the middle of fret row `row` from 0
-constexpr double MarkY = Top - 6.5;
+constexpr double MarkY = Top - 7.5;
 
 // Pixels that differ by more than a faint edge, between two pictures of one size.
 int DifferentPixels(const QImage& a, const QImage& b)
@@ -124,13 +124,13 @@ TEST(ChordBoxes, DotsFingersBarresAndMarksWhereAGuitaristReadsThem)
         const char* frets;
         int firstFret;  // of the top row; 1 under the nut
         const char* fingers;
-        std::vector<std::pair<int, int>> barres;  // (fret, slots from the bass side to the thin side)
+        std::vector<int> barres;  // frets of barres across all six strings
     };
     const Box table[] = {
         {"open C", "x 3 2 0 1 0", 1, "x 3 2 x 1 x", {}},
-        {"F barre", "1 3 3 2 1 1", 1, "1 3 4 2 1 1", {{1, 0}}},
+        {"F barre", "1 3 3 2 1 1", 1, "1 3 4 2 1 1", {1}},
         {"D, two silent strings", "x x 0 2 3 2", 1, "x x x 1 3 2", {}},
-        {"A at the 5th fret", "5 7 7 6 5 5", 5, "1 3 4 2 1 1", {{5, 0}}},
+        {"A at the 5th fret", "5 7 7 6 5 5", 5, "1 3 4 2 1 1", {5}},
     };
     for (qreal ratio : {1.0, 2.0}) {
         for (const Box& row : table) {
@@ -165,12 +165,13 @@ TEST(ChordBoxes, DotsFingersBarresAndMarksWhereAGuitaristReadsThem)
                 EXPECT_EQ(image.DarkNear(x, MarkY), frets[s] == NotPlayedFret) << "string " << s + 1;
                 EXPECT_EQ(image.DarkNear(x + 2.5, MarkY), frets[s] == 0) << "string " << s + 1;
             }
-            // The barre's arc rises over its dots, between the outer strings.
+            // The barre's arc rises over its row, between the outer strings.
             const double apexX = (StringX(5) + StringX(0)) / 2;
-            for (const auto& [fret, to] : row.barres)
-                EXPECT_TRUE(image.DarkNear(apexX, RowY(fret - row.firstFret) - DotRadius - 4)) << "an arc at fret " << fret;
+            const auto apexY = [&](int fret) { return Top + (fret - row.firstFret) * FretGap - 4.5; };
+            for (int fret : row.barres)
+                EXPECT_TRUE(image.DarkNear(apexX, apexY(fret))) << "an arc at fret " << fret;
             if (row.barres.empty()) {
-                EXPECT_FALSE(image.DarkNear(apexX, RowY(0) - DotRadius - 4)) << "no arc";
+                EXPECT_FALSE(image.DarkNear(apexX, apexY(row.firstFret))) << "no arc";
             }
 
             // The nut under the nut, else a thin line and the fret the box starts at.
