@@ -8,7 +8,6 @@
 #include "core/theory/finger_placement.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdlib>
 #include <optional>
 
@@ -21,6 +20,9 @@ namespace {
 // keeps the C shape's 3 and 2).
 constexpr int FirstPositionFrets = 4;
 
+// How many fingers a set of the four holds (bit f - 1 for finger f).
+constexpr int FingersIn[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+
 // One finger's work: one string (with its course partners) or several laid
 // flat at one fret, across slots from >= to.
 struct Stop {
@@ -31,31 +33,55 @@ struct Stop {
     int finger = NoFinger;
 };
 
+bool ByFretFromTheBass(const Stop& a, const Stop& b) { return a.fret != b.fret ? a.fret < b.fret : a.from > b.from; }
+
+// The stops of one fingering, at most one a string: kept in place, since
+// the search numbers the fingers of every fingering it lists.
+class Stops {
+public:
+    void Add(const Stop& stop) { items_[count_++] = stop; }
+    int Size() const { return count_; }
+    bool Empty() const { return count_ == 0; }
+    Stop& operator[](int i) { return items_[i]; }
+    Stop* begin() { return items_.data(); }
+    Stop* end() { return items_.data() + count_; }
+    const Stop* begin() const { return items_.data(); }
+    const Stop* end() const { return items_.data() + count_; }
+    template <typename Predicate>
+    void RemoveIf(Predicate predicate)
+    {
+        count_ = static_cast<int>(std::remove_if(begin(), end(), predicate) - begin());
+    }
+
+private:
+    std::array<Stop, chord::Slots> items_;
+    int count_ = 0;
+};
+
 class Hand {
 public:
     Hand(const std::array<int, chord::Slots>& frets, const std::vector<NOTES>& open, int capo)
         : frets_(frets), open_(open), strings_(static_cast<int>(std::min<std::size_t>(open.size(), chord::Slots))),
           capo_(capo)
     {
+        for (int s = 0; s + 1 < strings_; ++s)
+            partner_[s] = frets_[s] == frets_[s + 1] && PitchClass(open_[s]) == PitchClass(open_[s + 1]);
     }
 
     FingerPlacement Place()
     {
         FingerPlacement placement;
-        std::vector<Stop> single = Singles();
-        if (single.empty()) return placement;
-        std::vector<Stop> stops;
-        const int lowest = single.front().fret;
+        Stops single = Singles();
+        if (single.Empty()) return placement;
+        Stops stops;
+        const int lowest = single[0].fret;
         if (auto barre = LowBarre(single)) {
-            stops.push_back(*barre);
-            std::erase_if(single, [&](const Stop& s) { return s.fret == lowest; });
+            stops.Add(*barre);
+            single.RemoveIf([&](const Stop& s) { return s.fret == lowest; });
         }
-        const int fingersLeft = MaxFretFingers - static_cast<int>(stops.size());
-        const std::vector<Stop> rest =
-            static_cast<int>(single.size()) <= fingersLeft ? single : Presses(single);
-        stops.insert(stops.end(), rest.begin(), rest.end());
-        std::sort(stops.begin(), stops.end(),
-                  [](const Stop& a, const Stop& b) { return a.fret != b.fret ? a.fret < b.fret : a.from > b.from; });
+        const Stops rest = single.Size() <= MaxFretFingers - stops.Size() ? single : Presses(single);
+        for (const Stop& stop : rest) stops.Add(stop);
+        std::sort(stops.begin(), stops.end(), ByFretFromTheBass);
         Number(stops, lowest);
         for (const Stop& stop : stops) {
             for (int s = stop.to; s <= stop.from; ++s)
@@ -68,29 +94,26 @@ public:
 private:
     bool Fretted(int s) const { return frets_[s] > capo_; }
     // Slot s sounds with its bass-side neighbour as one course, under one fingertip.
-    bool Partner(int s) const
-    {
-        return s + 1 < strings_ && PitchClass(open_[s]) == PitchClass(open_[s + 1]) && frets_[s] == frets_[s + 1];
-    }
+    bool Partner(int s) const { return partner_[s]; }
 
     // Every fretted string with its own fingertip, by fret, bass side first.
-    std::vector<Stop> Singles() const
+    Stops Singles() const
     {
-        std::vector<Stop> stops;
+        Stops stops;
         for (int s = strings_ - 1; s >= 0; --s) {
             if (!Fretted(s) || Partner(s)) continue;
             int to = s;
             while (to > 0 && Partner(to - 1)) --to;
-            stops.push_back({frets_[s], s, to, 1});
+            stops.Add({frets_[s], s, to, 1});
         }
-        std::stable_sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) { return a.fret < b.fret; });
+        std::sort(stops.begin(), stops.end(), ByFretFromTheBass);
         return stops;
     }
 
     // The index laid across the lowest fret, when the hand wants it there.
-    std::optional<Stop> LowBarre(const std::vector<Stop>& single) const
+    std::optional<Stop> LowBarre(const Stops& single) const
     {
-        const int lowest = single.front().fret;
+        const int lowest = single.begin()->fret;
         int from = -1, to = strings_, notes = 0;
         for (const Stop& stop : single)
             if (stop.fret == lowest) {
@@ -106,26 +129,25 @@ private:
         }
         int thinnest = 0;
         while (thinnest < strings_ && frets_[thinnest] < 0) ++thinnest;
-        const bool tooMany = static_cast<int>(single.size()) > MaxFretFingers;
-        const bool smallBarre = !higherUnder && to == thinnest && static_cast<int>(single.size()) > notes;
+        const bool tooMany = single.Size() > MaxFretFingers;
+        const bool smallBarre = !higherUnder && to == thinnest && single.Size() > notes;
         if (!tooMany && !smallBarre) return std::nullopt;
         return Stop{lowest, from, to, notes};
     }
 
     // Neighbouring strings at one fret under one finger each, as the search
     // counts them when fingers run short.
-    std::vector<Stop> Presses(const std::vector<Stop>& single) const
+    Stops Presses(Stops bySlot) const
     {
-        std::vector<Stop> bySlot = single;
         std::sort(bySlot.begin(), bySlot.end(), [](const Stop& a, const Stop& b) { return a.from > b.from; });
-        std::vector<Stop> presses;
+        Stops presses;
         for (const Stop& stop : bySlot) {
-            Stop* last = presses.empty() ? nullptr : &presses.back();
+            Stop* last = presses.Empty() ? nullptr : &presses[presses.Size() - 1];
             if (last && last->fret == stop.fret && last->to == stop.from + 1) {
                 last->to = stop.to;
                 ++last->notes;
             } else {
-                presses.push_back(stop);
+                presses.Add(stop);
             }
         }
         return presses;
@@ -134,12 +156,12 @@ private:
     // Rising finger numbers, each as near its fret's own finger as it can be;
     // between equals the higher fingers, which leave the index free (Em as
     // 0 2 3 0 0 0). A barre at the lowest fret is the index.
-    void Number(std::vector<Stop>& stops, int lowest) const
+    void Number(Stops& stops, int lowest) const
     {
-        const int highest = stops.back().fret;
-        const bool barre = stops.front().notes > 1 && stops.front().fret == lowest;
+        const int highest = stops[stops.Size() - 1].fret;
+        const bool barre = stops[0].notes > 1 && stops[0].fret == lowest;
         const bool firstPosition = !barre && highest - capo_ <= FirstPositionFrets;
-        const int count = static_cast<int>(stops.size());
+        const int count = stops.Size();
         if (count > MaxFretFingers) {  // no hand plays it; number them in order all the same
             for (int i = 0; i < count; ++i) stops[i].finger = std::min(i + 1, MaxFretFingers);
             return;
@@ -148,7 +170,7 @@ private:
         unsigned best = 0;
         // Each subset of the four fingers with as many members as stops, lowest finger first.
         for (unsigned set = 1; set < (1u << MaxFretFingers); ++set) {
-            if (std::popcount(set) != count || (barre && !(set & 1u))) continue;
+            if (FingersIn[set] != count || (barre && !(set & 1u))) continue;
             int cost = 0, sum = 0, i = 0;
             for (int finger = 1; finger <= MaxFretFingers; ++finger) {
                 if (!(set >> (finger - 1) & 1u)) continue;
@@ -172,6 +194,7 @@ private:
     const std::vector<NOTES>& open_;
     const int strings_;
     const int capo_;
+    std::array<bool, chord::Slots> partner_{};
 };
 
 }  // namespace
