@@ -45,8 +45,7 @@ bool WriteChordBoxFiles(const std::string& folder, const std::vector<Fingering>&
         return false;
     }
     for (std::size_t i = 0; i < fingerings.size(); ++i) {
-        const std::string path =
-            (std::filesystem::path(folder) / ChordBoxFileName(i + 1, fingerings.size())).string();
+        const std::string path = (std::filesystem::path(folder) / ChordBoxFileName(i + 1, fingerings.size())).string();
         int problem = 0;
         if (!WriteFile(path, ChordBoxSvg(DrawChordBox(fingerings[i], capo)), problem)) {
             Error(471, path.c_str(), problem ? std::strerror(problem) : "the file could not be written");

@@ -70,8 +70,7 @@ int RunFingeringsCommand(const std::vector<std::string>& args)
                                                 static_cast<int>(neck.capo), static_cast<int>(request.span),
                                                 request.anyBass, static_cast<std::size_t>(request.count));
     for (const Fingering& fingering : fingerings) std::printf("%s\n", FingeringText(fingering).c_str());
-    if (!request.svgFolder.empty() &&
-        !WriteChordBoxFiles(request.svgFolder, fingerings, static_cast<int>(neck.capo)))
+    if (!request.svgFolder.empty() && !WriteChordBoxFiles(request.svgFolder, fingerings, static_cast<int>(neck.capo)))
         return ExitFailure;
     return ExitOk;
 }

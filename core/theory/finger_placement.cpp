@@ -61,7 +61,9 @@ private:
 class Hand {
 public:
     Hand(const std::array<int, chord::Slots>& frets, const std::vector<NOTES>& open, int capo)
-        : frets_(frets), open_(open), strings_(static_cast<int>(std::min<std::size_t>(open.size(), chord::Slots))),
+        : frets_(frets),
+          open_(open),
+          strings_(static_cast<int>(std::min<std::size_t>(open.size(), chord::Slots))),
           capo_(capo)
     {
         for (int s = 0; s + 1 < strings_; ++s)

@@ -177,6 +177,7 @@ std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std
     std::stable_sort(found.begin(), found.end(),
                      [](const Fingering& a, const Fingering& b) { return a.cost < b.cost; });
     if (found.size() > count) found.resize(count);
-    for (Fingering& fingering : found) fingering.hand = PlaceFingers(fingering.frets, request.openStrings, request.capo);
+    for (Fingering& fingering : found)
+        fingering.hand = PlaceFingers(fingering.frets, request.openStrings, request.capo);
     return found;
 }

@@ -9,9 +9,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include <algorithm>
 #include <filesystem>
-#include <sstream>
 
 #include "app/commands/component_commands.h"
 #include "app/components/guitar/chord_box_delegate.h"
@@ -21,6 +19,7 @@
 #include "core/theory/chord_box.h"
 #include "core/theory/notes.h"
 #include "guitar_fixture.h"
+#include "support/listed_fingering.h"
 #include "ui/system_clipboard.h"
 
 using namespace ChordBoxLayout;
@@ -29,73 +28,29 @@ namespace {
 
 const std::vector<NOTES> Standard = {67, 62, 58, 53, 48, 43};  // E2 A2 D3 G3 B3 E4 in slots 5..0
 
-std::array<int, chord::Slots> Frets(const std::string& text)
-{
-    std::array<int, chord::Slots> frets;
-    frets.fill(NotPlayedFret);
-    std::istringstream words(text);
-    std::vector<int> read;
-    for (std::string word; words >> word;) read.push_back(word == "x" ? NotPlayedFret : std::stoi(word));
-    std::reverse(read.begin(), read.end());
-    std::copy(read.begin(), read.end(), frets.begin());
-    return frets;
-}
-
-// The fingering as the search lists it, fingers and all.
-Fingering Listed(const std::string& text)
-{
-    const auto frets = Frets(text);
-    FingeringRequest request;
-    request.openStrings = Standard;
-    NOTES lowest = NoNote;
-    for (int s = 0; s < 6; ++s) {
-        if (frets[s] == NotPlayedFret) continue;
-        request.pitchClasses |= static_cast<std::uint16_t>(1u << PitchClass(Standard[s] + frets[s]));
-        if (lowest == NoNote || Standard[s] + frets[s] < lowest) lowest = Standard[s] + frets[s];
-    }
-    request.bass = request.root = PitchClass(lowest);
-    for (const Fingering& f : FindRankedFingerings(request))
-        if (f.frets == frets) return f;
-    ADD_FAILURE() << text << " is not listed";
-    return {};
-}
-
 // Reads an image in box units, whatever its pixel ratio.
 class BoxImage {
 public:
     explicit BoxImage(QImage image) : image_(std::move(image)) {}
-    int Gray(double x, double y) const
+    // The pixels of `area`, and how many of them are dark (or light).
+    QImage Crop(const QRectF& area) const
     {
         const qreal r = image_.devicePixelRatio();
-        return qGray(image_.pixel(static_cast<int>(x * r), static_cast<int>(y * r)));
+        return image_.copy(QRect(QPoint(qFloor(area.left() * r), qFloor(area.top() * r)),
+                                 QPoint(qCeil(area.right() * r) - 1, qCeil(area.bottom() * r) - 1)));
     }
-    bool Dark(double x, double y) const { return Gray(x, y) < 100; }
-    // A thin line through (x, y) darkens a pixel next to it at least.
-    bool DarkNear(double x, double y) const { return DarkIn(QRectF(x - 0.6, y - 0.6, 1.2, 1.2)) > 0; }
-    bool Light(double x, double y) const { return Gray(x, y) > 200; }
-    // The pixels of a square of half-side `half` around (x, y).
-    QImage Crop(double x, double y, double half) const
+    int Count(const QRectF& area, bool dark) const
     {
-        const qreal r = image_.devicePixelRatio();
-        return image_.copy(QRectF((x - half) * r, (y - half) * r, 2 * half * r, 2 * half * r).toRect());
+        const QImage crop = Crop(area);
+        int count = 0;
+        for (int y = 0; y < crop.height(); ++y)
+            for (int x = 0; x < crop.width(); ++x)
+                count += dark ? qGray(crop.pixel(x, y)) < 100 : qGray(crop.pixel(x, y)) > 200;
+        return count;
     }
-    int LightIn(double x, double y, double half) const
-    {
-        const QImage crop = Crop(x, y, half);
-        int light = 0;
-        for (int py = 0; py < crop.height(); ++py)
-            for (int px = 0; px < crop.width(); ++px) light += qGray(crop.pixel(px, py)) > 200;
-        return light;
-    }
-    int DarkIn(const QRectF& box) const
-    {
-        const qreal r = image_.devicePixelRatio();
-        int dark = 0;
-        for (int py = qFloor(box.top() * r); py < qCeil(box.bottom() * r); ++py)
-            for (int px = qFloor(box.left() * r); px < qCeil(box.right() * r); ++px)
-                dark += qGray(image_.pixel(px, py)) < 100;
-        return dark;
-    }
+    // Something dark within `half` of (x, y): a thin line passing, a dot.
+    bool DarkNear(double x, double y, double half = 0.6) const { return Count(Around(x, y, half), true) > 0; }
+    static QRectF Around(double x, double y, double half) { return QRectF(x - half, y - half, 2 * half, 2 * half); }
 
 private:
     QImage image_;
@@ -135,22 +90,24 @@ TEST(ChordBoxes, DotsFingersBarresAndMarksWhereAGuitaristReadsThem)
     for (qreal ratio : {1.0, 2.0}) {
         for (const Box& row : table) {
             SCOPED_TRACE(std::string(row.chord) + " at pixel ratio " + std::to_string(ratio));
-            const Fingering fingering = Listed(row.frets);
+            const Fingering fingering = ListedFingering(Standard, row.frets);
             const ChordBox box = DrawChordBox(fingering, 0);
             const QImage picture = ChordBoxImage(box, 1, ratio);
             ASSERT_EQ(picture.width(), qCeil(box.width * ratio));
             const BoxImage image(picture);
-            const auto frets = Frets(row.frets), fingers = Frets(row.fingers);
+            const auto frets = FretsFromText(row.frets), fingers = FretsFromText(row.fingers);
 
             std::map<int, QImage> digit;  // one finger's number looks the same on every dot
             for (int s = 0; s < 6; ++s) {
                 const double x = StringX(s);
                 for (int r = 0; r < MinRows; ++r)
-                    EXPECT_EQ(image.Dark(x - 3.2, RowY(r)), frets[s] == row.firstFret + r) << "string " << s + 1 << " row " << r;
+                    EXPECT_EQ(image.DarkNear(x - 3.2, RowY(r), 0.4), frets[s] == row.firstFret + r)
+                        << "string " << s + 1 << " row " << r;
                 if (frets[s] > 0) {
                     const double y = RowY(frets[s] - row.firstFret);
-                    EXPECT_GT(image.LightIn(x, y, 2.5), 0) << "a number on the dot of string " << s + 1;
-                    const QImage number = image.Crop(x, y, 3);
+                    EXPECT_GT(image.Count(BoxImage::Around(x, y, 2.5), false), 0)
+                        << "a number on the dot of string " << s + 1;
+                    const QImage number = image.Crop(BoxImage::Around(x, y, 3));
                     if (digit.count(fingers[s])) {
                         EXPECT_EQ(number, digit[fingers[s]]) << "finger " << fingers[s] << " on string " << s + 1;
                     }
@@ -168,16 +125,16 @@ TEST(ChordBoxes, DotsFingersBarresAndMarksWhereAGuitaristReadsThem)
             // The barre's arc rises over its row, between the outer strings.
             const double apexX = (StringX(5) + StringX(0)) / 2;
             const auto apexY = [&](int fret) { return Top + (fret - row.firstFret) * FretGap - 4.5; };
-            for (int fret : row.barres)
-                EXPECT_TRUE(image.DarkNear(apexX, apexY(fret))) << "an arc at fret " << fret;
+            for (int fret : row.barres) EXPECT_TRUE(image.DarkNear(apexX, apexY(fret))) << "an arc at fret " << fret;
             if (row.barres.empty()) {
                 EXPECT_FALSE(image.DarkNear(apexX, apexY(row.firstFret))) << "no arc";
             }
 
             // The nut under the nut, else a thin line and the fret the box starts at.
             const bool atNut = row.firstFret == 1;
-            EXPECT_EQ(image.Dark(Left + 5, Top + 1.5), atNut);
-            EXPECT_EQ(image.DarkIn(QRectF(0, RowY(0) - 4, Left - DotRadius - 1, 8)) > 0, !atNut) << "the 5fr label";
+            EXPECT_EQ(image.DarkNear(Left + 5, Top + 1.5, 0.4), atNut);
+            EXPECT_EQ(image.Count(QRectF(0, RowY(0) - 4, Left - DotRadius - 1, 8), true) > 0, !atNut)
+                << "the 5fr label";
         }
     }
 }
@@ -195,8 +152,8 @@ TEST(ChordBoxes, TheSvgFilesOfTheCommandLineDrawTheListsPicture)
     int compared = 0;
     for (const Request& request : requests) {
         const std::string folder = scratch.File("boxes" + std::to_string(compared));
-        std::vector<std::string> args = {"--ini", ini, "fingerings", "--count", "6", "--capo",
-                                         std::to_string(request.capo)};
+        std::vector<std::string> args = {
+            "--ini", ini, "fingerings", "--count", "6", "--capo", std::to_string(request.capo)};
         args.insert(args.end(), request.notes.begin(), request.notes.end());
         const CliResult plain = RunCli(args);
         args.insert(args.begin() + 3, {"--svg", folder});

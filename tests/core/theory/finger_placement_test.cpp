@@ -3,52 +3,17 @@
 // teaches (C, A, G, E, D shapes in first position, the E- and A-shape barres).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/theory/ranked_fingerings.h"
 #include "definition_fixture.h"
+#include "support/listed_fingering.h"
 
 namespace {
 
 const std::vector<NOTES> Guitar = {67, 62, 58, 53, 48, 43};  // E2 A2 D3 G3 B3 E4 in slots 5..0
 const std::vector<NOTES> TwelveString = {67, 67, 62, 62, 58, 70, 53, 65, 48, 60, 43, 55};
-
-std::array<int, chord::Slots> Frets(const std::string& text)
-{
-    std::array<int, chord::Slots> frets;
-    frets.fill(NotPlayedFret);
-    std::istringstream words(text);
-    std::vector<int> read;
-    for (std::string word; words >> word;) read.push_back(word == "x" ? NotPlayedFret : std::stoi(word));
-    std::reverse(read.begin(), read.end());
-    std::copy(read.begin(), read.end(), frets.begin());
-    return frets;
-}
-
-// The fingering the search lists with these frets, for the chord they sound
-// with their lowest note as the bass.
-Fingering Searched(const std::vector<NOTES>& tuning, const std::string& text, int capo)
-{
-    FingeringRequest request;
-    request.openStrings = tuning;
-    request.capo = capo;
-    const auto frets = Frets(text);
-    NOTES lowest = NoNote;
-    for (std::size_t s = 0; s < tuning.size(); ++s) {
-        if (frets[s] == NotPlayedFret) continue;
-        const NOTES n = tuning[s] + frets[s];
-        request.pitchClasses |= static_cast<std::uint16_t>(1u << PitchClass(n));
-        if (lowest == NoNote || n < lowest) lowest = n;
-    }
-    request.bass = request.root = PitchClass(lowest);
-    for (const Fingering& f : FindRankedFingerings(request))
-        if (f.frets == frets) return f;
-    ADD_FAILURE() << text << " is not listed";
-    return {};
-}
 
 // As a chord chart prints them, bass string first: "x 3 2 x 1 x", x for no finger.
 std::string FingersText(const Fingering& f)
@@ -105,7 +70,7 @@ TEST(FingerPlacement, TheFingersChordChartsPrint)
     };
     for (const Shape& row : table) {
         SCOPED_TRACE(row.chord);
-        const Fingering f = Searched(row.tuning, row.frets, row.capo);
+        const Fingering f = ListedFingering(row.tuning, row.frets, row.capo);
         EXPECT_EQ(FingersText(f), row.fingers);
         EXPECT_EQ(BarresText(f), row.barres);
     }
