@@ -1,8 +1,5 @@
 #include "app/components/guitar/fingering_list.h"
 
-#include "app/components/guitar/chord_box_delegate.h"
-#include "app/components/guitar/chord_box_painter.h"
-
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
@@ -10,6 +7,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+#include "app/components/guitar/chord_box_delegate.h"
+#include "app/components/guitar/chord_box_painter.h"
 
 namespace {
 
