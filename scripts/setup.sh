@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   libfluidsynth-dev timgm6mb-soundfont
   # jackd2's development files, named so that apt never picks the other JACK
   # for librtmidi-dev; jackd2 also runs the real-port tests

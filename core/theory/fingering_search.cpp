@@ -9,6 +9,7 @@
 #include <bit>
 #include <vector>
 
+#include "core/theory/finger_placement.h"
 #include "core/theory/fingering_playability.h"
 #include "core/theory/pitch_set.h"
 #include "core/theory/ranked_fingerings.h"
@@ -176,5 +177,7 @@ std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std
     std::stable_sort(found.begin(), found.end(),
                      [](const Fingering& a, const Fingering& b) { return a.cost < b.cost; });
     if (found.size() > count) found.resize(count);
+    for (Fingering& fingering : found)
+        fingering.hand = PlaceFingers(fingering.frets, request.openStrings, request.capo);
     return found;
 }

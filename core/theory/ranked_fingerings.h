@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/theory/chord.h"
+#include "core/theory/finger_placement.h"
 #include "core/theory/pitch_set.h"
 #include "core/theory/notes.h"
 
@@ -46,6 +47,7 @@ struct Fingering {
     int strings = 0;
     int fingers = 0;  // fretting fingers, a barre or a course counted once
     int cost = 0;     // lower plays more easily
+    FingerPlacement hand;  // which finger frets each string
 };
 
 // Every fingering that sounds exactly the request's pitch classes, the bass

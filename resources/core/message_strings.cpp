@@ -64,6 +64,8 @@ constexpr StringTableEntry Messages[] = {
     {458,
      "Cantrel Studio is already running but could not open %s: it stopped before it was ready.  Start it again, or "
      "open the studio there with Studio > Open."},
+    {470, "The chord boxes could not be written to the folder %s: %s."},
+    {471, "The chord box %s could not be written: %s."},
     {475, "%s cannot be opened: %s."},
     {476, "%s is not a Standard MIDI File: %s."},
     {477, "%s is a MIDI file of format %s, whose tracks are separate patterns rather than one song.  Only files "

@@ -8,6 +8,9 @@
 
 #include <algorithm>
 
+#include "app/components/guitar/chord_box_delegate.h"
+#include "app/components/guitar/chord_box_painter.h"
+
 namespace {
 
 // The frets right-aligned in `width` characters each, so that the frets of
@@ -34,6 +37,7 @@ FingeringList::FingeringList(QWidget* parent) : QWidget(parent), list_(new QList
     // The frets of one string stand under those of the line above.
     list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     list_->setFocusPolicy(Qt::NoFocus);  // typing stays with the fingerboard
+    list_->setItemDelegate(new ChordBoxDelegate(boxes_, list_));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(2);
@@ -54,16 +58,27 @@ void FingeringList::Answer(const FingeringQuestion& question)
     fingerings_ = RankedFingeringsForPitchSet(question.pitchSet, tuning, question.fretPositions, question.capo,
                                               DefaultHandSpan, false, Lines);
     list_->clear();
+    boxes_.clear();
+    for (const Fingering& fingering : fingerings_) boxes_.push_back(DrawChordBox(fingering, question.capo));
     const bool twoDigits = std::any_of(fingerings_.begin(), fingerings_.end(), [](const Fingering& f) {
         return std::any_of(f.frets.begin(), f.frets.begin() + f.strings, [](int fret) { return fret >= 10; });
     });
     for (const Fingering& fingering : fingerings_) list_->addItem(Line(fingering, twoDigits ? 2 : 1));
 }
 
+QImage FingeringList::ChosenBoxImage() const
+{
+    const QListWidgetItem* chosen = list_->currentItem();
+    const int row = chosen && chosen->isSelected() ? list_->row(chosen) : -1;
+    if (row < 0 || row >= static_cast<int>(boxes_.size())) return {};
+    return ChordBoxImage(boxes_[row], CopyScale);
+}
+
 int FingeringList::PreferredWidth(int strings) const
 {
-    // Two-digit frets on every string, the scroll bar and the margins.
+    // The box, two-digit frets on every string beside it, the scroll bar and the margins.
     const int characters = 3 * strings + 1;
-    return QFontMetrics(list_->font()).averageCharWidth() * characters +
+    const int box = ChordBoxDelegate::Margin + qCeil(ChordBoxWidth(strings)) + ChordBoxDelegate::Gap;
+    return box + QFontMetrics(list_->font()).averageCharWidth() * characters +
            list_->verticalScrollBar()->sizeHint().width() + 16;
 }

@@ -1,13 +1,16 @@
 #pragma once
 // The "Fingerings" list beside the fingerboard: the best fingerings of the
 // Guitar's chord, or of the chord Find found, on its tuning, best first.
-// Clicking a line hands that fingering to the Guitar.
+// Each line is a chord box with its frets beside it; clicking a line hands
+// that fingering to the Guitar.
 
+#include <QImage>
 #include <QWidget>
 
 #include <array>
 #include <vector>
 
+#include "core/theory/chord_box.h"
 #include "core/theory/ranked_fingerings.h"
 
 class QListWidget;
@@ -34,6 +37,12 @@ public:
     // shows them already (so that a click keeps its line).
     void Answer(const FingeringQuestion& question);
     const std::vector<Fingering>& Shown() const { return fingerings_; }
+    const std::vector<ChordBox>& Boxes() const { return boxes_; }
+    // The chord box of the line last clicked, as a picture to copy; null
+    // when no line is chosen.
+    QImage ChosenBoxImage() const;
+    // Pixels per box unit of that picture.
+    static constexpr qreal CopyScale = 3;
     QListWidget* List() const { return list_; }
     // The width it takes beside a fingerboard of so many strings.
     int PreferredWidth(int strings) const;
@@ -45,4 +54,5 @@ private:
     QListWidget* list_;
     FingeringQuestion answered_;
     std::vector<Fingering> fingerings_;
+    std::vector<ChordBox> boxes_;
 };

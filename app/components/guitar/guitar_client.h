@@ -64,6 +64,9 @@ public:
     void SaveSettings(char*& out, int& remaining) override;
     void LoadSettings(char*& in, int& remaining) override;
     void CutChord() override;
+    // The chord's text form, and the chord box chosen in the Fingerings list
+    // as a picture beside it.
+    void CopyChord() override;
     void ShowFound(PitchSet found) override;
     void TakeChord(const chord& c) override;
     // Lays c's notes on the strings as an arriving chord, without sounding.
