@@ -171,7 +171,7 @@ void ApplyNamingOptions(const GlobalOptions& options)
 const char* GlobalOptionsHelp()
 {
     return "  --ini FILE                 use FILE as the settings file\n"
-           "  --accidentals N            black keys as 0 sharps, 1 flats, 2 custom, 3 standard (default)\n"
+           "  --accidentals N            black keys as 0 sharps, 1 flats, 2 custom, 3 standard (default), 4 by chord\n"
            "  --custom-accidentals MASK  flat names under 2: 1 Db, 2 Eb, 4 Gb, 8 Ab, 16 Bb (default 0)\n"
            "  --no-root [0|1]            also name chords whose root is not played (default 1)\n"
            "  --diff-bass [0|1]          show a bass that is not the root (default 0)\n"

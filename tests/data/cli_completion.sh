@@ -54,7 +54,7 @@ expect "$options" --
 expect "0|1|$commands" --no-root ""
 expect "strings|studio" --no-root st
 expect "--batch|--capo|--frets|--tuning" strings --
-expect "--any-bass|--capo|--count|--frets|--span|--tuning" "${settings[@]}" fingerings --tuning 1 --
+expect "--any-bass|--capo|--count|--frets|--span|--svg|--tuning" "${settings[@]}" fingerings --tuning 1 --
 # Several tunings match: each with its name; one: the bare number.
 expect "1  Lute 2 Course 2|10  Lute 11 Course 11|11  Lute 12 Course 12" "${settings[@]}" strings --capo 2 --tuning 1
 expect "7" "${settings[@]}" --accidentals 1 fingerings --tuning 7
@@ -65,16 +65,11 @@ expect "" play --device 0 C5 ""
 # A command's name as the value of a global option is no command.
 expect "$options" --ini name --
 
-# What the command line offers since the chords of MIDI files, the octave
-# setting and chord boxes came.
-has() { "$cli" --help | grep -q -- "$1"; }
-if has '^  chords '; then
-  expect "bar|beat|change" chords song.mid --per ""
-  expect "d.mid|songs" chords ""
-  expect "songs/f.mid" chords songs/
-fi
-has '^  --octaves' && expect "a|c" --octaves ""
-has ' --svg DIR' && expect "songs" fingerings --svg ""
+expect "bar|beat|change" chords song.mid --per ""
+expect "d.mid|songs" chords ""
+expect "songs/f.mid" chords songs/
+expect "a|c" --octaves ""
+expect "songs" fingerings --svg ""
 
 [ "$failures" -eq 0 ] || exit 1
 echo "cli_completion: all offers as expected"
