@@ -19,6 +19,7 @@
 #include "app/components/guitar/string_markers.h"
 #include "app/components/shared/live_midi_input.h"
 #include "app/components/shared/typing_map.h"
+#include "core/studio/arrival_sound.h"
 #include "core/studio/byte_fields.h"
 #include "core/studio/component_types.h"
 #include "controls/font_size_mapper.h"
@@ -220,7 +221,7 @@ void GuitarClient::ModeChanged()
 void GuitarClient::TakeChord(const chord& c)
 {
     LayOnStrings(c);
-    if (SoundOn) Chord.TimedSound(ArrivalSoundMs);
+    if (SoundOn && ArrivalsSound()) Chord.TimedSound(ArrivalSoundMs);
 }
 
 void GuitarClient::LayOnStrings(const chord& c)

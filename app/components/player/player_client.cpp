@@ -23,6 +23,7 @@
 #include "core/services/error.h"
 #include "core/services/file_names.h"
 #include "app/components/shared/quiet_hex_record.h"
+#include "core/studio/arrival_sound.h"
 #include "core/studio/component_types.h"
 #include "core/studio/note_flow.h"
 #include "core/studio/studio_modified.h"
@@ -338,6 +339,11 @@ void PlayerClient::ChordBegins(int span)
     for (NOTES n : spans_[span].notes) Chord.AddNote(n);
     chart_->Follow(span);
     ShowChordNamesWhenActive();
+    // The song already sounds its chords: the components after show and name
+    // them without sounding them again. Silenced, or standing still, the
+    // Player leaves the sounding to them.
+    std::optional<SoundedAtSource> sounded;
+    if (transport_.Playing() && SoundOn) sounded.emplace();
     PutOut(this);
 }
 

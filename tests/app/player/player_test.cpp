@@ -189,13 +189,15 @@ TEST_F(PlayerTest, PlaysTheProgressionIntoAKeyboardAndAnAnalyzerInOrder)
     EXPECT_TRUE(errors.Empty());
 }
 
-TEST_F(PlayerTest, SoundsTheSongsInstrumentsAndDynamics)
+TEST_F(PlayerTest, SoundsTheSongsInstrumentsAndDynamicsAndEachChordOnce)
 {
     songPath = scratch.Write("instruments.mid", WithInstruments());
     PlayerClient* player = NewPlayer();
     ASSERT_TRUE(player && player->HasSong());
+    // A Keyboard after it with its sound on shows the chords as they come,
+    // without sounding them a second time over the song.
     Connect(player, 0, keyboard, 0);
-    keyboard->SoundOn = 0;
+    ASSERT_TRUE(keyboard->SoundOn);
     MidiDev::lastmidi->velocity = 127;  // full volume: the velocities as written
     capture->ClearMessages();
     PlayThrough(player);
@@ -206,10 +208,16 @@ TEST_F(PlayerTest, SoundsTheSongsInstrumentsAndDynamics)
                                                 "N0:55:30", "N0:59:30", "N0:62:30", "N1:74:127"}));
     EXPECT_EQ(Notes(), (std::vector<NOTES>{58, 62, 65, 77}));  // the melody is analysed too
 
-    // Playing on from the last chord, at half volume: the instruments in force there
-    // go out before the notes.
+    // Standing still, a chord chosen in the chart is sounded by the Keyboard,
+    // since the Player sounds nothing then.
     MidiDev::lastmidi->velocity = 64;
+    capture->ClearMessages();
     player->JumpToSpan(3);
+    const auto chosen = Sent();
+    EXPECT_EQ(std::count_if(chosen.begin(), chosen.end(), [](const std::string& s) { return s[0] == 'N'; }), 4);
+
+    // Playing on from there, at half volume: the instruments in force there
+    // go out before the notes.
     capture->ClearMessages();
     PlayThrough(player);
     EXPECT_EQ(Sent(), (std::vector<std::string>{"P0:48", "P1:0", "N0:55:15", "N0:59:15", "N0:62:15", "N1:74:64"}));
