@@ -115,10 +115,7 @@ int MidiDev::Send(const std::uint8_t* bytes, int size)
     return 0;
 }
 
-int MidiDev::Note(int channel, int note, int on)
-{
-    return SendNote(channel, note, on ? 1 : 0, velocity);
-}
+int MidiDev::Note(int channel, int note, int on) { return SendNote(channel, note, on ? 1 : 0, velocity); }
 
 int MidiDev::NoteWithVelocity(int channel, int note, int written)
 {

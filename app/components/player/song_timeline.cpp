@@ -35,7 +35,8 @@ std::vector<TimelineEvent> BuildTimeline(const MidiSong& song, const std::vector
         events.push_back(Program(change.seconds, change.channel, change.program));
     }
     for (int channel = 0; channel < 16; ++channel)
-        if (channel != PercussionChannel && (played & ~setAtStart & (1u << channel))) events.push_back(Program(0, channel, 0));
+        if (channel != PercussionChannel && (played & ~setAtStart & (1u << channel)))
+            events.push_back(Program(0, channel, 0));
     for (std::size_t i = 0; i < spans.size(); ++i) {
         TimelineEvent e;
         e.seconds = spans[i].startSeconds;

@@ -221,6 +221,18 @@ TEST_F(PlayerTest, SoundsTheSongsInstrumentsAndDynamicsAndEachChordOnce)
     capture->ClearMessages();
     PlayThrough(player);
     EXPECT_EQ(Sent(), (std::vector<std::string>{"P0:48", "P1:0", "N0:55:15", "N0:59:15", "N0:62:15", "N1:74:64"}));
+
+    // The Player silenced, the Keyboard sounds every chord as it comes.
+    player->SetSound(0);
+    capture->ClearMessages();
+    PlayThrough(player);
+    const auto silenced = Sent();
+    EXPECT_EQ(std::count(silenced.begin(), silenced.end(), "P0:0"), 4);
+    std::vector<std::string> on;
+    std::copy_if(silenced.begin(), silenced.end(), std::back_inserter(on),
+                 [](const std::string& s) { return s[0] == 'N'; });
+    EXPECT_EQ(on.size(), 13u);  // three notes a chord, the melody with the last
+    EXPECT_TRUE(std::all_of(on.begin(), on.end(), [](const std::string& s) { return s.ends_with(":64"); }));
     EXPECT_TRUE(errors.Empty());
 }
 
