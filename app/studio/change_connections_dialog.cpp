@@ -19,7 +19,12 @@ std::unique_ptr<ConnectionsDialog> MakeChangeConnectionsDialog(QWidget* parent, 
     using Side = ConnectionsDialog::Side;
     auto dialog =
         std::make_unique<ConnectionsDialog>(parent, 5004, c, 103, QString::fromUtf8(PassInAndOutThrough), false);
-    dialog->AddPortList(101, QStringLiteral("Component Connected to Input"), Side::Input, 0);
+    // A component without an input (a Player) shows only its output: neither
+    // an input to choose nor a switch passing it through.
+    if (c->InputCount > 0)
+        dialog->AddPortList(101, QStringLiteral("Component Connected to Input"), Side::Input, 0);
+    else
+        dialog->HidePassThroughSwitch();
     dialog->AddPortList(102, QStringLiteral("Component Connected to Output"), Side::Output, 0);
     dialog->Finish();
     return dialog;

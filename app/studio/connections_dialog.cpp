@@ -60,6 +60,8 @@ void ConnectionsDialog::AddPortList(int id, const QString& caption, Side side, i
 
 void ConnectionsDialog::Finish() { static_cast<QVBoxLayout*>(layout())->addWidget(CreateButtonBox()); }
 
+void ConnectionsDialog::HidePassThroughSwitch() { switch_->hide(); }
+
 ComponentNode* ConnectionsDialog::Chosen(int id) const
 {
     for (const PortList& list : lists_) {

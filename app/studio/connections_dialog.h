@@ -28,6 +28,8 @@ public:
     void AddPortList(int id, const QString& caption, Side side, int port);
     // Finishes the layout (buttons at the bottom).
     void Finish();
+    // For a component that has nothing to pass through; its setting stays.
+    void HidePassThroughSwitch();
 
     // The component chosen in list id (null for "[No Connection]" or a title
     // that no longer matches), and the switch.

@@ -115,7 +115,17 @@ int MidiDev::Send(const std::uint8_t* bytes, int size)
     return 0;
 }
 
-int MidiDev::Note(int channel, int note, int on)
+int MidiDev::Note(int channel, int note, int on) { return SendNote(channel, note, on ? 1 : 0, velocity); }
+
+int MidiDev::NoteWithVelocity(int channel, int note, int written)
+{
+    const int volume = std::clamp(velocity, 0, 127);
+    const int scaled = (std::clamp(written, 0, 127) * volume + 63) / 127;
+    // A soft note stays a note-on while there is any volume at all.
+    return SendNote(channel, note, 1, written > 0 && volume > 0 ? std::max(scaled, 1) : 0);
+}
+
+int MidiDev::SendNote(int channel, int note, int on, int noteVelocity)
 {
     if (!handle || (on && mute)) return 1;
     const int key = note - LowestNote;
@@ -124,7 +134,7 @@ int MidiDev::Note(int channel, int note, int on)
     const std::uint8_t bytes[3] = {
         static_cast<std::uint8_t>((on ? 0x90 : 0x80) | channel),
         static_cast<std::uint8_t>(key),
-        on ? DataByte(velocity) : std::uint8_t{0},
+        on ? DataByte(noteVelocity) : std::uint8_t{0},
     };
     return Send(bytes, 3);
 }

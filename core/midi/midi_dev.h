@@ -46,6 +46,9 @@ public:
     // Note-on (`on` 1) or note-off for a NOTES value. 1 when nothing was sent
     // (no device, muted, or a beep for a device that is gone or busy), 0 else.
     int Note(int channel, int note, int on);
+    // Note-on with a velocity of its own (a song's), scaled by `velocity`,
+    // the volume the user chose: at 127 it goes out as written. Returns as Note.
+    int NoteWithVelocity(int channel, int note, int written);
     int SetInstrument(int channel, int program);
 
     // -2: the primary device (may be null). Otherwise the registered device
@@ -64,6 +67,7 @@ public:
 
 private:
     int Send(const std::uint8_t* bytes, int size);
+    int SendNote(int channel, int note, int on, int noteVelocity);
     void Register();
     void Unregister();
 

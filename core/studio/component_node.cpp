@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/studio/arrival_sound.h"
 #include "core/studio/component_links.h"
 #include "core/studio/note_flow.h"
 
@@ -63,7 +64,7 @@ int ComponentNode::SendChordTo(ComponentNode* target)
 void ComponentNode::TakeChord(const chord& c)
 {
     for (int i = 0; i < chord::Slots; ++i) Chord.notes[i] = c.notes[i];
-    if (SoundOn) Chord.TimedSound(500);
+    if (SoundOn && ArrivalsSound()) Chord.TimedSound(500);
 }
 
 ComponentNode* FirstComponent() { return firstComponent; }

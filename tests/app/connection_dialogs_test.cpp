@@ -140,6 +140,7 @@ TEST_F(ConnectionDialogsTest, OkOnAnUnchangedDialogKeepsEveryLink)
     JoinerClient* both = Joiner("Both");
     RecordingClient* loop = Recorder("Loop");
     JoinerClient* selfJoin = Joiner("SelfJoin");
+    auto* song = Create<mmMDIChildClient>(ComponentKind::Player, "Song");  // an output only
     Connect(keys, 0, fork, 0);
     Connect(fork, 0, guitar, 0);
     Connect(fork, 1, analyzer, 0);
@@ -150,6 +151,7 @@ TEST_F(ConnectionDialogsTest, OkOnAnUnchangedDialogKeepsEveryLink)
     Connect(cross, 1, both, 0);
     Connect(loop, 0, loop, 0);
     Connect(selfJoin, 0, selfJoin, 1);
+    Connect(song, 0, keys, 0);
     fork->PassThrough = 0;  // the switch as it stands is kept too
 
     QTimer ok;
@@ -165,6 +167,12 @@ TEST_F(ConnectionDialogsTest, OkOnAnUnchangedDialogKeepsEveryLink)
         EXPECT_EQ(AllLinks(), before) << "after OK on " << n->Title();
         EXPECT_EQ(n->PassThrough, passThrough) << n->Title();
     }
+
+    // The Player's dialog offers its output and nothing it does not have.
+    auto player = MakeChangeConnectionsDialog(nullptr, song);
+    EXPECT_EQ(player->findChild<QListWidget*>("id101"), nullptr);
+    EXPECT_EQ(SelectedIn(*player, 102), "Keys");
+    EXPECT_TRUE(player->findChild<QCheckBox*>("id103")->isHidden());
 
     // A changed choice links the new component at its first free port: the
     // Guitar fed from the Splitter's output kept free for it.

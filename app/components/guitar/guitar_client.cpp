@@ -20,6 +20,7 @@
 #include "app/components/shared/live_midi_input.h"
 #include "app/components/shared/note_tool_tip.h"
 #include "app/components/shared/typing_map.h"
+#include "core/studio/arrival_sound.h"
 #include "core/studio/byte_fields.h"
 #include "core/studio/component_types.h"
 #include "controls/font_size_mapper.h"
@@ -226,7 +227,7 @@ void GuitarClient::ModeChanged()
 void GuitarClient::TakeChord(const chord& c)
 {
     LayOnStrings(c);
-    if (SoundOn) Chord.TimedSound(ArrivalSoundMs);
+    if (SoundOn && ArrivalsSound()) Chord.TimedSound(ArrivalSoundMs);
 }
 
 void GuitarClient::LayOnStrings(const chord& c)

@@ -14,6 +14,7 @@
 #include "app/components/shared/live_midi_input.h"
 #include "app/components/shared/note_tool_tip.h"
 #include "app/components/shared/typing_map.h"
+#include "core/studio/arrival_sound.h"
 #include "core/studio/component_types.h"
 #include "controls/font_size_mapper.h"
 #include "core/services/hex_record.h"
@@ -243,7 +244,7 @@ void KeyboardClient::MouseDown(Qt::KeyboardModifiers keys, QPoint& point)
 void KeyboardClient::TakeChord(const chord& c)
 {
     LayOnKeys(c);
-    if (SoundOn) Chord.TimedSound(500);
+    if (SoundOn && ArrivalsSound()) Chord.TimedSound(500);
 }
 
 void KeyboardClient::LayOnKeys(const chord& c)

@@ -23,6 +23,7 @@
 #include "core/services/error.h"
 #include "core/services/file_names.h"
 #include "app/components/shared/quiet_hex_record.h"
+#include "core/studio/arrival_sound.h"
 #include "core/studio/component_types.h"
 #include "core/studio/note_flow.h"
 #include "core/studio/studio_modified.h"
@@ -137,7 +138,8 @@ PlayerClient::PlayerClient() : mmMDIChildClient(ComponentType::Player)
     connect(channels_, &ChannelSwitches::AnalysedChanged, this, &PlayerClient::SetAnalysed);
     connect(chart_, &ChordChart::SpanChosen, this, &PlayerClient::JumpToSpan);
 
-    transport_.SendNote = [this](int channel, int key, bool on) { SendNote(channel, key, on); };
+    transport_.SendNote = [this](int channel, int key, int velocity) { SendNote(channel, key, velocity); };
+    transport_.SendProgram = [this](int channel, int program) { SendProgram(channel, program); };
     transport_.ChordBegins = [this](int span) { ChordBegins(span); };
     transport_.Finished = [this] {
         positionTimer_.stop();
@@ -307,14 +309,27 @@ void PlayerClient::ChooseOutput(int index)
     const std::uint16_t heard = transport_.Heard();
     transport_.SetHeard(0);
     Chord.midiOutput = static_cast<std::int16_t>(index);
+    if (transport_.Playing()) transport_.SendInstruments();
     transport_.SetHeard(heard);
     MarkStudioModified();
 }
 
-void PlayerClient::SendNote(int channel, int key, bool on)
+MidiDev* PlayerClient::Output() const { return MidiDev::MidiOut(Chord.midiOutput - 2); }
+
+void PlayerClient::SendNote(int channel, int key, int velocity)
 {
-    if (on && !SoundOn) return;
-    if (MidiDev* device = MidiDev::MidiOut(Chord.midiOutput - 2)) device->Note(channel, key + 3, on ? 1 : 0);
+    if (velocity > 0 && !SoundOn) return;
+    MidiDev* device = Output();
+    if (!device) return;
+    if (velocity > 0)
+        device->NoteWithVelocity(channel, key + 3, velocity);
+    else
+        device->Note(channel, key + 3, 0);
+}
+
+void PlayerClient::SendProgram(int channel, int program)
+{
+    if (MidiDev* device = Output()) device->SetInstrument(channel, program);
 }
 
 void PlayerClient::ChordBegins(int span)
@@ -324,6 +339,11 @@ void PlayerClient::ChordBegins(int span)
     for (NOTES n : spans_[span].notes) Chord.AddNote(n);
     chart_->Follow(span);
     ShowChordNamesWhenActive();
+    // The song already sounds its chords: the components after show and name
+    // them without sounding them again. Silenced, or standing still, the
+    // Player leaves the sounding to them.
+    std::optional<SoundedAtSource> sounded;
+    if (transport_.Playing() && SoundOn) sounded.emplace();
     PutOut(this);
 }
 

@@ -18,6 +18,7 @@
 #include "core/songs/song_chords.h"
 
 class ChannelSwitches;
+class MidiDev;
 class ChordChart;
 class QComboBox;
 class QLabel;
@@ -75,7 +76,9 @@ public:
 private:
     void ReadChords();
     void ChordBegins(int span);
-    void SendNote(int channel, int key, bool on);
+    void SendNote(int channel, int key, int velocity);
+    void SendProgram(int channel, int program);
+    MidiDev* Output() const;
     void ShowPosition();
     void ShowSong();
     void ChooseOutput(int index);

@@ -2,18 +2,48 @@
 
 #include <algorithm>
 
+namespace {
+constexpr int PercussionChannel = 9;
+
+TimelineEvent Program(double seconds, int channel, int program)
+{
+    TimelineEvent e;
+    e.seconds = seconds;
+    e.kind = TimelineEvent::ProgramChange;
+    e.channel = static_cast<std::uint8_t>(channel);
+    e.program = static_cast<std::uint8_t>(program);
+    return e;
+}
+}  // namespace
+
 std::vector<TimelineEvent> BuildTimeline(const MidiSong& song, const std::vector<ChordSpan>& spans)
 {
     std::vector<TimelineEvent> events;
-    events.reserve(song.notes.size() * 2 + spans.size());
+    events.reserve(song.notes.size() * 2 + song.programs.size() + spans.size() + 16);
+    std::uint16_t played = 0;
     for (const SongNote& n : song.notes) {
         const auto channel = static_cast<std::uint8_t>(n.channel);
         const auto key = static_cast<std::uint8_t>(n.key);
-        events.push_back({n.startSeconds, TimelineEvent::NoteOn, channel, key, -1});
-        events.push_back({n.endSeconds, TimelineEvent::NoteOff, channel, key, -1});
+        events.push_back({n.startSeconds, TimelineEvent::NoteOn, channel, key, static_cast<std::uint8_t>(n.velocity)});
+        events.push_back({n.endSeconds, TimelineEvent::NoteOff, channel, key});
+        played |= static_cast<std::uint16_t>(1u << n.channel);
     }
-    for (std::size_t i = 0; i < spans.size(); ++i)
-        events.push_back({spans[i].startSeconds, TimelineEvent::ChordBegins, 0, 0, static_cast<int>(i)});
+    std::uint16_t setAtStart = 0;
+    for (const ProgramChange& change : song.programs) {
+        if (change.channel == PercussionChannel) continue;
+        if (change.tick == 0) setAtStart |= static_cast<std::uint16_t>(1u << change.channel);
+        events.push_back(Program(change.seconds, change.channel, change.program));
+    }
+    for (int channel = 0; channel < 16; ++channel)
+        if (channel != PercussionChannel && (played & ~setAtStart & (1u << channel)))
+            events.push_back(Program(0, channel, 0));
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        TimelineEvent e;
+        e.seconds = spans[i].startSeconds;
+        e.kind = TimelineEvent::ChordBegins;
+        e.span = static_cast<int>(i);
+        events.push_back(e);
+    }
     std::stable_sort(events.begin(), events.end(), [](const TimelineEvent& a, const TimelineEvent& b) {
         return a.seconds != b.seconds ? a.seconds < b.seconds : a.kind < b.kind;
     });

@@ -1,7 +1,8 @@
 #pragma once
 // What a playing song does, moment by moment: notes starting and ending on
-// their channels, and the chord spans beginning. At one moment notes end
-// first, then notes start, then the chord that they form goes out.
+// their channels, channels changing instrument, and the chord spans
+// beginning. At one moment notes end first, then instruments change, then
+// notes start, then the chord that they form goes out.
 
 #include <cstdint>
 #include <vector>
@@ -10,14 +11,19 @@
 #include "core/songs/song_chords.h"
 
 struct TimelineEvent {
-    enum Kind : std::uint8_t { NoteOff, NoteOn, ChordBegins };
+    enum Kind : std::uint8_t { NoteOff, ProgramChange, NoteOn, ChordBegins };
     double seconds = 0;
     Kind kind = NoteOn;
     std::uint8_t channel = 0;
     std::uint8_t key = 0;
-    int span = -1;  // the chord span that begins
+    std::uint8_t velocity = 0;  // of a NoteOn, as the song wrote it
+    std::uint8_t program = 0;   // of a ProgramChange
+    int span = -1;              // the chord span that begins
 };
 
+// Every melodic channel the song plays starts on its own instrument: the
+// program the song sets at its start, or the General MIDI piano. The
+// percussion channel keeps the drum kit the output has.
 std::vector<TimelineEvent> BuildTimeline(const MidiSong& song, const std::vector<ChordSpan>& spans);
 
 // The index of the first event at or after `seconds`.

@@ -47,6 +47,7 @@ void SongTransport::Play()
     if (anchorSeconds_ >= length_) JumpTo(0);
     Anchor(anchorSeconds_);
     playing_ = true;
+    SendInstruments();
     Dispatch();
 }
 
@@ -73,7 +74,19 @@ void SongTransport::JumpTo(double seconds)
     const double at = std::clamp(seconds, 0.0, length_);
     Anchor(at);
     next_ = FirstEventAt(events_, at);
-    if (playing_) Dispatch();
+    if (!playing_) return;
+    SendInstruments();
+    Dispatch();
+}
+
+void SongTransport::SendInstruments()
+{
+    std::array<int, 16> programs;
+    programs.fill(-1);
+    for (std::size_t i = 0; i < next_; ++i)
+        if (events_[i].kind == TimelineEvent::ProgramChange) programs[events_[i].channel] = events_[i].program;
+    for (int channel = 0; channel < 16; ++channel)
+        if (programs[channel] >= 0 && SendProgram) SendProgram(channel, programs[channel]);
 }
 
 void SongTransport::SetTempoPercent(int percent)
@@ -99,7 +112,7 @@ void SongTransport::SilenceChannels(std::uint16_t channels)
             std::uint8_t& count = sounding_[channel * 128 + key];
             if (count == 0) continue;
             count = 0;
-            if (SendNote) SendNote(channel, key, false);
+            if (SendNote) SendNote(channel, key, 0);
         }
     }
 }
@@ -112,11 +125,15 @@ void SongTransport::Handle(const TimelineEvent& e, double now)
         if (!(heard_ & (1u << e.channel)) || count == 255) return;
         if ((now - e.seconds) * 100.0 / tempoPercent_ > LateNoteSeconds) return;
         ++count;
-        if (SendNote) SendNote(e.channel, e.key, true);
+        if (SendNote) SendNote(e.channel, e.key, e.velocity);
         return;
     case TimelineEvent::NoteOff:
         if (count == 0 || --count > 0) return;
-        if (SendNote) SendNote(e.channel, e.key, false);
+        if (SendNote) SendNote(e.channel, e.key, 0);
+        return;
+    case TimelineEvent::ProgramChange:
+        // Late or not, heard or not: the notes after it need their instrument.
+        if (SendProgram) SendProgram(e.channel, e.program);
         return;
     case TimelineEvent::ChordBegins:
         if (ChordBegins) ChordBegins(e.span);

@@ -54,8 +54,14 @@ public:
     void SetHeard(std::uint16_t channels);
     std::uint16_t Heard() const { return heard_; }
 
-    // Where events go; set by the owner.
-    std::function<void(int channel, int key, bool on)> SendNote;
+    // Sends each channel's instrument in force at the position: playing
+    // starts or goes on from there, or the output changed.
+    void SendInstruments();
+
+    // Where events go; set by the owner. A note's velocity is the song's own,
+    // 0 when it ends.
+    std::function<void(int channel, int key, int velocity)> SendNote;
+    std::function<void(int channel, int program)> SendProgram;
     std::function<void(int span)> ChordBegins;
     // The song reached its end and stopped there.
     std::function<void()> Finished;

@@ -37,6 +37,26 @@ std::string OneSixFourFive(bool melody = false)
     return file.Bytes();
 }
 
+// The same progression with its own instruments and dynamics: a guitar,
+// then strings from the third chord, on channel 1; a melody on channel 2
+// left to the piano; a drum kit of its own asked on channel 10.
+std::string WithInstruments()
+{
+    MidiFileWriter file(1, Beat);
+    MidiTrackWriter& chords = file.Track();
+    chords.Raw(0, {0xC0, 24});
+    chords.Raw(2 * Beat, {0xC0, 48});
+    const std::vector<std::vector<int>> progression = {{60, 64, 67}, {57, 60, 64}, {53, 57, 60}, {55, 59, 62}};
+    const int velocities[] = {100, 60, 100, 30};
+    for (std::size_t i = 0; i < progression.size(); ++i)
+        for (int key : progression[i]) chords.Note(std::int64_t(i) * Beat, Beat, key, 0, velocities[i]);
+    MidiTrackWriter& drums = file.Track();
+    drums.Raw(0, {0xC9, 25});
+    drums.Note(0, Beat / 4, 42, 9, 80);
+    file.Track().Note(3 * Beat, Beat, 74, 1, 127);
+    return file.Bytes();
+}
+
 std::vector<std::string> ChartLines(const PlayerClient* player)
 {
     std::vector<std::string> lines;
@@ -119,6 +139,22 @@ protected:
         return on;
     }
 
+    // Program changes ("P channel:program") and note-ons ("N channel:key:
+    // velocity") sent, channels from 0, in order.
+    std::vector<std::string> Sent() const
+    {
+        std::vector<std::string> sent;
+        for (const CapturedMessage& m : capture->Messages()) {
+            const int channel = m.bytes[0] & 0x0F;
+            if (m.size == 2 && (m.bytes[0] & 0xF0) == 0xC0)
+                sent.push_back("P" + std::to_string(channel) + ":" + std::to_string(m.bytes[1]));
+            else if (m.size == 3 && (m.bytes[0] & 0xF0) == 0x90 && m.bytes[2] > 0)
+                sent.push_back("N" + std::to_string(channel) + ":" + std::to_string(m.bytes[1]) + ":" +
+                               std::to_string(m.bytes[2]));
+        }
+        return sent;
+    }
+
     std::function<QString(QWidget*)> chooseSong;
     std::string songPath;
 };
@@ -150,6 +186,53 @@ TEST_F(PlayerTest, PlaysTheProgressionIntoAKeyboardAndAnAnalyzerInOrder)
     ASSERT_FALSE(on.empty());
     EXPECT_EQ(std::count_if(on.begin(), on.end(), [](auto n) { return n.first == 0; }), 12);
     EXPECT_EQ(std::count_if(on.begin(), on.end(), [](auto n) { return n.first == 9; }), 8);
+    EXPECT_TRUE(errors.Empty());
+}
+
+TEST_F(PlayerTest, SoundsTheSongsInstrumentsAndDynamicsAndEachChordOnce)
+{
+    songPath = scratch.Write("instruments.mid", WithInstruments());
+    PlayerClient* player = NewPlayer();
+    ASSERT_TRUE(player && player->HasSong());
+    // A Keyboard after it with its sound on shows the chords as they come,
+    // without sounding them a second time over the song.
+    Connect(player, 0, keyboard, 0);
+    ASSERT_TRUE(keyboard->SoundOn);
+    MidiDev::lastmidi->velocity = 127;  // full volume: the velocities as written
+    capture->ClearMessages();
+    PlayThrough(player);
+    EXPECT_EQ(Sent(), (std::vector<std::string>{"P0:24", "P1:0",  // each melodic channel's instrument first
+                                                "N9:42:80", "N0:60:100", "N0:64:100", "N0:67:100",  //
+                                                "N0:57:60", "N0:60:60", "N0:64:60",                 //
+                                                "P0:48", "N0:53:100", "N0:57:100", "N0:60:100",     //
+                                                "N0:55:30", "N0:59:30", "N0:62:30", "N1:74:127"}));
+    EXPECT_EQ(Notes(), (std::vector<NOTES>{58, 62, 65, 77}));  // the melody is analysed too
+
+    // Standing still, a chord chosen in the chart is sounded by the Keyboard,
+    // since the Player sounds nothing then.
+    MidiDev::lastmidi->velocity = 64;
+    capture->ClearMessages();
+    player->JumpToSpan(3);
+    const auto chosen = Sent();
+    EXPECT_EQ(std::count_if(chosen.begin(), chosen.end(), [](const std::string& s) { return s[0] == 'N'; }), 4);
+
+    // Playing on from there, at half volume: the instruments in force there
+    // go out before the notes.
+    capture->ClearMessages();
+    PlayThrough(player);
+    EXPECT_EQ(Sent(), (std::vector<std::string>{"P0:48", "P1:0", "N0:55:15", "N0:59:15", "N0:62:15", "N1:74:64"}));
+
+    // The Player silenced, the Keyboard sounds every chord as it comes.
+    player->SetSound(0);
+    capture->ClearMessages();
+    PlayThrough(player);
+    const auto silenced = Sent();
+    EXPECT_EQ(std::count(silenced.begin(), silenced.end(), "P0:0"), 4);
+    std::vector<std::string> on;
+    std::copy_if(silenced.begin(), silenced.end(), std::back_inserter(on),
+                 [](const std::string& s) { return s[0] == 'N'; });
+    EXPECT_EQ(on.size(), 13u);  // three notes a chord, the melody with the last
+    EXPECT_TRUE(std::all_of(on.begin(), on.end(), [](const std::string& s) { return s.ends_with(":64"); }));
     EXPECT_TRUE(errors.Empty());
 }
 
