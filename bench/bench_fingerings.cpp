@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <limits>
 #include <cstdio>
 #include <vector>
 
@@ -33,23 +34,25 @@ struct Timing {
     std::size_t fingerings = 0;
 };
 
-double SecondsFor(const FingeringRequest& request, int rounds, std::size_t& found)
+double SecondsFor(const FingeringRequest& request, int rounds, std::size_t& found,
+                  std::size_t count = std::numeric_limits<std::size_t>::max())
 {
     double best = 1e9;
     for (int r = 0; r < rounds; ++r) {
         const auto start = std::chrono::steady_clock::now();
-        found = FindRankedFingerings(request).size();
+        found = FindRankedFingerings(request, count).size();
         best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     return best;
 }
 
-Timing TimeEach(const std::vector<FingeringRequest>& requests, int rounds)
+Timing TimeEach(const std::vector<FingeringRequest>& requests, int rounds,
+                std::size_t count = std::numeric_limits<std::size_t>::max())
 {
     Timing timing;
     for (const FingeringRequest& request : requests) {
         std::size_t found = 0;
-        const double seconds = SecondsFor(request, rounds, found);
+        const double seconds = SecondsFor(request, rounds, found, count);
         timing.mean += seconds;
         timing.slowest = std::max(timing.slowest, seconds);
         timing.fingerings += found;
@@ -118,5 +121,10 @@ int main()
         "standard guitar, 12 frets, 48 triads (major, minor, diminished, augmented): mean %.1f us, "
         "slowest %.1f us, %.0f fingerings each on average (goal < 50 us)\n",
         triads.mean * 1e6, triads.slowest * 1e6, triads.fingerings / 48.0);
+
+    // What the Guitar's Fingerings list asks for: the best 24, each with its fingers.
+    const Timing listed = TimeEach(Triads(StandardGuitar, 12), 200, 24);
+    std::printf("the same, the best 24 as the Fingerings list shows them: mean %.1f us, slowest %.1f us\n",
+                listed.mean * 1e6, listed.slowest * 1e6);
     return 0;
 }
