@@ -11,7 +11,6 @@
 #include "cli/json_text.h"
 #include "cli/sound_options.h"
 #include "core/songs/midi_song.h"
-#include "core/songs/pitch_class_names.h"
 #include "core/songs/song_chords.h"
 #include "core/songs/song_key.h"
 #include "core/theory/shown_notes.h"
@@ -54,10 +53,9 @@ int ReadRequest(const std::vector<std::string>& args, ChordsRequest& request)
 
 std::string NoteList(const ChordSpan& span, const char* separator, bool quoted)
 {
-    const SpellingContext spelling{span.root >= 0 ? NoteOfMidiKey(60 + span.root) : NoNote};
     std::string list;
     for (std::size_t i = 0; i < span.notes.size(); ++i) {
-        const std::string name = ShownFullNoteName(span.notes[i], spelling);
+        const std::string name = ShownFullNoteName(span.notes[i], span.spelling);
         list += (i ? separator : "") + (quoted ? JsonString(name) : name);
     }
     return list;

@@ -9,12 +9,14 @@
 #include "core/songs/song_key.h"
 #include "core/songs/span_cutting.h"
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
 
 namespace {
 
 struct ChordNames {
     std::vector<std::string> names;
     int root = -1;
+    SpellingContext spelling;
 };
 
 // The bass, then the lowest key of each other pitch class of the chord.
@@ -42,6 +44,7 @@ ChordNames NameChord(const std::vector<NOTES>& notes)
     named.root = PitchClassFromC(static_cast<NOTES>(search.bits & 0xF));
     do named.names.push_back(name);
     while (c.FindNextName(name, search));
+    named.spelling = ChordSpelling(c);
     return named;
 }
 
@@ -75,6 +78,7 @@ std::vector<ChordSpan> ReadSongChords(const MidiSong& song, const ChordReadingOp
         if (found == named.end()) found = named.emplace(chordNotes, NameChord(chordNotes)).first;
         span.names = found->second.names;
         span.root = found->second.root;
+        span.spelling = found->second.spelling;
         if (options.numerals && span.root >= 0) span.numeral = RomanNumeral(span.root, pitchClasses, key);
         spans.push_back(std::move(span));
     }

@@ -9,6 +9,7 @@
 
 #include "core/songs/midi_song.h"
 #include "core/theory/notes.h"
+#include "core/theory/shown_notes.h"
 
 enum class SpanCut { AtChange, PerBeat, PerBar };
 
@@ -29,6 +30,7 @@ struct ChordSpan {
     std::vector<std::string> names;   // every name; the first is the chosen one; empty when no chord
     std::string numeral;              // Roman numeral in the piece's key (I, ii, V7, bVII, V/V), when asked for
     int root = -1;                    // pitch class from C of the chosen name; -1 when no chord
+    SpellingContext spelling;         // how the chosen name spells the notes
 };
 
 // Spans without a sounding note are left out.

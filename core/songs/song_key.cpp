@@ -7,9 +7,12 @@
 #include "core/songs/song_key.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/songs/pitch_class_names.h"
+#include "core/theory/chord_spelling.h"
+#include "core/theory/shown_notes.h"
 
 namespace {
 
@@ -38,7 +41,16 @@ double Correlation(const PitchClassDurations& durations, const PitchClassDuratio
 
 }  // namespace
 
-std::string SongKey::Name() const { return PitchClassName(tonic, tonic) + (major ? " Major" : " Minor"); }
+// Spelled as keys are, each letter once from the simpler signature.
+std::string SongKey::Name() const
+{
+    static constexpr std::array<int, 7> MajorSteps = {0, 2, 4, 5, 7, 9, 11};
+    static constexpr std::array<int, 7> MinorSteps = {0, 2, 3, 5, 7, 8, 10};
+    const NOTES tonicNote = NoteOfMidiKey(60 + tonic);
+    unsigned classes = 0;
+    for (int step : major ? MajorSteps : MinorSteps) classes |= 1u << PitchClass(tonicNote + step);
+    return ShownNoteName(tonicNote, PitchSetSpelling(tonicNote, classes)) + (major ? " Major" : " Minor");
+}
 
 SongKey FindKey(const PitchClassDurations& durations)
 {

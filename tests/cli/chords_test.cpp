@@ -95,6 +95,36 @@ TEST(CliChords, ChartKeyChannelsAndJson)
     EXPECT_NE(r.out.find("\"numeral\": \"V7\""), std::string::npos);
 }
 
+// I-IV-V-I in Ab: spelled by chord, the key and every note read in flats, as
+// the standard spelling does not.
+TEST(CliChords, ByChordSpellsTheKeyAndEachChordsNotes)
+{
+    MidiFileWriter file(1, 240);
+    MidiTrackWriter& keys = file.Track();
+    const std::vector<std::vector<int>> chords = {{56, 60, 63}, {61, 65, 68}, {63, 67, 70}, {56, 60, 63}};
+    for (int bar = 0; bar < 4; ++bar) keys.Chord(960 * bar, 960, chords[bar], 0);
+    ScratchDir scratch;
+    const std::string song = scratch.Write("flat.mid", file.Bytes());
+    const struct {
+        const char* accidentals;
+        const char* key;
+        std::vector<std::string> notes;
+    } cases[] = {
+        {"3", "key\tG# Major", {"G#3 C4 Eb4", "C#4 F4 G#4", "Eb4 G4 Bb4", "G#3 C4 Eb4"}},
+        {"4", "key\tAb Major", {"Ab3 C4 Eb4", "Db4 F4 Ab4", "Eb4 G4 Bb4", "Ab3 C4 Eb4"}},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = RunCli({"--ini", TestSettings::File(), "--accidentals", c.accidentals, "--octaves", "c",
+                                    "chords", "--key", song});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        std::vector<std::string> lines = Lines(r.out);
+        ASSERT_EQ(lines.size(), 5u) << r.out;
+        EXPECT_EQ(lines.front(), c.key) << c.accidentals;
+        lines.erase(lines.begin());
+        EXPECT_EQ(Column(lines, 2), c.notes) << c.accidentals;
+    }
+}
+
 TEST(CliChords, BrokenFilesAndBadOptionsFailWithTheirStatus)
 {
     ScratchDir scratch;
