@@ -25,6 +25,7 @@
 #include "core/studio/component_types.h"
 #include "controls/font_size_mapper.h"
 #include "core/services/hex_record.h"
+#include "core/theory/chord_spelling.h"
 #include "core/theory/definition_lists.h"
 #include "core/theory/ranked_fingerings.h"
 #include "core/theory/string_assignment.h"
@@ -62,11 +63,15 @@ GuitarClient::GuitarClient()
     setAttribute(Qt::WA_OpaquePaintEvent);
     fingerings_->hide();
     connect(fingerings_, &FingeringList::Chosen, this, &GuitarClient::PlayListedFingering);
-    new NoteToolTip(this, [this](QPoint p) {
-        int fret = -1, string = -1;
-        Geometry().FretFromPoint(p, fret, string);
-        return fret < 0 || string < 0 ? NoNote : static_cast<NOTES>(Tuning.notes[string] + std::max(fret, CapoFret));
-    });
+    new NoteToolTip(
+        this,
+        [this](QPoint p) {
+            int fret = -1, string = -1;
+            Geometry().FretFromPoint(p, fret, string);
+            return fret < 0 || string < 0 ? NoNote
+                                          : static_cast<NOTES>(Tuning.notes[string] + std::max(fret, CapoFret));
+        },
+        [this] { return ChordSpelling(Chord); });
     SetDefaultTuning(Tuning);
     if (const TuningNameTag* first = GetTuning(0)) Tuning.instrument = static_cast<std::int16_t>(first->instrument);
     Chord.instrument = 0;

@@ -18,6 +18,7 @@
 #include "core/studio/component_types.h"
 #include "controls/font_size_mapper.h"
 #include "core/services/hex_record.h"
+#include "core/theory/chord_spelling.h"
 
 using namespace KeyboardLayout;
 
@@ -45,7 +46,9 @@ KeyboardClient::KeyboardClient()
     Chord.program = 0;
     Chord.Clear();
     SetRange(51, 36);
-    new NoteToolTip(this, [this](QPoint p) { return Geometry().NoteFromPoint(p.x(), p.y()).note; });
+    new NoteToolTip(
+        this, [this](QPoint p) { return Geometry().NoteFromPoint(p.x(), p.y()).note; },
+        [this] { return ChordSpelling(Chord); });
 }
 
 void KeyboardClient::SetRange(NOTES first, int count)

@@ -6,8 +6,9 @@
 
 #include "core/theory/shown_notes.h"
 
-NoteToolTip::NoteToolTip(QWidget* instrument, std::function<NOTES(QPoint)> noteAt)
-    : QObject(instrument), noteAt_(std::move(noteAt))
+NoteToolTip::NoteToolTip(QWidget* instrument, std::function<NOTES(QPoint)> noteAt,
+                         std::function<SpellingContext()> spelling)
+    : QObject(instrument), noteAt_(std::move(noteAt)), spelling_(std::move(spelling))
 {
     instrument->installEventFilter(this);
 }
@@ -22,7 +23,7 @@ bool NoteToolTip::eventFilter(QObject* watched, QEvent* event)
         QToolTip::hideText();
         event->ignore();
     } else {
-        QToolTip::showText(help->globalPos(), QString::fromStdString(ShownFullNoteName(n)), instrument);
+        QToolTip::showText(help->globalPos(), QString::fromStdString(ShownFullNoteName(n, spelling_())), instrument);
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "app/keyboard/keyboard_fixture.h"
+#include "app/tool_tip_at.h"
 #include "core/services/profile.h"
 #include "core/theory/chord_spelling.h"
 #include "core/theory/definition_lists.h"
@@ -29,11 +30,18 @@ TEST_F(KeyboardTest, KeyLabelsFollowTheChordTheyBelongTo)
         {{62, 66, 69}, Sharps, Standard},  // B D# F#, not B Eb F#
         {{54, 58, 61, 64}, Flats, Sharps},  // Eb G Bb Db, not D# G A# C#
     };
+    // The note under the pointer is named as its label is.
+    const auto pointedAt = [&](int accidentals, NOTES n) {
+        chord::Config_Accidentals = accidentals;
+        const KeyboardLayout::Geometry keys = keyboard->Geometry();
+        return ToolTipAt(keyboard, QPoint(keys.KeyCentre(n), keys.KeyAreaHeight() / 3));
+    };
     for (const auto& c : cases) {
         SetNotes(c.notes);
         const QImage byChord = drawn(ByChordAccidentals);
         EXPECT_EQ(byChord, drawn(c.sameAs));
         EXPECT_NE(byChord, drawn(c.unlike));
+        for (NOTES n : c.notes) EXPECT_EQ(pointedAt(ByChordAccidentals, n), pointedAt(c.sameAs, n)) << n;
     }
     chord::Config_Accidentals = Standard;
     ReleaseChordList();

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QHelpEvent>
 #include <QTest>
-#include <QToolTip>
 
 #include <fstream>
 #include <iterator>
@@ -24,6 +23,7 @@
 #include "app/dialogs/tuning_list/edit_tuning_dialog.h"
 #include "app/dialogs/when_modal.h"
 #include "app/shell_fixture.h"
+#include "app/tool_tip_at.h"
 #include "controls/toggle_box.h"
 #include "core/studio/component_types.h"
 #include "core/theory/definition_lists.h"
@@ -47,16 +47,6 @@ QStringList Strings(QWidget* dialog)
     QStringList texts;
     for (int i = 0; i < 12; ++i) texts << Find<QComboBox>(dialog, EditTuningDialog::FirstStringId + i)->currentText();
     return texts;
-}
-
-// The tool tip the instrument shows with the pointer resting at p.
-QString ToolTipAt(QWidget* instrument, QPoint p)
-{
-    QHelpEvent event(QEvent::ToolTip, p, instrument->mapToGlobal(p));
-    QApplication::sendEvent(instrument, &event);
-    const QString text = QToolTip::isVisible() ? QToolTip::text() : QString();
-    QToolTip::hideText();
-    return text;
 }
 
 std::string FileText(const std::string& path)
