@@ -173,11 +173,21 @@ std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std
     FingeringSearch(request, found).Run();
     // Best first. The search meets fingerings silent before open before
     // fretted, lower frets first, from the last string slot on; equals keep
-    // that order, so it never depends on the sorting.
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Fingering& a, const Fingering& b) { return a.cost < b.cost; });
-    if (found.size() > count) found.resize(count);
-    for (Fingering& fingering : found)
-        fingering.hand = PlaceFingers(fingering.frets, request.openStrings, request.capo);
-    return found;
+    // that order, so it never depends on the sorting. The order is sorted as
+    // (cost, place) pairs, lighter to move than whole fingerings.
+    std::vector<std::pair<int, std::size_t>> order(found.size());
+    for (std::size_t i = 0; i < found.size(); ++i) order[i] = {found[i].cost, i};
+    const std::size_t kept = std::min(count, order.size());
+    const auto keptEnd = order.begin() + static_cast<std::ptrdiff_t>(kept);
+    if (kept == order.size())
+        std::sort(order.begin(), order.end());
+    else
+        std::partial_sort(order.begin(), keptEnd, order.end());
+    std::vector<Fingering> best;
+    best.reserve(kept);
+    for (std::size_t i = 0; i < kept; ++i) {
+        best.push_back(std::move(found[order[i].second]));
+        best.back().hand = PlaceFingers(best.back().frets, request.openStrings, request.capo);
+    }
+    return best;
 }
