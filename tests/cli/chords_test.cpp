@@ -11,15 +11,6 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t at = 0;
-    for (std::size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
-        lines.push_back(text.substr(at, end - at));
-    return lines;
-}
-
 // Field `index` of each line, tab-separated.
 std::vector<std::string> Column(const std::vector<std::string>& lines, std::size_t index)
 {

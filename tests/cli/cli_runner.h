@@ -55,3 +55,13 @@ inline CliResult RunCli(const std::vector<std::string>& args, const std::string&
     result.err = scratch.Read("stderr");
     return result;
 }
+
+// The lines of what the command wrote, each without its line end.
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    for (std::size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
+        lines.push_back(text.substr(at, end - at));
+    return lines;
+}
