@@ -126,7 +126,7 @@ SpellingContext ChordNameSpelling(const ChordNameParts& parts)
     SpellIntervals(context, rootLetter, definition.intervals, count);
     // A foreign bass or an added note is named by its interval above the root.
     for (NOTES extra : {parts.bass, parts.added})
-        if (extra != NoNote) SetLetter(context, rootLetter, extra, ForeignLetterOffset[PitchClass(extra - context.root)]);
+        if (extra != NoNote) SetLetter(context, rootLetter, extra, ForeignLetterOffset[PitchClass(PitchClass(extra) - context.root)]);
     return context;
 }
 

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "core/theory/chord_name_parts.h"
+#include "core/theory/chord_name_search.h"
 #include "core/theory/chord_spelling.h"
 #include "core/theory/definition_records.h"
 #include "core/theory/pitch_set.h"
@@ -101,6 +104,16 @@ TEST_F(ChordSpellingTest, InversionsSeventhsAndNamesOverABassFollowTheChord)
         {{48, 52, 55, 59}, "A C# E G# = Amaj7"},
     };
     for (const auto& c : cases) EXPECT_EQ(Shown(Chord(c.notes)), c.shown);
+
+    // A record read from a file may carry any note number as its bass.
+    CHORD_FIND_BUF buf{};
+    StartChordNameSearch(OnRoot(0, {0, 4, 7}), buf);
+    ChordNameParts parts;
+    ASSERT_TRUE(NextChordName(buf, parts));
+    for (NOTES far : {std::numeric_limits<NOTES>::min(), std::numeric_limits<NOTES>::max()}) {
+        parts.bass = parts.added = far;
+        EXPECT_EQ(ChordNameSpelling(parts).root, PitchClass(51)) << far;
+    }
 }
 
 TEST_F(ChordSpellingTest, ANoteInNoNamedChordAndTheFourWrittenSettingsKeepTheirNames)
