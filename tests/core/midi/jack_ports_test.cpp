@@ -96,19 +96,19 @@ protected:
         return IndexOf(CurrentMidiBackend().InputNames(), peer.SourceName());
     }
 
-    // Runs the event loop until `l` has taken `count` events (2 s at most).
+    // Runs the event loop until `l` has taken `count` events (ArrivalLimit at most).
     static bool WaitForEvents(const Listener& l, std::size_t count)
     {
         QElapsedTimer clock;
         clock.start();
-        while (l.received.size() < count && clock.elapsed() < 2000)
+        while (l.received.size() < count && clock.elapsed() < ArrivalLimit.count())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         return l.received.size() >= count;
     }
 
     // JACK makes a new connection live at a cycle of its own choosing, so
     // probes numbered 0, 1, ... are sent every 20 ms until the listeners hear
-    // one (2 s at most). What comes through arrives in order: once the last
+    // one (ArrivalLimit at most). What comes through arrives in order: once the last
     // probe sent is heard, no more are on their way, and all are forgotten.
     static bool WaitUntilConnected(const std::function<void(std::uint8_t)>& probe,
                                    std::initializer_list<Listener*> listeners)
@@ -117,7 +117,7 @@ protected:
         QElapsedTimer clock;
         clock.start();
         std::uint8_t sent = 0;
-        while (first.received.empty() && clock.elapsed() < 2000) {
+        while (first.received.empty() && clock.elapsed() < ArrivalLimit.count()) {
             probe(sent++ & 0x7F);
             QElapsedTimer pause;
             pause.start();
@@ -130,7 +130,7 @@ protected:
                 return !l->received.empty() && ((l->received.back().message >> 8) & 0x7F) == last;
             });
         };
-        while (!allHeard() && clock.elapsed() < 4000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        while (!allHeard() && clock.elapsed() < 2 * ArrivalLimit.count()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         const bool heard = allHeard();
         for (Listener* l : listeners) l->received.clear();
         return heard;
@@ -299,7 +299,7 @@ TEST_F(JackPortsTest, ASlowHandlerStillGetsEveryEventOfABurst)
     QElapsedTimer clock;
     clock.start();
     std::uint8_t probe = 0;
-    while (slow.Count() == 0 && clock.elapsed() < 2000) {
+    while (slow.Count() == 0 && clock.elapsed() < ArrivalLimit.count()) {
         keys.Send({0x8F, probe++, 0});
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
@@ -307,7 +307,7 @@ TEST_F(JackPortsTest, ASlowHandlerStillGetsEveryEventOfABurst)
         std::lock_guard lock(slow.mutex);
         return !slow.got.empty() && slow.got.back() == last;
     };
-    while (!lastHeard() && clock.elapsed() < 4000) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    while (!lastHeard() && clock.elapsed() < 2 * ArrivalLimit.count()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     ASSERT_TRUE(lastHeard());
     const std::size_t probes = slow.Count();
 
@@ -318,7 +318,7 @@ TEST_F(JackPortsTest, ASlowHandlerStillGetsEveryEventOfABurst)
         keys.Send(sent.back());
     }
     clock.restart();
-    while (slow.Count() < probes + Burst && clock.elapsed() < 2000)
+    while (slow.Count() < probes + Burst && clock.elapsed() < ArrivalLimit.count())
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     input.reset();
     EXPECT_TRUE(SameMessages({slow.got.begin() + probes, slow.got.end()}, sent));
@@ -426,7 +426,7 @@ TEST_F(JackPortsTest, TheSynthesizerPlaysThroughJackAudio)
     EXPECT_GT(engine->ActiveVoices(), 0);
     QElapsedTimer clock;
     clock.start();
-    while (engine->ActiveVoices() > 0 && clock.elapsed() < 2000)
+    while (engine->ActiveVoices() > 0 && clock.elapsed() < ArrivalLimit.count())
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(engine->ActiveVoices(), 0);
     delete_fluid_audio_driver(driver);
@@ -521,7 +521,7 @@ TEST_F(JackPortsTest, OurOwnPortsTakeConnectionsFromOtherPrograms)
     ASSERT_TRUE(device && device->handle);
     QElapsedTimer clock;
     clock.start();
-    while (player.Received().empty() && clock.elapsed() < 2000) {
+    while (player.Received().empty() && clock.elapsed() < ArrivalLimit.count()) {
         device->Note(0, 63, 0);
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }

@@ -14,6 +14,10 @@
 #include <string>
 #include <vector>
 
+// How long a message may take through the server before a test gives up;
+// waits end as soon as it comes, so only a loaded machine ever uses it all.
+constexpr std::chrono::milliseconds ArrivalLimit{10000};
+
 class MidiPortPeer {
 public:
     using Bytes = std::vector<std::uint8_t>;
@@ -31,8 +35,7 @@ public:
 
     void Send(const Bytes& message);
     // Waits up to `limit` for `count` messages; returns what arrived.
-    std::vector<Bytes> WaitForReceived(std::size_t count,
-                                       std::chrono::milliseconds limit = std::chrono::milliseconds(2000));
+    std::vector<Bytes> WaitForReceived(std::size_t count, std::chrono::milliseconds limit = ArrivalLimit);
     std::vector<Bytes> Received();
     void Clear();
 
