@@ -36,7 +36,8 @@ std::string ChordBoxFileName(std::size_t rank, std::size_t count)
     return std::string(digits > number.size() ? digits - number.size() : 0, '0') + number + ".svg";
 }
 
-bool WriteChordBoxFiles(const std::string& folder, const std::vector<Fingering>& fingerings, int capo)
+bool WriteChordBoxFiles(const std::string& folder, const std::vector<Fingering>& fingerings, int capo,
+                        ChordBoxHand hand)
 {
     std::error_code made;
     std::filesystem::create_directories(folder, made);
@@ -47,7 +48,7 @@ bool WriteChordBoxFiles(const std::string& folder, const std::vector<Fingering>&
     for (std::size_t i = 0; i < fingerings.size(); ++i) {
         const std::string path = (std::filesystem::path(folder) / ChordBoxFileName(i + 1, fingerings.size())).string();
         int problem = 0;
-        if (!WriteFile(path, ChordBoxSvg(DrawChordBox(fingerings[i], capo)), problem)) {
+        if (!WriteFile(path, ChordBoxSvg(DrawChordBox(fingerings[i], capo, hand)), problem)) {
             Error(471, path.c_str(), problem ? std::strerror(problem) : "the file could not be written");
             return false;
         }

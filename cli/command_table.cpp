@@ -21,10 +21,12 @@ const CliCommand commands[] = {
      "the components of a studio file (type, title, placement, settings, chord, links) as JSON; "
      "--layout adds each icon's position in the Connections window",
      RunStudioCommand},
-    {"fingerings", "[--tuning N] [--frets F] [--capo C] [--span S] [--count K] [--any-bass] [--svg DIR] NOTE...",
+    {"fingerings",
+     "[--tuning N] [--frets F] [--capo C] [--span S] [--count K] [--any-bass] [--svg DIR] [--left-handed] "
+     "NOTE...",
      "the K best (10) fingerings on tuning N (from 0) with F fret positions (13), one per line: frets from "
      "the last string to string 0, x silent; the lowest note is the bass unless --any-bass; --svg writes "
-     "each one's chord box into DIR as 01.svg, 02.svg ...",
+     "each one's chord box into DIR as 01.svg, 02.svg ..., mirrored for a left-handed player with --left-handed",
      RunFingeringsCommand, NeedsTunings},
     {"tunings", "", "the tunings of the settings file with their numbers for --tuning: N, instrument, tuning",
      RunTuningsCommand, NeedsTunings},

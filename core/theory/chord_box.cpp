@@ -20,8 +20,11 @@ constexpr double ArcAbove = 1.5;
 constexpr double ArcRise = 3;
 constexpr double ArcWidth = 1.2;
 
-// The bass string (the last slot) stands on the left.
-double StringX(int slot, int strings) { return Left + (strings - 1 - slot) * StringGap; }
+// The bass string (the last slot) stands on the left, for a left hand on the right.
+double StringX(int slot, int strings, ChordBoxHand hand)
+{
+    return Left + (hand == ChordBoxHand::Left ? slot : strings - 1 - slot) * StringGap;
+}
 double RowMiddle(int fret, const ChordBoxFrets& frets) { return Top + (fret - frets.first + 0.5) * FretGap; }
 
 }  // namespace
@@ -45,8 +48,9 @@ ChordBoxFrets ChordBoxFretsOf(const Fingering& fingering, int capo)
     return frets;
 }
 
-ChordBox DrawChordBox(const Fingering& fingering, int capo)
+ChordBox DrawChordBox(const Fingering& fingering, int capo, ChordBoxHand hand)
 {
+    const auto stringX = [&](int slot) { return StringX(slot, std::max(fingering.strings, 1), hand); };
     const int strings = std::max(fingering.strings, 1);
     const ChordBoxFrets frets = ChordBoxFretsOf(fingering, capo);
     ChordBox box;
@@ -55,7 +59,7 @@ ChordBox DrawChordBox(const Fingering& fingering, int capo)
 
     // A single string still shows its frets.
     const double overhang = strings == 1 ? StringGap / 2 : 0;
-    const double left = StringX(strings - 1, strings) - overhang, right = StringX(0, strings) + overhang;
+    const double left = Left - overhang, right = Left + (strings - 1) * StringGap + overhang;
     const double bottom = Top + frets.rows * FretGap;
     for (int row = 0; row <= frets.rows; ++row) {
         const double y = Top + row * FretGap;
@@ -66,7 +70,7 @@ ChordBox DrawChordBox(const Fingering& fingering, int capo)
         box.lines.push_back({left, middle, right, middle, width});
     }
     for (int s = 0; s < fingering.strings; ++s) {
-        const double x = StringX(s, strings);
+        const double x = stringX(s);
         box.lines.push_back({x, Top, x, bottom, StringWidth});
     }
     if (!frets.atNut || capo > 0)
@@ -74,7 +78,7 @@ ChordBox DrawChordBox(const Fingering& fingering, int capo)
                              std::to_string(frets.first) + "fr", LabelSize, ChordBoxAnchor::End, false});
 
     for (int s = 0; s < fingering.strings; ++s) {
-        const double x = StringX(s, strings);
+        const double x = stringX(s);
         const int fret = fingering.frets[s];
         if (fret == NotPlayedFret) {
             box.lines.push_back({x - MarkHalf, MarkY - MarkHalf, x + MarkHalf, MarkY + MarkHalf, MarkWidth});
@@ -90,9 +94,12 @@ ChordBox DrawChordBox(const Fingering& fingering, int capo)
                     {x, y + NumberSize * DigitDrop, std::to_string(finger), NumberSize, ChordBoxAnchor::Middle, true});
         }
     }
-    // The arc spans the barre's strings just above its row, clear of the nut.
-    for (const FingerBarre& barre : fingering.hand.barres)
-        box.arcs.push_back({StringX(barre.from, strings), StringX(barre.to, strings),
+    // The arc spans the barre's strings just above its row, clear of the nut,
+    // drawn from its left end whichever hand frets.
+    for (const FingerBarre& barre : fingering.hand.barres) {
+        const double from = stringX(barre.from), to = stringX(barre.to);
+        box.arcs.push_back({std::min(from, to), std::max(from, to),
                             Top + (barre.fret - frets.first) * FretGap - ArcAbove, ArcRise, ArcWidth});
+    }
     return box;
 }

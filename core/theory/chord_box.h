@@ -1,6 +1,7 @@
 #pragma once
 // A fingering as a chord box, the small upright diagram of chord books: the
-// strings standing from the bass on the left, the frets across, the nut at
+// strings standing from the bass on the left (on the right for a left-handed
+// player), the frets across, the nut at
 // the top (or a thin line and the fret the box starts at, "5fr"), a dot with
 // its finger number on each fretted string, an arc over a barre, x and o
 // above silent and open strings. The box is a list of drawing primitives in
@@ -76,9 +77,13 @@ struct ChordBoxFrets {
 };
 ChordBoxFrets ChordBoxFretsOf(const Fingering& fingering, int capo);
 
+// Whose chart it is: a left-handed player's box is the mirror image, the
+// bass string on the right, while its numbers and "5fr" still read as text.
+enum class ChordBoxHand { Right, Left };
+
 // The box of a fingering with its fingers; frets are counted from the nut,
 // strings at the capo fret are open.
-ChordBox DrawChordBox(const Fingering& fingering, int capo);
+ChordBox DrawChordBox(const Fingering& fingering, int capo, ChordBoxHand hand = ChordBoxHand::Right);
 
 // Its width and height for so many strings and fret rows.
 double ChordBoxWidth(int strings);

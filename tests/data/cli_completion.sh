@@ -54,7 +54,7 @@ expect "$options" --
 expect "0|1|$commands" --no-root ""
 expect "strings|studio" --no-root st
 expect "--batch|--capo|--frets|--tuning" strings --
-expect "--any-bass|--capo|--count|--frets|--span|--svg|--tuning" "${settings[@]}" fingerings --tuning 1 --
+expect "--any-bass|--capo|--count|--frets|--left-handed|--span|--svg|--tuning" "${settings[@]}" fingerings --tuning 1 --
 # Several tunings match: each with its name; one: the bare number.
 expect "1  Lute 2 Course 2|10  Lute 11 Course 11|11  Lute 12 Course 12" "${settings[@]}" strings --capo 2 --tuning 1
 expect "7" "${settings[@]}" --accidentals 1 fingerings --tuning 7

@@ -58,12 +58,25 @@ void FingeringList::Answer(const FingeringQuestion& question)
     fingerings_ = RankedFingeringsForPitchSet(question.pitchSet, tuning, question.fretPositions, question.capo,
                                               DefaultHandSpan, false, Lines);
     list_->clear();
-    boxes_.clear();
-    for (const Fingering& fingering : fingerings_) boxes_.push_back(DrawChordBox(fingering, question.capo));
+    DrawBoxes();
     const bool twoDigits = std::any_of(fingerings_.begin(), fingerings_.end(), [](const Fingering& f) {
         return std::any_of(f.frets.begin(), f.frets.begin() + f.strings, [](int fret) { return fret >= 10; });
     });
     for (const Fingering& fingering : fingerings_) list_->addItem(Line(fingering, twoDigits ? 2 : 1));
+}
+
+void FingeringList::SetHand(ChordBoxHand hand)
+{
+    if (hand == hand_) return;
+    hand_ = hand;
+    DrawBoxes();
+    list_->viewport()->update();
+}
+
+void FingeringList::DrawBoxes()
+{
+    boxes_.clear();
+    for (const Fingering& fingering : fingerings_) boxes_.push_back(DrawChordBox(fingering, answered_.capo, hand_));
 }
 
 QImage FingeringList::ChosenBoxImage() const

@@ -36,6 +36,8 @@ public:
     // Fills the list with the best fingerings of the question, unless it
     // shows them already (so that a click keeps its line).
     void Answer(const FingeringQuestion& question);
+    // Draws the boxes as the hand that frets reads them.
+    void SetHand(ChordBoxHand hand);
     const std::vector<Fingering>& Shown() const { return fingerings_; }
     const std::vector<ChordBox>& Boxes() const { return boxes_; }
     // The chord box of the line last clicked, as a picture to copy; null
@@ -53,6 +55,9 @@ signals:
 private:
     QListWidget* list_;
     FingeringQuestion answered_;
+    ChordBoxHand hand_ = ChordBoxHand::Right;
     std::vector<Fingering> fingerings_;
     std::vector<ChordBox> boxes_;
+
+    void DrawBoxes();
 };

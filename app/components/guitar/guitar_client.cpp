@@ -120,6 +120,7 @@ void GuitarClient::RefreshFingerings()
     std::copy(std::begin(Tuning.notes), std::end(Tuning.notes), question.tuning.begin());
     question.fretPositions = FretCount;
     question.capo = CapoFret;
+    fingerings_->SetHand((BoardFlags & BoardFlag::LeftHanded) ? ChordBoxHand::Left : ChordBoxHand::Right);
     fingerings_->Answer(question);
 }
 

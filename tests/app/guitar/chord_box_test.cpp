@@ -56,7 +56,11 @@ private:
     QImage image_;
 };
 
-double StringX(int slot) { return Left + (5 - slot) * StringGap; }
+// The bass string (slot 5) on the left, for a left-handed player on the right.
+double StringX(int slot, ChordBoxHand hand = ChordBoxHand::Right)
+{
+    return Left + (hand == ChordBoxHand::Left ? slot : 5 - slot) * StringGap;
+}
 double RowY(int row) { return Top + (row + 0.5) * FretGap; }  // the middle of fret row `row` from 0
 constexpr double MarkY = Top - 7.5;
 
@@ -80,26 +84,32 @@ TEST(ChordBoxes, DotsFingersBarresAndMarksWhereAGuitaristReadsThem)
         int firstFret;  // of the top row; 1 under the nut
         const char* fingers;
         std::vector<int> barres;  // frets of barres across all six strings
+        ChordBoxHand hand = ChordBoxHand::Right;
     };
+    constexpr ChordBoxHand LeftHand = ChordBoxHand::Left;
     const Box table[] = {
         {"open C", "x 3 2 0 1 0", 1, "x 3 2 x 1 x", {}},
         {"F barre", "1 3 3 2 1 1", 1, "1 3 4 2 1 1", {1}},
         {"D, two silent strings", "x x 0 2 3 2", 1, "x x x 1 3 2", {}},
         {"A at the 5th fret", "5 7 7 6 5 5", 5, "1 3 4 2 1 1", {5}},
+        // Mirrored: the bass on the right, the numbers and "5fr" still readable.
+        {"open C, left-handed", "x 3 2 0 1 0", 1, "x 3 2 x 1 x", {}, LeftHand},
+        {"A at the 5th fret, left-handed", "5 7 7 6 5 5", 5, "1 3 4 2 1 1", {5}, LeftHand},
     };
     for (qreal ratio : {1.0, 2.0}) {
+        std::map<int, QImage> digit;         // one finger's number looks the same on every dot, either hand
+        std::map<int, QImage> positionText;  // "5fr" likewise
         for (const Box& row : table) {
             SCOPED_TRACE(std::string(row.chord) + " at pixel ratio " + std::to_string(ratio));
             const Fingering fingering = ListedFingering(Standard, row.frets);
-            const ChordBox box = DrawChordBox(fingering, 0);
+            const ChordBox box = DrawChordBox(fingering, 0, row.hand);
             const QImage picture = ChordBoxImage(box, 1, ratio);
             ASSERT_EQ(picture.width(), qCeil(box.width * ratio));
             const BoxImage image(picture);
             const auto frets = FretsFromText(row.frets), fingers = FretsFromText(row.fingers);
 
-            std::map<int, QImage> digit;  // one finger's number looks the same on every dot
             for (int s = 0; s < 6; ++s) {
-                const double x = StringX(s);
+                const double x = StringX(s, row.hand);
                 for (int r = 0; r < MinRows; ++r)
                     EXPECT_EQ(image.DarkNear(x - 3.2, RowY(r), 0.4), frets[s] == row.firstFret + r)
                         << "string " << s + 1 << " row " << r;
@@ -133,8 +143,14 @@ TEST(ChordBoxes, DotsFingersBarresAndMarksWhereAGuitaristReadsThem)
             // The nut under the nut, else a thin line and the fret the box starts at.
             const bool atNut = row.firstFret == 1;
             EXPECT_EQ(image.DarkNear(Left + 5, Top + 1.5, 0.4), atNut);
-            EXPECT_EQ(image.Count(QRectF(0, RowY(0) - 4, Left - DotRadius - 1, 8), true) > 0, !atNut)
-                << "the 5fr label";
+            const QRectF position(0, RowY(0) - 4, Left - DotRadius - 1, 8);
+            EXPECT_EQ(image.Count(position, true) > 0, !atNut) << "the 5fr label";
+            if (!atNut) {
+                if (positionText.count(row.firstFret)) {
+                    EXPECT_EQ(image.Crop(position), positionText[row.firstFret]) << "the 5fr label reads alike";
+                }
+                positionText[row.firstFret] = image.Crop(position);
+            }
         }
     }
 }
@@ -146,9 +162,11 @@ TEST(ChordBoxes, TheSvgFilesOfTheCommandLineDrawTheListsPicture)
     struct Request {
         std::vector<std::string> notes;
         int capo;
+        bool leftHanded = false;
     };
-    // C, F (with its barres), and D with the capo at 2 (boxes from the capo).
-    const Request requests[] = {{{"C5", "E5", "G5"}, 0}, {{"F4", "A5", "C5"}, 0}, {{"D5", "F#5", "A6"}, 2}};
+    // C, F (with its barres) for either hand, and D with the capo at 2 (boxes from the capo).
+    const Request requests[] = {
+        {{"C5", "E5", "G5"}, 0}, {{"F4", "A5", "C5"}, 0}, {{"F4", "A5", "C5"}, 0, true}, {{"D5", "F#5", "A6"}, 2}};
     int compared = 0;
     for (const Request& request : requests) {
         const std::string folder = scratch.File("boxes" + std::to_string(compared));
@@ -157,6 +175,7 @@ TEST(ChordBoxes, TheSvgFilesOfTheCommandLineDrawTheListsPicture)
         args.insert(args.end(), request.notes.begin(), request.notes.end());
         const CliResult plain = RunCli(args);
         args.insert(args.begin() + 3, {"--svg", folder});
+        if (request.leftHanded) args.insert(args.begin() + 3, "--left-handed");
         const CliResult drawn = RunCli(args);
         ASSERT_EQ(drawn.exitCode, 0) << drawn.err;
         EXPECT_EQ(drawn.out, plain.out) << "the listing stays as it is";
@@ -176,7 +195,8 @@ TEST(ChordBoxes, TheSvgFilesOfTheCommandLineDrawTheListsPicture)
             SCOPED_TRACE(file + ": " + FingeringText(fingerings[i]));
             QSvgRenderer svg(QString::fromStdString(file));
             ASSERT_TRUE(svg.isValid());
-            const ChordBox box = DrawChordBox(fingerings[i], request.capo);
+            const ChordBox box = DrawChordBox(fingerings[i], request.capo,
+                                              request.leftHanded ? ChordBoxHand::Left : ChordBoxHand::Right);
             for (qreal ratio : {1.0, 2.0}) {
                 const QImage list = ChordBoxImage(box, 1, ratio);
                 QImage rendered(list.size(), QImage::Format_ARGB32_Premultiplied);
@@ -190,7 +210,7 @@ TEST(ChordBoxes, TheSvgFilesOfTheCommandLineDrawTheListsPicture)
             }
         }
     }
-    EXPECT_EQ(compared, 36);
+    EXPECT_EQ(compared, 48);
 }
 
 TEST_F(GuitarTest, TheFingeringsListShowsChordBoxesAndCopiesTheChosenOne)
@@ -208,18 +228,21 @@ TEST_F(GuitarTest, TheFingeringsListShowsChordBoxesAndCopiesTheChosenOne)
     QListWidget* list = fingerings->List();
     ASSERT_GE(list->count(), 3);
     ASSERT_EQ(fingerings->Boxes().size(), static_cast<std::size_t>(list->count()));
-    QCoreApplication::processEvents();
 
-    // Each line shows its box, whole, with its frets beside it.
-    const QImage shown = list->viewport()->grab().toImage();
-    for (int row = 0; row < 2; ++row) {
-        const QRect line = list->visualItemRect(list->item(row));
-        const ChordBox& box = fingerings->Boxes()[row];
-        EXPECT_GE(line.height(), box.height) << "row " << row;
-        const QImage expected = ChordBoxImage(box, 1, shown.devicePixelRatio());
-        const QPoint at = (ChordBoxDelegate::BoxTopLeft(line) * shown.devicePixelRatio()).toPoint();
-        EXPECT_EQ(DifferentPixels(shown.copy(QRect(at, expected.size())), expected), 0) << "row " << row;
-    }
+    // Each line shows its box, whole, drawn for the hand that frets, with its frets beside it.
+    const auto showsBoxesFor = [&](ChordBoxHand hand) {
+        QCoreApplication::processEvents();
+        const QImage shown = list->viewport()->grab().toImage();
+        for (int row = 0; row < 2; ++row) {
+            const QRect line = list->visualItemRect(list->item(row));
+            const ChordBox box = DrawChordBox(fingerings->Shown()[row], 0, hand);
+            EXPECT_GE(line.height(), box.height) << "row " << row;
+            const QImage expected = ChordBoxImage(box, 1, shown.devicePixelRatio());
+            const QPoint at = (ChordBoxDelegate::BoxTopLeft(line) * shown.devicePixelRatio()).toPoint();
+            EXPECT_EQ(DifferentPixels(shown.copy(QRect(at, expected.size())), expected), 0) << "row " << row;
+        }
+    };
+    showsBoxesFor(ChordBoxHand::Right);
     EXPECT_GE(fingerings->width(), fingerings->PreferredWidth(guitar->StringCount));
 
     // Nothing chosen: Copy copies the chord's text alone.
@@ -243,5 +266,18 @@ TEST_F(GuitarTest, TheFingeringsListShowsChordBoxesAndCopiesTheChosenOne)
     Type("\b");
     EXPECT_TRUE(guitar->Frame()->Command(ComponentCommand::Copy));
     EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
+
+    // A left-handed board: the list and the copied picture are mirrored.
+    settings.boardFlags |= BoardFlag::LeftHanded;
+    guitar->ApplySettings(settings);
+    guitar->TakeChord(f);
+    showsBoxesFor(ChordBoxHand::Left);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    EXPECT_TRUE(guitar->Frame()->Command(ComponentCommand::Copy));
+    const QImage mirrored = qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
+    EXPECT_EQ(DifferentPixels(
+                  mirrored.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  ChordBoxImage(DrawChordBox(fingerings->Shown()[1], 0, ChordBoxHand::Left), FingeringList::CopyScale)),
+              0);
     SetClipboardAccess(nullptr);
 }
