@@ -111,6 +111,7 @@ void mmMDIChildClient::LoadSettings(char*& in, int& remaining)
     Find.kind = record.findKind;
     Find.rootIndex = record.findRootIndex;
     Find.nameIndex = record.findNameIndex;
+    Find.rootLetter = -1;
     ManualPosition = record.manualPosition;
     StoredIconX = record.storedIconX;
     StoredIconY = record.storedIconY;

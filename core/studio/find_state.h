@@ -10,4 +10,8 @@ struct FindState {
     int kind = 0;       // chords, scales or keys, as the Search dialog counts them
     int rootIndex = -1;
     int nameIndex = -1;
+    // The letter (0 A .. 6 G) the found root was named with, so that C# major
+    // is not shown as Db major; -1 when it was not named. Not kept in the
+    // studio file, whose Find record has no room for it.
+    int rootLetter = -1;
 };

@@ -156,29 +156,67 @@ SpellingContext NamedKeySpelling(const char* name)
     return {};
 }
 
-SpellingContext PitchSetSpelling(int root, unsigned pitchClasses)
+namespace {
+
+// The intervals above root of the classes, ascending.
+int IntervalsOf(int root, unsigned pitchClasses, int (&intervals)[PitchClassCount])
 {
-    SpellingContext context;
-    context.root = PitchClass(root);
-    int intervals[PitchClassCount];
     int count = 0;
     for (int i = 0; i < PitchClassCount; ++i)
-        if (pitchClasses & (1u << PitchClass(context.root + i))) intervals[count++] = i;
-    if (count == Letters) {
-        // Each letter once, from the root letter whose spelling is simpler.
-        const int rootLetter = RootLetter(context.root, [&](int letter) {
+        if (pitchClasses & (1u << PitchClass(root + i))) intervals[count++] = i;
+    return count;
+}
+
+// Of the root's sharp and flat letters, the one whose spelling of the set is simpler.
+int SimplerRootLetter(int root, const int* intervals, int count)
+{
+    if (count == Letters)
+        return RootLetter(root, [&](int letter) {
             int cost = 0;
             for (int k = 0; k < Letters; ++k)
-                cost += Cost(Alteration((letter + k) % Letters, PitchClass(context.root + intervals[k])));
+                cost += Cost(Alteration((letter + k) % Letters, PitchClass(root + intervals[k])));
             return cost;
         });
-        for (int k = 0; k < Letters; ++k) SetLetter(context, rootLetter, context.root + intervals[k], k);
-    } else {
-        const bool minor = (pitchClasses >> PitchClass(context.root + 3) & 1u) &&
-                           !(pitchClasses >> PitchClass(context.root + 4) & 1u);
-        SpellIntervals(context, KeyRootLetter(context.root, minor ? MinorSteps : MajorSteps), intervals, count);
-    }
+    const auto has = [&](int semitones) {
+        for (int i = 0; i < count; ++i)
+            if (intervals[i] == semitones) return true;
+        return false;
+    };
+    return KeyRootLetter(root, has(3) && !has(4) ? MinorSteps : MajorSteps);
+}
+
+// Seven notes use each letter once from the root's; others go by their intervals.
+SpellingContext SpellFromRootLetter(int root, const int* intervals, int count, int rootLetter)
+{
+    SpellingContext context;
+    context.root = root;
+    if (count == Letters)
+        for (int k = 0; k < Letters; ++k) SetLetter(context, rootLetter, root + intervals[k], k);
+    else
+        SpellIntervals(context, rootLetter, intervals, count);
     return context;
+}
+
+bool NeedsDoubleAccidental(const SpellingContext& context)
+{
+    for (int pc = 0; pc < PitchClassCount; ++pc)
+        if (context.letters[pc] != SpellingContext::NoLetter && std::abs(Alteration(context.letters[pc], pc)) > 1)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+SpellingContext PitchSetSpelling(int root, unsigned pitchClasses, int rootLetter)
+{
+    root = PitchClass(root);
+    int intervals[PitchClassCount];
+    const int count = IntervalsOf(root, pitchClasses, intervals);
+    if (rootLetter >= 0 && rootLetter < Letters && std::abs(Alteration(rootLetter, root)) <= 1) {
+        SpellingContext named = SpellFromRootLetter(root, intervals, count, rootLetter);
+        if (!NeedsDoubleAccidental(named)) return named;
+    }
+    return SpellFromRootLetter(root, intervals, count, SimplerRootLetter(root, intervals, count));
 }
 
 SpellingContext ScaleSpelling(NOTES root, const ScaleNameTag& scale)

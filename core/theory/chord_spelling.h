@@ -33,8 +33,12 @@ SpellingContext NamedKeySpelling(const char* name);
 
 // The letters of a set of pitch classes (bit p: pitch class p) on root, as
 // the Find display and the Analyzer hold keys, scales and chords: seven
-// notes use each letter once; others are spelled by their intervals.
-SpellingContext PitchSetSpelling(int root, unsigned pitchClasses);
+// notes use each letter once; others are spelled by their intervals. The
+// root keeps rootLetter (0 A .. 6 G), the letter it was named with ("C#
+// Major", not Db), unless that would need a double accidental; without it
+// the root takes the letter of the simpler spelling.
+constexpr int NoRootLetter = -1;
+SpellingContext PitchSetSpelling(int root, unsigned pitchClasses, int rootLetter = NoRootLetter);
 
 // The letters of a scale on root.
 SpellingContext ScaleSpelling(NOTES root, const ScaleNameTag& scale);

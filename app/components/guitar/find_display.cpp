@@ -35,7 +35,7 @@ void PaintFound(QPainter& painter, const FingerboardGeometry& g, const Fingerboa
         if (n != NoNote) inChord[PitchClass(n)] = true;
     const int tonic = state.found.Root();
     const bool noteNames = LabelStrips::ShowScaleNotes();
-    const SpellingContext spelling = PitchSetSpelling(tonic, state.found.Classes());
+    const SpellingContext spelling = PitchSetSpelling(tonic, state.found.Classes(), state.foundRootLetter);
     ForEachCell(g, state, [&](int pc, const QRect& cell) {
         if (!cell.intersects(update)) return;
         LabelStrips::DrawCell(painter, cell.topLeft(), LabelStrips::ChooseCell(pc, tonic, noteNames, inChord[pc], spelling));

@@ -14,4 +14,5 @@ struct FingerboardState {
     bool notesMode = false;  // strings not played are not marked
     PitchSet found;          // the Find display, empty: none
     PitchSet foundOptional;  // its optional notes
+    int foundRootLetter = -1;  // the letter its root was named with, or -1
 };

@@ -150,6 +150,7 @@ FingerboardState GuitarClient::State() const
     state.notesMode = Mode == NotesMode;
     state.found = Find.found;
     state.foundOptional = Find.optional;
+    state.foundRootLetter = Find.rootLetter;
     return state;
 }
 

@@ -48,7 +48,7 @@ KeyboardClient::KeyboardClient()
     SetRange(51, 36);
     new NoteToolTip(
         this, [this](QPoint p) { return Geometry().NoteFromPoint(p.x(), p.y()).note; },
-        [this] { return ChordSpelling(Chord); });
+        [this] { return LabelSpelling(Picture()); });
 }
 
 void KeyboardClient::SetRange(NOTES first, int count)
@@ -321,6 +321,7 @@ KeyboardPicture KeyboardClient::Picture() const
     picture.labelFlags = LabelFlags;
     picture.found = Find.found;
     picture.foundOptional = Find.optional;
+    picture.foundRootLetter = Find.rootLetter;
     picture.showScaleNotes = !Find.found.Empty() && LabelStrips::ShowScaleNotes();
     picture.ascent = LabelFont().Ascent();
     return picture;

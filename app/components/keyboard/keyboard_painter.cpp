@@ -142,14 +142,6 @@ QString Shown(const char* name)
     return text;
 }
 
-// The chord's letters; a chord without a name reads in the key or scale of
-// the Find display.
-SpellingContext LabelSpelling(const KeyboardPicture& k)
-{
-    if (k.spelling.root != NoNote || k.found.Empty()) return k.spelling;
-    return PitchSetSpelling(k.found.Root(), k.found.Classes());
-}
-
 void DrawLabels(QPainter& p, const KeyboardPicture& k, NOTES n)
 {
     const Geometry& g = k.geometry;
@@ -263,6 +255,12 @@ void PaintBlackKeys(QPainter& p, const KeyboardPicture& k, const QRect& area)
 
 }  // namespace
 
+SpellingContext LabelSpelling(const KeyboardPicture& k)
+{
+    if (k.spelling.root != NoNote || k.found.Empty()) return k.spelling;
+    return PitchSetSpelling(k.found.Root(), k.found.Classes(), k.foundRootLetter);
+}
+
 void SetPictureChord(KeyboardPicture& picture, const chord& c)
 {
     picture.pressed.reset();
@@ -305,7 +303,7 @@ void PaintFound(QPainter& p, const KeyboardPicture& k)
     if (k.found.Empty()) return;
     const Geometry& g = k.geometry;
     const int tonic = k.found.Root();
-    const SpellingContext spelling = PitchSetSpelling(tonic, k.found.Classes());
+    const SpellingContext spelling = PitchSetSpelling(tonic, k.found.Classes(), k.foundRootLetter);
     for (NOTES n = g.range.FirstNote; n <= g.range.LastNote(); ++n) {
         const int pc = PitchFromA(n);
         if (!k.found.Has(pc)) continue;

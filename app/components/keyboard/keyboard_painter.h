@@ -24,6 +24,7 @@ struct KeyboardPicture {
     SpellingContext spelling;   // the chord the note names are read in
     PitchSet found;             // the Find display, empty: none
     PitchSet foundOptional;     // its optional notes
+    int foundRootLetter = -1;   // the letter its root was named with, or -1
     bool showScaleNotes = false;
     int ascent = 0;  // of the label font
 
@@ -38,3 +39,7 @@ void SetPictureChord(KeyboardPicture& picture, const chord& c);
 void PaintKeyboard(QPainter& p, const KeyboardPicture& picture, const QRect& area, const QPalette& palette);
 // The Find display alone.
 void PaintFound(QPainter& p, const KeyboardPicture& picture);
+
+// The letters the key labels are written with: the chord's; a chord without
+// a name reads in the key or scale of the Find display.
+SpellingContext LabelSpelling(const KeyboardPicture& picture);

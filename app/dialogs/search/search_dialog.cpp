@@ -199,10 +199,14 @@ void TSearchDialog::done(int result)
     nameIndex_ = SelectedRow(names_);
     found_ = PitchSet();
     optional_ = PitchSet();
+    rootLetter_ = -1;
     if (result == Accepted && rootIndex_ >= 0 && nameIndex_ >= 0 && !name_->text().isEmpty()) {
         const std::uintptr_t data =
             nameIndex_ < int(nameLines_.itemData.size()) ? nameLines_.itemData[std::size_t(nameIndex_)] : 0;
         found_ = SearchPitchSet(kind_, rootIndex_, data, &optional_);
+        // The name's own spelling of the root, when it names the root chosen.
+        const SearchTextReading typed = ReadSearchText(name_->text().toStdString());
+        rootLetter_ = typed.root == rootIndex_ ? typed.rootLetter : -1;
     }
     HDialog::done(result);
 }
@@ -216,5 +220,6 @@ int RunSearchDialog(QWidget* parent, FindState& find)
     find.kind = dialog.Kind();
     find.rootIndex = dialog.RootIndex();
     find.nameIndex = dialog.NameIndex();
+    find.rootLetter = dialog.RootLetter();
     return 1;
 }

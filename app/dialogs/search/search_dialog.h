@@ -38,6 +38,8 @@ public:
     int NameIndex() const { return nameIndex_; }
     PitchSet Found() const { return found_; }
     PitchSet Optional() const { return optional_; }
+    // The letter the root was named with in the edit, or -1.
+    int RootLetter() const { return rootLetter_; }
 
     void done(int result) override;
 
@@ -57,6 +59,7 @@ private:
     int nameIndex_ = -1;
     PitchSet found_;
     PitchSet optional_;
+    int rootLetter_ = -1;
     // Set while the dialog itself changes the edit or a selection, which
     // must not count as the user's typing or click.
     bool updating_ = false;

@@ -39,6 +39,7 @@ SearchTextReading ReadSearchText(const std::string& text)
 {
     SearchTextReading reading;
     if (text.empty() || text[0] < 'A' || text[0] > 'G') return reading;
+    reading.rootLetter = text[0] - 'A';
     int root = NaturalPitchClass(text[0]);
     std::size_t at = 1;
     if (at < text.size() && text[at] == '#') {

@@ -19,6 +19,7 @@ std::string TidySearchText(const std::string& text);
 struct SearchTextReading {
     int root = -1;     // pitch class named by the leading A-G (with # or b), or -1
     std::string name;  // what follows the root, leading blanks skipped
+    int rootLetter = -1;  // its letter, 0 A .. 6 G
 };
 // Reads a tidied text. Text that does not begin with A-G names no root.
 SearchTextReading ReadSearchText(const std::string& text);
