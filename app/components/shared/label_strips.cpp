@@ -38,9 +38,14 @@ constexpr bool BlackPitch[CellCount] = {false, true, false, false, true, false, 
 bool IsDegrees(int strip) { return strip == DegreesBlue || strip == DegreesRed; }
 bool IsFlats(int strip) { return strip == FlatsRed || strip == FlatsBlue; }
 
-Glyph GlyphOf(int strip, int index)
+Glyph GlyphOf(int strip, int index, bool neighbourLetter)
 {
     if (IsDegrees(strip)) return {DegreeDigits[index], DegreeSigns[index], true};
+    if (neighbourLetter && !BlackPitch[index]) {
+        // The letter a half step below raised (E# for F), or above lowered (Cb for B).
+        if (IsFlats(strip)) return {FlatLetters[(index + 1) % CellCount], Flat, false};
+        return {Letters[(index + CellCount - 1) % CellCount], Sharp, false};
+    }
     if (!BlackPitch[index]) return {Letters[index], Natural, false};
     if (IsFlats(strip)) return {FlatLetters[index], Flat, false};
     return {Letters[index], Sharp, false};
@@ -74,14 +79,14 @@ void DrawSign(QPainter& p, Accidental a, qreal x, qreal y)
 
 QColor Fill(int strip) { return IsRed(strip) ? QColor(0xc6, 0x28, 0x28) : QColor(0x15, 0x65, 0xc0); }
 
-void PaintCell(QPainter& p, const QFont& font, int strip, int index)
+void PaintCell(QPainter& p, const QFont& font, int strip, int index, bool neighbourLetter = false)
 {
     const QRectF box(index * CellWidth + 0.5, 0.5, CellWidth - 1.0, CellHeight - 1.0);
     p.setPen(QPen(Fill(strip).darker(150), 1.0));
     p.setBrush(Fill(strip));
     p.drawRoundedRect(box, 2.0, 2.0);
 
-    const Glyph g = GlyphOf(strip, index);
+    const Glyph g = GlyphOf(strip, index, neighbourLetter);
     const QString main(QChar::fromLatin1(g.main));
     const QRectF ink = QFontMetricsF(font).tightBoundingRect(main);
     const qreal signWidth = SignWidth(g.accidental);
@@ -97,6 +102,14 @@ void PaintCell(QPainter& p, const QFont& font, int strip, int index)
     DrawSign(p, g.accidental, signLeft, top + ink.height() - SignHeight + (g.accidental == Sharp ? 0.6 : 0));
 }
 
+QFont CellFont()
+{
+    QFont font;
+    font.setPixelSize(10);
+    font.setBold(true);
+    return font;
+}
+
 QPixmap Draw(int strip, qreal ratio)
 {
     QPixmap pixmap(std::ceil(StripWidth * ratio), std::ceil(CellHeight * ratio));
@@ -105,9 +118,7 @@ QPixmap Draw(int strip, qreal ratio)
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QFont font;
-    font.setPixelSize(10);
-    font.setBold(true);
+    const QFont font = CellFont();
     for (int i = 0; i < CellCount; ++i) PaintCell(p, font, strip, i);
     return pixmap;
 }
@@ -119,13 +130,14 @@ Cell ChooseCell(int pc, int tonic, bool showNoteNames, bool inChord, const Spell
     pc = ((pc % CellCount) + CellCount) % CellCount;
     if (!showNoteNames) return {inChord ? DegreesRed : DegreesBlue, (pc - tonic % CellCount + 24) % CellCount};
     const std::string name = ShownNoteName(pc, spelling);
-    if (name.size() > 1 && name[1] == '#') return {inChord ? SharpsRed : SharpsBlue, pc};
-    return {inChord ? FlatsRed : FlatsBlue, pc};
+    const bool neighbourLetter = name.size() > 1 && !BlackPitch[pc];
+    if (name.size() > 1 && name[1] == '#') return {inChord ? SharpsRed : SharpsBlue, pc, neighbourLetter};
+    return {inChord ? FlatsRed : FlatsBlue, pc, neighbourLetter};
 }
 
-QString CellText(int strip, int index)
+QString CellText(int strip, int index, bool neighbourLetter)
 {
-    const Glyph g = GlyphOf(strip, index);
+    const Glyph g = GlyphOf(strip, index, neighbourLetter);
     const QString sign = g.accidental == Flat    ? QString(QChar(0x266D))
                          : g.accidental == Sharp ? QString(QChar(0x266F))
                                                  : QString();
@@ -147,6 +159,15 @@ const QPixmap& StripPixmap(int strip, qreal ratio)
 
 void DrawCell(QPainter& painter, QPoint topLeft, Cell cell)
 {
+    if (cell.neighbourLetter) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.translate(topLeft - QPoint(cell.index * CellWidth, 0));
+        PaintCell(painter, CellFont(), cell.strip, cell.index, true);
+        painter.restore();
+        return;
+    }
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const QPixmap& strip = StripPixmap(cell.strip, ratio);
     const QRectF source(cell.index * CellWidth * ratio, 0, CellWidth * ratio, CellHeight * ratio);

@@ -32,6 +32,10 @@ constexpr int StripWidth = CellWidth * CellCount;
 struct Cell {
     int strip = DegreesBlue;
     int index = 0;
+    // A white key's note written with the neighbouring letter, as keys with
+    // many accidentals have it: E# and B# on a sharp strip, Cb and Fb on a
+    // flat one. The strips have no such cells; it is drawn on its own.
+    bool neighbourLetter = false;
     bool operator==(const Cell&) const = default;
 };
 
@@ -43,7 +47,7 @@ Cell ChooseCell(int pc, int tonic, bool showNoteNames, bool inChord, const Spell
 
 // The text a cell shows, with the sharp and flat signs as Unicode (for
 // tooltips, accessibility and tests).
-QString CellText(int strip, int index);
+QString CellText(int strip, int index, bool neighbourLetter = false);
 bool IsRed(int strip);
 
 // One whole strip, StripWidth x CellHeight device-independent pixels, drawn

@@ -10,6 +10,7 @@
 
 #include "app/components/shared/label_strips.h"
 #include "core/theory/chord.h"
+#include "core/theory/chord_spelling.h"
 
 namespace {
 
@@ -46,6 +47,49 @@ TEST(LabelStripsTest, CellFollowsTonicNamingAndChord)
     EXPECT_EQ(CellText(DegreesBlue, 8), QString::fromUtf8("\u266F5"));
     EXPECT_EQ(CellText(SharpsRed, Db), QString::fromUtf8("C\u266F"));
     EXPECT_EQ(CellText(FlatsBlue, Db), QString::fromUtf8("D\u266D"));
+}
+
+TEST(LabelStripsTest, AWhiteKeySpelledWithItsNeighboursLetterIsDrawnSo)
+{
+    const int saved = chord::Config_Accidentals;
+    chord::Config_Accidentals = ByChordAccidentals;
+    constexpr int B = 2, F = 8, LetterC = 2;
+    constexpr unsigned MajorSteps[] = {0, 2, 4, 5, 7, 9, 11};
+    const auto major = [&](int tonic) {
+        unsigned classes = 0;
+        for (unsigned step : MajorSteps) classes |= 1u << PitchClass(tonic + step);
+        return PitchSetSpelling(tonic, classes, LetterC);
+    };
+    const SpellingContext cSharp = major(Db), cFlat = major(B);
+    const struct {
+        int pc;
+        const SpellingContext& key;
+        Cell cell;
+        const char* text;
+    } cases[] = {
+        {F, cSharp, {SharpsRed, F, true}, "E\u266F"}, {C, cSharp, {SharpsRed, C, true}, "B\u266F"},
+        {B, cFlat, {FlatsRed, B, true}, "C\u266D"},   {E, cFlat, {FlatsRed, E, true}, "F\u266D"},
+        {Db, cFlat, {FlatsRed, Db}, "D\u266D"},  // a black key keeps its strip's cell
+    };
+    for (const auto& c : cases) {
+        const Cell cell = ChooseCell(c.pc, c.key.root, true, true, c.key);
+        EXPECT_EQ(cell, c.cell) << c.text;
+        EXPECT_EQ(CellText(cell.strip, cell.index, cell.neighbourLetter), QString::fromUtf8(c.text));
+        for (const qreal ratio : {1.0, 2.0}) {
+            // Drawn unlike the plain letter of the same strip.
+            const auto drawn = [&](Cell shown) {
+                QImage image(QSize(CellWidth, CellHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
+                image.setDevicePixelRatio(ratio);
+                image.fill(Qt::black);
+                QPainter painter(&image);
+                DrawCell(painter, QPoint(0, 0), shown);
+                return image;
+            };
+            EXPECT_EQ(drawn(cell) != drawn({cell.strip, cell.index}), cell.neighbourLetter)
+                << c.text << " at " << ratio;
+        }
+    }
+    chord::Config_Accidentals = saved;
 }
 
 TEST(LabelStripsTest, StripsAreDrawnDistinctAtEveryDensity)
