@@ -50,8 +50,8 @@ ChordBoxFrets ChordBoxFretsOf(const Fingering& fingering, int capo)
 
 ChordBox DrawChordBox(const Fingering& fingering, int capo, ChordBoxHand hand)
 {
-    const auto stringX = [&](int slot) { return StringX(slot, std::max(fingering.strings, 1), hand); };
     const int strings = std::max(fingering.strings, 1);
+    const auto stringX = [&](int slot) { return StringX(slot, strings, hand); };
     const ChordBoxFrets frets = ChordBoxFretsOf(fingering, capo);
     ChordBox box;
     box.width = ChordBoxWidth(strings);
