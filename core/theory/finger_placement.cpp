@@ -20,8 +20,17 @@ namespace {
 // keeps the C shape's 3 and 2).
 constexpr int FirstPositionFrets = 4;
 
-// How many fingers a set of the four holds (bit f - 1 for finger f).
-constexpr int FingersIn[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+// The ways to give 1, 2, 3 or 4 stops rising fingers, in the order they are
+// weighed (the subsets of the four fingers, counted as binary numbers).
+struct FingerChoice {
+    int count;
+    int finger[MaxFretFingers];
+};
+constexpr FingerChoice FingerChoices[] = {
+    {1, {1}},       {1, {2}},       {2, {1, 2}},    {1, {3}},       {2, {1, 3}},
+    {2, {2, 3}},    {3, {1, 2, 3}}, {1, {4}},       {2, {1, 4}},    {2, {2, 4}},
+    {3, {1, 2, 4}}, {2, {3, 4}},    {3, {1, 3, 4}}, {3, {2, 3, 4}}, {4, {1, 2, 3, 4}},
+};
 
 // One finger's work: one string (with its course partners) or several laid
 // flat at one fret, across slots from >= to.
@@ -30,7 +39,7 @@ struct Stop {
     int from;
     int to;
     int notes;  // strings of their own under it, course partners not counted
-    int finger = NoFinger;
+    int finger;
 };
 
 bool ByFretFromTheBass(const Stop& a, const Stop& b) { return a.fret != b.fret ? a.fret < b.fret : a.from > b.from; }
@@ -52,8 +61,20 @@ public:
     {
         count_ = static_cast<int>(std::remove_if(begin(), end(), predicate) - begin());
     }
+    // By insertion: a handful of stops, nearly in order already.
+    template <typename Before>
+    void Sort(Before before)
+    {
+        for (int i = 1; i < count_; ++i) {
+            const Stop stop = items_[i];
+            int j = i;
+            for (; j > 0 && before(stop, items_[j - 1]); --j) items_[j] = items_[j - 1];
+            items_[j] = stop;
+        }
+    }
 
 private:
+    // Only the first count_ are ever read, so they are left unset.
     std::array<Stop, chord::Slots> items_;
     int count_ = 0;
 };
@@ -67,7 +88,7 @@ public:
           capo_(capo)
     {
         for (int s = 0; s + 1 < strings_; ++s)
-            partner_[s] = frets_[s] == frets_[s + 1] && PitchClass(open_[s]) == PitchClass(open_[s + 1]);
+            partner_[s] = frets_[s] == frets_[s + 1] && (open_[s] - open_[s + 1]) % 12 == 0;
     }
 
     FingerPlacement Place()
@@ -81,9 +102,12 @@ public:
             stops.Add(*barre);
             single.RemoveIf([&](const Stop& s) { return s.fret == lowest; });
         }
-        const Stops rest = single.Size() <= MaxFretFingers - stops.Size() ? single : Presses(single);
-        for (const Stop& stop : rest) stops.Add(stop);
-        std::sort(stops.begin(), stops.end(), ByFretFromTheBass);
+        if (single.Size() <= MaxFretFingers - stops.Size()) {
+            for (const Stop& stop : single) stops.Add(stop);
+        } else {
+            for (const Stop& stop : Presses(single)) stops.Add(stop);
+        }
+        stops.Sort(ByFretFromTheBass);
         Number(stops, lowest);
         for (const Stop& stop : stops) {
             for (int s = stop.to; s <= stop.from; ++s)
@@ -106,9 +130,9 @@ private:
             if (!Fretted(s) || Partner(s)) continue;
             int to = s;
             while (to > 0 && Partner(to - 1)) --to;
-            stops.Add({frets_[s], s, to, 1});
+            stops.Add({frets_[s], s, to, 1, NoFinger});
         }
-        std::sort(stops.begin(), stops.end(), ByFretFromTheBass);
+        stops.Sort(ByFretFromTheBass);
         return stops;
     }
 
@@ -134,14 +158,14 @@ private:
         const bool tooMany = single.Size() > MaxFretFingers;
         const bool smallBarre = !higherUnder && to == thinnest && single.Size() > notes;
         if (!tooMany && !smallBarre) return std::nullopt;
-        return Stop{lowest, from, to, notes};
+        return Stop{lowest, from, to, notes, NoFinger};
     }
 
     // Neighbouring strings at one fret under one finger each, as the search
     // counts them when fingers run short.
     Stops Presses(Stops bySlot) const
     {
-        std::sort(bySlot.begin(), bySlot.end(), [](const Stop& a, const Stop& b) { return a.from > b.from; });
+        bySlot.Sort([](const Stop& a, const Stop& b) { return a.from > b.from; });
         Stops presses;
         for (const Stop& stop : bySlot) {
             Stop* last = presses.Empty() ? nullptr : &presses[presses.Size() - 1];
@@ -168,28 +192,25 @@ private:
             for (int i = 0; i < count; ++i) stops[i].finger = std::min(i + 1, MaxFretFingers);
             return;
         }
+        int own[MaxFretFingers];  // the finger of each stop's fret
+        for (int i = 0; i < count; ++i)
+            own[i] = std::clamp(firstPosition ? stops[i].fret - capo_ : stops[i].fret - lowest + 1, 1, MaxFretFingers);
         int bestCost = -1, bestSum = 0;
-        unsigned best = 0;
-        // Each subset of the four fingers with as many members as stops, lowest finger first.
-        for (unsigned set = 1; set < (1u << MaxFretFingers); ++set) {
-            if (FingersIn[set] != count || (barre && !(set & 1u))) continue;
-            int cost = 0, sum = 0, i = 0;
-            for (int finger = 1; finger <= MaxFretFingers; ++finger) {
-                if (!(set >> (finger - 1) & 1u)) continue;
-                const int own = firstPosition ? stops[i].fret - capo_ : stops[i].fret - lowest + 1;
-                cost += std::abs(finger - std::clamp(own, 1, MaxFretFingers));
-                sum += finger;
-                ++i;
+        const FingerChoice* best = nullptr;
+        for (const FingerChoice& choice : FingerChoices) {
+            if (choice.count != count || (barre && choice.finger[0] != 1)) continue;
+            int cost = 0, sum = 0;
+            for (int i = 0; i < count; ++i) {
+                cost += std::abs(choice.finger[i] - own[i]);
+                sum += choice.finger[i];
             }
             if (bestCost < 0 || cost < bestCost || (cost == bestCost && sum > bestSum)) {
                 bestCost = cost;
                 bestSum = sum;
-                best = set;
+                best = &choice;
             }
         }
-        int i = 0;
-        for (int finger = 1; finger <= MaxFretFingers; ++finger)
-            if (best >> (finger - 1) & 1u) stops[i++].finger = finger;
+        for (int i = 0; i < count; ++i) stops[i].finger = best->finger[i];
     }
 
     const std::array<int, chord::Slots>& frets_;

@@ -335,12 +335,14 @@ int OpenRootLeftOutCost(const int* frets, const NOTES* open, int strings, int ca
 
 int DoubledOtherCost(const int* frets, const int* openPc, int strings, int root)
 {
-    int sounding[12] = {};
-    for (int s = 0; s < strings; ++s)
-        if (frets[s] >= 0 && !SecondOfCourse(openPc, s)) ++sounding[(openPc[s] + frets[s]) % 12];
+    unsigned heard = 0;  // bit p: pitch class p sounds on a string before
     int cost = 0;
-    for (int pc = 0; pc < 12; ++pc)
-        if (pc != root && sounding[pc] > 1) cost += (sounding[pc] - 1) * PerDoubledOther;
+    for (int s = 0; s < strings; ++s) {
+        if (frets[s] < 0 || SecondOfCourse(openPc, s)) continue;
+        const int pc = (openPc[s] + frets[s]) % 12;
+        if (pc != root && (heard >> pc & 1u)) cost += PerDoubledOther;
+        heard |= 1u << pc;
+    }
     return cost;
 }
 

@@ -16,20 +16,33 @@
 
 namespace {
 
+// A fingering the search met, judged; only the ones kept get their fingers
+// placed and become a Fingering.
+struct Candidate {
+    std::array<int, chord::Slots> frets;
+    int fingers;
+    int cost;
+};
+
+// A fret of one string that sounds a pitch class of the chord.
+struct FretChoice {
+    int fret;
+    int pitchClass;
+};
+
 class FingeringSearch {
 public:
-    FingeringSearch(const FingeringRequest& request, std::vector<Fingering>& found)
-        : request_(request),
-          found_(found),
-          strings_(static_cast<int>(request.openStrings.size())),
-          open_(request.openStrings),
-          groupsAtFret_(request.frets + 1, 0)
+    FingeringSearch(const FingeringRequest& request, std::vector<Candidate>& found)
+        : request_(request), found_(found), strings_(static_cast<int>(request.openStrings.size())),
+          open_(request.openStrings)
     {
         root_ = request.root != NoPitchClass ? request.root : request.bass;
         for (int s = 0; s < strings_; ++s) {
             for (int fret = request.capo + 1; fret <= request.frets; ++fret)
-                if (Wanted(open_[s] + fret)) fretChoices_[s].push_back(fret);
+                if (Wanted(PitchClass(open_[s] + fret)))
+                    fretChoices_[s][choiceCount_[s]++] = {fret, PitchClass(open_[s] + fret)};
             openPc_[s] = PitchClass(open_[s]);
+            atCapoPc_[s] = PitchClass(open_[s] + request.capo);
             courseWithNext_[s] = s + 1 < strings_ && PitchClass(open_[s]) == PitchClass(open_[s + 1]);
             // The lowest note strings 0..s can still sound.
             lowestFrom_[s] = open_[s] + request.capo;
@@ -41,14 +54,14 @@ public:
     void Run() { Visit(strings_ - 1); }
 
 private:
-    bool Wanted(NOTES n) const { return (request_.pitchClasses >> PitchClass(n)) & 1u; }
+    bool Wanted(int pitchClass) const { return (request_.pitchClasses >> pitchClass) & 1u; }
 
     // Strings 0..slot are still to choose.
     void Visit(int slot)
     {
         const unsigned missing = request_.pitchClasses & ~covered_;
         if (std::popcount(missing) > slot + 1) return;
-        if (request_.bass != NoPitchClass && lowest_ != NoNote && PitchClass(lowest_) != request_.bass &&
+        if (request_.bass != NoPitchClass && lowest_ != NoNote && lowestPc_ != request_.bass &&
             (slot < 0 || lowest_ < lowestFrom_[slot]))
             return;  // a wrong bass that no string left can go below
         if (slot < 0) {
@@ -60,43 +73,50 @@ private:
             return;
         }
         Visit(slot - 1);  // silent
-        if (Wanted(open_[slot] + request_.capo)) Sound(slot, request_.capo);
-        for (int fret : fretChoices_[slot]) {
+        if (Wanted(atCapoPc_[slot])) Sound(slot, request_.capo, atCapoPc_[slot]);
+        for (int c = 0; c < choiceCount_[slot]; ++c) {
+            const FretChoice& choice = fretChoices_[slot][c];
             if (frettedHighest_ >= 0 &&
-                std::max(frettedHighest_, fret) - std::min(frettedLowest_, fret) >= request_.span)
+                std::max(frettedHighest_, choice.fret) - std::min(frettedLowest_, choice.fret) >= request_.span)
                 continue;
-            Fret(slot, fret);
+            Fret(slot, choice.fret, choice.pitchClass);
         }
     }
 
     // The string sounds as its course partner does.
     void Follow(int slot, int fret)
     {
+        // Partners are tuned to one pitch class, an octave apart or in unison.
+        const int pitchClass = fret == NotPlayedFret ? NoPitchClass : PitchClass(open_[slot] + fret);
         if (fret == NotPlayedFret)
             Visit(slot - 1);
         else if (fret == request_.capo)
-            Sound(slot, fret);
+            Sound(slot, fret, pitchClass);
         else
-            Fret(slot, fret);
+            Fret(slot, fret, pitchClass);
     }
 
-    void Sound(int slot, int fret)
+    void Sound(int slot, int fret, int pc)
     {
         const NOTES note = open_[slot] + fret;
-        const int pc = PitchClass(note);
         const unsigned coveredBefore = covered_;
         const NOTES lowestBefore = lowest_;
+        const int lowestPcBefore = lowestPc_;
         if (soundingPerPitchClass_[pc]++ == 0) covered_ |= 1u << pc;
-        if (lowest_ == NoNote || note < lowest_) lowest_ = note;
+        if (lowest_ == NoNote || note < lowest_) {
+            lowest_ = note;
+            lowestPc_ = pc;
+        }
         frets_[slot] = fret;
         Visit(slot - 1);
         frets_[slot] = NotPlayedFret;
         --soundingPerPitchClass_[pc];
         covered_ = coveredBefore;
         lowest_ = lowestBefore;
+        lowestPc_ = lowestPcBefore;
     }
 
-    void Fret(int slot, int fret)
+    void Fret(int slot, int fret, int pc)
     {
         // A finger may press the neighbouring string at the same fret too.
         const bool newFinger = !(slot + 1 < strings_ && frets_[slot + 1] == fret);
@@ -113,7 +133,7 @@ private:
         }
         // At least: one finger (or barre) on the lowest fret, one for each
         // other group of neighbouring strings at one fret.
-        if (groups_ - groupsAtFret_[frettedLowest_] + 1 <= MaxFretFingers) Sound(slot, fret);
+        if (groups_ - groupsAtFret_[frettedLowest_] + 1 <= MaxFretFingers) Sound(slot, fret, pc);
         if (newFinger) {
             --groupsAtFret_[fret];
             --groups_;
@@ -127,29 +147,28 @@ private:
         const Playability playability = JudgePlayability(frets_.data(), open_.data(), openPc_, strings_, request_.capo,
                                                          request_.bass != NoPitchClass, root_);
         if (playability.fingers > MaxFretFingers) return;
-        Fingering& fingering = found_.emplace_back();
-        fingering.frets = frets_;
-        fingering.strings = strings_;
-        fingering.fingers = playability.fingers;
-        fingering.cost = playability.cost;
+        found_.push_back({frets_, playability.fingers, playability.cost});
     }
 
     const FingeringRequest& request_;
-    std::vector<Fingering>& found_;
+    std::vector<Candidate>& found_;
     const int strings_;
     const std::vector<NOTES>& open_;
     int root_ = NoPitchClass;
-    std::vector<int> fretChoices_[chord::Slots];
+    FretChoice fretChoices_[chord::Slots][MaxNeckFrets];
+    int choiceCount_[chord::Slots] = {};
     NOTES lowestFrom_[chord::Slots] = {};
     bool courseWithNext_[chord::Slots] = {};
     int openPc_[chord::Slots] = {};
+    int atCapoPc_[chord::Slots] = {};
 
     std::array<int, chord::Slots> frets_;
     int soundingPerPitchClass_[12] = {};
     unsigned covered_ = 0;
     NOTES lowest_ = NoNote;
+    int lowestPc_ = NoPitchClass;
     int frettedLowest_ = 0, frettedHighest_ = -1;
-    std::vector<int> groupsAtFret_;
+    int groupsAtFret_[MaxNeckFrets + 1] = {};
     int groups_ = 0;
 };
 
@@ -168,8 +187,9 @@ bool Searchable(const FingeringRequest& r)
 
 std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std::size_t count)
 {
-    std::vector<Fingering> found;
-    if (!Searchable(request) || count == 0) return found;
+    std::vector<Fingering> best;
+    if (!Searchable(request) || count == 0) return best;
+    std::vector<Candidate> found;
     FingeringSearch(request, found).Run();
     // Best first. The search meets fingerings silent before open before
     // fretted, lower frets first, from the last string slot on; equals keep
@@ -183,11 +203,15 @@ std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std
         std::sort(order.begin(), order.end());
     else
         std::partial_sort(order.begin(), keptEnd, order.end());
-    std::vector<Fingering> best;
-    best.reserve(kept);
+    best.resize(kept);
     for (std::size_t i = 0; i < kept; ++i) {
-        best.push_back(std::move(found[order[i].second]));
-        best.back().hand = PlaceFingers(best.back().frets, request.openStrings, request.capo);
+        const Candidate& candidate = found[order[i].second];
+        Fingering& fingering = best[i];
+        fingering.frets = candidate.frets;
+        fingering.strings = static_cast<int>(request.openStrings.size());
+        fingering.fingers = candidate.fingers;
+        fingering.cost = candidate.cost;
+        fingering.hand = PlaceFingers(fingering.frets, request.openStrings, request.capo);
     }
     return best;
 }
