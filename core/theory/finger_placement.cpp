@@ -20,17 +20,17 @@ namespace {
 // keeps the C shape's 3 and 2).
 constexpr int FirstPositionFrets = 4;
 
-// The ways to give 1, 2, 3 or 4 stops rising fingers, in the order they are
-// weighed (the subsets of the four fingers, counted as binary numbers).
-struct FingerChoice {
-    int count;
-    int finger[MaxFretFingers];
-};
+// The ways to give n stops rising fingers (n = 1 to 4), in the order they
+// are weighed: rows [FirstChoiceFor[n], FirstChoiceFor[n + 1]), 0 beyond
+// the n fingers.
+using FingerChoice = std::array<int, MaxFretFingers>;
 constexpr FingerChoice FingerChoices[] = {
-    {1, {1}},       {1, {2}},       {2, {1, 2}},    {1, {3}},       {2, {1, 3}},
-    {2, {2, 3}},    {3, {1, 2, 3}}, {1, {4}},       {2, {1, 4}},    {2, {2, 4}},
-    {3, {1, 2, 4}}, {2, {3, 4}},    {3, {1, 3, 4}}, {3, {2, 3, 4}}, {4, {1, 2, 3, 4}},
+    {1},          {2},          {3},          {4},                                          // one stop
+    {1, 2},       {1, 3},       {2, 3},       {1, 4},       {2, 4},       {3, 4},           // two
+    {1, 2, 3},    {1, 2, 4},    {1, 3, 4},    {2, 3, 4},                                    // three
+    {1, 2, 3, 4},                                                                           // four
 };
+constexpr int FirstChoiceFor[] = {0, 0, 4, 10, 14, 15};
 
 // One finger's work: one string (with its course partners) or several laid
 // flat at one fret, across slots from >= to.
@@ -192,17 +192,18 @@ private:
             for (int i = 0; i < count; ++i) stops[i].finger = std::min(i + 1, MaxFretFingers);
             return;
         }
-        int own[MaxFretFingers];  // the finger of each stop's fret
+        int own[MaxFretFingers] = {};  // the finger of each stop's fret; 0 beyond the stops, as in the choices
         for (int i = 0; i < count; ++i)
             own[i] = std::clamp(firstPosition ? stops[i].fret - capo_ : stops[i].fret - lowest + 1, 1, MaxFretFingers);
         int bestCost = -1, bestSum = 0;
         const FingerChoice* best = nullptr;
-        for (const FingerChoice& choice : FingerChoices) {
-            if (choice.count != count || (barre && choice.finger[0] != 1)) continue;
+        for (int c = FirstChoiceFor[count]; c < FirstChoiceFor[count + 1]; ++c) {
+            const FingerChoice& choice = FingerChoices[c];
+            if (barre && choice[0] != 1) continue;
             int cost = 0, sum = 0;
-            for (int i = 0; i < count; ++i) {
-                cost += std::abs(choice.finger[i] - own[i]);
-                sum += choice.finger[i];
+            for (int i = 0; i < MaxFretFingers; ++i) {
+                cost += std::abs(choice[i] - own[i]);
+                sum += choice[i];
             }
             if (bestCost < 0 || cost < bestCost || (cost == bestCost && sum > bestSum)) {
                 bestCost = cost;
@@ -210,7 +211,7 @@ private:
                 best = &choice;
             }
         }
-        for (int i = 0; i < count; ++i) stops[i].finger = best->finger[i];
+        for (int i = 0; i < count; ++i) stops[i].finger = (*best)[i];
     }
 
     const std::array<int, chord::Slots>& frets_;

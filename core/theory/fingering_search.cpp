@@ -41,13 +41,14 @@ public:
             for (int fret = request.capo + 1; fret <= request.frets; ++fret)
                 if (Wanted(PitchClass(open_[s] + fret)))
                     fretChoices_[s][choiceCount_[s]++] = {fret, PitchClass(open_[s] + fret)};
-            openPc_[s] = PitchClass(open_[s]);
             atCapoPc_[s] = PitchClass(open_[s] + request.capo);
             courseWithNext_[s] = s + 1 < strings_ && PitchClass(open_[s]) == PitchClass(open_[s + 1]);
             // The lowest note strings 0..s can still sound.
             lowestFrom_[s] = open_[s] + request.capo;
             if (s > 0) lowestFrom_[s] = std::min(lowestFrom_[s], lowestFrom_[s - 1]);
         }
+        missing_ = std::popcount(request.pitchClasses);
+        played_ = StringsOf(open_.data(), strings_, request.capo);
         frets_.fill(NotPlayedFret);
     }
 
@@ -59,8 +60,7 @@ private:
     // Strings 0..slot are still to choose.
     void Visit(int slot)
     {
-        const unsigned missing = request_.pitchClasses & ~covered_;
-        if (std::popcount(missing) > slot + 1) return;
+        if (missing_ > slot + 1) return;
         if (request_.bass != NoPitchClass && lowest_ != NoNote && lowestPc_ != request_.bass &&
             (slot < 0 || lowest_ < lowestFrom_[slot]))
             return;  // a wrong bass that no string left can go below
@@ -99,10 +99,9 @@ private:
     void Sound(int slot, int fret, int pc)
     {
         const NOTES note = open_[slot] + fret;
-        const unsigned coveredBefore = covered_;
         const NOTES lowestBefore = lowest_;
         const int lowestPcBefore = lowestPc_;
-        if (soundingPerPitchClass_[pc]++ == 0) covered_ |= 1u << pc;
+        if (soundingPerPitchClass_[pc]++ == 0) --missing_;
         if (lowest_ == NoNote || note < lowest_) {
             lowest_ = note;
             lowestPc_ = pc;
@@ -110,8 +109,7 @@ private:
         frets_[slot] = fret;
         Visit(slot - 1);
         frets_[slot] = NotPlayedFret;
-        --soundingPerPitchClass_[pc];
-        covered_ = coveredBefore;
+        if (--soundingPerPitchClass_[pc] == 0) ++missing_;
         lowest_ = lowestBefore;
         lowestPc_ = lowestPcBefore;
     }
@@ -144,8 +142,8 @@ private:
 
     void Judge()
     {
-        const Playability playability = JudgePlayability(frets_.data(), open_.data(), openPc_, strings_, request_.capo,
-                                                         request_.bass != NoPitchClass, root_);
+        const Playability playability =
+            JudgePlayability(frets_.data(), played_, request_.bass != NoPitchClass, root_);
         if (playability.fingers > MaxFretFingers) return;
         found_.push_back({frets_, playability.fingers, playability.cost});
     }
@@ -159,12 +157,12 @@ private:
     int choiceCount_[chord::Slots] = {};
     NOTES lowestFrom_[chord::Slots] = {};
     bool courseWithNext_[chord::Slots] = {};
-    int openPc_[chord::Slots] = {};
+    PlayedStrings played_;
     int atCapoPc_[chord::Slots] = {};
 
     std::array<int, chord::Slots> frets_;
     int soundingPerPitchClass_[12] = {};
-    unsigned covered_ = 0;
+    int missing_;  // pitch classes of the chord not sounding yet
     NOTES lowest_ = NoNote;
     int lowestPc_ = NoPitchClass;
     int frettedLowest_ = 0, frettedHighest_ = -1;
@@ -183,6 +181,25 @@ bool Searchable(const FingeringRequest& r)
            std::none_of(r.openStrings.begin(), r.openStrings.end(), [](NOTES n) { return n == NoNote; });
 }
 
+// The places of the found fingerings, best first: by cost, equals in the
+// order the search met them (silent before open before fretted, lower frets
+// first, from the last string slot on), so the order never depends on a
+// sorting algorithm. Costs are small whole numbers, so they are counted out.
+std::vector<std::size_t> BestFirst(const std::vector<Candidate>& found)
+{
+    if (found.empty()) return {};
+    const auto [cheapest, dearest] = std::minmax_element(
+        found.begin(), found.end(), [](const Candidate& a, const Candidate& b) { return a.cost < b.cost; });
+    const int lowest = cheapest->cost;
+    // start[c]: the first place of cost lowest + c.
+    std::vector<std::size_t> start(static_cast<std::size_t>(dearest->cost - lowest) + 2, 0);
+    for (const Candidate& candidate : found) ++start[static_cast<std::size_t>(candidate.cost - lowest) + 1];
+    for (std::size_t c = 1; c < start.size(); ++c) start[c] += start[c - 1];
+    std::vector<std::size_t> order(found.size());
+    for (std::size_t i = 0; i < found.size(); ++i) order[start[static_cast<std::size_t>(found[i].cost - lowest)]++] = i;
+    return order;
+}
+
 }  // namespace
 
 std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std::size_t count)
@@ -191,27 +208,14 @@ std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std
     if (!Searchable(request) || count == 0) return best;
     std::vector<Candidate> found;
     FingeringSearch(request, found).Run();
-    // Best first. The search meets fingerings silent before open before
-    // fretted, lower frets first, from the last string slot on; equals keep
-    // that order, so it never depends on the sorting. The order is sorted as
-    // (cost, place) pairs, lighter to move than whole fingerings.
-    std::vector<std::pair<int, std::size_t>> order(found.size());
-    for (std::size_t i = 0; i < found.size(); ++i) order[i] = {found[i].cost, i};
+    const std::vector<std::size_t> order = BestFirst(found);
     const std::size_t kept = std::min(count, order.size());
-    const auto keptEnd = order.begin() + static_cast<std::ptrdiff_t>(kept);
-    if (kept == order.size())
-        std::sort(order.begin(), order.end());
-    else
-        std::partial_sort(order.begin(), keptEnd, order.end());
-    best.resize(kept);
+    best.reserve(kept);
+    const int strings = static_cast<int>(request.openStrings.size());
     for (std::size_t i = 0; i < kept; ++i) {
-        const Candidate& candidate = found[order[i].second];
-        Fingering& fingering = best[i];
-        fingering.frets = candidate.frets;
-        fingering.strings = static_cast<int>(request.openStrings.size());
-        fingering.fingers = candidate.fingers;
-        fingering.cost = candidate.cost;
-        fingering.hand = PlaceFingers(fingering.frets, request.openStrings, request.capo);
+        const Candidate& candidate = found[order[i]];
+        best.emplace_back(candidate.frets, strings, candidate.fingers, candidate.cost,
+                          PlaceFingers(candidate.frets, request.openStrings, request.capo));
     }
     return best;
 }
