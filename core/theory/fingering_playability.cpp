@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <bitset>
 
 #include "core/theory/ranked_fingerings.h"
 
@@ -35,6 +36,13 @@ constexpr int BarreByTheNutFrets = 2;
 // ring finger of 3 1 3 3 3 3), or laid flat beside the first on its fret, is
 // beyond most hands.
 constexpr int WideFlatFinger = 10;
+// A finger laid flat below a fret that another finger holds on the bass side
+// of it (the middle finger across D and G of 1 3 2 2 1 1 for Fmaj7, the
+// little finger above it on the A string) leaves that finger to reach round
+// it; chord books give such chords their open shape (x x 3 2 1 0). Flat on
+// the top fret (the ring finger of x 1 3 3 3 1) or below a finger on its
+// treble side (x 1 3 3 4 1 for Bbsus4) the hand keeps its slant.
+constexpr int FlatBelowAnother = 5;
 // Without a barre, a third finger on one fret crowds the others (1 0 1 0 1 1
 // for F9); above the open position, where the frets narrow, also beside a
 // finger lower down (x 4 3 4 0 4 for C#7, though x 2 1 2 0 2 is B7).
@@ -95,6 +103,11 @@ constexpr int MinorThirdAboveTheBass = 6;
 // away from its root: the root doubled is preferred. (A missing fifth never
 // competes: every pitch class of the chord sounds.)
 constexpr int PerDoubledOther = 1;
+// Two strings sounding the very same note (the fretted G3 and the open G of
+// x 4 5 0 5 0 for C#dim, the low E's A2 beside the open A of 5 0 7 6 0 0)
+// add nothing to the chord but a finger: charts play the shape that gives
+// each string a note of its own.
+constexpr int PerUnison = 6;
 
 struct FretSpan {
     int lowest = 0;
@@ -135,12 +148,14 @@ struct Survey {
     unsigned silent = 0;                            // bit s: string s is silent
     int openCourses = 0;                            // courses played open
     int doubledOthers = 0;  // soundings of a pitch class other than the root heard before
+    int unisons = 0;        // soundings of a note heard on a course before
 };
 
 Survey SurveyStrings(const int* frets, const PlayedStrings& strings, int root)
 {
     Survey survey;
     unsigned heard = 0;  // bit p: pitch class p sounds on a course before
+    std::bitset<HighestNote + MaxNeckFrets + 1> heardNotes;
     for (int s = 0; s < strings.count; ++s) {
         const int fret = frets[s];
         const bool second = strings.secondOfCourse[s];
@@ -165,6 +180,10 @@ Survey SurveyStrings(const int* frets, const PlayedStrings& strings, int root)
             const int pc = (strings.openPc[s] + fret) % 12;
             if (pc != root && (heard >> pc & 1u)) ++survey.doubledOthers;
             heard |= 1u << pc;
+            if (note >= 0 && note < static_cast<NOTES>(heardNotes.size())) {
+                if (heardNotes[static_cast<std::size_t>(note)]) ++survey.unisons;
+                heardNotes[static_cast<std::size_t>(note)] = true;
+            }
         }
 
         if (!Fretted(fret, strings.capo)) {
@@ -202,6 +221,14 @@ int PressesBefore(const Presses& presses, const Press& press)
     return count;
 }
 
+// Whether a press further up the neck lies on the bass side of `press`.
+bool HigherOnTheBassSide(const Presses& presses, const Press& press)
+{
+    for (const Press& other : presses)
+        if (other.fret > press.fret && other.first > press.last) return true;
+    return false;
+}
+
 // One way for the hand to take the fretted strings.
 struct Hand {
     int fingers = 0;
@@ -211,6 +238,7 @@ struct Hand {
     bool rootUnderBarre = false;
     bool barreByTheNut = false;
     int wideFlat = 0;
+    int flatBelowAnother = 0;
     int crowded = 0;  // fingers beyond two on one fret
 };
 
@@ -218,7 +246,8 @@ int HandCost(const Hand& hand)
 {
     return hand.fingers * PerFinger + hand.flat * BarreStrength + (hand.crossed ? CrossedFingers : 0) +
            (hand.barreStopsShort ? BarreStopsShort : 0) + (hand.rootUnderBarre ? RootUnderBarre : 0) +
-           (hand.barreByTheNut ? BarreByTheNut : 0) + hand.wideFlat * WideFlatFinger + hand.crowded * CrowdedFret;
+           (hand.barreByTheNut ? BarreByTheNut : 0) + hand.wideFlat * WideFlatFinger +
+           hand.flatBelowAnother * FlatBelowAnother + hand.crowded * CrowdedFret;
 }
 
 // The cheapest hand that frets the strings with at most MaxFretFingers
@@ -239,6 +268,7 @@ Hand ChooseHand(const int* frets, const PlayedStrings& strings, const Survey& su
             if (!nearTheNut && PressesBefore(presses, press) >= 2) ++others.crowded;
             others.flat += press.flat;
             others.wideFlat += Courses(strings, press) >= 4;
+            others.flatBelowAnother += press.flat && HigherOnTheBassSide(presses, press);
             continue;
         }
         first = std::min(first, press.first);
@@ -375,7 +405,7 @@ Playability JudgePlayability(const int* frets, const PlayedStrings& strings, boo
         cost += std::max(0, span.highest - capo - FirstPositionFrets) * PerFretUpTheNeck;
         cost += StretchCost(span, hand);
     }
-    cost += survey.doubledOthers * PerDoubledOther;
+    cost += survey.doubledOthers * PerDoubledOther + survey.unisons * PerUnison;
     // Without an asked bass (the ukulele's inversions) no note is the bass.
     if (bassAsked) cost += AboveTheBassCost(bass);
     cost += OpenRootLeftOutCost(strings, survey, root);
