@@ -88,7 +88,7 @@ public:
           capo_(capo)
     {
         for (int s = 0; s + 1 < strings_; ++s)
-            partner_[s] = frets_[s] == frets_[s + 1] && (open_[s] - open_[s + 1]) % 12 == 0;
+            partner_[s] = Fretted(s) && frets_[s] == frets_[s + 1] && (open_[s] - open_[s + 1]) % 12 == 0;
     }
 
     FingerPlacement Place()
@@ -103,11 +103,12 @@ public:
             single.RemoveIf([&](const Stop& s) { return s.fret == lowest; });
         }
         if (single.Size() <= MaxFretFingers - stops.Size()) {
+            // Still in order: the barre, if any, lies below every other stop.
             for (const Stop& stop : single) stops.Add(stop);
         } else {
             for (const Stop& stop : Presses(single)) stops.Add(stop);
+            stops.Sort(ByFretFromTheBass);
         }
-        stops.Sort(ByFretFromTheBass);
         Number(stops, lowest);
         for (const Stop& stop : stops) {
             for (int s = stop.to; s <= stop.from; ++s)
@@ -119,7 +120,7 @@ public:
 
 private:
     bool Fretted(int s) const { return frets_[s] > capo_; }
-    // Slot s sounds with its bass-side neighbour as one course, under one fingertip.
+    // Fretted slot s sounds with its bass-side neighbour as one course, under one fingertip.
     bool Partner(int s) const { return partner_[s]; }
 
     // Every fretted string with its own fingertip, by fret, bass side first.
@@ -132,7 +133,9 @@ private:
             while (to > 0 && Partner(to - 1)) --to;
             stops.Add({frets_[s], s, to, 1, NoFinger});
         }
-        stops.Sort(ByFretFromTheBass);
+        // Added from the bass side, so a sort that keeps equals in order
+        // needs only the frets.
+        stops.Sort([](const Stop& a, const Stop& b) { return a.fret < b.fret; });
         return stops;
     }
 

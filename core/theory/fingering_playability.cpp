@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <bitset>
 
 #include "core/theory/ranked_fingerings.h"
 
@@ -151,11 +150,19 @@ struct Survey {
     int unisons = 0;        // soundings of a note heard on a course before
 };
 
+// Whether a course before slot s sounds the note of slot s.
+bool InUnisonBefore(const int* frets, const PlayedStrings& strings, int s)
+{
+    const NOTES note = strings.open[s] + frets[s];
+    for (int o = 0; o < s; ++o)
+        if (frets[o] >= 0 && !strings.secondOfCourse[o] && strings.open[o] + frets[o] == note) return true;
+    return false;
+}
+
 Survey SurveyStrings(const int* frets, const PlayedStrings& strings, int root)
 {
     Survey survey;
     unsigned heard = 0;  // bit p: pitch class p sounds on a course before
-    std::bitset<HighestNote + MaxNeckFrets + 1> heardNotes;
     for (int s = 0; s < strings.count; ++s) {
         const int fret = frets[s];
         const bool second = strings.secondOfCourse[s];
@@ -178,12 +185,11 @@ Survey SurveyStrings(const int* frets, const PlayedStrings& strings, int root)
 
         if (!second) {
             const int pc = (strings.openPc[s] + fret) % 12;
-            if (pc != root && (heard >> pc & 1u)) ++survey.doubledOthers;
-            heard |= 1u << pc;
-            if (note >= 0 && note < static_cast<NOTES>(heardNotes.size())) {
-                if (heardNotes[static_cast<std::size_t>(note)]) ++survey.unisons;
-                heardNotes[static_cast<std::size_t>(note)] = true;
+            if (heard >> pc & 1u) {
+                if (pc != root) ++survey.doubledOthers;
+                survey.unisons += InUnisonBefore(frets, strings, s);
             }
+            heard |= 1u << pc;
         }
 
         if (!Fretted(fret, strings.capo)) {

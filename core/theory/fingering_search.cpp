@@ -74,11 +74,14 @@ private:
         }
         Visit(slot - 1);  // silent
         if (Wanted(atCapoPc_[slot])) Sound(slot, request_.capo, atCapoPc_[slot]);
+        // The choices rise with the fret: past the span above the lowest
+        // fretted note none is left.
         for (int c = 0; c < choiceCount_[slot]; ++c) {
             const FretChoice& choice = fretChoices_[slot][c];
-            if (frettedHighest_ >= 0 &&
-                std::max(frettedHighest_, choice.fret) - std::min(frettedLowest_, choice.fret) >= request_.span)
-                continue;
+            if (frettedHighest_ >= 0) {
+                if (choice.fret - frettedLowest_ >= request_.span) break;
+                if (frettedHighest_ - choice.fret >= request_.span) continue;
+            }
             Fret(slot, choice.fret, choice.pitchClass);
         }
     }
