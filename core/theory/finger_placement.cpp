@@ -61,16 +61,22 @@ public:
     {
         count_ = static_cast<int>(std::remove_if(begin(), end(), predicate) - begin());
     }
+    // Adds the stop before the first that it goes before from the end: the
+    // stops stay in order, equals in the order they came.
+    template <typename Before>
+    void Insert(const Stop& stop, Before before)
+    {
+        int j = count_++;
+        for (; j > 0 && before(stop, items_[j - 1]); --j) items_[j] = items_[j - 1];
+        items_[j] = stop;
+    }
     // By insertion: a handful of stops, nearly in order already.
     template <typename Before>
     void Sort(Before before)
     {
-        for (int i = 1; i < count_; ++i) {
-            const Stop stop = items_[i];
-            int j = i;
-            for (; j > 0 && before(stop, items_[j - 1]); --j) items_[j] = items_[j - 1];
-            items_[j] = stop;
-        }
+        Stops sorted;
+        for (const Stop& stop : *this) sorted.Insert(stop, before);
+        *this = sorted;
     }
 
 private:
@@ -88,7 +94,7 @@ public:
           capo_(capo)
     {
         for (int s = 0; s + 1 < strings_; ++s)
-            partner_[s] = Fretted(s) && frets_[s] == frets_[s + 1] && (open_[s] - open_[s + 1]) % 12 == 0;
+            partner_[s] = Fretted(s) & (frets_[s] == frets_[s + 1]) & ((open_[s] - open_[s + 1]) % 12 == 0);
     }
 
     FingerPlacement Place()
@@ -131,11 +137,9 @@ private:
             if (!Fretted(s) || Partner(s)) continue;
             int to = s;
             while (to > 0 && Partner(to - 1)) --to;
-            stops.Add({frets_[s], s, to, 1, NoFinger});
+            // Taken from the bass side, so keeping equals in order is enough.
+            stops.Insert({frets_[s], s, to, 1, NoFinger}, [](const Stop& a, const Stop& b) { return a.fret < b.fret; });
         }
-        // Added from the bass side, so a sort that keeps equals in order
-        // needs only the frets.
-        stops.Sort([](const Stop& a, const Stop& b) { return a.fret < b.fret; });
         return stops;
     }
 
@@ -198,7 +202,8 @@ private:
         int own[MaxFretFingers] = {};  // the finger of each stop's fret; 0 beyond the stops, as in the choices
         for (int i = 0; i < count; ++i)
             own[i] = std::clamp(firstPosition ? stops[i].fret - capo_ : stops[i].fret - lowest + 1, 1, MaxFretFingers);
-        int bestCost = -1, bestSum = 0;
+        // Fewer steps from the own fingers first, then the higher fingers.
+        int bestKey = 0;
         const FingerChoice* best = nullptr;
         for (int c = FirstChoiceFor[count]; c < FirstChoiceFor[count + 1]; ++c) {
             const FingerChoice& choice = FingerChoices[c];
@@ -208,9 +213,9 @@ private:
                 cost += std::abs(choice[i] - own[i]);
                 sum += choice[i];
             }
-            if (bestCost < 0 || cost < bestCost || (cost == bestCost && sum > bestSum)) {
-                bestCost = cost;
-                bestSum = sum;
+            const int key = cost * 16 - sum;  // sum <= 10
+            if (!best || key < bestKey) {
+                bestKey = key;
                 best = &choice;
             }
         }
