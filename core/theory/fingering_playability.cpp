@@ -106,7 +106,7 @@ constexpr int PerDoubledOther = 1;
 // x 4 5 0 5 0 for C#dim, the low E's A2 beside the open A of 5 0 7 6 0 0)
 // add nothing to the chord but a finger: charts play the shape that gives
 // each string a note of its own.
-constexpr int PerUnison = 6;
+constexpr int PerUnison = 3;
 
 struct FretSpan {
     int lowest = 0;
