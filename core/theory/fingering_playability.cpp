@@ -150,19 +150,12 @@ struct Survey {
     int unisons = 0;        // soundings of a note heard on a course before
 };
 
-// Whether a course before slot s sounds the note of slot s.
-bool InUnisonBefore(const int* frets, const PlayedStrings& strings, int s)
-{
-    const NOTES note = strings.open[s] + frets[s];
-    for (int o = 0; o < s; ++o)
-        if (frets[o] >= 0 && !strings.secondOfCourse[o] && strings.open[o] + frets[o] == note) return true;
-    return false;
-}
-
 Survey SurveyStrings(const int* frets, const PlayedStrings& strings, int root)
 {
     Survey survey;
     unsigned heard = 0;  // bit p: pitch class p sounds on a course before
+    NOTES sounded[MaxPlayedStrings];  // the notes of the courses before
+    int soundedCount = 0;
     for (int s = 0; s < strings.count; ++s) {
         const int fret = frets[s];
         const bool second = strings.secondOfCourse[s];
@@ -187,9 +180,10 @@ Survey SurveyStrings(const int* frets, const PlayedStrings& strings, int root)
             const int pc = (strings.openPc[s] + fret) % 12;
             if (heard >> pc & 1u) {
                 if (pc != root) ++survey.doubledOthers;
-                survey.unisons += InUnisonBefore(frets, strings, s);
+                survey.unisons += std::find(sounded, sounded + soundedCount, note) != sounded + soundedCount;
             }
             heard |= 1u << pc;
+            sounded[soundedCount++] = note;
         }
 
         if (!Fretted(fret, strings.capo)) {
