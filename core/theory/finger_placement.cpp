@@ -25,10 +25,10 @@ constexpr int FirstPositionFrets = 4;
 // the n fingers.
 using FingerChoice = std::array<int, MaxFretFingers>;
 constexpr FingerChoice FingerChoices[] = {
-    {1},          {2},          {3},          {4},                                          // one stop
-    {1, 2},       {1, 3},       {2, 3},       {1, 4},       {2, 4},       {3, 4},           // two
-    {1, 2, 3},    {1, 2, 4},    {1, 3, 4},    {2, 3, 4},                                    // three
-    {1, 2, 3, 4},                                                                           // four
+    {1},          {2},       {3},       {4},                        // one stop
+    {1, 2},       {1, 3},    {2, 3},    {1, 4},    {2, 4}, {3, 4},  // two
+    {1, 2, 3},    {1, 2, 4}, {1, 3, 4}, {2, 3, 4},                  // three
+    {1, 2, 3, 4},                                                   // four
 };
 constexpr int FirstChoiceFor[] = {0, 0, 4, 10, 14, 15};
 

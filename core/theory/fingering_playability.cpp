@@ -146,14 +146,14 @@ struct Survey {
     int lowestSounding = -1, highestSounding = -1;  // string slots; -1 when none sounds
     unsigned silent = 0;                            // bit s: string s is silent
     int openCourses = 0;                            // courses played open
-    int doubledOthers = 0;  // soundings of a pitch class other than the root heard before
-    int unisons = 0;        // soundings of a note heard on a course before
+    int doubledOthers = 0;                          // soundings of a pitch class other than the root heard before
+    int unisons = 0;                                // soundings of a note heard on a course before
 };
 
 Survey SurveyStrings(const int* frets, const PlayedStrings& strings, int root)
 {
     Survey survey;
-    unsigned heard = 0;  // bit p: pitch class p sounds on a course before
+    unsigned heard = 0;               // bit p: pitch class p sounds on a course before
     NOTES sounded[MaxPlayedStrings];  // the notes of the courses before
     int soundedCount = 0;
     for (int s = 0; s < strings.count; ++s) {
@@ -211,7 +211,10 @@ int CoursesBetween(const PlayedStrings& strings, int first, int end)
     return strings.coursesBefore[end] - strings.coursesBefore[first];
 }
 
-int Courses(const PlayedStrings& strings, const Press& press) { return CoursesBetween(strings, press.first, press.last + 1); }
+int Courses(const PlayedStrings& strings, const Press& press)
+{
+    return CoursesBetween(strings, press.first, press.last + 1);
+}
 
 // Presses before `press` on its fret.
 int PressesBefore(const Presses& presses, const Press& press)

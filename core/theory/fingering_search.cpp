@@ -33,7 +33,9 @@ struct FretChoice {
 class FingeringSearch {
 public:
     FingeringSearch(const FingeringRequest& request, std::vector<Candidate>& found)
-        : request_(request), found_(found), strings_(static_cast<int>(request.openStrings.size())),
+        : request_(request),
+          found_(found),
+          strings_(static_cast<int>(request.openStrings.size())),
           open_(request.openStrings)
     {
         root_ = request.root != NoPitchClass ? request.root : request.bass;
@@ -145,8 +147,7 @@ private:
 
     void Judge()
     {
-        const Playability playability =
-            JudgePlayability(frets_.data(), played_, request_.bass != NoPitchClass, root_);
+        const Playability playability = JudgePlayability(frets_.data(), played_, request_.bass != NoPitchClass, root_);
         if (playability.fingers > MaxFretFingers) return;
         found_.push_back({frets_, playability.fingers, playability.cost});
     }
