@@ -93,8 +93,11 @@ public:
           strings_(static_cast<int>(std::min<std::size_t>(open.size(), chord::Slots))),
           capo_(capo)
     {
-        for (int s = 0; s + 1 < strings_; ++s)
-            partner_[s] = Fretted(s) & (frets_[s] == frets_[s + 1]) & ((open_[s] - open_[s + 1]) % 12 == 0);
+        for (int s = 0; s + 1 < strings_; ++s) {
+            // Rarely both: the course is looked at only then.
+            const bool together = Fretted(s) & (frets_[s] == frets_[s + 1]);
+            partner_[s] = together && (open_[s] - open_[s + 1]) % 12 == 0;
+        }
     }
 
     FingerPlacement Place()
