@@ -20,8 +20,17 @@ namespace {
 // keeps the C shape's 3 and 2).
 constexpr int FirstPositionFrets = 4;
 
-// How many fingers a set of the four holds (bit f - 1 for finger f).
-constexpr int FingersIn[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+// The ways to give n stops rising fingers (n = 1 to 4), in the order they
+// are weighed: rows [FirstChoiceFor[n], FirstChoiceFor[n + 1]), 0 beyond
+// the n fingers.
+using FingerChoice = std::array<int, MaxFretFingers>;
+constexpr FingerChoice FingerChoices[] = {
+    {1},          {2},       {3},       {4},                        // one stop
+    {1, 2},       {1, 3},    {2, 3},    {1, 4},    {2, 4}, {3, 4},  // two
+    {1, 2, 3},    {1, 2, 4}, {1, 3, 4}, {2, 3, 4},                  // three
+    {1, 2, 3, 4},                                                   // four
+};
+constexpr int FirstChoiceFor[] = {0, 0, 4, 10, 14, 15};
 
 // One finger's work: one string (with its course partners) or several laid
 // flat at one fret, across slots from >= to.
@@ -30,7 +39,7 @@ struct Stop {
     int from;
     int to;
     int notes;  // strings of their own under it, course partners not counted
-    int finger = NoFinger;
+    int finger;
 };
 
 bool ByFretFromTheBass(const Stop& a, const Stop& b) { return a.fret != b.fret ? a.fret < b.fret : a.from > b.from; }
@@ -52,8 +61,26 @@ public:
     {
         count_ = static_cast<int>(std::remove_if(begin(), end(), predicate) - begin());
     }
+    // Adds the stop before the first that it goes before from the end: the
+    // stops stay in order, equals in the order they came.
+    template <typename Before>
+    void Insert(const Stop& stop, Before before)
+    {
+        int j = count_++;
+        for (; j > 0 && before(stop, items_[j - 1]); --j) items_[j] = items_[j - 1];
+        items_[j] = stop;
+    }
+    // By insertion: a handful of stops, nearly in order already.
+    template <typename Before>
+    void Sort(Before before)
+    {
+        Stops sorted;
+        for (const Stop& stop : *this) sorted.Insert(stop, before);
+        *this = sorted;
+    }
 
 private:
+    // Only the first count_ are ever read, so they are left unset.
     std::array<Stop, chord::Slots> items_;
     int count_ = 0;
 };
@@ -66,8 +93,11 @@ public:
           strings_(static_cast<int>(std::min<std::size_t>(open.size(), chord::Slots))),
           capo_(capo)
     {
-        for (int s = 0; s + 1 < strings_; ++s)
-            partner_[s] = frets_[s] == frets_[s + 1] && PitchClass(open_[s]) == PitchClass(open_[s + 1]);
+        for (int s = 0; s + 1 < strings_; ++s) {
+            // Rarely both: the course is looked at only then.
+            const bool together = Fretted(s) & (frets_[s] == frets_[s + 1]);
+            partner_[s] = together && (open_[s] - open_[s + 1]) % 12 == 0;
+        }
     }
 
     FingerPlacement Place()
@@ -81,9 +111,13 @@ public:
             stops.Add(*barre);
             single.RemoveIf([&](const Stop& s) { return s.fret == lowest; });
         }
-        const Stops rest = single.Size() <= MaxFretFingers - stops.Size() ? single : Presses(single);
-        for (const Stop& stop : rest) stops.Add(stop);
-        std::sort(stops.begin(), stops.end(), ByFretFromTheBass);
+        if (single.Size() <= MaxFretFingers - stops.Size()) {
+            // Still in order: the barre, if any, lies below every other stop.
+            for (const Stop& stop : single) stops.Add(stop);
+        } else {
+            for (const Stop& stop : Presses(single)) stops.Add(stop);
+            stops.Sort(ByFretFromTheBass);
+        }
         Number(stops, lowest);
         for (const Stop& stop : stops) {
             for (int s = stop.to; s <= stop.from; ++s)
@@ -95,7 +129,7 @@ public:
 
 private:
     bool Fretted(int s) const { return frets_[s] > capo_; }
-    // Slot s sounds with its bass-side neighbour as one course, under one fingertip.
+    // Fretted slot s sounds with its bass-side neighbour as one course, under one fingertip.
     bool Partner(int s) const { return partner_[s]; }
 
     // Every fretted string with its own fingertip, by fret, bass side first.
@@ -106,9 +140,9 @@ private:
             if (!Fretted(s) || Partner(s)) continue;
             int to = s;
             while (to > 0 && Partner(to - 1)) --to;
-            stops.Add({frets_[s], s, to, 1});
+            // Taken from the bass side, so keeping equals in order is enough.
+            stops.Insert({frets_[s], s, to, 1, NoFinger}, [](const Stop& a, const Stop& b) { return a.fret < b.fret; });
         }
-        std::sort(stops.begin(), stops.end(), ByFretFromTheBass);
         return stops;
     }
 
@@ -134,14 +168,14 @@ private:
         const bool tooMany = single.Size() > MaxFretFingers;
         const bool smallBarre = !higherUnder && to == thinnest && single.Size() > notes;
         if (!tooMany && !smallBarre) return std::nullopt;
-        return Stop{lowest, from, to, notes};
+        return Stop{lowest, from, to, notes, NoFinger};
     }
 
     // Neighbouring strings at one fret under one finger each, as the search
     // counts them when fingers run short.
     Stops Presses(Stops bySlot) const
     {
-        std::sort(bySlot.begin(), bySlot.end(), [](const Stop& a, const Stop& b) { return a.from > b.from; });
+        bySlot.Sort([](const Stop& a, const Stop& b) { return a.from > b.from; });
         Stops presses;
         for (const Stop& stop : bySlot) {
             Stop* last = presses.Empty() ? nullptr : &presses[presses.Size() - 1];
@@ -168,28 +202,27 @@ private:
             for (int i = 0; i < count; ++i) stops[i].finger = std::min(i + 1, MaxFretFingers);
             return;
         }
-        int bestCost = -1, bestSum = 0;
-        unsigned best = 0;
-        // Each subset of the four fingers with as many members as stops, lowest finger first.
-        for (unsigned set = 1; set < (1u << MaxFretFingers); ++set) {
-            if (FingersIn[set] != count || (barre && !(set & 1u))) continue;
-            int cost = 0, sum = 0, i = 0;
-            for (int finger = 1; finger <= MaxFretFingers; ++finger) {
-                if (!(set >> (finger - 1) & 1u)) continue;
-                const int own = firstPosition ? stops[i].fret - capo_ : stops[i].fret - lowest + 1;
-                cost += std::abs(finger - std::clamp(own, 1, MaxFretFingers));
-                sum += finger;
-                ++i;
+        int own[MaxFretFingers] = {};  // the finger of each stop's fret; 0 beyond the stops, as in the choices
+        for (int i = 0; i < count; ++i)
+            own[i] = std::clamp(firstPosition ? stops[i].fret - capo_ : stops[i].fret - lowest + 1, 1, MaxFretFingers);
+        // Fewer steps from the own fingers first, then the higher fingers.
+        int bestKey = 0;
+        const FingerChoice* best = nullptr;
+        for (int c = FirstChoiceFor[count]; c < FirstChoiceFor[count + 1]; ++c) {
+            const FingerChoice& choice = FingerChoices[c];
+            if (barre && choice[0] != 1) continue;
+            int cost = 0, sum = 0;
+            for (int i = 0; i < MaxFretFingers; ++i) {
+                cost += std::abs(choice[i] - own[i]);
+                sum += choice[i];
             }
-            if (bestCost < 0 || cost < bestCost || (cost == bestCost && sum > bestSum)) {
-                bestCost = cost;
-                bestSum = sum;
-                best = set;
+            const int key = cost * 16 - sum;  // sum <= 10
+            if (!best || key < bestKey) {
+                bestKey = key;
+                best = &choice;
             }
         }
-        int i = 0;
-        for (int finger = 1; finger <= MaxFretFingers; ++finger)
-            if (best >> (finger - 1) & 1u) stops[i++].finger = finger;
+        for (int i = 0; i < count; ++i) stops[i].finger = (*best)[i];
     }
 
     const std::array<int, chord::Slots>& frets_;

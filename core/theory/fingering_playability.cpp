@@ -8,6 +8,7 @@
 #include "core/theory/fingering_playability.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "core/theory/ranked_fingerings.h"
 
@@ -34,6 +35,13 @@ constexpr int BarreByTheNutFrets = 2;
 // ring finger of 3 1 3 3 3 3), or laid flat beside the first on its fret, is
 // beyond most hands.
 constexpr int WideFlatFinger = 10;
+// A finger laid flat below a fret that another finger holds on the bass side
+// of it (the middle finger across D and G of 1 3 2 2 1 1 for Fmaj7, the
+// little finger above it on the A string) leaves that finger to reach round
+// it; chord books give such chords their open shape (x x 3 2 1 0). Flat on
+// the top fret (the ring finger of x 1 3 3 3 1) or below a finger on its
+// treble side (x 1 3 3 4 1 for Bbsus4) the hand keeps its slant.
+constexpr int FlatBelowAnother = 5;
 // Without a barre, a third finger on one fret crowds the others (1 0 1 0 1 1
 // for F9); above the open position, where the frets narrow, also beside a
 // finger lower down (x 4 3 4 0 4 for C#7, though x 2 1 2 0 2 is B7).
@@ -94,8 +102,11 @@ constexpr int MinorThirdAboveTheBass = 6;
 // away from its root: the root doubled is preferred. (A missing fifth never
 // competes: every pitch class of the chord sounds.)
 constexpr int PerDoubledOther = 1;
-
-constexpr int MaxStrings = 12;
+// Two strings sounding the very same note (the fretted G3 and the open G of
+// x 4 5 0 5 0 for C#dim, the low E's A2 beside the open A of 5 0 7 6 0 0)
+// add nothing to the chord but a finger: charts play the shape that gives
+// each string a note of its own.
+constexpr int PerUnison = 3;
 
 struct FretSpan {
     int lowest = 0;
@@ -103,23 +114,6 @@ struct FretSpan {
 };
 
 bool Fretted(int fret, int capo) { return fret > capo; }
-
-// Neighbours tuned to one pitch class are one course (12-string guitar,
-// mandolin), fretted alike: the course counts as one string when strings are
-// counted below.
-bool SecondOfCourse(const int* openPc, int s) { return s > 0 && openPc[s] == openPc[s - 1]; }
-
-// Lowest and highest fretted fret; highest -1 when nothing is fretted.
-FretSpan FrettedSpan(const int* frets, int strings, int capo)
-{
-    FretSpan span;
-    for (int s = 0; s < strings; ++s) {
-        if (!Fretted(frets[s], capo)) continue;
-        if (span.highest < 0 || frets[s] < span.lowest) span.lowest = frets[s];
-        span.highest = std::max(span.highest, frets[s]);
-    }
-    return span;
-}
 
 // The strings one finger presses: neighbours at one fret. Both strings of a
 // course take one fingertip; more than one course needs the finger laid flat.
@@ -130,37 +124,97 @@ struct Press {
 };
 
 struct Presses {
-    Press press[MaxStrings];
+    Press press[MaxPlayedStrings];
     int count = 0;
     const Press* begin() const { return press; }
     const Press* end() const { return press + count; }
 };
 
-Presses FindPresses(const int* frets, const int* openPc, int strings, int capo)
-{
+// The lowest note played, its string, and the next note above it; NoNote
+// where none.
+struct Bass {
+    NOTES note = NoNote;
+    int string = -1;
+    NOTES next = NoNote;
+};
+
+// What one pass over the strings finds of a fingering, for the rules below.
+struct Survey {
+    FretSpan span;  // of the fretted strings; highest -1 when nothing is fretted
     Presses presses;
-    for (int s = 0; s < strings; ++s) {
-        if (!Fretted(frets[s], capo)) continue;
+    Bass bass;
+    int lowestSounding = -1, highestSounding = -1;  // string slots; -1 when none sounds
+    unsigned silent = 0;                            // bit s: string s is silent
+    int openCourses = 0;                            // courses played open
+    int doubledOthers = 0;                          // soundings of a pitch class other than the root heard before
+    int unisons = 0;                                // soundings of a note heard on a course before
+};
+
+Survey SurveyStrings(const int* frets, const PlayedStrings& strings, int root)
+{
+    Survey survey;
+    unsigned heard = 0;               // bit p: pitch class p sounds on a course before
+    NOTES sounded[MaxPlayedStrings];  // the notes of the courses before
+    int soundedCount = 0;
+    for (int s = 0; s < strings.count; ++s) {
+        const int fret = frets[s];
+        const bool second = strings.secondOfCourse[s];
+        if (fret < 0) {
+            survey.silent |= 1u << s;
+            continue;
+        }
+        if (survey.lowestSounding < 0) survey.lowestSounding = s;
+        survey.highestSounding = s;
+
+        const NOTES note = strings.open[s] + fret;
+        Bass& bass = survey.bass;
+        if (bass.note == NoNote || note < bass.note) {
+            bass.next = bass.note;
+            bass.note = note;
+            bass.string = s;
+        } else if (note > bass.note && (bass.next == NoNote || note < bass.next)) {
+            bass.next = note;
+        }
+
+        if (!second) {
+            const int pc = (strings.openPc[s] + fret) % 12;
+            if (heard >> pc & 1u) {
+                if (pc != root) ++survey.doubledOthers;
+                survey.unisons += std::find(sounded, sounded + soundedCount, note) != sounded + soundedCount;
+            }
+            heard |= 1u << pc;
+            sounded[soundedCount++] = note;
+        }
+
+        if (!Fretted(fret, strings.capo)) {
+            survey.openCourses += fret == strings.capo && !second;
+            continue;
+        }
+        FretSpan& span = survey.span;
+        if (span.highest < 0 || fret < span.lowest) span.lowest = fret;
+        span.highest = std::max(span.highest, fret);
+        Presses& presses = survey.presses;
         Press* previous = presses.count ? &presses.press[presses.count - 1] : nullptr;
-        if (previous && previous->last == s - 1 && previous->fret == frets[s]) {
+        if (previous && previous->last == s - 1 && previous->fret == fret) {
             previous->last = s;
-            previous->flat |= !SecondOfCourse(openPc, s);
+            previous->flat |= !second;
         } else {
-            presses.press[presses.count++] = {s, s, frets[s], false};
+            presses.press[presses.count++] = {s, s, fret, false};
         }
     }
-    return presses;
+    return survey;
 }
 
 // Courses among the string slots from `first` to before `end`.
-int CoursesBetween(const int* openPc, int first, int end)
+int CoursesBetween(const PlayedStrings& strings, int first, int end)
 {
-    int courses = 0;
-    for (int s = first; s < end; ++s) courses += !SecondOfCourse(openPc, s);
-    return courses;
+    return strings.coursesBefore[end] - strings.coursesBefore[first];
 }
 
-int Courses(const int* openPc, const Press& press) { return CoursesBetween(openPc, press.first, press.last + 1); }
+int Courses(const PlayedStrings& strings, const Press& press)
+{
+    return CoursesBetween(strings, press.first, press.last + 1);
+}
 
 // Presses before `press` on its fret.
 int PressesBefore(const Presses& presses, const Press& press)
@@ -168,6 +222,14 @@ int PressesBefore(const Presses& presses, const Press& press)
     int count = 0;
     for (const Press* p = presses.begin(); p != &press; ++p) count += p->fret == press.fret;
     return count;
+}
+
+// Whether a press further up the neck lies on the bass side of `press`.
+bool HigherOnTheBassSide(const Presses& presses, const Press& press)
+{
+    for (const Press& other : presses)
+        if (other.fret > press.fret && other.first > press.last) return true;
+    return false;
 }
 
 // One way for the hand to take the fretted strings.
@@ -179,6 +241,7 @@ struct Hand {
     bool rootUnderBarre = false;
     bool barreByTheNut = false;
     int wideFlat = 0;
+    int flatBelowAnother = 0;
     int crowded = 0;  // fingers beyond two on one fret
 };
 
@@ -186,33 +249,36 @@ int HandCost(const Hand& hand)
 {
     return hand.fingers * PerFinger + hand.flat * BarreStrength + (hand.crossed ? CrossedFingers : 0) +
            (hand.barreStopsShort ? BarreStopsShort : 0) + (hand.rootUnderBarre ? RootUnderBarre : 0) +
-           (hand.barreByTheNut ? BarreByTheNut : 0) + hand.wideFlat * WideFlatFinger + hand.crowded * CrowdedFret;
+           (hand.barreByTheNut ? BarreByTheNut : 0) + hand.wideFlat * WideFlatFinger +
+           hand.flatBelowAnother * FlatBelowAnother + hand.crowded * CrowdedFret;
 }
 
 // The cheapest hand that frets the strings with at most MaxFretFingers
 // fingers; when none can, the one with the fewest fingers.
 // `rootString`: the slot whose note is the root as the bass, -1 when the bass
 // is not the root.
-Hand ChooseHand(const int* frets, const int* openPc, int strings, int capo, const FretSpan& span, bool nearTheNut,
-                int rootString)
+Hand ChooseHand(const int* frets, const PlayedStrings& strings, const Survey& survey, bool nearTheNut, int rootString)
 {
     Hand others;  // the fingers above the lowest fret
+    const FretSpan& span = survey.span;
     if (span.highest < 0) return others;
-    int first = strings, last = -1, onLowest = 0, flatOnLowest = 0, tipsOnLowest = 0;
-    const Presses presses = FindPresses(frets, openPc, strings, capo);
+    const int capo = strings.capo;
+    int first = strings.count, last = -1, onLowest = 0, flatOnLowest = 0, tipsOnLowest = 0;
+    const Presses& presses = survey.presses;
     for (const Press& press : presses) {
         if (press.fret != span.lowest) {
             ++others.fingers;
             if (!nearTheNut && PressesBefore(presses, press) >= 2) ++others.crowded;
             others.flat += press.flat;
-            others.wideFlat += Courses(openPc, press) >= 4;
+            others.wideFlat += Courses(strings, press) >= 4;
+            others.flatBelowAnother += press.flat && HigherOnTheBassSide(presses, press);
             continue;
         }
         first = std::min(first, press.first);
         last = std::max(last, press.last);
         ++onLowest;
         flatOnLowest += press.flat;
-        tipsOnLowest += Courses(openPc, press);
+        tipsOnLowest += Courses(strings, press);
     }
     // The first finger can lie across every string from the first to the
     // last one on the lowest fret, a full or a small barre, as long as each
@@ -234,9 +300,9 @@ Hand ChooseHand(const int* frets, const int* openPc, int strings, int capo, cons
         lowest.flat += onLowest > 1 ? 1 : flatOnLowest;
         if (first < last)
             for (int s = 0; s < first; ++s) lowest.barreStopsShort |= frets[s] >= 0;
-        const bool rootOnLast = rootString == last || (SecondOfCourse(openPc, last) && rootString == last - 1);
+        const bool rootOnLast = rootString == last || (strings.secondOfCourse[last] && rootString == last - 1);
         lowest.rootUnderBarre =
-            first == 0 && first < last && rootOnLast && CoursesBetween(openPc, last + 1, strings) <= 1;
+            first == 0 && first < last && rootOnLast && CoursesBetween(strings, last + 1, strings.count) <= 1;
         lowest.barreByTheNut = first < last && span.lowest - capo <= BarreByTheNutFrets;
     } else {
         lowest.fingers += onLowest;
@@ -254,19 +320,16 @@ Hand ChooseHand(const int* frets, const int* openPc, int strings, int capo, cons
     return tipsBetter ? tips : lowest;
 }
 
-int SilentStringCost(const int* frets, const int* openPc, int strings, bool bassAsked)
+int SilentStringCost(const PlayedStrings& strings, const Survey& survey, bool bassAsked)
 {
-    int highestSounding = -1, lowestSounding = strings;
-    for (int s = 0; s < strings; ++s)
-        if (frets[s] >= 0) {
-            lowestSounding = std::min(lowestSounding, s);
-            highestSounding = s;
-        }
+    // With nothing sounding every silent string lies on the bass side.
+    const int lowestSounding = survey.lowestSounding < 0 ? strings.count : survey.lowestSounding;
     int cost = 0;
-    for (int s = 0; s < strings; ++s) {
-        if (frets[s] >= 0 || SecondOfCourse(openPc, s)) continue;
+    for (unsigned m = survey.silent; m; m &= m - 1) {
+        const int s = std::countr_zero(m);
+        if (strings.secondOfCourse[s]) continue;
         // The last slots are the bass side on most instruments.
-        if (s > highestSounding)
+        if (s > survey.highestSounding)
             cost += bassAsked ? BassSideSilent : EdgeSilent;
         else if (s < lowestSounding)
             cost += bassAsked ? TrebleSideSilent : EdgeSilent;
@@ -285,31 +348,6 @@ int StretchCost(const FretSpan& span, const Hand& hand)
     return stretch * PerFretOfStretch + (spread ? FourFretSpread : 0);
 }
 
-// The lowest note played, its string, and the next note above it; NoNote
-// where none.
-struct Bass {
-    NOTES note = NoNote;
-    int string = -1;
-    NOTES next = NoNote;
-};
-
-Bass FindBass(const int* frets, const NOTES* open, int strings)
-{
-    Bass bass;
-    for (int s = 0; s < strings; ++s) {
-        if (frets[s] < 0) continue;
-        const NOTES note = open[s] + frets[s];
-        if (bass.note == NoNote || note < bass.note) {
-            bass.next = bass.note;
-            bass.note = note;
-            bass.string = s;
-        } else if (note > bass.note && (bass.next == NoNote || note < bass.next)) {
-            bass.next = note;
-        }
-    }
-    return bass;
-}
-
 int AboveTheBassCost(const Bass& bass)
 {
     if (bass.next == NoNote) return 0;
@@ -323,53 +361,57 @@ int AboveTheBassCost(const Bass& bass)
 
 // A silent string whose open note is the root below the bass played: the
 // root would sound deepest for nothing (0 3 2 1 1 0 for Eaug, not x x 2 1 1 0).
-int OpenRootLeftOutCost(const int* frets, const NOTES* open, int strings, int capo, int root, const Bass& bass)
+int OpenRootLeftOutCost(const PlayedStrings& strings, const Survey& survey, int root)
 {
     int cost = 0;
-    for (int s = 0; s < strings; ++s) {
-        const NOTES openNote = open[s] + capo;
-        if (frets[s] < 0 && openNote < bass.note && PitchClass(openNote) == root) cost += OpenRootLeftOut;
+    for (unsigned m = survey.silent; m; m &= m - 1) {
+        const int s = std::countr_zero(m);
+        const NOTES openNote = strings.open[s] + strings.capo;
+        if (openNote < survey.bass.note && PitchClass(openNote) == root) cost += OpenRootLeftOut;
     }
-    return cost;
-}
-
-int DoubledOtherCost(const int* frets, const int* openPc, int strings, int root)
-{
-    int sounding[12] = {};
-    for (int s = 0; s < strings; ++s)
-        if (frets[s] >= 0 && !SecondOfCourse(openPc, s)) ++sounding[(openPc[s] + frets[s]) % 12];
-    int cost = 0;
-    for (int pc = 0; pc < 12; ++pc)
-        if (pc != root && sounding[pc] > 1) cost += (sounding[pc] - 1) * PerDoubledOther;
     return cost;
 }
 
 }  // namespace
 
-Playability JudgePlayability(const int* frets, const NOTES* open, const int* openPc, int strings, int capo,
-                             bool bassAsked, int root)
+PlayedStrings StringsOf(const NOTES* open, int count, int capo)
+{
+    PlayedStrings strings;
+    strings.count = count;
+    strings.capo = capo;
+    for (int s = 0; s < count; ++s) {
+        strings.open[s] = open[s];
+        strings.openPc[s] = PitchClass(open[s]);
+        strings.secondOfCourse[s] = s > 0 && strings.openPc[s] == strings.openPc[s - 1];
+        strings.coursesBefore[s + 1] = strings.coursesBefore[s] + !strings.secondOfCourse[s];
+    }
+    return strings;
+}
+
+Playability JudgePlayability(const int* frets, const PlayedStrings& strings, bool bassAsked, int root)
 {
     Playability result;
-    const FretSpan span = FrettedSpan(frets, strings, capo);
+    const int capo = strings.capo;
+    const Survey survey = SurveyStrings(frets, strings, root);
+    const FretSpan& span = survey.span;
     const bool nearTheNut = span.highest - capo <= OpenShapeFrets;
-    const Bass bass = FindBass(frets, open, strings);
+    const Bass& bass = survey.bass;
     const int rootString = bass.note != NoNote && PitchClass(bass.note) == root ? bass.string : -1;
-    const Hand hand = ChooseHand(frets, openPc, strings, capo, span, nearTheNut, rootString);
+    const Hand hand = ChooseHand(frets, strings, survey, nearTheNut, rootString);
     result.fingers = hand.fingers;
     if (hand.fingers > MaxFretFingers) return result;  // no hand plays it
 
     int cost = HandCost(hand);
-    cost += SilentStringCost(frets, openPc, strings, bassAsked);
-    for (int s = 0; s < strings; ++s)
-        if (frets[s] == capo && !SecondOfCourse(openPc, s)) cost += nearTheNut ? PerOpenString : OpenBelowTheHand;
+    cost += SilentStringCost(strings, survey, bassAsked);
+    cost += survey.openCourses * (nearTheNut ? PerOpenString : OpenBelowTheHand);
     if (span.highest >= 0) {
         cost += std::max(0, span.highest - capo - FirstPositionFrets) * PerFretUpTheNeck;
         cost += StretchCost(span, hand);
     }
-    cost += DoubledOtherCost(frets, openPc, strings, root);
+    cost += survey.doubledOthers * PerDoubledOther + survey.unisons * PerUnison;
     // Without an asked bass (the ukulele's inversions) no note is the bass.
     if (bassAsked) cost += AboveTheBassCost(bass);
-    cost += OpenRootLeftOutCost(frets, open, strings, capo, root, bass);
+    cost += OpenRootLeftOutCost(strings, survey, root);
     result.cost = cost;
     return result;
 }

@@ -52,7 +52,9 @@ const Shape Shapes[] = {
     {"G#m7", "4 6 4 4 4 4", F}, {"Am7", "x 0 2 0 1 0", F}, {"Bbm7", "x 1 3 1 2 1", F}, {"Bm7", "x 2 4 2 3 2", T},
     // major seventh
     {"Cmaj7", "x 3 2 0 0 0", F}, {"C#maj7", "x 4 6 5 6 4", F}, {"Dmaj7", "x x 0 2 2 2", F}, {"Ebmaj7", "x 6 8 7 8 6", T},
-    {"Emaj7", "0 2 1 1 0 0", F}, {"Fmaj7", "x x 3 2 1 0", C}, {"Gmaj7", "3 2 0 0 0 2", T}, {"Amaj7", "x 0 2 1 2 0", F},
+    // Fmaj7: the open shape beginners' charts teach, three fingers and no
+    // barre, rather than the full barre 1 3 2 2 1 1.
+    {"Emaj7", "0 2 1 1 0 0", F}, {"Fmaj7", "x x 3 2 1 0", F}, {"Gmaj7", "3 2 0 0 0 2", T}, {"Amaj7", "x 0 2 1 2 0", F},
     {"Bbmaj7", "x 1 3 2 3 1", F}, {"Bmaj7", "x 2 4 3 4 2", T},
     // suspended fourth: the major shape with its third raised
     {"Csus4", "x 3 3 0 1 1", F}, {"C#sus4", "x 4 6 6 7 4", F}, {"Dsus4", "x x 0 2 3 3", F}, {"Ebsus4", "x 6 8 8 9 6", T},
@@ -71,7 +73,9 @@ const Shape Shapes[] = {
     {"Cadd9", "x 3 2 0 3 0", F}, {"Eadd9", "0 2 2 1 0 2", F}, {"Aadd9", "x 0 2 4 2 0", T}, {"Gadd9", "3 2 0 2 0 3", T},
     {"Fadd9", "x x 3 2 1 3", F},
     {"C9", "x 3 2 3 3 3", F}, {"D9", "x 5 4 5 5 5", F}, {"Eb9", "x 6 5 6 6 6", F}, {"E9", "0 2 0 1 0 2", F},
-    {"A9", "x 0 2 4 2 3", C}, {"B9", "x 2 1 2 2 2", F}, {"F9", "1 3 1 2 1 3", C},
+    // A9: the open A shape with the G on top, each string a note of its own
+    // (5 4 5 0 0 0 sounds the G twice in unison).
+    {"A9", "x 0 2 4 2 3", T}, {"B9", "x 2 1 2 2 2", F}, {"F9", "1 3 1 2 1 3", C},
     {"D6", "x x 0 2 0 2", F}, {"E6", "0 2 2 1 2 0", F}, {"G6", "3 2 0 0 0 0", F}, {"A6", "x 0 2 2 2 2", F},
     // diminished seventh, seventh with a suspended fourth
     {"Ddim7", "x x 0 1 0 1", F}, {"Edim7", "0 1 2 0 2 0", T}, {"Cdim7", "x 3 4 2 4 2", F},
