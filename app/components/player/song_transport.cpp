@@ -1,9 +1,9 @@
 #include "app/components/player/song_transport.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/components/player/channel_settings.h"
-#include <cmath>
 
 namespace {
 // Waking within this of an event counts as reaching it: the timer works in
