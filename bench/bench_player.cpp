@@ -9,6 +9,11 @@
 //    heartbeat (goal: never over 20 ms). The machine may be shared: beside
 //    the wall time between beats, the thread's own CPU time between them,
 //    which others' load does not inflate.
+// 3. A jump into a long song whose channels move their controllers all
+//    along (a pedal each bar, modulation and a bend at every sixteenth on
+//    16 channels for 10 minutes): how long the thread is held by the jump,
+//    which takes up every channel's settings where the song has them (goal:
+//    well under the 20 ms above).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -85,6 +90,26 @@ std::string Dense(int seconds)
             const int root = 36 + (step * 5 + channel) % 12 + 12 * (channel % 4);
             for (int interval : {0, 4 + step % 2, 7, 10 + step % 3})
                 track.Note(std::int64_t(step) * 120, 120, root + interval, channel);
+        }
+    }
+    return file.Bytes();
+}
+
+// A note a beat and the pedal each bar on every channel, with modulation and
+// the wheel moving at every sixteenth.
+std::string Controlled(int seconds)
+{
+    MidiFileWriter file(1, 480);
+    const int sixteenths = seconds * 8;
+    for (int channel = 0; channel < 16; ++channel) {
+        MidiTrackWriter& track = file.Track();
+        for (int step = 0; step < sixteenths; ++step) {
+            const std::int64_t tick = std::int64_t(step) * 120;
+            if (step % 16 == 0) track.Raw(tick, {std::uint8_t(0xB0 | channel), 64, 0});
+            if (step % 16 == 1) track.Raw(tick, {std::uint8_t(0xB0 | channel), 64, 127});
+            track.Raw(tick, {std::uint8_t(0xB0 | channel), 1, std::uint8_t(step % 128)});
+            track.Raw(tick, {std::uint8_t(0xE0 | channel), 0, std::uint8_t(64 + step % 8)});
+            if (step % 4 == 0) track.Note(tick, 480, 48 + (step / 4 + channel) % 24, channel);
         }
     }
     return file.Bytes();
@@ -187,6 +212,23 @@ int main(int argc, char** argv)
     heartbeat.stop();
     const std::size_t sent = scratch.capture->MessageCount();
 
+    // 3. Jumps into a long song full of controller changes, while it plays.
+    const std::string controlledFile = scratch.folder + "/controlled.mid";
+    std::ofstream(controlledFile, std::ios::binary) << Controlled(600);
+    const MidiFileReading controlled = ReadMidiSongFile(controlledFile);
+    if (!controlled.song || !player->OpenSong(QString::fromStdString(controlledFile))) return 1;
+    const std::size_t controlChanges = controlled.song->controls.size() + controlled.song->bends.size();
+    player->Play();
+    std::vector<double> jumps;
+    const int controlledSpans = static_cast<int>(player->Spans().size());
+    for (int i = 1; i <= 8; ++i) {
+        const Clock::time_point start = Clock::now();
+        player->JumpToSpan(controlledSpans * i / 9);
+        jumps.push_back(Milliseconds(Clock::now() - start));
+        QApplication::processEvents();
+    }
+    player->Stop();
+
     std::printf("Player -> Keyboard -> Guitar -> Analyzer, offscreen, capture backend:\n");
     std::printf("  note-on to Keyboard repaint  median %.2f ms, 95%% %.2f ms, max %.2f ms over %zu chords (goal < 5 ms)\n",
                 Percentile(latencies, 0.5), Percentile(latencies, 0.95), Percentile(latencies, 1.0), latencies.size());
@@ -197,6 +239,10 @@ int main(int argc, char** argv)
                 Percentile(gaps, 0.5), Percentile(gaps, 0.99), Percentile(gaps, 1.0));
     std::printf("  thread CPU between beats     median %.2f ms, 99%% %.2f ms, longest %.2f ms\n", Percentile(busy, 0.5),
                 Percentile(busy, 0.99), Percentile(busy, 1.0));
+    std::printf("  jump into a 10-minute song with %zu controller and bend changes: median %.2f ms, longest %.2f ms "
+                "over %zu jumps\n",
+                controlChanges, Percentile(jumps, 0.5),
+                Percentile(jumps, 1.0), jumps.size());
     delete studio;
     MidiDev::ReleaseDevices();
     SetMidiBackend(nullptr);

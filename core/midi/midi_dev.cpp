@@ -147,6 +147,42 @@ int MidiDev::SetInstrument(int channel, int program)
     return Send(bytes, 2);
 }
 
+bool MidiDev::BringsToRest(int controller, int value)
+{
+    enum { Sustain = 64, Sostenuto = 66, Soft = 67, AllSoundOff = 120, ResetControllers = 121, AllNotesOff = 123 };
+    switch (controller) {
+    case Sustain:
+    case Sostenuto:
+    case Soft:
+        return value == 0;
+    case AllSoundOff:
+    case ResetControllers:
+    case AllNotesOff:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int MidiDev::ControlChange(int channel, int controller, int value)
+{
+    if (!handle || (mute && !BringsToRest(controller, value))) return 1;
+    if (channel < 0 || channel > 15 || controller < 0 || controller > 127 || value < 0 || value > 127) return 0;
+    const std::uint8_t bytes[3] = {static_cast<std::uint8_t>(0xB0 | channel), static_cast<std::uint8_t>(controller),
+                                   static_cast<std::uint8_t>(value)};
+    return Send(bytes, 3);
+}
+
+int MidiDev::PitchBend(int channel, int value)
+{
+    constexpr int Centre = 8192;
+    if (!handle || (mute && value != Centre)) return 1;
+    if (channel < 0 || channel > 15 || value < 0 || value > 16383) return 0;
+    const std::uint8_t bytes[3] = {static_cast<std::uint8_t>(0xE0 | channel), static_cast<std::uint8_t>(value & 0x7F),
+                                   static_cast<std::uint8_t>(value >> 7)};
+    return Send(bytes, 3);
+}
+
 MidiDev* MidiDev::MidiOut(int id)
 {
     if (id == PrimaryDevice) return lastmidi;

@@ -21,7 +21,7 @@ public:
 
     std::unique_ptr<MidiOutputPort> handle;  // open device, or null
     int deviceId = Mapper;
-    int mute = 0;       // non-zero: note-on and program change are not sent
+    int mute = 0;       // non-zero: note-on, program and controller changes are not sent
     int velocity = 64;  // of every note-on
     bool primary = false;
 
@@ -50,6 +50,14 @@ public:
     // the volume the user chose: at 127 it goes out as written. Returns as Note.
     int NoteWithVelocity(int channel, int note, int written);
     int SetInstrument(int channel, int program);
+    // A controller's value (the sustain pedal, volume, pan, ...) and the pitch
+    // wheel (0..16383, 8192 at rest), as written: the velocity setting leaves
+    // them alone. Muted, only what brings a channel to rest goes out, as
+    // note-offs do, so that nothing set before the mute hangs. Return as Note.
+    int ControlChange(int channel, int controller, int value);
+    int PitchBend(int channel, int value);
+    // A pedal lifted, or the channel's sound, notes or controllers reset.
+    static bool BringsToRest(int controller, int value);
 
     // -2: the primary device (may be null). Otherwise the registered device
     // for `id`, or a new one.

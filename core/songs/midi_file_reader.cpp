@@ -1,5 +1,6 @@
 // Reading a Standard MIDI File into a song: our own small reader. It keeps
-// only notes, tempos and time signatures, so it stays a few hundred lines that
+// only notes, programs, controllers, pitch bends, tempos and time signatures,
+// so it stays a few hundred lines that
 // refuse a damaged file with a message instead of guessing at it.
 #include <algorithm>
 #include <array>
@@ -16,6 +17,7 @@ namespace {
 constexpr double LongestQuarters = 20000;       // near three hours at 120 beats a minute
 constexpr double LongestSeconds = 24 * 3600.0;
 constexpr std::size_t MostNotes = 4000000;
+constexpr std::size_t MostControls = 4000000;  // controllers and bends together
 
 struct Problem {
     int number = 0;
@@ -77,6 +79,8 @@ struct TrackContents {
     std::vector<RawTempo> tempos;
     std::vector<RawSignature> signatures;
     std::vector<ProgramChange> programs;
+    std::vector<ControlChange> controls;
+    std::vector<PitchBend> bends;
     std::int64_t lengthTicks = 0;
     int order = 0;  // events in file order, so that the later of two at one tick wins
 };
@@ -165,12 +169,22 @@ private:
         }
     }
 
-    // A channel event with its data bytes: notes and programs are kept.
+    // A channel event with its data bytes: notes, programs, controllers and
+    // bends are kept.
     std::optional<Problem> Channel(std::uint8_t status, int first, int second, std::int64_t tick)
     {
         const int kind = status >> 4;
         const int channel = status & 0x0F;
         if (kind == 0xC) contents_.programs.push_back({tick, 0, channel, first});
+        if (kind == 0xB || kind == 0xE) {
+            if (contents_.controls.size() + contents_.bends.size() >= MostControls)
+                return Problem{MidiFileTooLarge, "it holds more than " + std::to_string(MostControls) +
+                                                     " controller and pitch bend changes"};
+            if (kind == 0xB)
+                contents_.controls.push_back({tick, 0, channel, first, second});
+            else
+                contents_.bends.push_back({tick, 0, channel, second << 7 | first});
+        }
         if (kind != 0x8 && kind != 0x9) return std::nullopt;
         const int key = first;
         const int velocity = second;
@@ -285,6 +299,16 @@ void BuildTempoMap(TrackContents& contents, MidiSong& song)
     FillSignatureBars(song);
 }
 
+// Channel events in tick order (a track's own order kept within a tick), with
+// their seconds once the tempo map is whole.
+template <class Change>
+std::vector<Change> Timed(std::vector<Change> changes, const MidiSong& song)
+{
+    std::stable_sort(changes.begin(), changes.end(), [](const Change& a, const Change& b) { return a.tick < b.tick; });
+    for (Change& change : changes) change.seconds = song.SecondsAt(change.tick);
+    return changes;
+}
+
 }  // namespace
 
 MidiFileReading ReadMidiSong(const std::uint8_t* data, std::size_t size)
@@ -342,10 +366,9 @@ MidiFileReading ReadMidiSong(const std::uint8_t* data, std::size_t size)
         note.startSeconds = song.SecondsAt(note.startTick);
         note.endSeconds = song.SecondsAt(note.endTick);
     }
-    song.programs = std::move(contents.programs);
-    std::stable_sort(song.programs.begin(), song.programs.end(),
-                     [](const ProgramChange& a, const ProgramChange& b) { return a.tick < b.tick; });
-    for (ProgramChange& change : song.programs) change.seconds = song.SecondsAt(change.tick);
+    song.programs = Timed(std::move(contents.programs), song);
+    song.controls = Timed(std::move(contents.controls), song);
+    song.bends = Timed(std::move(contents.bends), song);
     std::stable_sort(song.notes.begin(), song.notes.end(), [](const SongNote& a, const SongNote& b) {
         return a.startTick != b.startTick ? a.startTick < b.startTick : a.key < b.key;
     });

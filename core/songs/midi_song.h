@@ -2,7 +2,7 @@
 // A Standard MIDI File as the studio reads it: its notes with their times in
 // seconds and in ticks, the tempo map and the time signatures for bars and
 // beats. Only what the chord reading and the Player need is kept; meta and
-// system-exclusive events are skipped.
+// system-exclusive events and aftertouch are skipped.
 
 #include <cstdint>
 #include <optional>
@@ -25,6 +25,26 @@ struct ProgramChange {
     double seconds = 0;
     int channel = 0;
     int program = 0;
+};
+
+// A channel's controller moved: the sustain pedal (64), volume (7), pan (10),
+// expression (11), modulation (1), ... The chord reading takes notes as
+// written: a pedal held does not lengthen them.
+struct ControlChange {
+    std::int64_t tick = 0;
+    double seconds = 0;
+    int channel = 0;
+    int controller = 0;  // 0..127
+    int value = 0;       // 0..127
+};
+
+// A channel's pitch wheel moved.
+struct PitchBend {
+    static constexpr int Centre = 8192;
+    std::int64_t tick = 0;
+    double seconds = 0;
+    int channel = 0;
+    int value = Centre;  // 0..16383
 };
 
 struct TimeSignature {
@@ -54,6 +74,8 @@ struct MidiSong {
     std::vector<TempoChange> tempos;         // ordered by tick, the first at tick 0
     std::vector<TimeSignature> signatures;   // ordered by tick, the first at tick 0
     std::vector<ProgramChange> programs;     // ordered by tick
+    std::vector<ControlChange> controls;     // ordered by tick, then as the file has them
+    std::vector<PitchBend> bends;            // ordered by tick, then as the file has them
     double lengthSeconds = 0;
     std::int64_t lengthTicks = 0;
 

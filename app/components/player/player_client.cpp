@@ -140,6 +140,8 @@ PlayerClient::PlayerClient() : mmMDIChildClient(ComponentType::Player)
 
     transport_.SendNote = [this](int channel, int key, int velocity) { SendNote(channel, key, velocity); };
     transport_.SendProgram = [this](int channel, int program) { SendProgram(channel, program); };
+    transport_.SendControl = [this](int channel, int controller, int value) { SendControl(channel, controller, value); };
+    transport_.SendBend = [this](int channel, int value) { SendBend(channel, value); };
     transport_.ChordBegins = [this](int span) { ChordBegins(span); };
     transport_.Finished = [this] {
         positionTimer_.stop();
@@ -309,7 +311,7 @@ void PlayerClient::ChooseOutput(int index)
     const std::uint16_t heard = transport_.Heard();
     transport_.SetHeard(0);
     Chord.midiOutput = static_cast<std::int16_t>(index);
-    if (transport_.Playing()) transport_.SendInstruments();
+    if (transport_.Playing()) transport_.SendChannelSettings();
     transport_.SetHeard(heard);
     MarkStudioModified();
 }
@@ -330,6 +332,20 @@ void PlayerClient::SendNote(int channel, int key, int velocity)
 void PlayerClient::SendProgram(int channel, int program)
 {
     if (MidiDev* device = Output()) device->SetInstrument(channel, program);
+}
+
+// Controllers and the wheel go out as the song wrote them while the Player
+// sounds; silenced, it still brings back to rest what it held down.
+void PlayerClient::SendControl(int channel, int controller, int value)
+{
+    if (!SoundOn && !MidiDev::BringsToRest(controller, value)) return;
+    if (MidiDev* device = Output()) device->ControlChange(channel, controller, value);
+}
+
+void PlayerClient::SendBend(int channel, int value)
+{
+    if (!SoundOn && value != PitchBend::Centre) return;
+    if (MidiDev* device = Output()) device->PitchBend(channel, value);
 }
 
 void PlayerClient::ChordBegins(int span)

@@ -78,6 +78,8 @@ private:
     void ChordBegins(int span);
     void SendNote(int channel, int key, int velocity);
     void SendProgram(int channel, int program);
+    void SendControl(int channel, int controller, int value);
+    void SendBend(int channel, int value);
     MidiDev* Output() const;
     void ShowPosition();
     void ShowSong();

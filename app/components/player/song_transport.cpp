@@ -3,10 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/components/player/channel_settings.h"
+
 namespace {
 // Waking within this of an event counts as reaching it: the timer works in
 // whole milliseconds.
 constexpr double Reach = 0.0005;
+
+// The pedals that hold notes or soften them: sustain, sostenuto, soft.
+constexpr std::array<int, 3> Pedals = {64, 66, 67};
+constexpr int ResetControllers = 121;
+
+int PedalBit(int controller)
+{
+    const auto at = std::find(Pedals.begin(), Pedals.end(), controller);
+    return at == Pedals.end() ? 0 : 1 << (at - Pedals.begin());
+}
 }  // namespace
 
 SongTransport::SongTransport(QObject* parent) : QObject(parent)
@@ -47,7 +59,7 @@ void SongTransport::Play()
     if (anchorSeconds_ >= length_) JumpTo(0);
     Anchor(anchorSeconds_);
     playing_ = true;
-    SendInstruments();
+    SendChannelSettings();
     Dispatch();
 }
 
@@ -75,18 +87,40 @@ void SongTransport::JumpTo(double seconds)
     Anchor(at);
     next_ = FirstEventAt(events_, at);
     if (!playing_) return;
-    SendInstruments();
+    SendChannelSettings();
     Dispatch();
 }
 
-void SongTransport::SendInstruments()
+void SongTransport::SendChannelSettings(std::uint16_t instruments, std::uint16_t controls)
 {
-    std::array<int, 16> programs;
-    programs.fill(-1);
-    for (std::size_t i = 0; i < next_; ++i)
-        if (events_[i].kind == TimelineEvent::ProgramChange) programs[events_[i].channel] = events_[i].program;
-    for (int channel = 0; channel < 16; ++channel)
-        if (programs[channel] >= 0 && SendProgram) SendProgram(channel, programs[channel]);
+    if (!(instruments | controls)) return;
+    ChannelSettings settings;
+    for (std::size_t i = 0; i < next_; ++i) settings.Take(events_[i]);
+    for (const TimelineEvent& e : settings.Messages(instruments, controls)) SendSetting(e);
+}
+
+void SongTransport::SendSetting(const TimelineEvent& e)
+{
+    const auto bit = static_cast<std::uint16_t>(1u << e.channel);
+    switch (e.kind) {
+    case TimelineEvent::Control:
+        if (e.controller == ResetControllers) {
+            pedalsDown_[e.channel] = 0;
+            bent_ &= ~bit;
+        } else if (const int pedal = PedalBit(e.controller)) {
+            pedalsDown_[e.channel] = e.value ? (pedalsDown_[e.channel] | pedal) : (pedalsDown_[e.channel] & ~pedal);
+        }
+        if (SendControl) SendControl(e.channel, e.controller, e.value);
+        return;
+    case TimelineEvent::Bend:
+        bent_ = e.value == PitchBend::Centre ? (bent_ & ~bit) : (bent_ | bit);
+        if (SendBend) SendBend(e.channel, e.value);
+        return;
+    case TimelineEvent::ProgramChange:
+        if (SendProgram) SendProgram(e.channel, e.program);
+        return;
+    default: return;
+    }
 }
 
 void SongTransport::SetTempoPercent(int percent)
@@ -100,8 +134,10 @@ void SongTransport::SetTempoPercent(int percent)
 
 void SongTransport::SetHeard(std::uint16_t channels)
 {
+    const std::uint16_t returning = channels & ~heard_;
     SilenceChannels(heard_ & ~channels);
     heard_ = channels;
+    if (playing_) SendChannelSettings(0, returning);
 }
 
 void SongTransport::SilenceChannels(std::uint16_t channels)
@@ -114,6 +150,10 @@ void SongTransport::SilenceChannels(std::uint16_t channels)
             count = 0;
             if (SendNote) SendNote(channel, key, 0);
         }
+        // Nothing the song held down may hang on into what sounds next.
+        for (int pedal : Pedals)
+            if (pedalsDown_[channel] & PedalBit(pedal)) SendSetting(ControlEvent(0, channel, pedal, 0));
+        if (bent_ & (1u << channel)) SendSetting(BendEvent(0, channel, PitchBend::Centre));
     }
 }
 
@@ -133,7 +173,12 @@ void SongTransport::Handle(const TimelineEvent& e, double now)
         return;
     case TimelineEvent::ProgramChange:
         // Late or not, heard or not: the notes after it need their instrument.
-        if (SendProgram) SendProgram(e.channel, e.program);
+        SendSetting(e);
+        return;
+    case TimelineEvent::Control:
+    case TimelineEvent::Bend:
+        // Late or not, the notes after it need the channel as the song set it.
+        if (heard_ & (1u << e.channel)) SendSetting(e);
         return;
     case TimelineEvent::ChordBegins:
         if (ChordBegins) ChordBegins(e.span);

@@ -50,18 +50,23 @@ public:
     void SetTempoPercent(int percent);
     int TempoPercent() const { return tempoPercent_; }
 
-    // Channels heard (bit per channel); a channel switched off falls silent at once.
+    // Channels heard (bit per channel); a channel switched off falls silent
+    // at once, its pedals lifted and its wheel centred, and one switched on
+    // while playing takes up its controllers where the song has them.
     void SetHeard(std::uint16_t channels);
     std::uint16_t Heard() const { return heard_; }
 
-    // Sends each channel's instrument in force at the position: playing
-    // starts or goes on from there, or the output changed.
-    void SendInstruments();
+    // Sends what the song has set its channels to by the position: every
+    // channel's instrument, and the controllers and wheels of those heard.
+    // Playing starts or goes on from there, or the output changed.
+    void SendChannelSettings() { SendChannelSettings(0xFFFF, heard_); }
 
     // Where events go; set by the owner. A note's velocity is the song's own,
-    // 0 when it ends.
+    // 0 when it ends; a bend's value 0..16383, 8192 at rest.
     std::function<void(int channel, int key, int velocity)> SendNote;
     std::function<void(int channel, int program)> SendProgram;
+    std::function<void(int channel, int controller, int value)> SendControl;
+    std::function<void(int channel, int value)> SendBend;
     std::function<void(int span)> ChordBegins;
     // The song reached its end and stopped there.
     std::function<void()> Finished;
@@ -72,6 +77,9 @@ private:
     void ArmTimer(double now);
     void Anchor(double seconds);
     void SilenceChannels(std::uint16_t channels);
+    void SendChannelSettings(std::uint16_t instruments, std::uint16_t controls);
+    // Sends a controller, wheel or instrument change, minding what it leaves held.
+    void SendSetting(const TimelineEvent& e);
 
     std::vector<TimelineEvent> events_;
     std::size_t next_ = 0;
@@ -85,4 +93,8 @@ private:
     // How many starts of each channel's key are sounding now: overlapping
     // notes of one pitch end with the last of them.
     std::array<std::uint8_t, 16 * 128> sounding_{};
+    // What silencing a channel must bring back to rest: its pedals held down
+    // (a bit each) and its wheel off the centre.
+    std::array<std::uint8_t, 16> pedalsDown_{};
+    std::uint16_t bent_ = 0;
 };

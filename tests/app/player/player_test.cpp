@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include <filesystem>
+#include <set>
 
 #include "app/components/analyzer/analyzer_client.h"
 #include "app/components/analyzer/history_list.h"
@@ -54,6 +55,29 @@ std::string WithInstruments()
     drums.Raw(0, {0xC9, 25});
     drums.Note(0, Beat / 4, 42, 9, 80);
     file.Track().Note(3 * Beat, Beat, 74, 1, 127);
+    return file.Bytes();
+}
+
+// A pianist's song: the pedal down over C, changed at F (up with the chord,
+// down again just after), held over a long G; the volume lowered at F; a
+// melody on channel 2 bent up at F and back at the end.
+std::string Pedalled()
+{
+    MidiFileWriter file(1, Beat);
+    MidiTrackWriter& piano = file.Track();
+    piano.Raw(0, {0xB0, 7, 100});
+    piano.Raw(0, {0xB0, 64, 127});
+    piano.Chord(0, Beat, {60, 64, 67});
+    piano.Raw(Beat, {0xB0, 64, 0});
+    piano.Raw(Beat, {0xB0, 7, 50});
+    piano.Chord(Beat, Beat, {65, 69, 72});
+    piano.Raw(Beat + 20, {0xB0, 64, 127});
+    piano.Chord(2 * Beat, 8 * Beat, {67, 71, 74});
+    piano.Raw(10 * Beat, {0xB0, 64, 0});
+    MidiTrackWriter& melody = file.Track();
+    melody.Raw(Beat, {0xE1, 0x00, 0x50});
+    melody.Note(2 * Beat, 8 * Beat, 84, 1);
+    melody.Raw(10 * Beat, {0xE1, 0x00, 0x40});
     return file.Bytes();
 }
 
@@ -155,6 +179,41 @@ protected:
         return sent;
     }
 
+    // Everything but note-offs, in order: "C channel:controller=value",
+    // "B channel:bend", "P channel:program", "N channel:key".
+    std::vector<std::string> Played() const
+    {
+        std::vector<std::string> played;
+        for (const CapturedMessage& m : capture->Messages()) {
+            const std::string channel = std::to_string(m.bytes[0] & 0x0F);
+            const int kind = m.bytes[0] & 0xF0;
+            if (kind == 0xB0)
+                played.push_back("C" + channel + ":" + std::to_string(m.bytes[1]) + "=" + std::to_string(m.bytes[2]));
+            else if (kind == 0xE0)
+                played.push_back("B" + channel + ":" + std::to_string(m.bytes[2] << 7 | m.bytes[1]));
+            else if (kind == 0xC0)
+                played.push_back("P" + channel + ":" + std::to_string(m.bytes[1]));
+            else if (kind == 0x90 && m.bytes[2] > 0)
+                played.push_back("N" + channel + ":" + std::to_string(m.bytes[1]));
+        }
+        return played;
+    }
+    // Channels whose sustain pedal was last sent down or whose wheel was
+    // last sent off the centre: "P channel", "B channel".
+    std::set<std::string> Hanging() const
+    {
+        std::map<std::string, bool> held;
+        for (const CapturedMessage& m : capture->Messages()) {
+            const std::string channel = std::to_string(m.bytes[0] & 0x0F);
+            if ((m.bytes[0] & 0xF0) == 0xB0 && m.bytes[1] == 64) held["P" + channel] = m.bytes[2] != 0;
+            if ((m.bytes[0] & 0xF0) == 0xE0) held["B" + channel] = (m.bytes[2] << 7 | m.bytes[1]) != 8192;
+        }
+        std::set<std::string> hanging;
+        for (const auto& [what, on] : held)
+            if (on) hanging.insert(what);
+        return hanging;
+    }
+
     std::function<QString(QWidget*)> chooseSong;
     std::string songPath;
 };
@@ -217,10 +276,10 @@ TEST_F(PlayerTest, SoundsTheSongsInstrumentsAndDynamicsAndEachChordOnce)
     EXPECT_EQ(std::count_if(chosen.begin(), chosen.end(), [](const std::string& s) { return s[0] == 'N'; }), 4);
 
     // Playing on from there, at half volume: the instruments in force there
-    // go out before the notes.
+    // go out before the notes, in the order the song chose them.
     capture->ClearMessages();
     PlayThrough(player);
-    EXPECT_EQ(Sent(), (std::vector<std::string>{"P0:48", "P1:0", "N0:55:15", "N0:59:15", "N0:62:15", "N1:74:64"}));
+    EXPECT_EQ(Sent(), (std::vector<std::string>{"P1:0", "P0:48", "N0:55:15", "N0:59:15", "N0:62:15", "N1:74:64"}));
 
     // The Player silenced, the Keyboard sounds every chord as it comes.
     player->SetSound(0);
@@ -358,4 +417,65 @@ TEST_F(PlayerTest, ABrokenFileIsReportedAndLeavesThePlayerAsItWas)
     EXPECT_LE(errors.Numbers()[0], 484);
     EXPECT_TRUE(player->HasSong());
     EXPECT_EQ(ChartLines(player).size(), 4u);
+}
+
+TEST_F(PlayerTest, PlaysThePedalVolumeAndBendsAsWrittenAndTakesThemUpAfterAJump)
+{
+    songPath = scratch.Write("pedalled.mid", Pedalled());
+    PlayerClient* player = NewPlayer();
+    ASSERT_TRUE(player && player->HasSong());
+    MidiDev::lastmidi->velocity = 30;  // the volume setting scales notes, not controllers
+    capture->ClearMessages();
+    PlayThrough(player);
+    EXPECT_EQ(Played(), (std::vector<std::string>{"C0:7=100", "C0:64=127", "P0:0", "P1:0", "N0:60", "N0:64", "N0:67",
+                                                  "C0:64=0", "C0:7=50", "B1:10240", "N0:65", "N0:69", "N0:72",
+                                                  "C0:64=127", "N0:67", "N0:71", "N0:74", "N1:84",  //
+                                                  "C0:64=0", "B1:8192"}));
+
+    // Played on from the long G, the channels first take up what the song
+    // last set them to, in the order it set them.
+    player->JumpToSpan(2);
+    capture->ClearMessages();
+    PlayThrough(player);
+    EXPECT_EQ(Played(), (std::vector<std::string>{"P0:0", "P1:0", "C0:7=50", "B1:10240", "C0:64=127",  //
+                                                  "N0:67", "N0:71", "N0:74", "N1:84", "C0:64=0", "B1:8192"}));
+    EXPECT_TRUE(errors.Empty());
+}
+
+TEST_F(PlayerTest, NothingHeldDownOutlivesAHearSwitchAJumpOrStop)
+{
+    songPath = scratch.Write("pedalled.mid", Pedalled());
+    PlayerClient* player = NewPlayer();
+    ASSERT_TRUE(player && player->HasSong());
+    auto* channels = player->findChild<QTableWidget*>("channels");
+    auto playInto = [&](double seconds) {
+        capture->ClearMessages();
+        player->Play();
+        // The long G: pedal down, melody bent, for four seconds.
+        QTRY_VERIFY_WITH_TIMEOUT(player->Transport().Position() > seconds, 5000);
+        ASSERT_EQ(Hanging(), (std::set<std::string>{"P0", "B1"}));
+    };
+    playInto(1.1);
+    // The piano's Hear switch off lifts its pedal; on again, it takes up its
+    // volume and pedal as the song has them.
+    channels->item(0, 1)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(Hanging(), std::set<std::string>{"B1"});
+    capture->ClearMessages();
+    channels->item(0, 1)->setCheckState(Qt::Checked);
+    EXPECT_EQ(Played(), (std::vector<std::string>{"C0:7=50", "C0:64=127"}));
+    // A jump lets everything go, then takes up what the song had set by there.
+    capture->ClearMessages();
+    player->JumpToSpan(1);
+    const auto jumped = Played();
+    ASSERT_GE(jumped.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(jumped.begin(), jumped.begin() + 6),
+              (std::vector<std::string>{"C0:64=0", "B1:8192", "C0:7=100", "C0:64=127", "P0:0", "P1:0"}));
+
+    for (auto stop : {&PlayerClient::Pause, &PlayerClient::Stop}) {
+        player->Rewind();
+        playInto(1.1);
+        (player->*stop)();
+        EXPECT_TRUE(Hanging().empty());
+    }
+    EXPECT_TRUE(errors.Empty());
 }

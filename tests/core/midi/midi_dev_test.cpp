@@ -15,7 +15,12 @@ TEST_F(MidiDevTest, NoteAndProgramBytes)
     EXPECT_EQ(device.Note(0, 63, 0), 0);
     EXPECT_EQ(device.Note(9, 3, 1), 0);  // lowest MIDI note, percussion channel
     EXPECT_EQ(device.SetInstrument(2, 24), 0);
-    EXPECT_EQ(Sent(1), (std::vector<Bytes>{{0x90, 60, 64}, {0x80, 60, 0}, {0x99, 0, 64}, {0xC2, 24}}));
+    // Controllers and the wheel go out as written, whatever the velocity setting.
+    EXPECT_EQ(device.ControlChange(2, 64, 127), 0);
+    EXPECT_EQ(device.PitchBend(2, 10240), 0);
+    EXPECT_EQ(device.PitchBend(15, 16383), 0);
+    EXPECT_EQ(Sent(1), (std::vector<Bytes>{{0x90, 60, 64}, {0x80, 60, 0}, {0x99, 0, 64}, {0xC2, 24}, {0xB2, 64, 127},
+                                           {0xE2, 0x00, 0x50}, {0xEF, 0x7F, 0x7F}}));
 }
 
 TEST_F(MidiDevTest, NothingOutsideTheMidiRangeReachesTheDevice)
@@ -27,19 +32,30 @@ TEST_F(MidiDevTest, NothingOutsideTheMidiRangeReachesTheDevice)
     EXPECT_EQ(device.Note(16, 63, 1), 0);
     EXPECT_EQ(device.SetInstrument(0, 128), 0);
     EXPECT_EQ(device.SetInstrument(0, -1), 0);
+    EXPECT_EQ(device.ControlChange(0, 128, 0), 0);
+    EXPECT_EQ(device.ControlChange(0, 7, 128), 0);
+    EXPECT_EQ(device.ControlChange(-1, 7, 0), 0);
+    EXPECT_EQ(device.PitchBend(0, 16384), 0);
+    EXPECT_EQ(device.PitchBend(16, 8192), 0);
     EXPECT_TRUE(Sent().empty());
     device.Note(0, 130, 1);  // MIDI note 127, velocity held to a data byte
     EXPECT_EQ(Sent(1), (std::vector<Bytes>{{0x90, 127, 127}}));
 }
 
-TEST_F(MidiDevTest, MuteHoldsBackNoteOnAndProgramButNotNoteOff)
+TEST_F(MidiDevTest, MuteHoldsBackWhatSoundsButNotWhatBringsToRest)
 {
     MidiDev device(1);
     device.mute = 1;
     EXPECT_EQ(device.Note(0, 63, 1), 1);
     EXPECT_EQ(device.SetInstrument(0, 5), 1);
+    EXPECT_EQ(device.ControlChange(0, 64, 127), 1);
+    EXPECT_EQ(device.ControlChange(0, 7, 0), 1);  // a volume of 0 is a setting, not a rest
+    EXPECT_EQ(device.PitchBend(0, 0), 1);
     EXPECT_EQ(device.Note(0, 63, 0), 0);
-    EXPECT_EQ(Sent(1), (std::vector<Bytes>{{0x80, 60, 0}}));
+    EXPECT_EQ(device.ControlChange(0, 64, 0), 0);
+    EXPECT_EQ(device.ControlChange(0, 123, 0), 0);
+    EXPECT_EQ(device.PitchBend(0, 8192), 0);
+    EXPECT_EQ(Sent(1), (std::vector<Bytes>{{0x80, 60, 0}, {0xB0, 64, 0}, {0xB0, 123, 0}, {0xE0, 0, 0x40}}));
 }
 
 TEST_F(MidiDevTest, WithoutHandleNothingIsSent)

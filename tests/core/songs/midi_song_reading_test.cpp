@@ -77,8 +77,14 @@ TEST(MidiSongReading, ShorthandOverlapsAndSkippedEventsGiveTheSameNotes)
         track.offAsZeroVelocity = zeroVelocity;
         track.Raw(0, {0xF0, 3, 0x7E, 0x7F, 0xF7});                   // system exclusive
         track.Raw(0, {0xFF, 0x03, 5, 'P', 'i', 'a', 'n', 'o'});      // track name
-        track.Raw(0, {0xB0, 64, 127});                                // a controller
+        track.Raw(0, {0xB0, 64, 127});                                // the pedal down
         track.Raw(480, {0xC3, 73});                                   // channel 4 plays a flute
+        track.Raw(480, {0xB3, 7, 90});                                // its volume and pan
+        track.Raw(480, {0xB3, 10, 20});
+        track.Raw(600, {0xD3, 40});                                   // pressure is not kept
+        track.Raw(600, {0xA3, 72, 40});
+        track.Raw(720, {0xE3, 0x00, 0x50});                           // bent up a quarter of the way
+        track.Raw(1200, {0xB0, 64, 0});                               // the pedal up
         track.Chord(0, 960, {60, 64, 67});
         track.Note(240, 960, 60);                                     // strikes C again while it sounds
         track.Raw(480, {0xFF, 0x7F, 2, 0, 0});                       // sequencer-specific
@@ -99,6 +105,20 @@ TEST(MidiSongReading, ShorthandOverlapsAndSkippedEventsGiveTheSameNotes)
     EXPECT_EQ(plain.programs[0].channel, 3);
     EXPECT_EQ(plain.programs[0].program, 73);
     EXPECT_NEAR(plain.programs[0].seconds, 0.5, 1e-9);
+    // The pedal held over the first chord leaves its notes as written.
+    auto controls = [](const MidiSong& song) {
+        std::vector<std::string> kept;
+        for (const ControlChange& c : song.controls)
+            kept.push_back(std::to_string(c.tick) + " " + std::to_string(c.channel) + ":" + std::to_string(c.controller) +
+                           "=" + std::to_string(c.value) + " @" + std::to_string(c.seconds));
+        for (const PitchBend& b : song.bends)
+            kept.push_back(std::to_string(b.tick) + " " + std::to_string(b.channel) + ":bend=" + std::to_string(b.value) +
+                           " @" + std::to_string(b.seconds));
+        return kept;
+    };
+    EXPECT_EQ(controls(plain), (std::vector<std::string>{"0 0:64=127 @0.000000", "480 3:7=90 @0.500000",
+                                                         "480 3:10=20 @0.500000", "1200 0:64=0 @1.250000",
+                                                         "720 3:bend=10240 @0.750000"}));
 
     for (auto [running, zero] : {std::pair{true, false}, {false, true}, {true, true}}) {
         const MidiSong other = Read(write(running, zero));
@@ -108,5 +128,6 @@ TEST(MidiSongReading, ShorthandOverlapsAndSkippedEventsGiveTheSameNotes)
             EXPECT_EQ(other.notes[i].endTick, plain.notes[i].endTick);
             EXPECT_EQ(other.notes[i].key, plain.notes[i].key);
         }
+        EXPECT_EQ(controls(other), controls(plain));
     }
 }
