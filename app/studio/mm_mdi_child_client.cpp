@@ -211,6 +211,7 @@ void mmMDIChildClient::SetSound(int on)
     if (frame_)
         frame_->ReplaceGadget(on ? ComponentCommand::SoundButtonOff : ComponentCommand::SoundButtonOn,
                               on ? ComponentCommand::SoundButtonOn : ComponentCommand::SoundButtonOff);
+    SoundChanged();
 }
 
 void mmMDIChildClient::mouseReleaseEvent(QMouseEvent* event)

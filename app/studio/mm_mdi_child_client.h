@@ -49,6 +49,8 @@ public:
     // Play (Space): a component that plays over time starts or pauses and
     // returns true; the others sound their chord for half a second.
     virtual bool PlayOrPause() { return false; }
+    // The sound switch has just been turned.
+    virtual void SoundChanged() {}
 
     // The mode change (23007 Notes, 23008 Chord) and the sound switch, when
     // they differ from the current ones.

@@ -320,7 +320,6 @@ MidiDev* PlayerClient::Output() const { return MidiDev::MidiOut(Chord.midiOutput
 
 void PlayerClient::SendNote(int channel, int key, int velocity)
 {
-    if (velocity > 0 && !SoundOn) return;
     MidiDev* device = Output();
     if (!device) return;
     if (velocity > 0)
@@ -334,17 +333,13 @@ void PlayerClient::SendProgram(int channel, int program)
     if (MidiDev* device = Output()) device->SetInstrument(channel, program);
 }
 
-// Controllers and the wheel go out as the song wrote them while the Player
-// sounds; silenced, it still brings back to rest what it held down.
 void PlayerClient::SendControl(int channel, int controller, int value)
 {
-    if (!SoundOn && !MidiDev::BringsToRest(controller, value)) return;
     if (MidiDev* device = Output()) device->ControlChange(channel, controller, value);
 }
 
 void PlayerClient::SendBend(int channel, int value)
 {
-    if (!SoundOn && value != PitchBend::Centre) return;
     if (MidiDev* device = Output()) device->PitchBend(channel, value);
 }
 
@@ -389,6 +384,10 @@ void PlayerClient::KeyUp(int key, int repeat, int flags)
 {
     if (key != Qt::Key_Space) mmMDIChildClient::KeyUp(key, repeat, flags);
 }
+
+// Silenced, the song's notes, controllers and wheels stay off the output,
+// which is put back as the song found it; heard again, it takes them up.
+void PlayerClient::SoundChanged() { transport_.SetSounding(SoundOn != 0); }
 
 bool PlayerClient::PlayOrPause()
 {

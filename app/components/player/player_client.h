@@ -69,6 +69,7 @@ public:
     void LoadSettings(char*& in, int& remaining) override;
     void CreatedByUser() override;
     bool PlayOrPause() override;
+    void SoundChanged() override;
     // Space plays and pauses.
     void KeyDown(int key, int repeat, int flags) override;
     void KeyUp(int key, int repeat, int flags) override;

@@ -3,22 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/components/player/channel_defaults.h"
 #include "app/components/player/channel_settings.h"
 
 namespace {
 // Waking within this of an event counts as reaching it: the timer works in
 // whole milliseconds.
 constexpr double Reach = 0.0005;
-
-// The pedals that hold notes or soften them: sustain, sostenuto, soft.
-constexpr std::array<int, 3> Pedals = {64, 66, 67};
-constexpr int ResetControllers = 121;
-
-int PedalBit(int controller)
-{
-    const auto at = std::find(Pedals.begin(), Pedals.end(), controller);
-    return at == Pedals.end() ? 0 : 1 << (at - Pedals.begin());
-}
 }  // namespace
 
 SongTransport::SongTransport(QObject* parent) : QObject(parent)
@@ -104,12 +95,7 @@ void SongTransport::SendSetting(const TimelineEvent& e)
     const auto bit = static_cast<std::uint16_t>(1u << e.channel);
     switch (e.kind) {
     case TimelineEvent::Control:
-        if (e.controller == ResetControllers) {
-            pedalsDown_[e.channel] = 0;
-            bent_ &= ~bit;
-        } else if (const int pedal = PedalBit(e.controller)) {
-            pedalsDown_[e.channel] = e.value ? (pedalsDown_[e.channel] | pedal) : (pedalsDown_[e.channel] & ~pedal);
-        }
+        if (ChangesChannelSetting(e.controller)) changed_[e.channel].set(e.controller);
         if (SendControl) SendControl(e.channel, e.controller, e.value);
         return;
     case TimelineEvent::Bend:
@@ -134,10 +120,22 @@ void SongTransport::SetTempoPercent(int percent)
 
 void SongTransport::SetHeard(std::uint16_t channels)
 {
-    const std::uint16_t returning = channels & ~heard_;
-    SilenceChannels(heard_ & ~channels);
+    const std::uint16_t before = Audible();
     heard_ = channels;
-    if (playing_) SendChannelSettings(0, returning);
+    Hear(before);
+}
+
+void SongTransport::SetSounding(bool on)
+{
+    const std::uint16_t before = Audible();
+    soundOn_ = on;
+    Hear(before);
+}
+
+void SongTransport::Hear(std::uint16_t before)
+{
+    SilenceChannels(before & ~Audible());
+    if (playing_) SendChannelSettings(0, Audible() & ~before);
 }
 
 void SongTransport::SilenceChannels(std::uint16_t channels)
@@ -150,10 +148,15 @@ void SongTransport::SilenceChannels(std::uint16_t channels)
             count = 0;
             if (SendNote) SendNote(channel, key, 0);
         }
-        // Nothing the song held down may hang on into what sounds next.
-        for (int pedal : Pedals)
-            if (pedalsDown_[channel] & PedalBit(pedal)) SendSetting(ControlEvent(0, channel, pedal, 0));
-        if (bent_ & (1u << channel)) SendSetting(BendEvent(0, channel, PitchBend::Centre));
+        // Nothing the song held down or turned may carry on into what sounds
+        // next on the channel: a song that faded out would leave it silent.
+        const auto bit = static_cast<std::uint16_t>(1u << channel);
+        for (const TimelineEvent& e : ChannelDefaults(channel, changed_[channel], bent_ & bit)) {
+            if (e.kind == TimelineEvent::Bend && SendBend) SendBend(e.channel, e.value);
+            if (e.kind == TimelineEvent::Control && SendControl) SendControl(e.channel, e.controller, e.value);
+        }
+        changed_[channel].reset();
+        bent_ &= ~bit;
     }
 }
 
@@ -162,7 +165,7 @@ void SongTransport::Handle(const TimelineEvent& e, double now)
     std::uint8_t& count = sounding_[e.channel * 128 + e.key];
     switch (e.kind) {
     case TimelineEvent::NoteOn:
-        if (!(heard_ & (1u << e.channel)) || count == 255) return;
+        if (!(Audible() & (1u << e.channel)) || count == 255) return;
         if ((now - e.seconds) * 100.0 / tempoPercent_ > LateNoteSeconds) return;
         ++count;
         if (SendNote) SendNote(e.channel, e.key, e.velocity);
@@ -178,7 +181,7 @@ void SongTransport::Handle(const TimelineEvent& e, double now)
     case TimelineEvent::Control:
     case TimelineEvent::Bend:
         // Late or not, the notes after it need the channel as the song set it.
-        if (heard_ & (1u << e.channel)) SendSetting(e);
+        if (Audible() & (1u << e.channel)) SendSetting(e);
         return;
     case TimelineEvent::ChordBegins:
         if (ChordBegins) ChordBegins(e.span);

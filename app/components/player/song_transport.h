@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <array>
+#include <bitset>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -51,15 +52,19 @@ public:
     int TempoPercent() const { return tempoPercent_; }
 
     // Channels heard (bit per channel); a channel switched off falls silent
-    // at once, its pedals lifted and its wheel centred, and one switched on
+    // at once and is put back as the song found it, and one switched on
     // while playing takes up its controllers where the song has them.
     void SetHeard(std::uint16_t channels);
     std::uint16_t Heard() const { return heard_; }
+    // The whole song heard or silenced, as a Hear switch does for a channel.
+    // Silenced, it still puts out the instruments and the chords.
+    void SetSounding(bool on);
+    bool Sounding() const { return soundOn_; }
 
     // Sends what the song has set its channels to by the position: every
     // channel's instrument, and the controllers and wheels of those heard.
     // Playing starts or goes on from there, or the output changed.
-    void SendChannelSettings() { SendChannelSettings(0xFFFF, heard_); }
+    void SendChannelSettings() { SendChannelSettings(0xFFFF, Audible()); }
 
     // Where events go; set by the owner. A note's velocity is the song's own,
     // 0 when it ends; a bend's value 0..16383, 8192 at rest.
@@ -76,6 +81,11 @@ private:
     void Handle(const TimelineEvent& e, double now);
     void ArmTimer(double now);
     void Anchor(double seconds);
+    std::uint16_t Audible() const { return soundOn_ ? heard_ : 0; }
+    // Silences the channels no longer audible since `before` and sets up
+    // those that became so.
+    void Hear(std::uint16_t before);
+    // Ends the channels' notes and puts back what the song moved on them.
     void SilenceChannels(std::uint16_t channels);
     void SendChannelSettings(std::uint16_t instruments, std::uint16_t controls);
     // Sends a controller, wheel or instrument change, minding what it leaves held.
@@ -87,14 +97,15 @@ private:
     bool playing_ = false;
     int tempoPercent_ = 100;
     std::uint16_t heard_ = 0xFFFF;
+    bool soundOn_ = true;
     double anchorSeconds_ = 0;     // the song's position at anchorTime_
     Clock::time_point anchorTime_;  // when playing began or the tempo last changed
     QTimer timer_;
     // How many starts of each channel's key are sounding now: overlapping
     // notes of one pitch end with the last of them.
     std::array<std::uint8_t, 16 * 128> sounding_{};
-    // What silencing a channel must bring back to rest: its pedals held down
-    // (a bit each) and its wheel off the centre.
-    std::array<std::uint8_t, 16> pedalsDown_{};
+    // What silencing a channel must put back: the controllers the song moved
+    // on the output since, and its wheel when off the centre.
+    std::array<std::bitset<128>, 16> changed_{};
     std::uint16_t bent_ = 0;
 };

@@ -2,6 +2,7 @@
 // through the capture backend into a real Keyboard and Analyzer; the
 // transport, the channel switches, and the studio file.
 
+#include <QComboBox>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -80,6 +81,31 @@ std::string Pedalled()
     melody.Raw(10 * Beat, {0xE1, 0x00, 0x40});
     return file.Bytes();
 }
+
+// A song that leaves its channels otherwise than it found them: the piano
+// panned, softened and with modulation, fading out a step every second under
+// the pedal; a melody on channel 2 with reverb of its own, bent.
+std::string Faded()
+{
+    MidiFileWriter file(1, Beat);
+    MidiTrackWriter& piano = file.Track();
+    for (auto [controller, value] : {std::pair{10, 30}, {11, 90}, {1, 40}, {64, 127}})
+        piano.Raw(0, {0xB0, std::uint8_t(controller), std::uint8_t(value)});
+    piano.Chord(0, 8 * Beat, {60, 64, 67});
+    for (int step = 1; step <= 4; ++step) piano.Raw(2 * step * Beat, {0xB0, 7, std::uint8_t(100 - 20 * step)});
+    MidiTrackWriter& melody = file.Track();
+    melody.Raw(0, {0xB1, 91, 100});
+    melody.Raw(0, {0xB1, 7, 60});
+    melody.Raw(Beat, {0xE1, 0x00, 0x50});
+    melody.Note(0, 8 * Beat, 84, 1);
+    return file.Bytes();
+}
+
+// What puts the channels Faded() moved back as they were: each controller
+// with a value to go back to on the piano; a reset on the melody, whose
+// reverb has none, then the volume the reset leaves alone.
+const std::vector<std::string> FadedPutBack = {"C0:1=0",  "C0:7=100", "C0:10=64", "C0:11=127",
+                                               "C0:64=0", "C1:121=0", "C1:7=100"};
 
 std::vector<std::string> ChartLines(const PlayerClient* player)
 {
@@ -430,7 +456,7 @@ TEST_F(PlayerTest, PlaysThePedalVolumeAndBendsAsWrittenAndTakesThemUpAfterAJump)
     EXPECT_EQ(Played(), (std::vector<std::string>{"C0:7=100", "C0:64=127", "P0:0", "P1:0", "N0:60", "N0:64", "N0:67",
                                                   "C0:64=0", "C0:7=50", "B1:10240", "N0:65", "N0:69", "N0:72",
                                                   "C0:64=127", "N0:67", "N0:71", "N0:74", "N1:84",  //
-                                                  "C0:64=0", "B1:8192"}));
+                                                  "C0:64=0", "B1:8192", "C0:7=100", "C0:64=0"}));
 
     // Played on from the long G, the channels first take up what the song
     // last set them to, in the order it set them.
@@ -438,7 +464,8 @@ TEST_F(PlayerTest, PlaysThePedalVolumeAndBendsAsWrittenAndTakesThemUpAfterAJump)
     capture->ClearMessages();
     PlayThrough(player);
     EXPECT_EQ(Played(), (std::vector<std::string>{"P0:0", "P1:0", "C0:7=50", "B1:10240", "C0:64=127",  //
-                                                  "N0:67", "N0:71", "N0:74", "N1:84", "C0:64=0", "B1:8192"}));
+                                                  "N0:67", "N0:71", "N0:74", "N1:84", "C0:64=0", "B1:8192",  //
+                                                  "C0:7=100", "C0:64=0"}));
     EXPECT_TRUE(errors.Empty());
 }
 
@@ -456,20 +483,24 @@ TEST_F(PlayerTest, NothingHeldDownOutlivesAHearSwitchAJumpOrStop)
         ASSERT_EQ(Hanging(), (std::set<std::string>{"P0", "B1"}));
     };
     playInto(1.1);
-    // The piano's Hear switch off lifts its pedal; on again, it takes up its
-    // volume and pedal as the song has them.
+    // The piano's Hear switch off lifts its pedal and puts its volume back;
+    // on again, it takes up its volume and pedal as the song has them.
     channels->item(0, 1)->setCheckState(Qt::Unchecked);
     EXPECT_EQ(Hanging(), std::set<std::string>{"B1"});
+    const auto silenced = Played();
+    EXPECT_EQ(std::vector<std::string>(silenced.end() - 2, silenced.end()),
+              (std::vector<std::string>{"C0:7=100", "C0:64=0"}));
     capture->ClearMessages();
     channels->item(0, 1)->setCheckState(Qt::Checked);
     EXPECT_EQ(Played(), (std::vector<std::string>{"C0:7=50", "C0:64=127"}));
-    // A jump lets everything go, then takes up what the song had set by there.
+    // A jump puts everything back, then takes up what the song had set by
+    // there: the volume it lowered later is not kept.
     capture->ClearMessages();
     player->JumpToSpan(1);
     const auto jumped = Played();
-    ASSERT_GE(jumped.size(), 6u);
-    EXPECT_EQ(std::vector<std::string>(jumped.begin(), jumped.begin() + 6),
-              (std::vector<std::string>{"C0:64=0", "B1:8192", "C0:7=100", "C0:64=127", "P0:0", "P1:0"}));
+    ASSERT_GE(jumped.size(), 7u);
+    EXPECT_EQ(std::vector<std::string>(jumped.begin(), jumped.begin() + 7),
+              (std::vector<std::string>{"C0:7=100", "C0:64=0", "B1:8192", "C0:7=100", "C0:64=127", "P0:0", "P1:0"}));
 
     for (auto stop : {&PlayerClient::Pause, &PlayerClient::Stop}) {
         player->Rewind();
@@ -477,5 +508,93 @@ TEST_F(PlayerTest, NothingHeldDownOutlivesAHearSwitchAJumpOrStop)
         (player->*stop)();
         EXPECT_TRUE(Hanging().empty());
     }
+    EXPECT_TRUE(errors.Empty());
+}
+
+TEST_F(PlayerTest, LeavesTheChannelsAsItFoundThemWhenItStopsPlaying)
+{
+    const std::string other = scratch.Write("other.mid", OneSixFourFive());
+    const std::string faded = scratch.Write("faded.mid", Faded());
+    auto closeWindow = [](PlayerClient* player) {
+        player->Frame()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    const struct {
+        const char* how;
+        std::function<void(PlayerClient*)> leave;  // null: plays to the end
+        bool closes = false;
+        bool playsOn = false;  // elsewhere, after putting back the output it leaves
+    } cases[] = {
+        {"pause", [](PlayerClient* p) { p->Pause(); }},
+        {"stop", [](PlayerClient* p) { p->Stop(); }},
+        {"end of the song", nullptr},
+        {"window closed", closeWindow, true},
+        {"another song", [&](PlayerClient* p) { songPath = other; EXPECT_TRUE(p->AskForSong()); }},
+        {"output changed", [](PlayerClient* p) { p->findChild<QComboBox*>("output")->setCurrentIndex(1); }, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        songPath = faded;
+        PlayerClient* player = NewPlayer();
+        ASSERT_TRUE(player && player->HasSong());
+        capture->ClearMessages();
+        if (!c.leave) {
+            PlayThrough(player);
+        } else {
+            player->Play();
+            QTRY_VERIFY_WITH_TIMEOUT(player->Transport().Position() > 1.1, 5000);
+            capture->ClearMessages();
+            c.leave(player);
+        }
+        const auto played = Played();
+        ASSERT_GE(played.size(), FadedPutBack.size());
+        if (c.leave) {
+            EXPECT_EQ(std::vector<std::string>(played.begin(), played.begin() + FadedPutBack.size()), FadedPutBack);
+            EXPECT_EQ(played.size() == FadedPutBack.size(), !c.playsOn);
+        } else {
+            EXPECT_EQ(std::vector<std::string>(played.end() - FadedPutBack.size(), played.end()), FadedPutBack);
+        }
+        bool balanced = false;
+        NoteOns(&balanced);
+        EXPECT_TRUE(balanced);
+        if (!c.closes) closeWindow(player);
+    }
+
+    // Played on after a pause, the song takes up its settings again.
+    songPath = faded;
+    PlayerClient* player = NewPlayer();
+    player->Play();
+    QTRY_VERIFY_WITH_TIMEOUT(player->Transport().Position() > 1.1, 5000);
+    player->Pause();
+    capture->ClearMessages();
+    player->Play();
+    const auto resumed = Played();
+    ASSERT_GE(resumed.size(), 10u);
+    EXPECT_EQ(std::vector<std::string>(resumed.begin(), resumed.begin() + 10),
+              (std::vector<std::string>{"C0:10=30", "C0:11=90", "C0:1=40", "C0:64=127", "C1:91=100", "C1:7=60",
+                                        "P0:0", "P1:0", "B1:10240", "C0:7=80"}));
+    player->Stop();
+    EXPECT_TRUE(errors.Empty());
+}
+
+TEST_F(PlayerTest, TheSoundSwitchPutsTheChannelsBackAndTakesThemUpAtOnce)
+{
+    songPath = scratch.Write("faded.mid", Faded());
+    PlayerClient* player = NewPlayer();
+    ASSERT_TRUE(player && player->HasSong());
+    player->Play();
+    QTRY_VERIFY_WITH_TIMEOUT(player->Transport().Position() > 1.1, 5000);
+    capture->ClearMessages();
+    player->SetSound(0);
+    bool balanced = false;
+    NoteOns(&balanced);
+    EXPECT_TRUE(balanced);  // the song falls silent at once
+    EXPECT_EQ(Played(), FadedPutBack);
+
+    capture->ClearMessages();
+    player->SetSound(1);
+    EXPECT_EQ(Played(), (std::vector<std::string>{"C0:10=30", "C0:11=90", "C0:1=40", "C0:64=127", "C1:91=100",
+                                                  "C1:7=60", "B1:10240", "C0:7=80"}));
+    player->Stop();
     EXPECT_TRUE(errors.Empty());
 }
