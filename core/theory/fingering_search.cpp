@@ -218,8 +218,8 @@ std::vector<Fingering> FindRankedFingerings(const FingeringRequest& request, std
     const int strings = static_cast<int>(request.openStrings.size());
     for (std::size_t i = 0; i < kept; ++i) {
         const Candidate& candidate = found[order[i]];
-        best.emplace_back(candidate.frets, strings, candidate.fingers, candidate.cost,
-                          PlaceFingers(candidate.frets, request.openStrings, request.capo));
+        best.push_back({candidate.frets, strings, candidate.fingers, candidate.cost,
+                        PlaceFingers(candidate.frets, request.openStrings, request.capo)});
     }
     return best;
 }
