@@ -24,10 +24,7 @@ class NewUserFaultTest : public ShellTest {
 protected:
     void StartEmpty()
     {
-        StartShown();  // no template: an empty studio
-        errors.Clear();
-        QApplication::setActiveWindow(frame);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+        ASSERT_TRUE(StartActive());  // no template: an empty studio
     }
 
     mmMDIChild* NewComponent(int kind)

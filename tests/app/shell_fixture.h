@@ -83,6 +83,14 @@ protected:
         app->InitInstance(studioArgument.toStdString());
     }
     void StartShown() { StartShown(QuietOptions()); }
+    // Started on its defaults with no message left over, the frame active and on screen.
+    bool StartActive()
+    {
+        StartShown();
+        errors.Clear();
+        QApplication::setActiveWindow(frame);
+        return QTest::qWaitForWindowExposed(frame);
+    }
 
     std::string IniValue(const char* section, const char* key)
     {

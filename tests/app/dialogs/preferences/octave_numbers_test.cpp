@@ -61,10 +61,7 @@ protected:
     void SetUp() override
     {
         ShellTest::SetUp();
-        StartShown();
-        errors.Clear();
-        QApplication::setActiveWindow(frame);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+        ASSERT_TRUE(StartActive());
         studio->ChooseNewComponent = [] { return ComponentKind::Keyboard; };
         studio->Command(StudioCommand::NewComponent);
         keyboard = dynamic_cast<KeyboardClient*>(mmMDIChild::ActiveComponent()->Client());

@@ -59,10 +59,7 @@ protected:
     void SetUp() override
     {
         ShellTest::SetUp();
-        StartShown();
-        errors.Clear();
-        QApplication::setActiveWindow(frame);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+        ASSERT_TRUE(StartActive());
     }
     void TearDown() override
     {

@@ -127,10 +127,7 @@ using FindKeyTest = ShellTest;
 
 TEST_F(FindKeyTest, CtrlFFindsForTheActiveComponent)
 {
-    StartShown();
-    errors.Clear();
-    QApplication::setActiveWindow(frame);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    ASSERT_TRUE(StartActive());
     studio->ChooseNewComponent = [] { return ComponentKind::Splitter; };
     frame->Command(24331);
     mmMDIChild* splitter = mmMDIChild::ActiveComponent();
