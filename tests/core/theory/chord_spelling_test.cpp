@@ -13,7 +13,6 @@
 #include "core/theory/pitch_set.h"
 #include "core/theory/shown_notes.h"
 #include "definition_fixture.h"
-#include "support/test_settings.h"
 
 namespace {
 
@@ -22,11 +21,7 @@ protected:
     void SetUp() override
     {
         DefinitionTest::SetUp();
-        ForgetProfiles();
-        UseINIFileName(TestSettings::File().c_str());
-        ASSERT_TRUE(InitializeChordList());
-        ASSERT_TRUE(InitializeScaleList());
-        ASSERT_TRUE(InitializeKeyList());
+        ASSERT_TRUE(LoadShipped());
         chord::Config_Accidentals = ByChordAccidentals;
     }
 

@@ -18,12 +18,7 @@ protected:
     void SetUp() override
     {
         DefinitionTest::SetUp();
-        ForgetProfiles();
-        UseINIFileName(TestSettings::File().c_str());
-        ASSERT_TRUE(InitializeChordList());
-        ASSERT_TRUE(InitializeTuningList());
-        ASSERT_TRUE(InitializeScaleList());
-        ASSERT_TRUE(InitializeKeyList());
+        ASSERT_TRUE(LoadShipped());
     }
 
     static std::size_t Entries(const char* section) { return GetProfileKeyNames(TestSettings::File(), section).size(); }

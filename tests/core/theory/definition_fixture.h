@@ -16,6 +16,7 @@
 #include "naming_settings.h"
 #include "support/error_recorder.h"
 #include "support/scratch_dir.h"
+#include "support/test_settings.h"
 
 inline void ReleaseAllDefinitions()
 {
@@ -51,6 +52,19 @@ protected:
     bool LoadAll(const std::string& contents)
     {
         UseSettings(contents);
+        return InitializeAllLists();
+    }
+
+    // Loads all four lists from the settings every user starts with.
+    static bool LoadShipped()
+    {
+        ForgetProfiles();
+        UseINIFileName(TestSettings::File().c_str());
+        return InitializeAllLists();
+    }
+
+    static bool InitializeAllLists()
+    {
         const bool chords = InitializeChordList();
         const bool tunings = InitializeTuningList();
         const bool scales = InitializeScaleList();
